@@ -1,0 +1,39 @@
+// The few file operations the settings and group-table files need, with one
+// implementation per platform (platform/posix, platform/win32).  Paths are
+// code-page-932 bytes, as the programs build them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fesk::fileio {
+
+// The whole file, or nothing when it is missing or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Replaces the file's content so that a reader, or a process that dies in the
+// middle, only ever sees the old or the new content: the bytes go to a
+// temporary file beside it, which then takes the file's place.  Fails for a
+// read-only file and for a folder that does not exist.
+bool ReplaceFile(const std::string& path, std::string_view content);
+
+// Creates or truncates the file and writes the content (no atomic guarantee;
+// used where the specification asks for a plain rewrite).
+bool WriteWholeFile(const std::string& path, std::string_view content);
+
+// Serialises read-modify-write cycles on one file across processes.  Held
+// from construction to destruction.
+class CrossProcessLock {
+ public:
+  explicit CrossProcessLock(const std::string& path);
+  ~CrossProcessLock();
+  CrossProcessLock(const CrossProcessLock&) = delete;
+  CrossProcessLock& operator=(const CrossProcessLock&) = delete;
+
+ private:
+  void* handle_ = nullptr;
+  int fd_ = -1;
+};
+
+}  // namespace fesk::fileio

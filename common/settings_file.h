@@ -1,0 +1,72 @@
+// Access object for the shared settings file "Fesk.Ini".
+//
+// One object per access: it reads the file when it is made and every write
+// reaches the file at once.  Unlike the platform's profile functions, a
+// write never leaves a half-written file (the new content replaces the file
+// in one step) and writers in different processes are serialised, so that
+// the launcher writing LINK while the editor saves loses nobody's keys.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/errors.h"
+#include "common/profile_document.h"
+
+namespace fesk {
+
+namespace fileio {
+class CrossProcessLock;
+}
+
+class SettingsFile {
+ public:
+  explicit SettingsFile(std::string path);
+  ~SettingsFile();
+  SettingsFile(const SettingsFile&) = delete;
+  SettingsFile& operator=(const SettingsFile&) = delete;
+
+  // The value's text; the default only when the key, its section or the file
+  // is missing ("key=" reads as empty).  At most 1023 bytes are seen.
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view default_value) const;
+
+  // Decimal, optionally signed; a text longer than 2 characters beginning
+  // "0x" or "0X" is hexadecimal.  The default when the key is missing or the
+  // text is not a valid 32-bit integer.
+  int ReadInteger(std::string_view section, std::string_view key, int default_value) const;
+
+  // These throw SettingsWriteError ("<path> に書き込めません") when the file
+  // cannot be written; what was written before stays.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  void WriteInteger(std::string_view section, std::string_view key, int value);
+  void EraseSection(std::string_view section);
+
+  const std::string& Path() const { return path_; }
+
+ private:
+  template <typename Change>
+  void Apply(Change change);
+
+  std::string path_;
+  ProfileDocument document_;
+  // Taken at the first write and held until the object goes, so that the
+  // writes of one access form one uninterrupted sequence.
+  std::unique_ptr<fileio::CrossProcessLock> lock_;
+};
+
+// "%s に書き込めません" with the file's full path.
+std::string SettingsWriteErrorText(const std::string& path);
+
+// Decimal or "0x" hexadecimal text as the launcher reads it; nullopt when the
+// text is not a valid 32-bit integer.
+std::optional<int> ParseSettingsInteger(std::string_view text);
+
+// "Fesk.Ini" in the folder of the given executable path.
+std::string SettingsFilePathFor(std::string_view executable_path);
+
+inline constexpr char kSettingsFileName[] = "Fesk.Ini";
+
+}  // namespace fesk

@@ -1,0 +1,165 @@
+// Scripted doubles of the platform ports for native tests: a virtual clock,
+// input set by the test before each tick, recorded shell, tray and dialog
+// calls, and answers for boxes given in advance.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/ports.h"
+
+namespace fesk::fake {
+
+class FakeInput : public InputPort {
+ public:
+  Point cursor{0, 0};
+  std::set<int> held;
+  Size screen{1024, 768};
+
+  Point CursorPos() override { return cursor; }
+  bool KeyHeld(int virtual_key) override { return virtual_key != 0 && held.count(virtual_key) > 0; }
+  Size ScreenSize() override { return screen; }
+
+  void Hold(std::initializer_list<int> keys) { held.insert(keys); }
+  void ReleaseAll() { held.clear(); }
+};
+
+// Virtual time in milliseconds.  Each call of Now() advances the time by
+// now_step milliseconds and reports it truncated to resolution, so that a
+// busy wait for the next clock tick ends after a few calls.
+class FakeClock : public ClockPort {
+ public:
+  long long now_ms = 0;
+  int now_step = 1;
+  int resolution = 10;
+  std::vector<int> sleeps;
+
+  void Sleep(int milliseconds) override {
+    sleeps.push_back(milliseconds);
+    now_ms += milliseconds;
+  }
+  LocalTime Now() override {
+    now_ms += now_step;
+    long long t = now_ms - now_ms % resolution;
+    ++now_calls;
+    return LocalTime{static_cast<int>(t / 3600000 % 24), static_cast<int>(t / 60000 % 60),
+                     static_cast<int>(t / 1000 % 60), static_cast<int>(t % 1000)};
+  }
+  long long TotalSlept() const {
+    long long total = 0;
+    for (int s : sleeps) total += s;
+    return total;
+  }
+  int now_calls = 0;
+};
+
+class FakeShell : public ShellPort {
+ public:
+  struct OpenCall {
+    std::string file, parameters, directory;
+    int show = 0;
+    std::string current_directory;  // the process's folder at the time of the call
+    bool operator==(const OpenCall&) const = default;
+  };
+  struct ExecCall {
+    std::string command_line;
+    int show = 0;
+    bool operator==(const ExecCall&) const = default;
+  };
+  std::vector<OpenCall> opens;
+  std::vector<ExecCall> execs;
+  std::deque<int> results;  // next results of Open; 42 when empty
+  std::set<std::string> missing_folders;
+  std::string current_directory = "C:\\";
+
+  int Open(std::string_view file, std::string_view parameters, std::string_view directory,
+           int show_command) override {
+    opens.push_back(OpenCall{std::string(file), std::string(parameters), std::string(directory),
+                             show_command, current_directory});
+    if (results.empty()) return 42;
+    int result = results.front();
+    results.pop_front();
+    return result;
+  }
+  bool SetCurrentDirectory(std::string_view folder) override {
+    if (missing_folders.count(std::string(folder))) return false;
+    current_directory = std::string(folder);
+    return true;
+  }
+  void Exec(std::string_view command_line, int show_command) override {
+    execs.push_back(ExecCall{std::string(command_line), show_command});
+  }
+};
+
+class FakeDialogs : public DialogPort {
+ public:
+  struct Box {
+    std::string text, caption;
+    Buttons buttons = Buttons::kOk;
+  };
+  struct Input {
+    std::string caption, prompt, value;
+  };
+  std::vector<Box> boxes;
+  std::vector<Input> inputs;
+  std::vector<std::string> errors;
+  // Answers for the next boxes; when empty: OK (Cancel for Yes/No/Cancel).
+  std::deque<Answer> answers;
+  // Answers for the next input boxes; when empty: Cancel.
+  std::deque<std::optional<std::string>> input_answers;
+  // Runs while a box is "open" (to observe state during a modal box).
+  std::function<void(const Box&)> while_open;
+
+  Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons) override {
+    boxes.push_back(Box{std::string(text), std::string(caption), buttons});
+    if (while_open) while_open(boxes.back());
+    if (!answers.empty()) {
+      Answer answer = answers.front();
+      answers.pop_front();
+      return answer;
+    }
+    return buttons == Buttons::kYesNoCancel ? Answer::kCancel : Answer::kOk;
+  }
+  std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
+                                      std::string_view value) override {
+    inputs.push_back(Input{std::string(caption), std::string(prompt), std::string(value)});
+    if (input_answers.empty()) return std::nullopt;
+    auto answer = input_answers.front();
+    input_answers.pop_front();
+    return answer;
+  }
+  void ShowError(std::string_view message) override { errors.emplace_back(message); }
+};
+
+class FakeTray : public TrayPort {
+ public:
+  struct Call {
+    enum Kind { kAdd, kModify, kRemove } kind;
+    int id;
+    TrayPicture picture;
+    std::string tip;
+    bool operator==(const Call&) const = default;
+  };
+  std::vector<Call> calls;
+  std::map<int, Call> shown;  // icons present now, by id
+
+  void Add(int id, const TrayPicture& picture, std::string_view tip) override {
+    calls.push_back(Call{Call::kAdd, id, picture, std::string(tip)});
+    shown[id] = calls.back();
+  }
+  void Modify(int id, const TrayPicture& picture, std::string_view tip) override {
+    calls.push_back(Call{Call::kModify, id, picture, std::string(tip)});
+    if (shown.count(id)) shown[id] = calls.back();
+  }
+  void Remove(int id) override {
+    calls.push_back(Call{Call::kRemove, id, {}, {}});
+    shown.erase(id);
+  }
+};
+
+}  // namespace fesk::fake

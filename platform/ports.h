@@ -1,0 +1,108 @@
+// What the programs need from the platform, one small interface per need.
+// The Win32 layer implements them for real (platform/win32); tests use the
+// scripted doubles of platform/fake.  Text is code-page-932 bytes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/geometry.h"
+
+namespace fesk {
+
+// Virtual-key codes the core polls.
+namespace vk {
+inline constexpr int kLeftButton = 0x01;
+inline constexpr int kRightButton = 0x02;
+inline constexpr int kMiddleButton = 0x04;
+inline constexpr int kShift = 0x10;
+inline constexpr int kControl = 0x11;
+inline constexpr int kAlt = 0x12;
+}  // namespace vk
+
+// Cursor, asynchronous key state and screen size.
+class InputPort {
+ public:
+  virtual ~InputPort() = default;
+  virtual Point CursorPos() = 0;
+  // True when the high bit of the key's asynchronous state is set; key 0
+  // ("no key") is never held.
+  virtual bool KeyHeld(int virtual_key) = 0;
+  virtual Size ScreenSize() = 0;
+};
+
+struct LocalTime {
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+  friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
+// Blocking sleep and the time of day.
+class ClockPort {
+ public:
+  virtual ~ClockPort() = default;
+  virtual void Sleep(int milliseconds) = 0;
+  virtual LocalTime Now() = 0;
+};
+
+// Show commands of the shell.
+namespace show {
+inline constexpr int kNormal = 1;  // SW_SHOWNORMAL
+inline constexpr int kMinimized = 2;
+inline constexpr int kMaximized = 3;
+inline constexpr int kShow = 5;
+inline constexpr int kRestore = 9;
+}  // namespace show
+
+// Starting programs.
+class ShellPort {
+ public:
+  virtual ~ShellPort() = default;
+  // A shell "open" request; the result is the shell's code (32 or more is
+  // success, below 32 an error code).
+  virtual int Open(std::string_view file, std::string_view parameters,
+                   std::string_view directory, int show_command) = 0;
+  // Makes the folder the process's current directory; false on failure.
+  virtual bool SetCurrentDirectory(std::string_view folder) = 0;
+  // WinExec of a whole command line; nothing is reported back.
+  virtual void Exec(std::string_view command_line, int show_command) = 0;
+};
+
+enum class Buttons { kOk, kOkCancel, kYesNoCancel };
+enum class Answer { kOk, kCancel, kYes, kNo };
+
+// Modal boxes.  Multi-line texts break lines with a single CR.
+class DialogPort {
+ public:
+  virtual ~DialogPort() = default;
+  virtual Answer MessageBox(std::string_view text, std::string_view caption,
+                            Buttons buttons) = 0;
+  // The one-line input box: the edited value on OK, nothing on Cancel.
+  virtual std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
+                                              std::string_view value) = 0;
+  // The program's standard error box.
+  virtual void ShowError(std::string_view message) = 0;
+};
+
+// Pictures of task-tray icons.
+struct TrayPicture {
+  enum class Kind { kApplication, kRunOption, kFrame, kProgramFile };
+  Kind kind = Kind::kApplication;
+  int frame = 0;     // 1-5 for kFrame (Image14 to Image18)
+  std::string file;  // for kProgramFile: the file whose associated icon is shown
+  friend bool operator==(const TrayPicture&, const TrayPicture&) = default;
+};
+
+// Task-tray icons of the program's main window; every icon reports clicks
+// with the callback message 1125.
+class TrayPort {
+ public:
+  virtual ~TrayPort() = default;
+  virtual void Add(int id, const TrayPicture& picture, std::string_view tip) = 0;
+  virtual void Modify(int id, const TrayPicture& picture, std::string_view tip) = 0;
+  virtual void Remove(int id) = 0;
+};
+
+inline constexpr int kTrayCallbackMessage = 1125;  // WM_USER + 101
+
+}  // namespace fesk

@@ -1,0 +1,96 @@
+// Win32 file operations.  Paths are converted from code page 932 and the
+// wide functions are used, so Japanese folder names work on any Windows.
+#include "common/file_io.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "common/cp932.h"
+#include "platform/win32/text.h"
+
+namespace fesk::fileio {
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_READ,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string content;
+  char buffer[16384];
+  DWORD got = 0;
+  bool ok = true;
+  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr)) && got > 0) {
+    content.append(buffer, got);
+  }
+  CloseHandle(file);
+  if (!ok) return std::nullopt;
+  return content;
+}
+
+static bool IsReadOnly(const std::wstring& path) {
+  DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+static bool WriteAll(const std::wstring& path, std::string_view content) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = content.empty() ||
+            (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written,
+                       nullptr) &&
+             written == content.size());
+  return CloseHandle(file) && ok;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view content) {
+  std::wstring target = win32::Wide(path);
+  if (IsReadOnly(target)) return false;
+  std::wstring temporary = target + L".new";
+  if (!WriteAll(temporary, content)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExW(temporary.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view content) {
+  std::wstring target = win32::Wide(path);
+  if (IsReadOnly(target)) return false;
+  return WriteAll(target, content);
+}
+
+// A named mutex per settings file: no lock file is left in the user's
+// folder, and a holder that dies releases it (the next owner sees it
+// abandoned and simply takes it).
+static std::wstring MutexNameFor(const std::string& path) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (char c : cp932::ToUpperAscii(path)) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  wchar_t name[64];
+  wsprintfW(name, L"FeskSettingsFile-%08lX%08lX", static_cast<unsigned long>(hash >> 32),
+            static_cast<unsigned long>(hash & 0xFFFFFFFFu));
+  return name;
+}
+
+CrossProcessLock::CrossProcessLock(const std::string& path) {
+  handle_ = CreateMutexW(nullptr, FALSE, MutexNameFor(path).c_str());
+  if (handle_ != nullptr) WaitForSingleObject(static_cast<HANDLE>(handle_), INFINITE);
+}
+
+CrossProcessLock::~CrossProcessLock() {
+  if (handle_ != nullptr) {
+    ReleaseMutex(static_cast<HANDLE>(handle_));
+    CloseHandle(static_cast<HANDLE>(handle_));
+  }
+}
+
+}  // namespace fesk::fileio

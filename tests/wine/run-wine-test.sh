@@ -1,0 +1,55 @@
+#!/bin/bash
+# Runs one Windows test program under Wine on a private Xvfb display and
+# reports its exit code to ctest.
+#
+#   run-wine-test.sh [--timeout SECONDS] PROGRAM.exe [ARGS...]
+#
+# The Wine prefix lives under the build folder (FESK_WINEPREFIX, made on first
+# use); Japanese text needs LANG=ja_JP.UTF-8 and the IPA Gothic font.
+# FESK_ARTIFACTS, when set, is handed to the program as the folder for
+# screenshots (the runner takes one of the whole screen at the end too).
+set -u
+timeout_s=300
+if [ "${1:-}" = "--timeout" ]; then timeout_s=$2; shift 2; fi
+program=$1; shift
+
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX=${FESK_WINEPREFIX:-$(dirname "$(dirname "$program")")/wineprefix}
+export WINEDEBUG=-all
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+display=""
+for n in $(seq 90 140); do
+  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=:$display
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+
+cleanup() {
+  wineserver -k >/dev/null 2>&1
+  kill $xvfb_pid >/dev/null 2>&1
+  wait $xvfb_pid 2>/dev/null
+}
+trap cleanup EXIT
+
+# The first run makes the prefix (about 10 s); runs in parallel wait for it.
+mkdir -p "$WINEPREFIX"
+(
+  flock 9
+  if [ ! -f "$WINEPREFIX/.fesk-ready" ]; then
+    wineboot -i >/dev/null 2>&1 && wineserver -w && touch "$WINEPREFIX/.fesk-ready"
+  fi
+) 9>"$WINEPREFIX.lock"
+
+timeout --kill-after=10 "$timeout_s" wine "$program" "$@"
+status=$?
+if [ -n "${FESK_ARTIFACTS:-}" ] && command -v import >/dev/null; then
+  mkdir -p "$FESK_ARTIFACTS"
+  import -display :$display -window root "$FESK_ARTIFACTS/$(basename "$program" .exe)-final.png" >/dev/null 2>&1
+fi
+[ $status -eq 124 ] && echo "timed out after ${timeout_s}s"
+exit $status
