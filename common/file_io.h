@@ -16,7 +16,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // middle, only ever sees the old or the new content: the bytes go to a
 // temporary file beside it, which then takes the file's place.  Fails for a
 // read-only file and for a folder that does not exist.
-bool ReplaceFile(const std::string& path, std::string_view content);
+bool ReplaceFileAtomically(const std::string& path, std::string_view content);
 
 // Creates or truncates the file and writes the content (no atomic guarantee;
 // used where the specification asks for a plain rewrite).

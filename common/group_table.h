@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/errors.h"
 #include "common/group_tree.h"
 
 namespace fesk {

@@ -97,11 +97,14 @@ const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view na
   return const_cast<ProfileDocument*>(this)->FindSection(name);
 }
 
+// A line without "=" is never found by a read, but a write of its name
+// finds it and gives it a value, as the platform does.
 static ProfileDocument::Entry* FindEntry(ProfileDocument::Section& section,
-                                         std::string_view key) {
+                                         std::string_view key, bool with_value_only) {
   key = TrimProfileSpace(key);
   for (ProfileDocument::Entry& entry : section.entries) {
-    if (entry.value && cp932::EqualsIgnoreAsciiCase(entry.name, key)) return &entry;
+    if (with_value_only && !entry.value) continue;
+    if (cp932::EqualsIgnoreAsciiCase(entry.name, key)) return &entry;
   }
   return nullptr;
 }
@@ -110,7 +113,7 @@ const std::string* ProfileDocument::FindRaw(std::string_view section,
                                             std::string_view key) const {
   const Section* found = FindSection(section);
   if (found == nullptr) return nullptr;
-  const Entry* entry = FindEntry(const_cast<Section&>(*found), key);
+  const Entry* entry = FindEntry(const_cast<Section&>(*found), key, true);
   return entry ? &*entry->value : nullptr;
 }
 
@@ -122,8 +125,8 @@ bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
     sections_.push_back(Section{std::string(TrimProfileSpace(section)), true, {}});
     target = &sections_.back();
   }
-  if (Entry* entry = FindEntry(*target, key)) {
-    if (*entry->value == value) return false;
+  if (Entry* entry = FindEntry(*target, key, false)) {
+    if (entry->value == value) return false;
     entry->value = std::string(value);
     return true;
   }

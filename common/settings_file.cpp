@@ -71,7 +71,7 @@ void SettingsFile::Apply(Change change) {
   }
   ProfileDocument changed = document_;
   if (!change(changed)) return;  // same text: the file stays untouched
-  if (!fileio::ReplaceFile(path_, changed.Serialize())) {
+  if (!fileio::ReplaceFileAtomically(path_, changed.Serialize())) {
     throw FeskError(SettingsWriteErrorText(path_));
   }
   document_ = std::move(changed);

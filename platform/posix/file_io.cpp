@@ -40,7 +40,7 @@ static bool IsReadOnly(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view content) {
+bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   if (IsReadOnly(path)) return false;
   std::string temporary = path + ".new";
   if (!WriteAll(temporary, content)) {

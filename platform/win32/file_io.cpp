@@ -2,7 +2,7 @@
 // wide functions are used, so Japanese folder names work on any Windows.
 #include "common/file_io.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 #include <cstdint>
 
@@ -45,7 +45,7 @@ static bool WriteAll(const std::wstring& path, std::string_view content) {
   return CloseHandle(file) && ok;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view content) {
+bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   std::wstring target = win32::Wide(path);
   if (IsReadOnly(target)) return false;
   std::wstring temporary = target + L".new";

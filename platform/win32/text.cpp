@@ -1,6 +1,6 @@
 #include "platform/win32/text.h"
 
-#include <windows.h>
+#include "platform/win32/windows_api.h"
 
 namespace fesk::win32 {
 
