@@ -1,0 +1,17 @@
+// The window the user is working in, as the Window services see it: each
+// call acts on the window that is in the foreground at the time of the call.
+// The Win32 implementation is launcher/win32/win32_foreground_window.h.
+#pragma once
+
+namespace fesk {
+
+class ForegroundWindow {
+ public:
+  virtual ~ForegroundWindow() = default;
+  virtual bool IsIconic() = 0;  // minimised
+  virtual bool IsZoomed() = 0;  // maximised
+  // ShowWindow with a show command (show::kRestore, kMaximized, kMinimized).
+  virtual void Show(int show_command) = 0;
+};
+
+}  // namespace fesk

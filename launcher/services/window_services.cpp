@@ -1,0 +1,67 @@
+#include "launcher/services/window_services.h"
+
+#include <utility>
+
+namespace fesk {
+
+WindowServices::WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell,
+                               ClockPort& clock, std::string launcher_folder,
+                               std::function<void()> show_settings,
+                               std::function<std::string()> current_work_folder)
+    : sender_(keys),
+      window_(window),
+      shell_(shell),
+      clock_(clock),
+      launcher_folder_(std::move(launcher_folder)),
+      show_settings_(std::move(show_settings)),
+      current_work_folder_(std::move(current_work_folder)) {}
+
+void WindowServices::OpenLauncherProgram(const char* file, const std::string& parameters) {
+  const std::string directory = current_work_folder_ ? current_work_folder_() : std::string();
+  shell_.Open(launcher_folder_ + file, parameters, directory, show::kShow);
+}
+
+void WindowServices::RunWindowService(unsigned operation) {
+  using namespace window_service;
+  switch (operation) {
+    case kWindowMenu:
+      sender_.SendKeys("% ");
+      break;
+    case kCloseApplication:
+      sender_.SendKeys("%{F4}");
+      break;
+    case kEnlargeWindow:
+      window_.Show(window_.IsIconic() ? show::kRestore : show::kMaximized);
+      break;
+    case kShrinkWindow:
+      window_.Show(window_.IsZoomed() ? show::kRestore : show::kMinimized);
+      break;
+    case kShowSettings:
+      if (show_settings_) show_settings_();
+      break;
+    case kStartEditor:
+      OpenLauncherProgram(kEditorProgramFile, "");
+      break;
+    case kStartMenu:
+      sender_.SendKeys("^{ESC}");
+      break;
+    case kShutDownWindows:
+      // Alt+F4 with the Start menu open (and so no application window in
+      // front) brings up the system's shut-down dialog; the pause lets the
+      // menu appear first.
+      sender_.SendKeys("^{ESC}");
+      clock_.Sleep(100);
+      sender_.SendKeys("%{F4}");
+      break;
+    case kPaletteGroups:
+      OpenLauncherProgram(kPaletteProgramFile, "M");
+      break;
+    default:
+      if (operation >= kFirstPalette && operation <= kLastPalette) {
+        OpenLauncherProgram(kPaletteProgramFile, std::to_string(operation - kPaletteGroups));
+      }
+      break;  // 0 and anything above 17: nothing
+  }
+}
+
+}  // namespace fesk

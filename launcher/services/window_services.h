@@ -1,0 +1,66 @@
+// The eighteen operations a straight movement can be bound to under the
+// Window-service trigger: typing window and system keys, resizing the
+// foreground window, showing the settings dialog, and starting the editor or
+// the icon palette program from the launcher's folder.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "launcher/core/window_service_runner.h"
+#include "launcher/services/foreground_window.h"
+#include "launcher/services/key_sink.h"
+#include "launcher/services/send_keys.h"
+#include "platform/ports.h"
+
+namespace fesk {
+
+// Operation numbers, the index of the item in the direction's list.
+namespace window_service {
+inline constexpr unsigned kNone = 0;
+inline constexpr unsigned kWindowMenu = 1;
+inline constexpr unsigned kCloseApplication = 2;
+inline constexpr unsigned kEnlargeWindow = 3;
+inline constexpr unsigned kShrinkWindow = 4;
+inline constexpr unsigned kShowSettings = 5;
+inline constexpr unsigned kStartEditor = 6;
+inline constexpr unsigned kStartMenu = 7;
+inline constexpr unsigned kShutDownWindows = 8;
+inline constexpr unsigned kPaletteGroups = 9;
+inline constexpr unsigned kFirstPalette = 10;  // palettes 1 to 8: 10 to 17
+inline constexpr unsigned kLastPalette = 17;
+}  // namespace window_service
+
+inline constexpr const char* kEditorProgramFile = "FeskIni.exe";
+inline constexpr const char* kPaletteProgramFile = "FeskPal.exe";
+
+class WindowServices : public WindowServiceRunner {
+ public:
+  // launcher_folder: the folder of the launcher's program file, ending in
+  // "\".  show_settings: shows the settings dialog and brings it to the
+  // foreground.  current_work_folder: the work folder of the program the
+  // launcher most recently prepared for starting ("" before the first).
+  WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock,
+                 std::string launcher_folder, std::function<void()> show_settings,
+                 std::function<std::string()> current_work_folder);
+
+  void RunWindowService(unsigned operation) override;
+
+  // The typing routine the services use, for other callers of SendKeys.
+  KeySender& Keys() { return sender_; }
+
+ private:
+  // A shell open of a program file in the launcher's folder; the result is
+  // neither awaited nor checked.
+  void OpenLauncherProgram(const char* file, const std::string& parameters);
+
+  KeySender sender_;
+  ForegroundWindow& window_;
+  ShellPort& shell_;
+  ClockPort& clock_;
+  std::string launcher_folder_;
+  std::function<void()> show_settings_;
+  std::function<std::string()> current_work_folder_;
+};
+
+}  // namespace fesk

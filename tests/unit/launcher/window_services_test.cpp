@@ -1,0 +1,181 @@
+#include "launcher/services/window_services.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "launcher/services/key_sink_fakes.h"
+#include "platform/fake/fake_ports.h"
+
+namespace fesk {
+namespace {
+
+// A clock whose sleeps appear in the key log, so that the order of keys and
+// pauses can be checked.
+class LoggingClock : public fake::FakeClock {
+ public:
+  explicit LoggingClock(fake::RecordingKeySink& sink) : sink_(sink) {}
+  void Sleep(int milliseconds) override {
+    FakeClock::Sleep(milliseconds);
+    sink_.Note("sleep:" + std::to_string(milliseconds));
+  }
+
+ private:
+  fake::RecordingKeySink& sink_;
+};
+
+const std::string kFolder = "C:\\Tools\\\x83\x5C\x83\x74\x83\x67\\";  // a trail byte 0x5C inside
+
+struct Services {
+  fake::RecordingKeySink keys;
+  fake::FakeForegroundWindow window;
+  fake::FakeShell shell;
+  LoggingClock clock{keys};
+  int settings_shown = 0;
+  std::string work_folder = "D:\\Work";
+  WindowServices services{keys,
+                          window,
+                          shell,
+                          clock,
+                          kFolder,
+                          [this] { ++settings_shown; },
+                          [this] { return work_folder; }};
+
+  // Everything the last operation did, for checking that it did nothing else.
+  bool Untouched() const {
+    return keys.events.empty() && window.shows.empty() && shell.opens.empty() &&
+           shell.execs.empty() && clock.sleeps.empty() && settings_shown == 0;
+  }
+};
+
+struct Typing {
+  unsigned operation;
+  std::string log;
+};
+
+class WindowServicesTyping : public ::testing::TestWithParam<Typing> {};
+
+TEST_P(WindowServicesTyping, TypesItsKeys) {
+  Services s;
+  s.services.RunWindowService(GetParam().operation);
+  EXPECT_EQ(s.keys.Log(), GetParam().log);
+  EXPECT_TRUE(s.shell.opens.empty());
+  EXPECT_TRUE(s.window.shows.empty());
+  EXPECT_EQ(s.settings_shown, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowServices, WindowServicesTyping,
+    ::testing::Values(Typing{1, "+Alt +Space -Space -Alt"}, Typing{2, "+Alt +F4 -F4 -Alt"},
+                      Typing{7, "+Ctrl +Esc -Esc -Ctrl"},
+                      Typing{8, "+Ctrl +Esc -Esc -Ctrl sleep:100 +Alt +F4 -F4 -Alt"}),
+    [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
+
+struct Opening {
+  unsigned operation;
+  std::string file;
+  std::string parameters;
+};
+
+class WindowServicesOpening : public ::testing::TestWithParam<Opening> {};
+
+TEST_P(WindowServicesOpening, OpensTheProgramFromTheLauncherFolder) {
+  Services s;
+  s.services.RunWindowService(GetParam().operation);
+  ASSERT_EQ(s.shell.opens.size(), 1u);
+  const auto& open = s.shell.opens[0];
+  EXPECT_EQ(open.file, kFolder + GetParam().file);
+  EXPECT_EQ(open.parameters, GetParam().parameters);
+  EXPECT_EQ(open.directory, "D:\\Work");
+  EXPECT_EQ(open.show, 5);
+  EXPECT_TRUE(s.keys.events.empty());
+  EXPECT_TRUE(s.window.shows.empty());
+  EXPECT_TRUE(s.clock.sleeps.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowServices, WindowServicesOpening,
+    ::testing::Values(Opening{6, "FeskIni.exe", ""}, Opening{9, "FeskPal.exe", "M"},
+                      Opening{10, "FeskPal.exe", "1"}, Opening{11, "FeskPal.exe", "2"},
+                      Opening{12, "FeskPal.exe", "3"}, Opening{13, "FeskPal.exe", "4"},
+                      Opening{14, "FeskPal.exe", "5"}, Opening{15, "FeskPal.exe", "6"},
+                      Opening{16, "FeskPal.exe", "7"}, Opening{17, "FeskPal.exe", "8"}),
+    [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
+
+TEST(WindowServicesOpen, UsesTheWorkFolderOfTheMomentAndIgnoresFailure) {
+  Services s;
+  s.work_folder = "";
+  s.shell.results = {2, 2};  // file not found: not reported, nothing retried
+  s.services.RunWindowService(6);
+  s.work_folder = "E:\\Later";
+  s.services.RunWindowService(9);
+  ASSERT_EQ(s.shell.opens.size(), 2u);
+  EXPECT_EQ(s.shell.opens[0].directory, "");
+  EXPECT_EQ(s.shell.opens[1].directory, "E:\\Later");
+  EXPECT_TRUE(s.keys.events.empty());
+}
+
+struct Resizing {
+  const char* name;
+  unsigned operation;
+  bool iconic, zoomed;
+  int show;
+};
+
+class WindowServicesResizing : public ::testing::TestWithParam<Resizing> {};
+
+TEST_P(WindowServicesResizing, ShowsTheForegroundWindow) {
+  Services s;
+  s.window.iconic = GetParam().iconic;
+  s.window.zoomed = GetParam().zoomed;
+  s.services.RunWindowService(GetParam().operation);
+  EXPECT_EQ(s.window.shows, std::vector<int>{GetParam().show});
+  EXPECT_TRUE(s.keys.events.empty());
+  EXPECT_TRUE(s.shell.opens.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowServices, WindowServicesResizing,
+    ::testing::Values(Resizing{"EnlargeMinimised", 3, true, false, 9},
+                      Resizing{"EnlargeNormal", 3, false, false, 3},
+                      Resizing{"EnlargeMaximised", 3, false, true, 3},
+                      Resizing{"ShrinkMaximised", 4, false, true, 9},
+                      Resizing{"ShrinkNormal", 4, false, false, 2},
+                      Resizing{"ShrinkMinimised", 4, true, false, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WindowServicesSettings, OperationFiveShowsTheSettingsDialog) {
+  Services s;
+  s.services.RunWindowService(5);
+  EXPECT_EQ(s.settings_shown, 1);
+  EXPECT_TRUE(s.keys.events.empty());
+  EXPECT_TRUE(s.shell.opens.empty());
+  EXPECT_TRUE(s.window.shows.empty());
+}
+
+TEST(WindowServicesNothing, OperationsOutsideOneToSeventeenDoNothing) {
+  for (unsigned operation : {0u, 18u, 19u, 255u, 4294967295u}) {
+    Services s;
+    s.services.RunWindowService(operation);
+    EXPECT_TRUE(s.Untouched()) << operation;
+  }
+}
+
+TEST(WindowServicesNothing, EveryOtherOperationDoesSomething) {
+  for (unsigned operation = 1; operation <= 17; ++operation) {
+    Services s;
+    s.services.RunWindowService(operation);
+    EXPECT_FALSE(s.Untouched()) << operation;
+  }
+}
+
+TEST(WindowServicesRunner, WorksThroughTheDispatchersInterface) {
+  Services s;
+  WindowServiceRunner& runner = s.services;
+  runner.RunWindowService(kDefaultWindowServices[1]);  // "Ll": enlarge
+  EXPECT_EQ(s.window.shows, std::vector<int>{3});
+}
+
+}  // namespace
+}  // namespace fesk
