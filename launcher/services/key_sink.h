@@ -8,7 +8,7 @@
 
 namespace fesk {
 
-// Result of KeySink::VkKeyScan: key code in the low byte, shift state in the
+// Result of KeySink::LayoutKey: key code in the low byte, shift state in the
 // high byte (bit 0 Shift, bit 1 Ctrl, bit 2 Alt), as the layout reports it.
 inline constexpr std::uint16_t kLayoutShiftBit = 0x0100;
 // The layout cannot produce the character.
@@ -23,8 +23,10 @@ class KeySink {
   virtual void KeyDown(int virtual_key) = 0;
   virtual void KeyUp(int virtual_key) = 0;
 
-  // The keyboard layout's key for a single-byte character (code page 932).
-  virtual std::uint16_t VkKeyScan(char character) = 0;
+  // The keyboard layout's key for a single-byte character (code page 932),
+  // as VkKeyScan reports it.  (Not named VkKeyScan: <windows.h> makes that
+  // a macro, which would rename the method in Win32 files only.)
+  virtual std::uint16_t LayoutKey(char character) = 0;
 
   // Types one double-byte character (lead byte, then trail byte) into the
   // window that has the keyboard focus in the foreground window's thread.

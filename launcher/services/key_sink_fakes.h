@@ -69,7 +69,7 @@ class RecordingKeySink : public KeySink {
 
   void KeyDown(int virtual_key) override { events.push_back("+" + KeyLogName(virtual_key)); }
   void KeyUp(int virtual_key) override { events.push_back("-" + KeyLogName(virtual_key)); }
-  std::uint16_t VkKeyScan(char character) override {
+  std::uint16_t LayoutKey(char character) override {
     auto it = layout.find(static_cast<unsigned char>(character));
     return it == layout.end() ? kNoLayoutKey : it->second;
   }

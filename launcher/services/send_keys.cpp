@@ -110,7 +110,7 @@ std::size_t KeySender::SendKeyItem(std::size_t pos) {
         sink_.KeyUp(kEnterKey);
         ++pos;
       } else {
-        TypeLayoutKey(sink_.VkKeyScan(c));
+        TypeLayoutKey(sink_.LayoutKey(c));
         ++pos;
       }
     }
@@ -143,7 +143,7 @@ std::size_t KeySender::SendBraceItem(std::size_t pos) {
 
   if (pos < end && text_[pos] == '}') {
     // "{}}" and "{} n}": a "}" right after the brace is the name itself.
-    layout = sink_.VkKeyScan('}');
+    layout = sink_.LayoutKey('}');
     name_end = pos + 1;
   } else {
     // Step over whole characters: a trail byte may be 0x7D and is not "}".
@@ -156,7 +156,7 @@ std::size_t KeySender::SendBraceItem(std::size_t pos) {
     if (auto code = LookUpKeyName(name)) {
       named = *code;
     } else if (name.size() == 1) {
-      layout = sink_.VkKeyScan(name.front());
+      layout = sink_.LayoutKey(name.front());
     }
   }
 
