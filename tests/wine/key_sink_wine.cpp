@@ -1,0 +1,181 @@
+// The launcher's real key sink and foreground-window operations against
+// windows of another thread: typed keys arrive as the characters the
+// key-description text names, a double-byte character reaches a Unicode
+// window as one UTF-16 character and an ANSI window as its two code page
+// 932 bytes, and the resize operations act on the foreground window.
+#include <string>
+#include <vector>
+
+#include "launcher/services/send_keys.h"
+#include "launcher/win32/win32_foreground_window.h"
+#include "launcher/win32/win32_key_sink.h"
+#include "platform/win32/windows_api.h"
+#include "tests/wine/wine_check.h"
+
+namespace {
+
+constexpr UINT kFocusRequest = WM_APP + 1;
+
+// Characters received by the target windows, as their window procedures saw
+// them: WM_CHAR wParam values.
+std::vector<unsigned> g_received;
+CRITICAL_SECTION g_lock;
+
+LRESULT CALLBACK AnsiProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_CHAR) {
+    EnterCriticalSection(&g_lock);
+    g_received.push_back(static_cast<unsigned>(w));
+    LeaveCriticalSection(&g_lock);
+    return 0;
+  }
+  return DefWindowProcA(window, message, w, l);
+}
+
+LRESULT CALLBACK WideProc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_CHAR) {
+    EnterCriticalSection(&g_lock);
+    g_received.push_back(static_cast<unsigned>(w));
+    LeaveCriticalSection(&g_lock);
+    return 0;
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+struct Target {
+  bool ansi = false;
+  HWND window = nullptr;
+  DWORD thread = 0;
+  HANDLE ready = nullptr;
+};
+
+// A window of its own thread, with an ANSI or a Unicode message loop as an
+// ANSI or a Unicode program would have.
+DWORD WINAPI TargetThread(void* parameter) {
+  Target& target = *static_cast<Target*>(parameter);
+  if (target.ansi) {
+    WNDCLASSA window_class{};
+    window_class.lpfnWndProc = AnsiProc;
+    window_class.hInstance = GetModuleHandleA(nullptr);
+    window_class.lpszClassName = "FeskAnsiTarget";
+    RegisterClassA(&window_class);
+    target.window = CreateWindowExA(0, "FeskAnsiTarget", "ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                    10, 10, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  } else {
+    WNDCLASSW window_class{};
+    window_class.lpfnWndProc = WideProc;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.lpszClassName = L"FeskWideTarget";
+    RegisterClassW(&window_class);
+    target.window = CreateWindowExW(0, L"FeskWideTarget", L"wide", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                    330, 10, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  }
+  SetEvent(target.ready);
+  MSG message;
+  for (;;) {
+    BOOL got = target.ansi ? GetMessageA(&message, nullptr, 0, 0) : GetMessageW(&message, nullptr, 0, 0);
+    if (got <= 0) break;
+    if (message.message == kFocusRequest) {
+      SetForegroundWindow(target.window);
+      SetFocus(target.window);
+      continue;
+    }
+    TranslateMessage(&message);
+    if (target.ansi) {
+      DispatchMessageA(&message);
+    } else {
+      DispatchMessageW(&message);
+    }
+  }
+  return 0;
+}
+
+void Start(Target& target) {
+  target.ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  CreateThread(nullptr, 0, TargetThread, &target, 0, &target.thread);
+  WaitForSingleObject(target.ready, 10000);
+}
+
+void Focus(const Target& target) {
+  PostThreadMessageW(target.thread, kFocusRequest, 0, 0);
+  for (int i = 0; i < 50 && GetForegroundWindow() != target.window; ++i) Sleep(50);
+  Sleep(200);
+}
+
+std::vector<unsigned> TakeReceived() {
+  Sleep(500);  // let the target thread handle what was sent
+  EnterCriticalSection(&g_lock);
+  std::vector<unsigned> received;
+  received.swap(g_received);
+  LeaveCriticalSection(&g_lock);
+  return received;
+}
+
+std::string Show(const std::vector<unsigned>& characters) {
+  std::string text;
+  for (unsigned c : characters) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%s%04X", text.empty() ? "" : " ", c);
+    text += hex;
+  }
+  return text;
+}
+
+void CheckTyping(const Target& target, fesk::KeySender& sender) {
+  const std::string kind = target.ansi ? "ANSI window: " : "Unicode window: ";
+  Focus(target);
+  fesk::winetest::Check(GetForegroundWindow() == target.window, kind + "is in the foreground");
+
+  // Keys go through the input queue, posted characters straight to the
+  // window's queue; each part is awaited so their order is the text's.
+  TakeReceived();
+  sender.SendKeys("aB~");
+  fesk::winetest::CheckEqual(Show(TakeReceived()), "0061 0042 000D", kind + "\"aB~\"");
+  sender.SendKeys("\x82\xA0");  // hiragana A
+  fesk::winetest::CheckEqual(Show(TakeReceived()), target.ansi ? "0082 00A0" : "3042",
+                             kind + "double-byte character");
+  sender.SendKeys("{} 2}");
+  fesk::winetest::CheckEqual(Show(TakeReceived()), "007D 007D", kind + "\"{} 2}\"");
+}
+
+}  // namespace
+
+int main() {
+  InitializeCriticalSection(&g_lock);
+  fesk::winetest::Check(GetACP() == 932, "the system code page is 932");
+
+  Target ansi, wide;
+  ansi.ansi = true;
+  Start(ansi);
+  Start(wide);
+
+  fesk::win32::Win32KeySink sink;
+  fesk::KeySender sender(sink);
+  CheckTyping(ansi, sender);
+  CheckTyping(wide, sender);
+
+  // Our own thread cannot be attached to itself: the character is dropped.
+  HWND own = CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 250, 200,
+                             100, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(own);
+  Sleep(200);
+  fesk::winetest::Check(GetForegroundWindow() == own, "our own window is in the foreground");
+  fesk::winetest::Check(!sink.PostDoubleByteChar('\x82', '\xA0'),
+                        "a double-byte character for our own thread is refused");
+
+  // Resizing the foreground window.
+  fesk::win32::Win32ForegroundWindow foreground;
+  Focus(wide);
+  foreground.Show(SW_SHOWMAXIMIZED);
+  Sleep(300);
+  fesk::winetest::Check(IsZoomed(wide.window) && foreground.IsZoomed(), "Show(3) maximises");
+  foreground.Show(SW_RESTORE);
+  Sleep(300);
+  fesk::winetest::Check(!IsZoomed(wide.window) && !IsIconic(wide.window), "Show(9) restores");
+  foreground.Show(SW_SHOWMINIMIZED);
+  Sleep(300);
+  fesk::winetest::Check(IsIconic(wide.window) != 0, "Show(2) minimises");
+
+  PostThreadMessageW(ansi.thread, WM_QUIT, 0, 0);
+  PostThreadMessageW(wide.thread, WM_QUIT, 0, 0);
+  return fesk::winetest::Finish("key_sink_wine");
+}
