@@ -1,0 +1,46 @@
+#!/bin/bash
+# Builds both programs and starts the launcher and the editor under Wine on
+# a copy of the demo settings folder (build/demo).  Without a display, a
+# virtual one is started and a screenshot is taken after a few seconds.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/setup.sh
+scripts/build.sh
+
+demo="$root/build/demo"
+rm -rf "$demo"
+mkdir -p "$demo"
+cp demo/* "$demo"/
+for program in build/win/launcher/win32/Fesk.exe build/win/editor/win32/FeskINI.exe; do
+  [ -f "$program" ] && cp "$program" "$demo"/
+done
+
+export WINEPREFIX="$root/build/wineprefix-demo" WINEDEBUG=-all LANG=ja_JP.UTF-8
+started_display=""
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  started_display=$!
+  export DISPLAY=:77
+  sleep 1
+fi
+
+if [ ! -f "$demo/Fesk.exe" ]; then
+  echo "Built everything; the programs are not there yet (see README)."
+  exit 0
+fi
+wine "$demo/Fesk.exe" &
+sleep 3
+[ -f "$demo/FeskINI.exe" ] && wine "$demo/FeskINI.exe" &
+echo "Fesk and FeskINI are running on $demo (settings: $demo/Fesk.Ini)."
+if [ -n "$started_display" ]; then
+  sleep 8
+  import -window root "$root/build/demo-screen.png" && echo "Screenshot: build/demo-screen.png"
+  echo "No display was set, so the programs ran on a virtual one; stopping them."
+  wineserver -k
+  kill "$started_display"
+else
+  echo "Close them from their windows (the launcher: its tray icon, then the dialog's close box)."
+  wait
+fi
