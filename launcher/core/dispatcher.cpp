@@ -1,0 +1,69 @@
+#include "launcher/core/dispatcher.h"
+
+#include "common/action_code.h"
+#include "common/program_sections.h"
+#include "common/settings_file.h"
+#include "launcher/core/launch_texts.h"
+
+namespace fesk {
+
+void Dispatcher::DispatchMouseAction() {
+  if (loop_.WinServiceActive == 1) {
+    RunDirectionService();
+  } else if (!StartMatchingProgram() && options_.CheckBox3.checked()) {
+    dialogs_.MessageBox(kUnregisteredActionText, kConfirmCaption, Buttons::kOk);
+  }
+  loop_.WinServiceActive = 0;
+}
+
+// Only the eight straight strokes select a service; anything else does
+// nothing and reports nothing.  A list without a selection passes an
+// operation number the runner ignores.
+void Dispatcher::RunDirectionService() {
+  int direction = WindowServiceIndex(loop_.RecognizedCode);
+  if (direction < 0) return;
+  services_.RunWindowService(static_cast<unsigned>(options_.ServiceList(direction).item_index));
+  loop_.TriggerSource = kSourceNone;
+}
+
+bool Dispatcher::StartMatchingProgram() {
+  bool acted = false;
+  for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
+    if (tables_.ActionCodes[slot] == kNoActionCode) break;
+    if (!Matches(slot)) continue;
+    const std::string title =
+        SettingsFile(runner_.paths().settings_path).ReadString(ProgramSection(slot), key::kDiscription, kUntitled);
+    acted = true;
+    if (options_.Mode() != kConfirmMode) {
+      runner_.RunProgram(slot, title);
+      break;
+    }
+    if (ConfirmAndRun(slot, title)) break;
+  }
+  return acted;
+}
+
+// The mask is read last: it costs a file read.
+bool Dispatcher::Matches(int slot) {
+  const std::string& code = loop_.RecognizedCode;
+  return !code.empty() && tables_.ActionCodes[slot] == code && CheckStartPosition(slot);
+}
+
+// The loop stays shut while the box is open: a tick delivered by the box's
+// own message loop must not start another movement.
+bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
+  loop_.MouseActionGate = kMouseActionNO;
+  Answer answer = dialogs_.MessageBox(ConfirmLaunchText(title), kConfirmCaption, Buttons::kOkCancel);
+  loop_.MouseActionGate = kMouseActionOK;
+  if (answer != Answer::kOk) return false;
+  runner_.RunProgram(slot, title);
+  return true;
+}
+
+bool Dispatcher::CheckStartPosition(int slot) {
+  const SettingsFile file(runner_.paths().settings_path);
+  std::string mask = file.ReadString(ProgramSection(slot), key::kRunPos, kLauncherRunPosDefault);
+  return RunPosAllows(mask, loop_.StartPoint, input_.ScreenSize());
+}
+
+}  // namespace fesk

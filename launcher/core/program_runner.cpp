@@ -1,0 +1,66 @@
+#include "launcher/core/program_runner.h"
+
+#include "common/program_sections.h"
+#include "common/settings_file.h"
+#include "launcher/core/launch_texts.h"
+
+namespace fesk {
+
+void ProgramRunner::ReadProgram(int slot) {
+  const SettingsFile file(paths_.settings_path);
+  const std::string section = ProgramSection(slot);
+  current_.CommandLine = file.ReadString(section, key::kCmdLine, "");
+  current_.ShowCommand = ShowCommandOf(file.ReadString(section, key::kCmdShow, ""));
+  current_.Option = file.ReadString(section, key::kOption, "");
+  current_.WorkDir = file.ReadString(section, key::kWorkDir, "");
+  current_.Title = file.ReadString(section, key::kDiscription, kUntitled);
+}
+
+void ProgramRunner::RunProgram(int slot, std::string_view title) {
+  ReadProgram(slot);
+  if (options_.Mode() == kPaletteMode && loop_.TriggerSource == kSourceMouseAction) {
+    OpenPalette(title);
+    return;
+  }
+  std::string option = current_.Option;
+  if (AskRunTimeOption(title, option)) Launch(title, option);
+  loop_.TriggerSource = kSourceNone;
+}
+
+// The palette program shows the icons registered for the code instead.
+void ProgramRunner::OpenPalette(std::string_view title) {
+  int result = shell_.Open(paths_.launcher_folder + kPaletteProgram, "A " + loop_.RecognizedCode,
+                           current_.WorkDir, current_.ShowCommand);
+  ReportLaunchResult(result, title);
+}
+
+// False when the user cancelled the option box.
+bool ProgramRunner::AskRunTimeOption(std::string_view title, std::string& option) {
+  if (!options_.CheckBox8.checked() || loop_.RunOptionMode != 1) return true;
+  auto edited = dialogs_.InputBox(title, kRunOptionPrompt, option);
+  if (!edited) return false;
+  option = *edited;
+  return true;
+}
+
+// A wrong work folder is reported and the start still tried.
+void ProgramRunner::Launch(std::string_view title, const std::string& option) {
+  const std::string& folder = current_.WorkDir;
+  if (!folder.empty() && !shell_.SetCurrentDirectory(folder) && options_.CheckBox2.checked()) {
+    dialogs_.MessageBox(WorkFolderErrorText(title, folder), kLaunchErrorCaption, Buttons::kOk);
+  }
+  int result = shell_.Open(current_.CommandLine, option, folder, current_.ShowCommand);
+  ReportLaunchResult(result, title);
+}
+
+void ProgramRunner::ReportLaunchResult(int code, std::string_view title) {
+  if (!options_.CheckBox2.checked() || code >= 32) return;
+  dialogs_.MessageBox(LaunchFailureText(code, title), kLaunchErrorCaption, Buttons::kOk);
+}
+
+void ProgramRunner::WriteLinkCode() {
+  SettingsFile file(paths_.settings_path);
+  file.WriteString(kSystemSection, kLinkKey, loop_.RecognizedCode);
+}
+
+}  // namespace fesk

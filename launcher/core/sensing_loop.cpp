@@ -1,0 +1,165 @@
+#include "launcher/core/sensing_loop.h"
+
+#include <span>
+
+#include "launcher/core/screen_rules.h"
+#include "platform/guarded.h"
+
+namespace fesk {
+
+namespace {
+
+constexpr int kRunOptionPause = 500;
+constexpr int kScreenPositionStartPause = 500;
+constexpr int kScreenPositionPause = 1500;
+
+// Stops the sensing timer while a block works, so that no tick starts inside
+// it and the next one comes a full interval after it.
+class TimerPause {
+ public:
+  explicit TimerPause(Timer& timer) : timer_(timer), was_enabled_(timer.enabled) {
+    timer_.enabled = false;
+  }
+  ~TimerPause() { timer_.enabled = was_enabled_; }
+  TimerPause(const TimerPause&) = delete;
+  TimerPause& operator=(const TimerPause&) = delete;
+
+ private:
+  Timer& timer_;
+  bool was_enabled_;
+};
+
+}  // namespace
+
+void SensingLoop::Timer1Timer() {
+  if (!loop_.GateOpen()) return;
+  if (options_.CheckBox8.checked()) ToggleRunOptionMode();
+  if (options_.CheckBox5.checked()) FireShortcutKeys();
+  if (options_.CheckBox6.checked()) FireScreenPosition();
+  loop_.TriggerSource = kSourceMouseAction;
+  bool service_held = options_.CheckBox7.checked() && WindowServiceTriggerHeld();
+  bool action_held = false, action_released = true;
+  if (options_.CheckBox4.checked()) {
+    action_held = TriggerHeld(input_, options_.MouseActionTrigger);
+    action_released = TriggerKeysReleased(input_, options_.MouseActionTrigger);
+  }
+  if (service_held || action_held) {
+    RecordStep();
+  } else if (action_released) {
+    ReleaseStep();
+  }
+}
+
+// Ctrl+Shift+Alt flips the mode on every tick they are held, half a second
+// apart.
+void SensingLoop::ToggleRunOptionMode() {
+  if (!input_.KeyHeld(vk::kAlt) || !input_.KeyHeld(vk::kShift) || !input_.KeyHeld(vk::kControl)) {
+    return;
+  }
+  TimerPause pause(options_.Timer1);
+  loop_.RunOptionMode = loop_.RunOptionMode == 1 ? 0 : 1;
+  if (options_.TrayIconShown()) tray_.TrayIconRestore();
+  clock_.Sleep(kRunOptionPause);
+}
+
+// A held shortcut starts its program once; it fires again only after its key
+// or a modifier has left the required state.
+void SensingLoop::FireShortcutKeys() {
+  int last = loop_.LastHotKeyIndex;
+  if (last != kNoHotKey && !HotKeyPressed(input_, tables_.HotKeyTable[last])) {
+    loop_.LastHotKeyIndex = kNoHotKey;
+  }
+  for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
+    if (slot == loop_.LastHotKeyIndex || !HotKeyPressed(input_, tables_.HotKeyTable[slot])) continue;
+    TimerPause pause(options_.Timer1);
+    loop_.TriggerSource = kSourceShortcut;
+    loop_.LastHotKeyIndex = slot;
+    runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
+  }
+}
+
+// Every tick with the right button held pauses 1.5 s (2 s after a start),
+// so a position held down starts its program again about every 2 seconds.
+void SensingLoop::FireScreenPosition() {
+  if (!input_.KeyHeld(vk::kRightButton)) return;
+  TimerPause pause(options_.Timer1);
+  int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
+                                   input_.ScreenSize());
+  if (slot != kNoSlot) {
+    loop_.TriggerSource = kSourceScreenPosition;
+    runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
+    clock_.Sleep(kScreenPositionStartPause);
+  }
+  clock_.Sleep(kScreenPositionPause);
+  loop_.TriggerSource = kSourceNone;
+}
+
+bool SensingLoop::WindowServiceTriggerHeld() {
+  if (!TriggerHeld(input_, options_.WindowServiceTrigger)) return false;
+  loop_.WinServiceActive = 1;
+  loop_.TriggerSource = kSourceWindowService;
+  return true;
+}
+
+// The kind of a movement is decided by the last tick in which it was
+// recorded.
+void SensingLoop::RecordStep() {
+  if (loop_.TriggerSource != kSourceWindowService) {
+    loop_.TriggerSource = kSourceMouseAction;
+    loop_.WinServiceActive = 0;
+  }
+  bool shown = options_.TrayIconShown();
+  if (shown && loop_.SampleCount == 1) tray_.TrayIconFrame(1);
+  Point cursor = input_.CursorPos();
+  if (cursor == loop_.LastCursor) return;
+  int count = loop_.SampleCount;
+  if (shown && count >= 10 && count <= 40 && count % 10 == 0) tray_.TrayIconFrame(count / 10 + 1);
+  loop_.LastCursor = cursor;
+  TakeSample(cursor);
+}
+
+// Only the first 50 moving ticks are kept.  A movement whose start the RUN
+// spot or a black hole refuses is counted but not stored.
+void SensingLoop::TakeSample(Point cursor) {
+  if (loop_.SampleCount == 0) {
+    loop_.StartPoint = cursor;
+    loop_.Recording = StartAllowed(options_.CurrentStartArea(), cursor) ? 1 : 0;
+  }
+  if (loop_.SampleCount >= kMaxSamples) return;
+  if (loop_.Recording == 1) loop_.SamplePoints[static_cast<std::size_t>(loop_.SampleCount)] = cursor;
+  ++loop_.SampleCount;
+}
+
+// Also runs on every idle tick, where it changes nothing.
+void SensingLoop::ReleaseStep() {
+  loop_.LastCursor = Point{-1, -1};
+  if (loop_.Recording == 1) {
+    TimerPause pause(options_.Timer1);
+    loop_.Recording = 0;
+    RecognizeStroke(loop_.SampleCount);
+    if (ExceedsMinimumMove(loop_.Stroke, options_.MinimumMove)) ActOnMovement();
+  }
+  if (options_.TrayIconShown() && loop_.SampleCount != 0) tray_.TrayIconRestore();
+  loop_.SampleCount = 0;
+}
+
+// A failed write of LINK is shown like any other file error; the movement
+// itself is finished all the same.
+void SensingLoop::ActOnMovement() {
+  dispatcher_.DispatchMouseAction();
+  if (options_.Mode() == kTrailMode) {
+    if (view_.show_trail) view_.show_trail(loop_.SampleCount);
+    loop_.TrailShown = 1;
+  }
+  if (options_.CheckBox1.checked()) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
+}
+
+void SensingLoop::RecognizeStroke(int sample_count) {
+  view_.transfer_button.enabled = true;
+  std::span<const Point> samples(loop_.SamplePoints.data(), static_cast<std::size_t>(sample_count));
+  RecognizedStroke stroke = fesk::RecognizeStroke(samples, options_.NeutralDivisor);
+  loop_.Stroke = stroke.geometry;
+  loop_.RecognizedCode = std::move(stroke.code);
+}
+
+}  // namespace fesk

@@ -1,0 +1,67 @@
+// The sensing loop: one tick of the sensing timer polls keys, buttons and the
+// cursor, starts shortcut keys and screen positions, records a movement while
+// a trigger is held and recognises and dispatches it when all keys are up.
+#pragma once
+
+#include <functional>
+
+#include "launcher/core/dispatcher.h"
+#include "launcher/core/loop_state.h"
+#include "launcher/core/program_runner.h"
+#include "launcher/core/tray_icons.h"
+#include "launcher/services/launcher_options.h"
+#include "launcher/services/program_tables.h"
+#include "platform/controls.h"
+#include "platform/ports.h"
+
+namespace fesk {
+
+// What the loop asks of the windows: the transfer button enabled once a
+// movement was recognised, and the trail drawn in the popup.
+struct SensingView {
+  Button& transfer_button;
+  std::function<void(int sample_count)> show_trail;
+};
+
+class SensingLoop {
+ public:
+  SensingLoop(LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
+              InputPort& input, ClockPort& clock, DialogPort& dialogs, TrayIcons& tray,
+              ProgramRunner& runner, Dispatcher& dispatcher, SensingView view)
+      : options_(options),
+        loop_(loop),
+        tables_(tables),
+        input_(input),
+        clock_(clock),
+        dialogs_(dialogs),
+        tray_(tray),
+        runner_(runner),
+        dispatcher_(dispatcher),
+        view_(std::move(view)) {}
+
+  void Timer1Timer();
+  void RecognizeStroke(int sample_count);
+
+ private:
+  void ToggleRunOptionMode();
+  void FireShortcutKeys();
+  void FireScreenPosition();
+  bool WindowServiceTriggerHeld();
+  void RecordStep();
+  void TakeSample(Point cursor);
+  void ReleaseStep();
+  void ActOnMovement();
+
+  LauncherOptions& options_;
+  LoopState& loop_;
+  const ProgramTables& tables_;
+  InputPort& input_;
+  ClockPort& clock_;
+  DialogPort& dialogs_;
+  TrayIcons& tray_;
+  ProgramRunner& runner_;
+  Dispatcher& dispatcher_;
+  SensingView view_;
+};
+
+}  // namespace fesk
