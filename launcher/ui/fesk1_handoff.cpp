@@ -1,0 +1,58 @@
+// Starting the editor, tray-icon clicks and dropped files.
+#include "launcher/ui/fesk1_form.h"
+
+namespace fesk {
+
+void TFFesk1::ShowSettingsDialog() {
+  visible = true;
+  ++foreground_requests;
+}
+
+// The command lines are passed whole: a long folder or code is not cut.
+void TFFesk1::StartEditor(const std::string& arguments) {
+  env_.shell.Exec(env_.launcher_folder + kEditorProgram + arguments, show::kShow);
+}
+
+void TFFesk1::Button14Click() {
+  StartEditor("");
+  HidePopup();
+}
+
+void TFFesk1::Button2Click() {
+  if (loop.RecognizedCode.empty()) return;
+  StartEditor(" /A" + loop.RecognizedCode);
+  HidePopup();
+}
+
+void TFFesk1::TrayIconMessage(int id, int mouse_message) {
+  bool left = mouse_message == kMouseLeftDown, right = mouse_message == kMouseRightDown;
+  if (!left && !right) return;
+  if (id == kOwnTrayIcon) {
+    if (left) ShowSettingsDialog();
+    else StartEditor("");
+    return;
+  }
+  if (id >= 1 && id <= tables.TrayProgramIconCount) ProgramIconClicked(id, right);
+}
+
+// A right click asks for a run-time option for this one start.  The click is
+// no mouse action, so the palette mode does not take it over.
+void TFFesk1::ProgramIconClicked(int id, bool with_option) {
+  int slot = tables.TrayIconProgram[static_cast<std::size_t>(id)];
+  if (slot == kNoSlot) return;
+  int saved_mode = loop.RunOptionMode;
+  if (with_option) loop.RunOptionMode = 1;
+  loop.TriggerSource = kSourceNone;
+  RunProgram(slot, tables.ProgramTitles[static_cast<std::size_t>(slot)]);
+  loop.RunOptionMode = saved_mode;
+}
+
+// One editor per file, each given the whole path (however long) in quotes.
+void TFFesk1::FormDropFiles(const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    env_.shell.Open(env_.launcher_folder + kEditorProgram, "\"" + path + "\"",
+                    env_.launcher_folder, show::kNormal);
+  }
+}
+
+}  // namespace fesk

@@ -1,0 +1,172 @@
+// Design-time properties of the settings dialog: captions, hints, items and
+// places.  Page controls are placed in page coordinates (the page's client
+// area inside the tab control).
+#include <string>
+
+#include "launcher/core/trigger_keys.h"
+#include "launcher/core/window_service_runner.h"
+#include "launcher/ui/fesk1_form.h"
+
+namespace fesk {
+
+namespace {
+
+void Place(Control& c, int left, int top, int width, int height, std::string hint = {}) {
+  c.SetBounds(left, top, width, height);
+  if (!hint.empty()) c.hint = std::move(hint);
+}
+
+template <typename Captioned>
+void WithCaption(Captioned& c, std::string caption, int left, int top, int width, int height,
+             std::string hint = {}) {
+  c.caption = std::move(caption);
+  Place(c, left, top, width, height, std::move(hint));
+}
+
+// Full-width digits of the black-hole hints ("１" to "４").
+constexpr const char* kWideDigits[] = {"１", "２", "３", "４"};
+constexpr const char* kAxisNames[] = {"左上横軸", "左上縦軸", "右下横軸", "右下縦軸"};
+
+void PlaceCoordinate(SpinEdit& field, int left, int top, std::string hint) {
+  Place(field, left, top, 46, 22, std::move(hint));
+  field.max_length = 4;
+}
+
+}  // namespace
+
+void TFFesk1::LayOutWindow() {
+  PageControl1.SetBounds(16, 20, 417, 245);
+  PageControl1.pages = {"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "ﾊﾞｰｼﾞｮﾝ"};
+  PageControl1.active_page = kVersionPage;
+  WithCaption(Button1, "ＯＫ", 16, 276, 89, 29, "設定情報を保存し隠します");
+  WithCaption(Button12, "キャンセル", 112, 276, 89, 29, "設定情報を保存せずに隠します");
+  WithCaption(HintGroup, "ﾋﾝﾄ", 300, 268, 133, 41);
+  WithCaption(RadioButton1, "ON", 312, 284, 50, 17);
+  WithCaption(RadioButton2, "OFF", 368, 284, 50, 17);
+  int left = 220;
+  for (Image* picture : {&Image14, &Image15, &Image16, &Image17, &Image18, &Image19}) {
+    Place(*picture, left, 276, 33, 33);
+    picture->visible = false;
+    left += 4;
+  }
+  Timer2.interval = 1000;
+  Timer2.enabled = true;
+}
+
+void TFFesk1::LayOutActionPage() {
+  WithCaption(FunctionGroup, "有効機能", 8, 4, 185, 128);
+  WithCaption(CheckBox4, "マウス・アクション", 16, 22, 170, 17, "ONで[ﾏｳｽ･ｱｸｼｮﾝ]機能が有効になります");
+  WithCaption(CheckBox5, "ショートカット・キー", 16, 42, 170, 17,
+          "ONで[ｼｮｰﾄｶｯﾄ･ｷｰ]機能が有効になります");
+  WithCaption(CheckBox6, "画面ポジション", 16, 62, 170, 17, "ONで[画面ﾎﾟｼﾞｼｮﾝ]機能が有効になります");
+  WithCaption(CheckBox7, "Windowサービス", 16, 82, 170, 17, "ONで[Windowｻｰﾋﾞｽ]機能が有効になります");
+  WithCaption(CheckBox9, "タスクトレイ・アイコン", 16, 102, 170, 17);
+  WithCaption(RadioGroup1, "FESKアイコン", 8, 136, 185, 72, "FESKのｱｲｺﾝ表示ﾓｰﾄﾞを選択して下さい");
+  WithCaption(RegisterGroup, "プログラム登録起動", 200, 4, 201, 120);
+  Place(RegisterPicture1, 210, 28, 32, 32);
+  Place(RegisterPicture2, 210, 72, 32, 32);
+  WithCaption(Button2, "ﾏｳｽ･ｱｸｼｮﾝ転送", 264, 24, 129, 25,
+          "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開き直前のﾏｳｽ操作を自動設定します");
+  Button2.enabled = false;  // until the first movement has been recognised
+  WithCaption(Button14, "手動設定", 264, 56, 129, 25, "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開きます");
+  WithCaption(Button15, "最新情報読込み", 264, 88, 129, 25,
+          "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
+  WithCaption(CheckBox2, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 200, 136, 200, 17,
+          "ONでﾌﾟﾛｸﾞﾗﾑ実行時ｴﾗｰを検出表示します");
+  WithCaption(CheckBox8, "実行時ｵﾌﾟｼｮﾝ指定", 200, 160, 200, 17);
+}
+
+void TFFesk1::LayOutMouseActPage() {
+  Place(RadioGroup2, 8, 4, 393, 110, "ﾏｳｽACT時の基本的な動作を設定します");
+  WithCaption(CheckBox3, "未定義マウス・アクション検出", 8, 124, 393, 17,
+          "ONで登録されていないﾏｳｽ･ｱｸｼｮﾝを検出表示します");
+  WithCaption(CheckBox1, "マウス・アクションをFESKプログラム登録に自動転送", 8, 150, 393, 17);
+  WithCaption(Label41, "(ﾊﾟﾌｫｰﾏﾝｽ向上の為にﾌﾟﾛｸﾞﾗﾑ登録時のみﾁｪｯｸする)", 26, 170, 370, 13);
+}
+
+void TFFesk1::LayOutTriggerPage() {
+  for (int n = 0; n < kTriggerCount; ++n) {
+    CellBounds cell = TriggerCellBounds(n);
+    Place(TriggerCell(n), cell.left, cell.top, cell.width, cell.height, TriggerCellHint(n));
+    TriggerCell(n).brush = TriggerCellColor(n);
+  }
+  const char* keys[] = {"SHIFT", "CTRL", "ALT", "ﾏｳｽ左", "ﾏｳｽ右"};
+  // Row captions along the left, column captions under the bottom row (the
+  // right button alone, number 14).
+  const CellBounds first = TriggerCellBounds(0), last_row = TriggerCellBounds(14);
+  for (int i = 0; i < 5; ++i) {
+    WithCaption(RowCaptions[i], keys[i], 20, first.top + i * (last_row.top - first.top) / 4 + 5, 70, 13);
+    WithCaption(ColumnCaptions[i], keys[i], first.left + i * (last_row.left - first.left) / 4,
+            last_row.top + last_row.height + 6, 44, 13);
+  }
+  const char* legend[] = {"簡単", "複雑", "誤動作注意", "ﾏｳｽ3ﾎﾞﾀﾝ中"};
+  const Color legend_colors[] = {colors::kBlue, colors::kYellow, colors::kRed, colors::kLime};
+  for (int i = 0; i < 4; ++i) {
+    Place(LegendShapes[i], 340, 24 + i * 20, 12, 12);
+    LegendShapes[i].brush = legend_colors[i];
+    WithCaption(LegendLabels[i], legend[i], 356, 24 + i * 20, 52, 13);
+  }
+  MouseActionMarker.caption = "★";
+  WindowServiceMarker.caption = "●";
+  for (Label* marker : {&MouseActionMarker, &WindowServiceMarker}) {
+    marker->hint = "この場所のトリガーキーを設定";
+    marker->width = 14;
+    marker->height = 13;
+  }
+  WithCaption(TriggerChoiceGroup, "", 336, 112, 70, 64, "設定を行うﾄﾘｶﾞｰを選択して下さい");
+  WithCaption(RadioButton3, "ﾏｳｽACT[★]", 340, 128, 64, 17);
+  WithCaption(RadioButton4, "Winｻｰﾋﾞｽ[●]", 340, 150, 64, 17);
+  RadioButton3.checked = true;
+}
+
+void TFFesk1::LayOutSensorPage() {
+  WithCaption(RunSpot, "RUNスポット", 8, 4, 120, 17);
+  auto spot = RunSpotFields();
+  for (int part = 0; part < 4; ++part) {
+    PlaceCoordinate(*spot[part], 8 + part * 50, 24,
+                    std::string("ﾏｳｽｱｸｼｮﾝ実行開始場所を画面解像度で設定(") + kAxisNames[part] + "の位置)");
+  }
+  WithCaption(BHool, "ブラックフォール", 8, 52, 140, 17);
+  for (int hole = 1; hole <= 4; ++hole) {
+    auto fields = BlackHole(hole);
+    for (int part = 0; part < 4; ++part) {
+      PlaceCoordinate(*fields[part], 8 + part * 50, 72 + (hole - 1) * 26,
+                      std::string("ﾏｳｽｱｸｼｮﾝ未実行場所") + kWideDigits[hole - 1] +
+                          "を画面解像度で設定(" + kAxisNames[part] + "の位置)");
+    }
+  }
+  WithCaption(MinimumMoveCaption, "最小実行値", 216, 4, 80, 13);
+  Place(ScrollBar2, 216, 20, 130, 16, "この値以上ﾏｳｽを移動するとｱｸｼｮﾝ判定を開始");
+  Place(Label10, 350, 22, 56, 13);
+  WithCaption(Button13, "ﾃｽﾄ表示", 216, 40, 80, 22, "実際の最小実行値を画面に表示する");
+  WithCaption(NeutralCaption, "ﾆｭｰﾄﾗﾙ領域：", 216, 76, 80, 13);
+  Place(ScrollBar1, 216, 92, 130, 16, "ﾏｳｽｱｸｼｮﾝ判定時の無視領域の大きさ([動作]確認ﾓｰﾄﾞで確認可)");
+  Place(Label7, 350, 94, 40, 13);
+  WithCaption(IntervalCaption, "ｲﾝﾀｰﾊﾞﾙ", 216, 124, 80, 13);
+  Place(ScrollBar3, 216, 140, 130, 16, "ｾﾝｻｰが働くﾀｲﾐﾝｸﾞ(CPUの性能に依存)");
+  Place(Label12, 350, 142, 56, 13);
+}
+
+void TFFesk1::LayOutServicePage() {
+  const char* labels[] = {"左上に移動", "上に移動",   "右上に移動", "左に移動",
+                          "右に移動",   "左下に移動", "下に移動",   "右下に移動"};
+  // Around the 3 x 3 block of pictures, the centre left to the pictures.
+  const int cells[8][2] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {2, 1}, {0, 2}, {1, 2}, {2, 2}};
+  ComboBox1.items.assign(kWindowServiceItems.begin(), kWindowServiceItems.end());
+  for (int i = 0; i < 8; ++i) {
+    int left = 8 + cells[i][0] * 132, top = 8 + cells[i][1] * 70;
+    std::string hint = std::string(labels[i]) + "した時のｱｸｼｮﾝを選択してください";
+    WithCaption(DirectionLabels[i], labels[i], left, top, 128, 13);
+    Place(ServiceList(i), left, top + 16, 128, 21, hint);
+  }
+  Place(ServicePicture, 140, 78, 128, 62);
+}
+
+void TFFesk1::LayOutVersionPage() {
+  WithCaption(VersionFrame, "", 24, 24, 360, 100);
+  Place(ProgramIcon, 48, 48, 32, 32);
+  WithCaption(ProductName, "FESK", 96, 48, 80, 24);
+  WithCaption(ProductSuffix, " for Win32", 96, 76, 120, 16);
+}
+
+}  // namespace fesk

@@ -1,0 +1,121 @@
+// A launcher built headless on the fake ports, with its settings file in a
+// fresh temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "launcher/core/window_service_runner.h"
+#include "launcher/ui/fesk1_form.h"
+#include "platform/fake/fake_ports.h"
+
+namespace fesk::testing {
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("fesk-launcher-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+class RecordingServices : public WindowServiceRunner {
+ public:
+  std::vector<unsigned> calls;
+  void RunWindowService(unsigned operation) override { calls.push_back(operation); }
+};
+
+inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";
+
+class LauncherTest : public ::testing::Test {
+ protected:
+  ScratchFolder folder;
+  fake::FakeInput input;
+  fake::FakeClock clock;
+  fake::FakeShell shell;
+  fake::FakeDialogs dialogs;
+  fake::FakeTray tray;
+  RecordingServices services;
+  std::unique_ptr<TFFesk1> form;
+
+  std::string IniPath() const { return folder.File("Fesk.Ini"); }
+
+  // Lines joined with CR LF.
+  void WriteIni(std::initializer_list<std::string> lines) {
+    std::ofstream out(IniPath(), std::ios::binary);
+    for (const std::string& line : lines) out << line << "\r\n";
+  }
+  std::string ReadIni() const {
+    std::ifstream in(IniPath(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  // A program section with the keys given as "KEY=value".
+  static std::vector<std::string> Program(int slot, std::initializer_list<std::string> keys) {
+    std::vector<std::string> lines{"[CMD" + std::to_string(slot) + "]"};
+    lines.insert(lines.end(), keys.begin(), keys.end());
+    return lines;
+  }
+  void WriteIniLines(const std::vector<std::string>& lines) {
+    std::ofstream out(IniPath(), std::ios::binary);
+    for (const std::string& line : lines) out << line << "\r\n";
+  }
+
+  TFFesk1& Create() {
+    form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray,
+                                                         services, nullptr, IniPath(),
+                                                         kLauncherFolder});
+    form->FormCreate();
+    return *form;
+  }
+
+  // One tick with these keys held and the cursor here.
+  void Tick(std::initializer_list<int> keys, Point cursor) {
+    input.held = std::set<int>(keys);
+    input.cursor = cursor;
+    form->Timer1Timer();
+  }
+  void Idle() {
+    input.held.clear();
+    form->Timer1Timer();
+  }
+
+  // A movement through the points with the keys held, then all keys up.
+  void Stroke(std::initializer_list<int> keys, const std::vector<Point>& points) {
+    for (Point p : points) Tick(keys, p);
+    Idle();
+  }
+  // A straight movement of `steps` moves from one point to another.
+  static std::vector<Point> Line(Point from, Point to, int steps = 10) {
+    std::vector<Point> points;
+    for (int i = 0; i <= steps; ++i) {
+      points.push_back(Point{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    }
+    return points;
+  }
+};
+
+inline const std::initializer_list<int> kShiftCtrl = {vk::kShift, vk::kControl};
+
+}  // namespace fesk::testing

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "launcher_fixture.h"
+
+namespace fesk::testing {
+namespace {
+
+class LauncherSettingsTest : public LauncherTest {};
+
+TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.RadioGroup2.item_index(), 0);
+  EXPECT_EQ(f.MouseActionTriggerNumber, 1);
+  EXPECT_EQ(f.WindowServiceTriggerNumber, 6);
+  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(1));
+  EXPECT_EQ(f.WindowServiceTrigger, TriggerKeysFor(6));
+  EXPECT_EQ(f.NeutralDivisor, 5);
+  EXPECT_EQ(f.Label7.caption, "5");
+  EXPECT_EQ(f.MinimumMove, 10);
+  EXPECT_EQ(f.Label10.caption, "10ﾄﾞｯﾄ");
+  EXPECT_EQ(f.Timer1.interval, 10);
+  EXPECT_EQ(f.Label12.caption, "10/1000秒");
+  EXPECT_FALSE(f.RunSpot.checked());
+  EXPECT_EQ((Rect{f.RunSpotX1.value, f.RunSpotY1.value, f.RunSpotX2.value, f.RunSpotY2.value}),
+            (Rect{0, 0, 1024, 768}));
+  EXPECT_FALSE(f.BHool.checked());
+  EXPECT_EQ(f.tables.ProgramCount, 0);
+  for (int position = 1; position <= 8; ++position) {
+    EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(position), kNoSlot);
+  }
+  const bool expected_flags[] = {false, true, false, true, true, false, false, false, false};
+  const CheckBox* boxes[] = {&f.CheckBox1, &f.CheckBox2, &f.CheckBox3, &f.CheckBox4, &f.CheckBox5,
+                             &f.CheckBox6, &f.CheckBox7, &f.CheckBox8, &f.CheckBox9};
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(boxes[i]->checked(), expected_flags[i]) << "CheckBox" << i + 1;
+  const int services[] = {1, 3, 2, 6, 5, 7, 4, 8};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(f.ServiceList(i).item_index, services[i]);
+  EXPECT_EQ(f.RadioGroup1.item_index(), 0);
+  EXPECT_TRUE(f.RadioButton1.checked);
+  EXPECT_TRUE(f.ShowHints);
+  EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(1).top + 5);
+  EXPECT_EQ(f.WindowServiceMarker.left, TriggerCellBounds(6).left);
+}
+
+TEST_F(LauncherSettingsTest, ListEndsAtTheFirstSlotWithoutTitleAndCommand) {
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "[CMD1]", "CMDLINE=b.exe", "[CMD2]", "OPTION=x",
+            "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=1"});
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.tables.ProgramCount, 2);
+  EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(1), kNoSlot);
+}
+
+TEST_F(LauncherSettingsTest, TitlesAndCodesTakeTheirDefaults) {
+  WriteIni({"[CMD0]", "DISCRIPTION=", "CMDLINE=a.exe", "ACTCODE=lr", "[CMD1]", "CMDLINE=b.exe"});
+  TFFesk1& f = Create();
+  ASSERT_EQ(f.tables.ProgramCount, 2);
+  EXPECT_EQ(f.tables.ProgramTitles[0], "");
+  EXPECT_EQ(f.tables.ProgramTitles[1], "<ﾀｲﾄﾙ未登録>");
+  EXPECT_EQ(f.tables.ActionCodes[0], "lr");
+  EXPECT_EQ(f.tables.ActionCodes[1], "NONE");
+}
+
+TEST_F(LauncherSettingsTest, FirstProgramNamingAPositionOwnsIt) {
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "DISPLAYPOS=0", "[CMD1]", "DISCRIPTION=B", "DISPLAYPOS=3",
+            "[CMD2]", "DISCRIPTION=C", "DISPLAYPOS=3", "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=9",
+            "[CMD4]", "DISCRIPTION=E", "DISPLAYPOS=", "[CMD5]", "DISCRIPTION=F", "DISPLAYPOS=8"});
+  TFFesk1& f = Create();
+  std::vector<int> owners;
+  for (int position = 1; position <= 8; ++position) owners.push_back(f.tables.ScreenPositionSlots.Owner(position));
+  EXPECT_EQ(owners, (std::vector<int>{kNoSlot, kNoSlot, 1, kNoSlot, kNoSlot, kNoSlot, kNoSlot, 5}));
+}
+
+TEST_F(LauncherSettingsTest, ShortcutsBecomeKeyAndModifierRequirements) {
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "HOTKEY=Shift+A", "[CMD1]", "DISCRIPTION=B", "HOTKEY=Alt+F5",
+            "[CMD2]", "DISCRIPTION=C", "HOTKEY=Ctrl+Alt+B", "[CMD3]", "DISCRIPTION=D", "HOTKEY=Nothing",
+            "[CMD4]", "DISCRIPTION=E"});
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.tables.HotKeyTable[0].key, kNoSlot);
+  EXPECT_EQ(f.tables.HotKeyTable[1], MakeHotKeyEntry(kShortCutAlt | 0x74));
+  EXPECT_EQ(f.tables.HotKeyTable[2], MakeHotKeyEntry(kShortCutCtrl | kShortCutAlt | 'B'));
+  EXPECT_EQ(f.tables.HotKeyTable[3].key, kNoSlot);
+  EXPECT_EQ(f.tables.HotKeyTable[4].key, kNoSlot);
+}
+
+TEST_F(LauncherSettingsTest, SlidersBringValuesIntoRange) {
+  struct Case {
+    std::string nutral, senmin, interval;
+    int divisor, minimum, period;
+  };
+  const Case cases[] = {
+      {"20", "999", "0", 10, 400, 1},  {"1", "-5", "500", 3, 0, 100},
+      {"abc", "x", "0x14", 5, 10, 20}, {"7", "0", "100", 7, 0, 100},
+      {"10", "400", "1", 10, 400, 1},
+  };
+  for (const Case& c : cases) {
+    WriteIni({"[SYSTEM]", "NUTRAL=" + c.nutral, "SENMIN=" + c.senmin, "INTERVAL=" + c.interval});
+    TFFesk1& f = Create();
+    EXPECT_EQ(f.NeutralDivisor, c.divisor) << c.nutral;
+    EXPECT_EQ(f.Label7.caption, std::to_string(c.divisor));
+    EXPECT_EQ(f.ScrollBar1.position(), c.divisor);
+    EXPECT_EQ(f.MinimumMove, c.minimum) << c.senmin;
+    EXPECT_EQ(f.Label10.caption, std::to_string(c.minimum) + "ﾄﾞｯﾄ");
+    EXPECT_EQ(f.Timer1.interval, c.period) << c.interval;
+    EXPECT_EQ(f.Label12.caption, std::to_string(c.period) + "/1000秒");
+  }
+}
+
+TEST_F(LauncherSettingsTest, OutOfRangeSelectionsFollowTheControls) {
+  struct Case {
+    std::string mode, icon, service;
+    int mode_index, icon_index, service_index;
+  };
+  const Case cases[] = {
+      {"7", "5", "18", 3, 1, -1},
+      {"-2", "-1", "-1", -1, -1, -1},
+      {"2", "1", "17", 2, 1, 17},
+      {"-1", "0", "0", -1, 0, 0},
+  };
+  for (const Case& c : cases) {
+    WriteIni({"[SYSTEM]", "MODE=" + c.mode, "SYSTEMICON=" + c.icon, "WinService3=" + c.service});
+    TFFesk1& f = Create();
+    EXPECT_EQ(f.RadioGroup2.item_index(), c.mode_index) << c.mode;
+    EXPECT_EQ(f.RadioGroup1.item_index(), c.icon_index) << c.icon;
+    EXPECT_EQ(f.ComboBox3.item_index, c.service_index) << c.service;
+    f.Button1Click();
+    SettingsFile saved(IniPath());
+    EXPECT_EQ(saved.ReadInteger("SYSTEM", "MODE", 99), c.mode_index);
+    EXPECT_EQ(saved.ReadInteger("SYSTEM", "SYSTEMICON", 99), c.icon_index);
+    EXPECT_EQ(saved.ReadInteger("SYSTEM", "WinService3", 99), c.service_index);
+  }
+}
+
+TEST_F(LauncherSettingsTest, TriggerNumbersOutsideTheTableAreIgnored) {
+  WriteIni({"[SYSTEM]", "SELECTKEY=16", "WINSELECTKEY=-1"});
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.MouseActionTriggerNumber, 0);
+  EXPECT_EQ(f.WindowServiceTriggerNumber, 0);
+  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(0));
+  EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(0).top + 5);
+
+  f.TriggerCellMouseDown(9);
+  WriteIni({"[SYSTEM]", "SELECTKEY=16"});
+  f.Button12Click();
+  EXPECT_EQ(f.MouseActionTriggerNumber, 9) << "an ignored number keeps the current one";
+}
+
+TEST_F(LauncherSettingsTest, HintIsOnOnlyForTheExactText) {
+  for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{{"ON", true}, {"on", false}, {"OFF", false}, {"", false}}) {
+    WriteIni({"[SYSTEM]", "HINT=" + text});
+    TFFesk1& f = Create();
+    EXPECT_EQ(f.ShowHints, on) << text;
+    EXPECT_EQ(f.RadioButton1.checked, on);
+    EXPECT_EQ(f.RadioButton2.checked, !on);
+  }
+}
+
+TEST_F(LauncherSettingsTest, RunSpotAndBlackHolesAreOnOnlyForTheExactText) {
+  WriteIni({"[SYSTEM]", "RUN=ON", "HOOL=On", "RUNX1=5", "RUNY2=3000", "HOOL3Y2=77"});
+  TFFesk1& f = Create();
+  EXPECT_TRUE(f.RunSpot.checked());
+  EXPECT_FALSE(f.BHool.checked());
+  EXPECT_EQ(f.RunSpotX1.value, 5);
+  EXPECT_EQ(f.RunSpotY2.value, 3000) << "the first load shows values as stored";
+  EXPECT_EQ(f.BHool3Y2.value, 77);
+  EXPECT_EQ(f.RunSpotY2.max_value, 768);
+  EXPECT_EQ(f.BHool3X1.max_value, 1024);
+
+  f.Button12Click();  // later loads bring them into the limits
+  EXPECT_EQ(f.RunSpotY2.value, 768);
+}
+
+TEST_F(LauncherSettingsTest, AllHundredSlotsUsed) {
+  std::vector<std::string> lines;
+  for (int slot = 0; slot < 101; ++slot) {
+    lines.push_back("[CMD" + std::to_string(slot) + "]");
+    lines.push_back("DISCRIPTION=P" + std::to_string(slot));
+  }
+  WriteIniLines(lines);
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.tables.ProgramCount, 100);
+  EXPECT_EQ(f.tables.ProgramTitles[99], "P99");
+}
+
+TEST_F(LauncherSettingsTest, ProgramTrayIconsOnlyWithTheSwitch) {
+  std::string title;
+  for (int i = 0; i < 35; ++i) title += "あ";  // 70 bytes
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "TASKTRAY=ON",
+            "[CMD1]", "DISCRIPTION=B", "TASKTRAY=on", "[CMD2]", "DISCRIPTION=" + title,
+            "CMDLINE=c.exe", "TASKTRAY=ON", "[CMD3]", "DISCRIPTION=D"});
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.tables.TrayProgramIconCount, 3);
+  EXPECT_EQ(f.tables.TrayIconProgram[1], 0);
+  EXPECT_EQ(f.tables.TrayIconProgram[2], kNoSlot);
+  EXPECT_EQ(f.tables.TrayIconProgram[3], 2);
+  ASSERT_TRUE(tray.shown.count(1) && tray.shown.count(3));
+  EXPECT_FALSE(tray.shown.count(2));
+  EXPECT_EQ(tray.shown[1].picture, (TrayPicture{TrayPicture::Kind::kProgramFile, 0, "a.exe"}));
+  EXPECT_EQ(tray.shown[1].tip, "A");
+  EXPECT_EQ(tray.shown[3].tip.size(), 62u) << "cut to 63 bytes without half a character";
+}
+
+TEST_F(LauncherSettingsTest, TaskTraySwitchIsReadOnlyWhileNoProgramIsLoaded) {
+  WriteIni({"[SYSTEM]", "TRIGGER5=0", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
+  TFFesk1& f = Create();
+  EXPECT_FALSE(f.CheckBox9.checked());
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
+  f.Button12Click();
+  EXPECT_FALSE(f.CheckBox9.checked());
+  EXPECT_EQ(f.tables.TrayProgramIconCount, 0);
+
+  WriteIni({"[SYSTEM]", "TRIGGER5=1"});
+  f.Button12Click();  // no program now
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
+  f.Button12Click();  // read while the count was 0
+  EXPECT_TRUE(f.CheckBox9.checked());
+  EXPECT_EQ(f.tables.TrayProgramIconCount, 1);
+}
+
+// Every option away from its default, saved, and read by a new launcher.
+TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
+  TFFesk1& f = Create();
+  f.RadioGroup2.SetItemIndex(2);
+  f.RadioButton4.checked = true;
+  f.RadioButton3.checked = false;
+  f.TriggerCellMouseDown(11);
+  f.RadioButton3.checked = true;
+  f.TriggerCellMouseDown(13);
+  f.ScrollBar1.SetPosition(8);
+  f.ScrollBar2.SetPosition(123);
+  f.ScrollBar3.SetPosition(45);
+  f.RunSpot.SetChecked(true);
+  f.BHool.SetChecked(true);
+  int value = 1;
+  for (SpinEdit* field : f.RunSpotFields()) field->SetValue(value++);
+  for (int hole = 1; hole <= 4; ++hole) {
+    for (SpinEdit* field : f.BlackHole(hole)) field->SetValue(value++);
+  }
+  for (CheckBox* box : {&f.CheckBox1, &f.CheckBox2, &f.CheckBox3, &f.CheckBox4, &f.CheckBox5,
+                        &f.CheckBox6, &f.CheckBox7, &f.CheckBox8, &f.CheckBox9}) {
+    box->SetChecked(!box->checked());
+  }
+  for (int i = 0; i < 8; ++i) f.ServiceList(i).item_index = 10 + i;
+  f.ServiceList(4).item_index = 5;  // keeps the dialog reachable
+  f.RadioGroup1.SetItemIndex(1);
+  f.RadioButton2Click();
+  f.Button1Click();
+  ASSERT_TRUE(dialogs.errors.empty());
+  const std::string saved = ReadIni();
+
+  TFFesk1& g = Create();
+  EXPECT_EQ(g.RadioGroup2.item_index(), 2);
+  EXPECT_EQ(g.MouseActionTriggerNumber, 13);
+  EXPECT_EQ(g.WindowServiceTriggerNumber, 11);
+  EXPECT_EQ(g.NeutralDivisor, 8);
+  EXPECT_EQ(g.MinimumMove, 123);
+  EXPECT_EQ(g.Timer1.interval, 45);
+  EXPECT_TRUE(g.RunSpot.checked());
+  EXPECT_TRUE(g.BHool.checked());
+  EXPECT_EQ(g.RunSpotY2.value, 4);
+  EXPECT_EQ(g.BHool4Y2.value, 20);
+  EXPECT_EQ(g.CheckBox1.checked(), true);
+  EXPECT_EQ(g.CheckBox2.checked(), false);
+  EXPECT_EQ(g.CheckBox9.checked(), true);
+  EXPECT_EQ(g.ComboBox8.item_index, 17);
+  EXPECT_EQ(g.ComboBox5.item_index, 5);
+  EXPECT_EQ(g.RadioGroup1.item_index(), 1);
+  EXPECT_FALSE(g.ShowHints);
+  g.Button1Click();
+  EXPECT_EQ(ReadIni(), saved) << "a second save writes the same file";
+}
+
+TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
+  WriteIni({"[CMD0]", "DISCRIPTION=A"});
+  TFFesk1& f = Create();
+  f.Button1Click();
+  std::istringstream lines(ReadIni());
+  std::vector<std::string> keys;
+  std::string line, section;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!line.empty() && line.front() == '[') section = line;
+    else if (section == "[SYSTEM]") keys.push_back(line.substr(0, line.find('=')));
+  }
+  std::vector<std::string> expected = {"MODE", "SELECTKEY", "WINSELECTKEY", "RUN", "RUNX1",
+                                       "RUNY1", "RUNX2", "RUNY2", "HOOL"};
+  for (int hole = 1; hole <= 4; ++hole) {
+    for (const char* part : {"X1", "Y1", "X2", "Y2"}) expected.push_back("HOOL" + std::to_string(hole) + part);
+  }
+  for (const char* key : {"NUTRAL", "SENMIN", "INTERVAL", "LINKFLG", "PRGERRMSG", "ACTERRMSG",
+                          "RUNOPTION", "TRIGGER1", "TRIGGER2", "TRIGGER3", "TRIGGER4", "TRIGGER5"}) {
+    expected.push_back(key);
+  }
+  for (int i = 1; i <= 8; ++i) expected.push_back("WinService" + std::to_string(i));
+  expected.push_back("SYSTEMICON");
+  expected.push_back("HINT");
+  EXPECT_EQ(keys, expected);
+  EXPECT_NE(ReadIni().find("[CMD0]\r\nDISCRIPTION=A\r\n"), std::string::npos) << "programs untouched";
+  EXPECT_NE(ReadIni().find("RUN=OFF\r\n"), std::string::npos);
+  EXPECT_NE(ReadIni().find("HINT=ON\r\n"), std::string::npos);
+  EXPECT_NE(ReadIni().find("NUTRAL=5\r\n"), std::string::npos);
+}
+
+TEST_F(LauncherSettingsTest, ChangeFollowedByCancelIsGone) {
+  TFFesk1& f = Create();
+  f.CheckBox4.SetChecked(false);
+  f.ScrollBar2.SetPosition(300);
+  f.Button12Click();
+  EXPECT_TRUE(f.CheckBox4.checked());
+  EXPECT_EQ(f.MinimumMove, 10);
+}
+
+}  // namespace
+}  // namespace fesk::testing
