@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include "launcher_fixture.h"
+
+namespace fesk::testing {
+namespace {
+
+class DispatchTest : public LauncherTest {
+ protected:
+  // Sections given as lists of "KEY=value" lines, one per slot.
+  TFFesk1& CreateWith(std::vector<std::string> system,
+                      std::vector<std::vector<std::string>> programs) {
+    std::vector<std::string> lines{"[SYSTEM]"};
+    lines.insert(lines.end(), system.begin(), system.end());
+    for (std::size_t slot = 0; slot < programs.size(); ++slot) {
+      lines.push_back("[CMD" + std::to_string(slot) + "]");
+      lines.insert(lines.end(), programs[slot].begin(), programs[slot].end());
+    }
+    WriteIniLines(lines);
+    return Create();
+  }
+  void StrokeRight(Point from = {100, 100}) { Stroke(kShiftCtrl, Line(from, {from.x + 200, from.y})); }
+  std::vector<std::string> Opened() const {
+    std::vector<std::string> files;
+    for (const auto& call : shell.opens) files.push_back(call.file);
+    return files;
+  }
+};
+
+std::vector<std::string> Prog(const std::string& name, const std::string& code,
+                              std::vector<std::string> more = {"RUNPOS=111111111"}) {
+  std::vector<std::string> lines{"DISCRIPTION=" + name, "CMDLINE=" + name + ".exe", "ACTCODE=" + code};
+  lines.insert(lines.end(), more.begin(), more.end());
+  return lines;
+}
+
+TEST_F(DispatchTest, LowestMatchingSlotWinsInNormalMode) {
+  CreateWith({}, {Prog("a", "rl"), Prog("b", "lr"), Prog("c", "lr")});
+  StrokeRight();
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+}
+
+TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
+  TFFesk1& f = CreateWith({"MODE=1"}, {Prog("a", "lr"), Prog("b", "lr"), Prog("c", "lr")});
+  std::vector<std::string> gates;
+  std::vector<bool> timer_running;
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
+    gates.push_back(f.loop.MouseActionGate);
+    timer_running.push_back(f.Timer1.enabled);
+    f.Timer1Timer();  // a tick delivered by the box's message loop
+  };
+  dialogs.answers = {Answer::kCancel, Answer::kOk};
+  StrokeRight();
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[0].text, "\"a\"\r  を実行します。");
+  EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラムの実行確認");
+  EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOkCancel);
+  EXPECT_EQ(dialogs.boxes[1].text, "\"b\"\r  を実行します。");
+  EXPECT_EQ(gates, (std::vector<std::string>{kMouseActionNO, kMouseActionNO}));
+  EXPECT_EQ(timer_running, (std::vector<bool>{false, false}));
+  EXPECT_EQ(f.loop.MouseActionGate, kMouseActionOK);
+  EXPECT_TRUE(f.Timer1.enabled);
+}
+
+TEST_F(DispatchTest, DeclinedEverywhereReportsNothing) {
+  CreateWith({"MODE=1", "ACTERRMSG=1"}, {Prog("a", "lr")});
+  dialogs.answers = {Answer::kCancel};
+  StrokeRight();
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST_F(DispatchTest, ConfirmationShowsTheTitleReadNow) {
+  CreateWith({"MODE=1"}, {Prog("a", "lr")});
+  WriteIni({"[CMD0]", "DISCRIPTION=renamed", "CMDLINE=a.exe", "ACTCODE=rl", "RUNPOS=111111111"});
+  StrokeRight();  // the table still has "lr"
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "\"renamed\"\r  を実行します。");
+}
+
+TEST_F(DispatchTest, ForbiddenStartRegionSkipsToTheNextMatch) {
+  // The start (100, 100) lies in the top-left region of 1024 x 768.
+  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  StrokeRight();
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+}
+
+TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
+  struct Case {
+    Point start;
+    bool started;
+  };
+  // Grid lines at x 341 and 682, y 256 and 512.
+  const Case cases[] = {{{100, 100}, false}, {{341, 100}, true}, {{100, 512}, true},
+                        {{342, 100}, false}, {{682, 600}, true}};
+  for (const Case& c : cases) {
+    CreateWith({}, {Prog("a", "lr", {})});
+    StrokeRight(c.start);
+    EXPECT_EQ(shell.opens.size(), c.started ? 1u : 0u) << c.start.x << "," << c.start.y;
+    shell.opens.clear();
+  }
+}
+
+TEST_F(DispatchTest, MaskForbiddingBottomCentreAllowsItsUpperLine) {
+  CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111101"})});
+  StrokeRight({400, 600});
+  EXPECT_TRUE(shell.opens.empty());
+  StrokeRight({400, 512});
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(DispatchTest, ProgramWithoutCodeEndsTheScan) {
+  CreateWith({"ACTERRMSG=1"}, {Prog("a", "rl"), {"DISCRIPTION=b", "CMDLINE=b.exe"}, Prog("c", "lr")});
+  StrokeRight();
+  EXPECT_TRUE(shell.opens.empty());
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "マウス・アクションが登録されていません");
+  EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラムの実行確認");
+  EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOk);
+}
+
+TEST_F(DispatchTest, EmptyCodeNeverStartsAProgram) {
+  TFFesk1& f = CreateWith({"ACTERRMSG=1"}, {Prog("a", "")});
+  // Every sample on a centre line of the box (100..150, 100..200).
+  Stroke(kShiftCtrl, {{150, 100}, {100, 150}, {150, 200}});
+  EXPECT_EQ(f.loop.RecognizedCode, "");
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST_F(DispatchTest, UnmatchedCodeIsSilentWithoutTheSwitch) {
+  CreateWith({}, {Prog("a", "rl")});
+  StrokeRight();
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(DispatchTest, PaletteModeOpensThePaletteWithTheCode) {
+  TFFesk1& f = CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w",
+                                                          "CMDSHOW=SW_SHOWMINIMIZED"})});
+  StrokeRight();
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\Fesk\\FeskPal.exe", "A lr", "D:\\w", 2, "C:\\"}));
+  EXPECT_EQ(f.loop.TriggerSource, kSourceMouseAction) << "the palette case leaves the source";
+}
+
+TEST_F(DispatchTest, PaletteFailureIsReportedWithTheProgramsTitle) {
+  CreateWith({"MODE=3"}, {Prog("a", "lr")});
+  shell.results = {2};
+  StrokeRight();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "\"a\" の起動ができません。\r\r原因：ファイルが見つかりませんでした。");
+}
+
+TEST_F(DispatchTest, ShowStatesOfCmdShow) {
+  const std::pair<std::string, int> cases[] = {
+      {"SW_SHOWMAXIMIZED", 3}, {"SW_SHOWMINIMIZED", 2}, {"SW_SHOW", 5}, {"bogus", 5}};
+  for (const auto& [text, show] : cases) {
+    CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111111", "CMDSHOW=" + text})});
+    StrokeRight();
+    ASSERT_EQ(shell.opens.size(), 1u);
+    EXPECT_EQ(shell.opens[0].show, show) << text;
+    shell.opens.clear();
+  }
+}
+
+TEST_F(DispatchTest, LaunchKeysAreReadAtEachStart) {
+  CreateWith({}, {Prog("a", "lr")});
+  WriteIni({"[CMD0]", "DISCRIPTION=a", "CMDLINE=new.exe", "OPTION=/n", "ACTCODE=zz", "RUNPOS=111111111"});
+  StrokeRight();
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].file, "new.exe");
+  EXPECT_EQ(shell.opens[0].parameters, "/n");
+}
+
+TEST_F(DispatchTest, EmptyCommandLineIsStillOpened) {
+  CreateWith({}, {{"DISCRIPTION=a", "ACTCODE=lr", "RUNPOS=111111111"}});
+  shell.results = {2};
+  StrokeRight();
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].file, "");
+  EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST_F(DispatchTest, LaunchErrorsAreReportedOnlyWithTheSwitch) {
+  TFFesk1& f = CreateWith({}, {Prog("a", "lr")});
+  shell.results = {31, 32};
+  StrokeRight();
+  StrokeRight();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラム起動エラー");
+  EXPECT_EQ(dialogs.boxes[0].text, "\"a\" の起動ができません。\r\r原因：予知しない実行エラーが発生しました。");
+  f.CheckBox2.SetChecked(false);
+  shell.results = {2};
+  StrokeRight();
+  EXPECT_EQ(dialogs.boxes.size(), 1u);
+}
+
+TEST_F(DispatchTest, WrongWorkFolderIsReportedAndTheStartStillTried) {
+  CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=Q:\\gone"})});
+  shell.missing_folders = {"Q:\\gone"};
+  StrokeRight();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "\"a\" の実行用ワーク・フォルダーの指定が違います\r\r\"Q:\\gone\"");
+  EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラム起動エラー");
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].directory, "Q:\\gone");
+  EXPECT_EQ(shell.opens[0].current_directory, "C:\\");
+}
+
+class RunTimeOptionTest : public DispatchTest {
+ protected:
+  void SetUp() override {
+    CreateWith({"RUNOPTION=1"}, {Prog("a", "lr", {"RUNPOS=111111111", "OPTION=-q", "HOTKEY=Ctrl+A"})});
+    form->loop.RunOptionMode = 1;
+  }
+};
+
+TEST_F(RunTimeOptionTest, EditedOptionIsUsedForThisStart) {
+  dialogs.input_answers = {std::string("-v file.txt")};
+  StrokeRight();
+  ASSERT_EQ(dialogs.inputs.size(), 1u);
+  EXPECT_EQ(dialogs.inputs[0].caption, "a");
+  EXPECT_EQ(dialogs.inputs[0].prompt, "起動時ｵﾌﾟｼｮﾝを入力して下さい");
+  EXPECT_EQ(dialogs.inputs[0].value, "-q");
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].parameters, "-v file.txt");
+}
+
+TEST_F(RunTimeOptionTest, CancelEndsTheStart) {
+  StrokeRight();
+  EXPECT_EQ(dialogs.inputs.size(), 1u);
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_EQ(form->loop.TriggerSource, kSourceNone);
+}
+
+TEST_F(RunTimeOptionTest, AskedForShortcutsToo) {
+  Tick({vk::kControl, 'A'}, {500, 500});
+  EXPECT_EQ(dialogs.inputs.size(), 1u);
+}
+
+TEST_F(RunTimeOptionTest, NotAskedWithTheModeOffOrTheSwitchOff) {
+  form->loop.RunOptionMode = 0;
+  StrokeRight();
+  form->loop.RunOptionMode = 1;
+  form->CheckBox8.SetChecked(false);  // also ends the mode
+  StrokeRight();
+  EXPECT_TRUE(dialogs.inputs.empty());
+  EXPECT_EQ(shell.opens.size(), 2u);
+  EXPECT_EQ(form->loop.RunOptionMode, 0);
+}
+
+}  // namespace
+}  // namespace fesk::testing

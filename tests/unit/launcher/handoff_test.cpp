@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "launcher_fixture.h"
+
+namespace fesk::testing {
+namespace {
+
+class HandOffTest : public LauncherTest {
+ protected:
+  void CreateWithTrayPrograms(std::vector<std::string> system = {}) {
+    std::vector<std::string> lines{"[SYSTEM]", "TRIGGER5=1"};
+    lines.insert(lines.end(), system.begin(), system.end());
+    for (const char* line : {"[CMD0]", "DISCRIPTION=zero", "CMDLINE=zero.exe", "[CMD1]",
+                             "DISCRIPTION=one", "CMDLINE=one.exe", "OPTION=-o", "TASKTRAY=ON"}) {
+      lines.push_back(line);
+    }
+    WriteIniLines(lines);
+    Create();
+  }
+};
+
+TEST_F(HandOffTest, TransferButtonStartsTheEditorWithTheLastCode) {
+  TFFesk1& f = Create();
+  f.Button2Click();
+  EXPECT_TRUE(shell.execs.empty()) << "no movement yet";
+  Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
+  f.FFesk2.Show();
+  f.FFesk2.Label1.visible = true;
+  f.Button2Click();
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE /Alr", 5}}));
+  EXPECT_FALSE(f.FFesk2.visible);
+  EXPECT_FALSE(f.FFesk2.Label1.visible);
+}
+
+TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
+  TFFesk1& f = Create();
+  f.loop.TrailShown = 1;
+  f.FFesk2.Show();
+  f.Button14Click();
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE", 5}}));
+  EXPECT_FALSE(f.FFesk2.visible);
+  EXPECT_EQ(f.loop.TrailShown, 1);
+}
+
+TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
+  const std::string deep = "C:\\" + std::string(300, 'd') + "\\";
+  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+                                                       nullptr, IniPath(), deep});
+  form->FormCreate();
+  form->Button14Click();
+  form->FormDropFiles({"C:\\" + std::string(400, 'x') + ".txt"});
+  ASSERT_EQ(shell.execs.size(), 1u);
+  EXPECT_EQ(shell.execs[0].command_line, deep + "FESKINI.EXE");
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].parameters.size(), 2u + 3u + 400u + 4u);
+}
+
+TEST_F(HandOffTest, EachDroppedFileStartsItsOwnEditor) {
+  TFFesk1& f = Create();
+  f.FormDropFiles({"C:\\a.txt", "D:\\表\\b c.lnk", "E:\\folder"});
+  using Open = fake::FakeShell::OpenCall;
+  EXPECT_EQ(shell.opens, (std::vector<Open>{
+                             {"C:\\Fesk\\FESKINI.EXE", "\"C:\\a.txt\"", "C:\\Fesk\\", 1, "C:\\"},
+                             {"C:\\Fesk\\FESKINI.EXE", "\"D:\\表\\b c.lnk\"", "C:\\Fesk\\", 1, "C:\\"},
+                             {"C:\\Fesk\\FESKINI.EXE", "\"E:\\folder\"", "C:\\Fesk\\", 1, "C:\\"}}));
+}
+
+TEST_F(HandOffTest, OwnTrayIconShowsTheDialogOrStartsTheEditor) {
+  TFFesk1& f = Create();
+  f.TrayIconMessage(0, 0x202);  // button up: ignored
+  f.TrayIconMessage(0, 0x200);  // move: ignored
+  EXPECT_FALSE(f.visible);
+  f.TrayIconMessage(0, kMouseLeftDown);
+  EXPECT_TRUE(f.visible);
+  EXPECT_EQ(f.foreground_requests, 1);
+  f.TrayIconMessage(0, kMouseRightDown);
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE", 5}}));
+}
+
+TEST_F(HandOffTest, ProgramIconStartsItsProgramWithEitherButton) {
+  CreateWithTrayPrograms();
+  ASSERT_EQ(form->tables.TrayProgramIconCount, 2);
+  form->TrayIconMessage(2, kMouseLeftDown);
+  form->TrayIconMessage(2, kMouseRightDown);
+  form->TrayIconMessage(1, kMouseLeftDown);  // slot 0 has no icon
+  form->TrayIconMessage(3, kMouseLeftDown);
+  ASSERT_EQ(shell.opens.size(), 2u);
+  EXPECT_EQ(shell.opens[0], shell.opens[1]);
+  EXPECT_EQ(shell.opens[0].file, "one.exe");
+  EXPECT_EQ(shell.opens[0].parameters, "-o");
+  EXPECT_TRUE(dialogs.inputs.empty());
+}
+
+TEST_F(HandOffTest, RightClickAsksForAnOptionOnceWhenAllowed) {
+  CreateWithTrayPrograms({"RUNOPTION=1"});
+  dialogs.input_answers = {std::string("-typed")};
+  form->TrayIconMessage(2, kMouseRightDown);
+  ASSERT_EQ(dialogs.inputs.size(), 1u);
+  EXPECT_EQ(dialogs.inputs[0].caption, "one");
+  EXPECT_EQ(shell.opens[0].parameters, "-typed");
+  EXPECT_EQ(form->loop.RunOptionMode, 0);
+  form->TrayIconMessage(2, kMouseLeftDown);
+  EXPECT_EQ(dialogs.inputs.size(), 1u);
+}
+
+TEST_F(HandOffTest, ProgramIconStartsTheProgramEvenInPaletteMode) {
+  CreateWithTrayPrograms({"MODE=3"});
+  Idle();  // a tick leaves the loop's source at "mouse action"
+  form->TrayIconMessage(2, kMouseLeftDown);
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].file, "one.exe");
+}
+
+}  // namespace
+}  // namespace fesk::testing

@@ -1,0 +1,381 @@
+#include <gtest/gtest.h>
+
+#include "launcher_fixture.h"
+
+namespace fesk::testing {
+namespace {
+
+constexpr int S = vk::kShift, C = vk::kControl, A = vk::kAlt, R = vk::kRightButton;
+
+class SensingLoopTest : public LauncherTest {
+ protected:
+  // One program for "lr" allowed everywhere, plus the given SYSTEM lines.
+  TFFesk1& CreateWithRightStroke(std::vector<std::string> system = {}) {
+    std::vector<std::string> lines{"[SYSTEM]"};
+    lines.insert(lines.end(), system.begin(), system.end());
+    for (const char* line : {"[CMD0]", "DISCRIPTION=Editor", "CMDLINE=C:\\app\\app.exe",
+                             "CMDSHOW=SW_SHOWMAXIMIZED", "OPTION=-x", "WORKDIR=C:\\work",
+                             "ACTCODE=lr", "RUNPOS=111111111"}) {
+      lines.push_back(line);
+    }
+    WriteIniLines(lines);
+    return Create();
+  }
+  std::vector<Point> RightStroke() { return Line({100, 100}, {300, 100}); }
+};
+
+TEST_F(SensingLoopTest, MouseActionStartsTheProgramRegisteredForItsCode) {
+  TFFesk1& f = CreateWithRightStroke();
+  Stroke(kShiftCtrl, RightStroke());
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\app\\app.exe", "-x", "C:\\work", 3, "C:\\work"}));
+  EXPECT_EQ(f.loop.RecognizedCode, "lr");
+  EXPECT_EQ(f.loop.TriggerSource, kSourceNone);
+  EXPECT_EQ(f.loop.SampleCount, 0);
+  EXPECT_TRUE(f.Button2.enabled);
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+TEST_F(SensingLoopTest, TrayIconShowsProgressWhileRecording) {
+  CreateWithRightStroke();
+  tray.calls.clear();
+  Stroke(kShiftCtrl, Line({100, 100}, {300, 100}, 20));
+  std::vector<std::pair<TrayPicture::Kind, int>> pictures;
+  for (const auto& call : tray.calls) {
+    ASSERT_EQ(call.kind, fake::FakeTray::Call::kModify);
+    EXPECT_EQ(call.tip, "FESK 2.3");
+    pictures.emplace_back(call.picture.kind, call.picture.frame);
+  }
+  using K = TrayPicture::Kind;
+  EXPECT_EQ(pictures, (std::vector<std::pair<K, int>>{
+                          {K::kFrame, 1}, {K::kFrame, 2}, {K::kFrame, 3}, {K::kApplication, 0}}));
+}
+
+TEST_F(SensingLoopTest, HiddenTrayIconGetsNoFrames) {
+  CreateWithRightStroke({"SYSTEMICON=1"});
+  tray.calls.clear();
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_TRUE(tray.calls.empty());
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, HoldingWithoutMovingRecordsOneSampleAndStartsNothing) {
+  TFFesk1& f = CreateWithRightStroke({"SENMIN=0"});
+  for (int i = 0; i < 5; ++i) Tick(kShiftCtrl, {200, 200});
+  EXPECT_EQ(f.loop.SampleCount, 1);
+  Idle();
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_TRUE(f.Button2.enabled) << "the movement was recognised, just too small";
+}
+
+TEST_F(SensingLoopTest, OnlyTheFirstFiftyMovingTicksAreRecorded) {
+  TFFesk1& f = CreateWithRightStroke();
+  std::vector<Point> points = Line({100, 100}, {345, 100}, 49);  // 50 samples to the right
+  for (Point p : Line({345, 110}, {345, 600}, 20)) points.push_back(p);  // then far down
+  for (Point p : points) Tick(kShiftCtrl, p);
+  EXPECT_EQ(f.loop.SampleCount, 50);
+  Idle();
+  EXPECT_EQ(f.loop.RecognizedCode, "lr");
+  EXPECT_EQ(f.loop.Stroke.height, 0);
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
+  struct Case {
+    Point end;
+    bool started;
+  };
+  const Case cases[] = {{{200, 100}, false}, {{201, 100}, true}, {{200, 200}, false},
+                        {{200, 201}, true}};
+  // A dispatched movement either starts "lr" or reports that nothing has it.
+  for (const Case& c : cases) {
+    CreateWithRightStroke({"SENMIN=100", "ACTERRMSG=1"});
+    Stroke(kShiftCtrl, {{100, 100}, c.end});
+    EXPECT_EQ(shell.opens.size() + dialogs.boxes.size(), c.started ? 1u : 0u)
+        << c.end.x << "," << c.end.y;
+    shell.opens.clear();
+    dialogs.boxes.clear();
+  }
+}
+
+TEST_F(SensingLoopTest, AnotherModifierSuspendsTheMovementUntilAllKeysAreUp) {
+  TFFesk1& f = CreateWithRightStroke();
+  for (Point p : RightStroke()) Tick(kShiftCtrl, p);
+  for (Point p : Line({300, 110}, {300, 500})) Tick({S, C, A}, p);
+  EXPECT_EQ(f.loop.SampleCount, 11) << "nothing recorded, nothing released";
+  Tick({A}, {300, 500});
+  EXPECT_EQ(f.loop.SampleCount, 11);
+  Idle();
+  EXPECT_EQ(f.loop.RecognizedCode, "lr");
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, ChangedTriggerAppliesFromTheNextTick) {
+  TFFesk1& f = CreateWithRightStroke();
+  f.TriggerCellMouseDown(9);  // Alt
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_TRUE(shell.opens.empty());
+  Stroke({A}, RightStroke());
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, MiddleButtonTriggerIgnoresTheRightButton) {
+  TFFesk1& f = CreateWithRightStroke();
+  f.TriggerCellMouseDown(15);
+  Stroke({vk::kMiddleButton, R}, RightStroke());
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, SameTriggerForBothLetsTheWindowServiceWin) {
+  TFFesk1& f = CreateWithRightStroke({"TRIGGER4=1", "WINSELECTKEY=1"});
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_EQ(services.calls, (std::vector<unsigned>{5}));
+  EXPECT_EQ(f.loop.TriggerSource, kSourceNone);
+  EXPECT_EQ(f.loop.WinServiceActive, 0);
+}
+
+TEST_F(SensingLoopTest, WindowServiceTriggerWorksWithMouseActionsOff) {
+  CreateWithRightStroke({"TRIGGER1=0", "TRIGGER4=1", "WinService4=9"});
+  Stroke({C, A}, Line({300, 100}, {100, 100}));
+  EXPECT_EQ(services.calls, (std::vector<unsigned>{9}));
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_EQ(services.calls.size(), 1u);
+  EXPECT_TRUE(shell.opens.empty());
+}
+
+TEST_F(SensingLoopTest, LastRecordedTickDecidesTheKindOfMovement) {
+  CreateWithRightStroke({"TRIGGER4=1"});
+  std::vector<Point> points = RightStroke();
+  for (std::size_t i = 0; i < points.size(); ++i) Tick(i < 5 ? std::initializer_list<int>{C, A} : kShiftCtrl, points[i]);
+  Idle();
+  EXPECT_TRUE(services.calls.empty());
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SensingLoopTest, UnselectedServiceListPassesAnIgnoredOperation) {
+  CreateWithRightStroke({"TRIGGER4=1", "WinService5=40"});
+  Stroke({C, A}, RightStroke());
+  EXPECT_EQ(services.calls, (std::vector<unsigned>{static_cast<unsigned>(-1)}));
+}
+
+TEST_F(SensingLoopTest, NonStraightCodeSelectsNoService) {
+  CreateWithRightStroke({"TRIGGER4=1", "ACTERRMSG=1"});
+  Stroke({C, A}, {{100, 100}, {300, 100}, {300, 300}});
+  EXPECT_TRUE(services.calls.empty());
+  EXPECT_TRUE(dialogs.boxes.empty());
+}
+
+class ShortcutTest : public SensingLoopTest {
+ protected:
+  TFFesk1& CreateWithShortcuts(std::vector<std::string> system = {}) {
+    std::vector<std::string> lines{"[SYSTEM]"};
+    lines.insert(lines.end(), system.begin(), system.end());
+    for (const char* line : {"[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "HOTKEY=Ctrl+A",
+                             "[CMD1]", "DISCRIPTION=B", "CMDLINE=b.exe", "HOTKEY=Alt+F5",
+                             "[CMD2]", "DISCRIPTION=C", "CMDLINE=c.exe", "HOTKEY=Shift+C"}) {
+      lines.push_back(line);
+    }
+    WriteIniLines(lines);
+    return Create();
+  }
+  std::vector<std::string> Opened() const {
+    std::vector<std::string> files;
+    for (const auto& call : shell.opens) files.push_back(call.file);
+    return files;
+  }
+};
+
+TEST_F(ShortcutTest, FiresOncePerPress) {
+  CreateWithShortcuts();
+  for (int i = 0; i < 5; ++i) Tick({C, 'A'}, {500, 500});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"a.exe"}));
+  Tick({C}, {500, 500});
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_EQ(Opened().size(), 2u);
+  Tick({C, S, 'A'}, {500, 500});  // a modifier out of its state ends the press
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_EQ(Opened().size(), 3u);
+}
+
+TEST_F(ShortcutTest, ModifiersMustBeExactlyTheRequiredOnes) {
+  CreateWithShortcuts();
+  Tick({A, C, 0x74}, {500, 500});
+  Tick({A, S, 0x74}, {500, 500});
+  Tick({S, 'C'}, {500, 500});
+  EXPECT_TRUE(Opened().empty());
+  Tick({A, 0x74}, {500, 500});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+}
+
+TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
+  TFFesk1& f = CreateWithShortcuts({"TRIGGER2=0"});
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_TRUE(Opened().empty());
+  f.CheckBox5.SetChecked(true);
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_EQ(Opened().size(), 1u);
+}
+
+TEST_F(ShortcutTest, PaletteModeStartsTheProgramItself) {
+  CreateWithShortcuts({"MODE=3"});
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"a.exe"}));
+}
+
+TEST_F(ShortcutTest, ClosedGateSensesNothing) {
+  TFFesk1& f = CreateWithShortcuts();
+  f.loop.MouseActionGate = kMouseActionNO;
+  Tick({C, 'A'}, {500, 500});
+  EXPECT_TRUE(Opened().empty());
+}
+
+class ScreenPositionTest : public SensingLoopTest {
+ protected:
+  void SetUp() override {
+    WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Top", "CMDLINE=top.exe",
+              "DISPLAYPOS=2", "[CMD1]", "DISCRIPTION=Corner", "CMDLINE=corner.exe",
+              "DISPLAYPOS=3", "[CMD2]", "DISCRIPTION=Other", "CMDLINE=other.exe", "DISPLAYPOS=3"});
+    Create();
+  }
+};
+
+TEST_F(ScreenPositionTest, EachTickWithTheRightButtonCostsItsPauses) {
+  struct Case {
+    Point cursor;
+    std::string opened;
+    std::vector<int> sleeps;
+  };
+  const Case cases[] = {
+      {{1023, 0}, "corner.exe", {500, 1500}},
+      {{500, 0}, "top.exe", {500, 1500}},
+      {{0, 767}, "", {1500}},  // nobody owns the bottom-left corner
+      {{500, 300}, "", {1500}},
+  };
+  for (const Case& c : cases) {
+    shell.opens.clear();
+    clock.sleeps.clear();
+    Tick({R}, c.cursor);
+    EXPECT_EQ(clock.sleeps, c.sleeps) << c.cursor.x << "," << c.cursor.y;
+    EXPECT_EQ(shell.opens.size(), c.opened.empty() ? 0u : 1u);
+    if (!c.opened.empty() && !shell.opens.empty()) EXPECT_EQ(shell.opens[0].file, c.opened);
+    EXPECT_EQ(form->loop.TriggerSource, kSourceMouseAction);
+  }
+}
+
+TEST_F(ScreenPositionTest, HeldPositionStartsAgainOnEveryTick) {
+  Tick({R}, {1023, 0});
+  Tick({R}, {1023, 0});
+  EXPECT_EQ(shell.opens.size(), 2u);
+  EXPECT_EQ(clock.TotalSlept(), 4000);
+}
+
+TEST_F(ScreenPositionTest, TimerIsStoppedWhileTheBlockWorks) {
+  form->Timer1.enabled = true;
+  bool stopped_during_start = false;
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !form->Timer1.enabled; };
+  shell.results = {2};
+  Tick({R}, {1023, 0});
+  EXPECT_TRUE(stopped_during_start);
+  EXPECT_TRUE(form->Timer1.enabled);
+}
+
+TEST_F(ScreenPositionTest, OffWithoutTheFunction) {
+  form->CheckBox6.SetChecked(false);
+  Tick({R}, {1023, 0});
+  EXPECT_TRUE(shell.opens.empty());
+  EXPECT_TRUE(clock.sleeps.empty());
+}
+
+TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
+  TFFesk1& f = CreateWithRightStroke({"RUNOPTION=1"});
+  tray.calls.clear();
+  for (int i = 0; i < 3; ++i) Tick({C, S, A}, {10, 10});
+  EXPECT_EQ(f.loop.RunOptionMode, 1);
+  EXPECT_EQ(clock.sleeps, (std::vector<int>{500, 500, 500}));
+  using K = TrayPicture::Kind;
+  std::vector<K> kinds;
+  for (const auto& call : tray.calls) kinds.push_back(call.picture.kind);
+  EXPECT_EQ(kinds, (std::vector<K>{K::kRunOption, K::kApplication, K::kRunOption}));
+}
+
+TEST_F(SensingLoopTest, RunOptionToggleNeedsTheSwitch) {
+  TFFesk1& f = CreateWithRightStroke();
+  Tick({C, S, A}, {10, 10});
+  EXPECT_EQ(f.loop.RunOptionMode, 0);
+  EXPECT_TRUE(clock.sleeps.empty());
+}
+
+TEST_F(SensingLoopTest, StartsOutsideTheRunSpotOrInABlackHoleAreRefused) {
+  struct Case {
+    std::vector<std::string> system;
+    Point start;
+    bool started;
+  };
+  const Case cases[] = {
+      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {100, 100}, true},
+      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {150, 150}, true},
+      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {151, 100}, false},
+      {{"RUN=OFF", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {151, 100}, true},
+      {{"HOOL=ON", "HOOL2X1=90", "HOOL2Y1=90", "HOOL2X2=110", "HOOL2Y2=110"}, {100, 100}, false},
+      {{"HOOL=ON", "HOOL2X1=90", "HOOL2Y1=90", "HOOL2X2=110", "HOOL2Y2=110"}, {111, 100}, true},
+      {{"HOOL=ON"}, {0, 0}, false},
+  };
+  for (const Case& c : cases) {
+    TFFesk1& f = CreateWithRightStroke(c.system);
+    Stroke(kShiftCtrl, Line(c.start, {c.start.x + 200, c.start.y}));
+    EXPECT_EQ(shell.opens.size(), c.started ? 1u : 0u) << c.start.x << "," << c.start.y;
+    EXPECT_EQ(f.Button2.enabled, c.started) << "a refused movement is never recognised";
+    EXPECT_EQ(f.loop.SampleCount, 0);
+    shell.opens.clear();
+  }
+}
+
+TEST_F(SensingLoopTest, StartRulesApplyToWindowServiceMovementsToo) {
+  CreateWithRightStroke({"TRIGGER4=1", "HOOL=ON", "HOOL1X2=200", "HOOL1Y2=200"});
+  Stroke({C, A}, RightStroke());
+  EXPECT_TRUE(services.calls.empty());
+}
+
+TEST_F(SensingLoopTest, EditedSpotAppliesBeforeItIsSaved) {
+  TFFesk1& f = CreateWithRightStroke();
+  f.RunSpot.SetChecked(true);
+  f.RunSpotX1.SetValue(500);
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_TRUE(shell.opens.empty());
+}
+
+TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
+  TFFesk1& f = CreateWithRightStroke({"MODE=2"});
+  Stroke(kShiftCtrl, RightStroke());
+  EXPECT_EQ(shell.opens.size(), 1u);
+  EXPECT_TRUE(dialogs.boxes.empty());
+  EXPECT_EQ(f.loop.TrailShown, 1);
+  EXPECT_TRUE(f.FFesk2.visible);
+  EXPECT_EQ(f.FFesk2.left, 98);
+  EXPECT_EQ(f.FFesk2.width, 204);
+}
+
+TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
+  CreateWithRightStroke({"LINKFLG=1"});
+  Stroke(kShiftCtrl, Line({100, 100}, {100, 300}));
+  EXPECT_EQ(SettingsFile(IniPath()).ReadString("SYSTEM", "LINK", "?"), "lL");
+  EXPECT_TRUE(shell.opens.empty());
+  Stroke(kShiftCtrl, {{100, 100}, {105, 100}});  // too small: not handed over
+  EXPECT_EQ(SettingsFile(IniPath()).ReadString("SYSTEM", "LINK", "?"), "lL");
+}
+
+TEST_F(SensingLoopTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
+  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+                                                       nullptr, folder.File("missing/Fesk.Ini"),
+                                                       kLauncherFolder});
+  form->FormCreate();
+  form->CheckBox1.SetChecked(true);
+  Stroke(kShiftCtrl, RightStroke());
+  ASSERT_EQ(dialogs.errors.size(), 1u);
+  EXPECT_EQ(dialogs.errors[0], folder.File("missing/Fesk.Ini") + " に書き込めません");
+  EXPECT_EQ(form->loop.SampleCount, 0);
+}
+
+}  // namespace
+}  // namespace fesk::testing

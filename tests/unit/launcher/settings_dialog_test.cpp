@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include "launcher_fixture.h"
+
+namespace fesk::testing {
+namespace {
+
+class SettingsDialogTest : public LauncherTest {
+ protected:
+  int Removes(int id) const {
+    int n = 0;
+    for (const auto& call : tray.calls) n += call.kind == fake::FakeTray::Call::kRemove && call.id == id;
+    return n;
+  }
+  int Adds(int id) const {
+    int n = 0;
+    for (const auto& call : tray.calls) n += call.kind == fake::FakeTray::Call::kAdd && call.id == id;
+    return n;
+  }
+};
+
+const char kGuardText[] =
+    "注意！\r\r処理を継続する(OKを押す)とFESK設定画面が呼び出せなくなります\r\r"
+    "原因1:Windowｻｰﾋﾞｽの\"FESK設定画面表示\"が利用可能ではありません\r"
+    "原因2:FESKｱｲｺﾝが\"ｱｲｺﾝ非表示\"に設定されています\r\r"
+    "上記の原因を最低1つ以上解決することをお勧めします(ｷｬﾝｾﾙを押して下さい)";
+
+TEST_F(SettingsDialogTest, OkGuardAsksOnlyWhenTheDialogWouldBeUnreachable) {
+  struct Case {
+    int icon;
+    bool services_on;
+    int list_with_settings;  // -1: no list shows the dialog
+    Answer answer;
+    bool asks, saved;
+  };
+  const Case cases[] = {
+      {0, false, -1, Answer::kCancel, false, true},
+      {1, true, 4, Answer::kCancel, false, true},
+      {1, true, 7, Answer::kCancel, false, true},
+      {1, false, 4, Answer::kCancel, true, false},
+      {1, false, 4, Answer::kOk, true, true},
+      {1, true, -1, Answer::kCancel, true, false},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove(IniPath());
+    TFFesk1& f = Create();
+    f.visible = true;
+    f.RadioGroup1.SetItemIndex(c.icon);
+    f.CheckBox7.SetChecked(c.services_on);
+    f.ComboBox5.item_index = 1;
+    if (c.list_with_settings >= 0) f.ServiceList(c.list_with_settings).item_index = 5;
+    dialogs.boxes.clear();
+    dialogs.answers = {c.answer};
+    f.Button1Click();
+    ASSERT_EQ(dialogs.boxes.size(), c.asks ? 1u : 0u) << c.icon << c.services_on << c.list_with_settings;
+    if (c.asks) {
+      EXPECT_EQ(dialogs.boxes[0].text, kGuardText);
+      EXPECT_EQ(dialogs.boxes[0].caption, "確認");
+      EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOkCancel);
+    }
+    EXPECT_EQ(std::filesystem::exists(IniPath()), c.saved);
+    EXPECT_EQ(f.visible, !c.saved);
+  }
+}
+
+TEST_F(SettingsDialogTest, FailedSaveShowsTheErrorAndKeepsTheDialogOpen) {
+  const std::string path = folder.File("missing/Fesk.Ini");
+  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+                                                       nullptr, path, kLauncherFolder});
+  form->FormCreate();
+  form->visible = true;
+  form->Button1Click();
+  EXPECT_EQ(dialogs.errors, (std::vector<std::string>{path + " に書き込めません"}));
+  EXPECT_TRUE(form->visible);
+}
+
+TEST_F(SettingsDialogTest, CancelRestoresTheFileAndMouseActionsWorkAgain) {
+  WriteIni({"[CMD0]", "DISCRIPTION=a", "CMDLINE=a.exe", "ACTCODE=lr", "RUNPOS=111111111"});
+  TFFesk1& f = Create();
+  f.visible = true;
+  f.CheckBox4.SetChecked(false);
+  Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
+  EXPECT_TRUE(shell.opens.empty());
+  f.Button12Click();
+  EXPECT_FALSE(f.visible);
+  EXPECT_TRUE(f.CheckBox4.checked());
+  Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
+  EXPECT_EQ(shell.opens.size(), 1u);
+}
+
+TEST_F(SettingsDialogTest, CancelRestoresTheSavedTriggers) {
+  TFFesk1& f = Create();
+  f.TriggerCellMouseDown(12);
+  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(12));
+  f.Button12Click();
+  EXPECT_EQ(f.MouseActionTriggerNumber, 1);
+  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(1));
+  EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(1).top + 5);
+}
+
+TEST_F(SettingsDialogTest, HidingTheIconActsAtOnceAndCancelBringsItBack) {
+  TFFesk1& f = Create();
+  tray.calls.clear();
+  f.RadioGroup1.SetItemIndex(1);
+  EXPECT_EQ(Removes(0), 1);
+  f.Button12Click();  // the file says 0
+  EXPECT_EQ(Adds(0), 1);
+  EXPECT_TRUE(tray.shown.count(0));
+}
+
+TEST_F(SettingsDialogTest, HiddenIconAtStartUpRemovesNothing) {
+  WriteIni({"[SYSTEM]", "SYSTEMICON=1"});
+  Create();
+  EXPECT_TRUE(tray.calls.empty());
+}
+
+TEST_F(SettingsDialogTest, IconIsNotRemovedWhileTheGateIsClosed) {
+  TFFesk1& f = Create();
+  tray.calls.clear();
+  f.loop.MouseActionGate = kMouseActionNO;
+  f.RadioGroup1.SetItemIndex(1);
+  EXPECT_TRUE(tray.calls.empty());
+}
+
+TEST_F(SettingsDialogTest, ReloadSavesRemovesProgramIconsLoadsAndTells) {
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]",
+            "DISCRIPTION=b", "TASKTRAY=ON"});
+  TFFesk1& f = Create();
+  f.visible = true;
+  f.ScrollBar2.SetPosition(77);
+  WriteIni({"[SYSTEM]", "TRIGGER5=0", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]",
+            "DISCRIPTION=b", "[CMD2]", "DISCRIPTION=c", "ACTCODE=lL"});
+  tray.calls.clear();
+  f.Button15Click();
+  EXPECT_FALSE(f.visible);
+  EXPECT_EQ(f.MinimumMove, 77) << "saved by the OK part";
+  EXPECT_EQ(Removes(1), 1);
+  EXPECT_EQ(Removes(2), 1);
+  EXPECT_EQ(f.tables.ProgramCount, 3);
+  EXPECT_EQ(f.tables.ActionCodes[2], "lL");
+  EXPECT_TRUE(f.CheckBox9.checked()) << "the switch is not taken from the file";
+  EXPECT_EQ(f.tables.TrayProgramIconCount, 1);
+  EXPECT_TRUE(tray.shown.count(1));
+  EXPECT_FALSE(tray.shown.count(2));
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "プログラム登録情報を読込みました。");
+  EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラム読込");
+  EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOk);
+}
+
+TEST_F(SettingsDialogTest, ReloadGoesOnWhenTheGuardStopsTheSave) {
+  TFFesk1& f = Create();
+  f.RadioGroup1.SetItemIndex(1);
+  f.ScrollBar2.SetPosition(77);
+  dialogs.answers = {Answer::kCancel};
+  f.Button15Click();
+  ASSERT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(dialogs.boxes[1].text, "プログラム登録情報を読込みました。");
+  EXPECT_FALSE(std::filesystem::exists(IniPath()));
+  EXPECT_EQ(f.MinimumMove, 10) << "the load replaced the unsaved edit";
+}
+
+TEST_F(SettingsDialogTest, HintSwitch) {
+  TFFesk1& f = Create();
+  f.RadioButton2Click();
+  EXPECT_FALSE(f.ShowHints);
+  EXPECT_TRUE(f.RadioButton2.checked);
+  EXPECT_FALSE(f.RadioButton1.checked);
+  f.RadioButton1Click();
+  EXPECT_TRUE(f.ShowHints);
+}
+
+TEST_F(SettingsDialogTest, TurningRunTimeOptionOffEndsTheMode) {
+  for (int icon : {0, 1}) {
+    WriteIni({"[SYSTEM]", "RUNOPTION=1", "SYSTEMICON=" + std::to_string(icon)});
+    TFFesk1& f = Create();
+    f.loop.RunOptionMode = 1;
+    tray.calls.clear();
+    f.CheckBox8.SetChecked(false);
+    EXPECT_EQ(f.loop.RunOptionMode, 0);
+    if (icon == 0) {
+      ASSERT_EQ(tray.calls.size(), 1u);
+      EXPECT_EQ(tray.calls[0].kind, fake::FakeTray::Call::kModify);
+      EXPECT_EQ(tray.calls[0].picture.kind, TrayPicture::Kind::kApplication);
+    } else {
+      EXPECT_TRUE(tray.calls.empty());
+    }
+    f.loop.RunOptionMode = 1;
+    f.CheckBox8.SetChecked(true);
+    EXPECT_EQ(f.loop.RunOptionMode, 1) << "turning it on changes nothing";
+  }
+}
+
+TEST_F(SettingsDialogTest, PageChangeSetsTheHelpContext) {
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.help_context, 23);
+  EXPECT_EQ(f.PageControl1.help_context, 29);
+  EXPECT_EQ(f.PageControl1.active_page, kVersionPage);
+  const int contexts[] = {24, 25, 26, 27, 28, 29};
+  for (int page = 0; page < 6; ++page) {
+    f.PageControl1.active_page = page;
+    f.PageControl1Change();
+    EXPECT_EQ(f.PageControl1.help_context, contexts[page]);
+  }
+}
+
+TEST_F(SettingsDialogTest, CellClickMovesTheChosenMarker) {
+  TFFesk1& f = Create();
+  ASSERT_TRUE(f.RadioButton3.checked);
+  f.TriggerCellMouseDown(7);
+  EXPECT_EQ(f.MouseActionTriggerNumber, 7);
+  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(7));
+  EXPECT_EQ(f.MouseActionMarker.left, f.TriggerCell(7).left);
+  EXPECT_EQ(f.MouseActionMarker.top, f.TriggerCell(7).top + 5);
+  EXPECT_EQ(f.WindowServiceTriggerNumber, 6);
+  f.RadioButton3.checked = false;
+  f.RadioButton4.checked = true;
+  f.TriggerCellMouseDown(15);
+  EXPECT_EQ(f.WindowServiceTriggerNumber, 15);
+  EXPECT_EQ(f.WindowServiceTrigger, TriggerKeysFor(15));
+  EXPECT_EQ(f.WindowServiceMarker.left, f.Shape19.left);
+  EXPECT_EQ(f.MouseActionTriggerNumber, 7);
+}
+
+TEST_F(SettingsDialogTest, SlidersKeepTheirParametersAndLabels) {
+  TFFesk1& f = Create();
+  f.ScrollBar1.SetPosition(9);
+  f.ScrollBar2.SetPosition(250);
+  f.ScrollBar3.SetPosition(70);
+  EXPECT_EQ(f.NeutralDivisor, 9);
+  EXPECT_EQ(f.Label7.caption, "9");
+  EXPECT_EQ(f.MinimumMove, 250);
+  EXPECT_EQ(f.Label10.caption, "250ﾄﾞｯﾄ");
+  EXPECT_EQ(f.Timer1.interval, 70);
+  EXPECT_EQ(f.Label12.caption, "70/1000秒");
+}
+
+TEST_F(SettingsDialogTest, TypedCoordinatesAreBoundedByTheScreen) {
+  TFFesk1& f = Create();
+  f.RunSpotX2.SetValue(5000);
+  f.BHool2Y1.SetValue(-4);
+  EXPECT_EQ(f.RunSpotX2.value, 1024);
+  EXPECT_EQ(f.BHool2Y1.value, 0);
+}
+
+TEST_F(SettingsDialogTest, CaptionsAndHintsOfTheDialog) {
+  TFFesk1& f = Create();
+  EXPECT_EQ(f.Button1.caption, "ＯＫ");
+  EXPECT_EQ(f.Button1.hint, "設定情報を保存し隠します");
+  EXPECT_EQ(f.Button12.hint, "設定情報を保存せずに隠します");
+  EXPECT_EQ(f.CheckBox4.hint, "ONで[ﾏｳｽ･ｱｸｼｮﾝ]機能が有効になります");
+  EXPECT_EQ(f.Button2.caption, "ﾏｳｽ･ｱｸｼｮﾝ転送");
+  EXPECT_FALSE(f.Button2.enabled);
+  EXPECT_EQ(f.Button15.hint, "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
+  EXPECT_EQ(f.RunSpotY2.hint, "ﾏｳｽｱｸｼｮﾝ実行開始場所を画面解像度で設定(右下縦軸の位置)");
+  EXPECT_EQ(f.BHool1X1.hint, "ﾏｳｽｱｸｼｮﾝ未実行場所１を画面解像度で設定(左上横軸の位置)");
+  EXPECT_EQ(f.BHool4Y1.hint, "ﾏｳｽｱｸｼｮﾝ未実行場所４を画面解像度で設定(左上縦軸の位置)");
+  EXPECT_EQ(f.BHool3X2.max_length, 4);
+  EXPECT_EQ(f.ComboBox1.hint, "左上に移動した時のｱｸｼｮﾝを選択してください");
+  EXPECT_EQ(f.ComboBox8.hint, "右下に移動した時のｱｸｼｮﾝを選択してください");
+  EXPECT_EQ(f.Shape2.hint, "<SHIFT>+<CTRL>キーでﾏｳｽｱｸｼｮﾝを判断します");
+  EXPECT_EQ(f.MouseActionMarker.caption, "★");
+  EXPECT_EQ(f.WindowServiceMarker.hint, "この場所のトリガーキーを設定");
+  EXPECT_EQ(f.RadioButton4.caption, "Winｻｰﾋﾞｽ[●]");
+  EXPECT_EQ(f.CheckBox9.hint,
+            "ONで[タスクトレイ・アイコン]機能が有効になります\r"
+            "注意：実際のｱｲｺﾝの表示/非表示には、FESKを再起動するか\r"
+            "　　　「最新情報読込み」ボタンを押す必要があります");
+  EXPECT_EQ(f.CheckBox1.hint,
+            "ONで｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣に常時ﾏｳｽ･ｱｸｼｮﾝを自動転送します\r"
+            "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣画面の[ﾏｳｽACT読込]ボタンで利用します\r\r"
+            "(ﾏｳｽ･ｱｸｼｮﾝ登録時のみ使用して下さい)");
+  EXPECT_EQ(f.CheckBox8.hint,
+            "ONでﾌﾟﾛｸﾞﾗﾑの実行直前にｵﾌﾟｼｮﾝの指定が可能となります\r\r"
+            "ｵﾌﾟｼｮﾝを入力するには、FESK実行中に<Shift><Ctrl><Alt>キー\r"
+            "を同時に押してﾓｰﾄﾞを切替える必要があります\r\r"
+            "繰り返しキーを押すと[ｵﾌﾟｼｮﾝ入力ﾓｰﾄﾞ]と[ｵﾌﾟｼｮﾝ未入力ﾓｰﾄﾞ]\r"
+            "が順次切り変わります");
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(f.ServiceList(i).items.size(), 18u);
+  EXPECT_EQ(f.ComboBox6.items[7], "Windowsｽﾀｰﾄ表示");
+  EXPECT_EQ(f.PageControl1.pages,
+            (std::vector<std::string>{"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "ﾊﾞｰｼﾞｮﾝ"}));
+}
+
+}  // namespace
+}  // namespace fesk::testing
