@@ -31,8 +31,16 @@ class TimerPause {
 
 }  // namespace
 
+// A message or input box opened by a start runs its own message loop, which
+// may deliver a tick before the window has seen the timer stop; such a tick
+// returns at once, as it would with the timer really stopped.
 void SensingLoop::Timer1Timer() {
-  if (!loop_.GateOpen()) return;
+  if (!loop_.GateOpen() || in_tick_) return;
+  in_tick_ = true;
+  struct EndOfTick {
+    bool& flag;
+    ~EndOfTick() { flag = false; }
+  } end_of_tick{in_tick_};
   if (options_.CheckBox8.checked()) ToggleRunOptionMode();
   if (options_.CheckBox5.checked()) FireShortcutKeys();
   if (options_.CheckBox6.checked()) FireScreenPosition();

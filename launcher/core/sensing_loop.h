@@ -62,6 +62,7 @@ class SensingLoop {
   ProgramRunner& runner_;
   Dispatcher& dispatcher_;
   SensingView view_;
+  bool in_tick_ = false;
 };
 
 }  // namespace fesk

@@ -223,6 +223,23 @@ TEST_F(ShortcutTest, PaletteModeStartsTheProgramItself) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"a.exe"}));
 }
 
+TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
+  TFFesk1& f = CreateWithShortcuts();
+  shell.results = {2};
+  int samples_in_box = -1;
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
+    std::set<int> outer = input.held;
+    Tick(kShiftCtrl, {100, 100});
+    samples_in_box = f.loop.SampleCount;
+    input.held = outer;
+  };
+  Tick({C, 'A'}, {500, 500});
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(samples_in_box, 0);
+  Tick(kShiftCtrl, {100, 100});
+  EXPECT_EQ(f.loop.SampleCount, 1) << "the next tick senses again";
+}
+
 TEST_F(ShortcutTest, ClosedGateSensesNothing) {
   TFFesk1& f = CreateWithShortcuts();
   f.loop.MouseActionGate = kMouseActionNO;
@@ -258,7 +275,9 @@ TEST_F(ScreenPositionTest, EachTickWithTheRightButtonCostsItsPauses) {
     Tick({R}, c.cursor);
     EXPECT_EQ(clock.sleeps, c.sleeps) << c.cursor.x << "," << c.cursor.y;
     EXPECT_EQ(shell.opens.size(), c.opened.empty() ? 0u : 1u);
-    if (!c.opened.empty() && !shell.opens.empty()) EXPECT_EQ(shell.opens[0].file, c.opened);
+    if (!c.opened.empty() && !shell.opens.empty()) {
+      EXPECT_EQ(shell.opens[0].file, c.opened);
+    }
     EXPECT_EQ(form->loop.TriggerSource, kSourceMouseAction);
   }
 }
