@@ -1,6 +1,6 @@
 // LauncherOptions: the launcher's options, held in the controls of its
-// settings dialog.  The sensing loop and every other part read the controls
-// at the moment they need a value, so an edit in the dialog applies at once;
+// settings dialog.  The sensing loop, the dispatcher and the launch read the
+// controls at the moment they need a value, so an edit in the dialog applies at once;
 // OK writes the controls to section SYSTEM and Cancel reads them back.
 //
 // Beside the controls the record keeps the values derived from them that the

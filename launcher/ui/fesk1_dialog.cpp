@@ -70,6 +70,16 @@ void TFFesk1::RadioButton2Click() {
   ShowHints = false;
 }
 
+void TFFesk1::RadioButton3Click() {
+  RadioButton3.checked = true;
+  RadioButton4.checked = false;
+}
+
+void TFFesk1::RadioButton4Click() {
+  RadioButton3.checked = false;
+  RadioButton4.checked = true;
+}
+
 // Hiding the icon waits for an open gate: not during start-up, and not while
 // the dispatcher's confirmation box is open.
 void TFFesk1::RadioGroup1Click() {

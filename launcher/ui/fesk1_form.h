@@ -137,6 +137,10 @@ class TFFesk1 : public LauncherOptions {
   void Button13Click();  // sensor test display
   void RadioButton1Click();
   void RadioButton2Click();
+  // Which trigger a cell click sets: the mouse-action one or the
+  // Window-service one.
+  void RadioButton3Click();
+  void RadioButton4Click();
   void RadioGroup1Click();
   void CheckBox8Click();
   void PageControl1Change();

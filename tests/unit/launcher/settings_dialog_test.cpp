@@ -213,8 +213,8 @@ TEST_F(SettingsDialogTest, CellClickMovesTheChosenMarker) {
   EXPECT_EQ(f.MouseActionMarker.left, f.TriggerCell(7).left);
   EXPECT_EQ(f.MouseActionMarker.top, f.TriggerCell(7).top + 5);
   EXPECT_EQ(f.WindowServiceTriggerNumber, 6);
-  f.RadioButton3.checked = false;
-  f.RadioButton4.checked = true;
+  f.RadioButton4Click();
+  EXPECT_FALSE(f.RadioButton3.checked);
   f.TriggerCellMouseDown(15);
   EXPECT_EQ(f.WindowServiceTriggerNumber, 15);
   EXPECT_EQ(f.WindowServiceTrigger, TriggerKeysFor(15));
