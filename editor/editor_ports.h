@@ -1,0 +1,50 @@
+// Platform needs of the editor beyond the common ports: the file-open dialog
+// of the browse button and what the desktop import asks of the system.  The
+// Win32 layer implements them with GetOpenFileNameA-style dialogs and the
+// kernel and shell calls named below; tests script them.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fesk::editor {
+
+struct FileOpenRequest {
+  std::string title;
+  // Choices as "description|pattern|description|pattern ...".
+  std::string filter;
+  int filter_index = 1;  // 1-based choice selected when the dialog opens
+  std::string file_name;  // initial file name
+  bool hide_read_only = true;
+  friend bool operator==(const FileOpenRequest&, const FileOpenRequest&) = default;
+};
+
+class FileOpenDialogPort {
+ public:
+  virtual ~FileOpenDialogPort() = default;
+  // The chosen file's full path, or nothing when the user cancels.
+  virtual std::optional<std::string> Execute(const FileOpenRequest& request) = 0;
+};
+
+class DesktopPort {
+ public:
+  virtual ~DesktopPort() = default;
+  // GetWindowsDirectoryA (room for 255 characters), without trailing "\".
+  virtual std::string WindowsDirectory() = 0;
+  // True on the Windows 95 family (top bit of GetVersion set).
+  virtual bool IsWindows95Family() = 0;
+  // GetUserNameA with room for 128 characters; nothing when it fails.
+  virtual std::optional<std::string> UserName() = 0;
+  // Names of the entries matching the pattern (FindFirstFileA/FindNextFileA),
+  // in the order the file system returns them, "." and ".." included; empty
+  // when the search finds nothing or fails.
+  virtual std::vector<std::string> FindEntries(std::string_view pattern) = 0;
+  virtual bool FolderExists(std::string_view folder) = 0;
+  // The user's real desktop folder as the shell names it
+  // (CSIDL_DESKTOPDIRECTORY), without trailing "\"; empty when unknown.
+  virtual std::string ShellDesktopFolder() = 0;
+};
+
+}  // namespace fesk::editor

@@ -1,0 +1,39 @@
+// "ＯＫ" of the palette command dialog: the selected entry becomes a command
+// that starts the icon palette program beside the editor.
+#include "editor/main_form.h"
+
+namespace fesk::editor {
+
+void TFFeskINI::ApplyPaletteCommand(const PaletteCommand* choice) {
+  ProgramEntry* entry = SelectedEntry();
+  if (entry == nullptr) return;
+  // Without a choice the title, option and command fields keep what they show.
+  if (choice != nullptr) {
+    Edit3.text = choice->title;
+    Edit4.text = choice->option;
+    Edit1.text = PaletteProgramPath();
+  }
+  Edit2.text = folder_;
+
+  entry->cmdshow = kShowNormal;
+  entry->actcode.clear();
+  LastQuadrant = kNoQuadrant;
+  CellCursor = -1;
+  Modified = true;
+  // An empty title field keeps the stored title, as leaving the field would.
+  if (!Edit3.text.empty()) {
+    SetField(*entry, &ProgramEntry::discription, Edit3.text);
+    std::string& item = ListBox1.items[static_cast<std::size_t>(CurrentItem)];
+    item = ListItemNumberField(item) + Edit3.text;
+    SelectItem(CurrentItem);
+  }
+  SetField(*entry, &ProgramEntry::cmdline, Edit1.text);
+  SetField(*entry, &ProgramEntry::workdir, Edit2.text);
+  SetField(*entry, &ProgramEntry::option, Edit4.text);
+  entry->runpos = kEditorRunPosDefault;
+  entry->hotkey.clear();
+  SetField(*entry, &ProgramEntry::group, DisplayGroup);
+  DrawProgramIcon();
+}
+
+}  // namespace fesk::editor

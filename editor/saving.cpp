@@ -1,0 +1,81 @@
+// Writing the model to "Fesk.Ini" and "FESK.TBL", and ending the editor with
+// its questions about unsaved changes.
+#include "common/group_table.h"
+#include "common/settings_file.h"
+#include "editor/main_form.h"
+#include "platform/guarded.h"
+
+namespace fesk::editor {
+
+void TFFeskINI::Button7Click() { Save(); }
+
+bool TFFeskINI::Save() {
+  if (!SaveSilently &&
+      dialogs_.MessageBox("保存を実行します。", "保存確認", Buttons::kOkCancel) != Answer::kOk) {
+    return false;
+  }
+  // Modified stays set until both files are written, so that a save that
+  // fails part-way still makes the editor ask before it ends.
+  bool saved = RunGuarded(dialogs_, [this] {
+    SettingsFile file(SettingsPath());
+    file.WriteString(kEditorSection, "HINT", RadioButton4.checked ? kOn : kOff);
+    // Programs are written under consecutive numbers.  A program without a
+    // title is not written, and the programs after it close up, so that the
+    // file never has a gap at which both programs would stop reading.
+    int section = 0;
+    for (const ProgramEntry& entry : ProgramTable) {
+      if (entry.discription.empty()) continue;
+      const std::string name = ProgramSection(section++);
+      for (const FieldInfo& field : kProgramFields) {
+        file.WriteString(name, field.key, entry.*field.member);
+      }
+    }
+    for (; section < kProgramSlots; ++section) file.EraseSection(ProgramSection(section));
+    WriteGroupTableFile(GroupTablePath(), TreeView1.tree);
+  });
+  if (!saved) return false;
+  Modified = false;
+  if (RadioButton4.checked) {
+    dialogs_.MessageBox(
+        "保存を行いました。\r"
+        "\r"
+        "設定を有効にするには、FESK及びFESKPALで\r"
+        "[最新情報読込み]を実行するか再起動する\r"
+        "必要があります。",
+        "保存確認", Buttons::kOk);
+  }
+  return true;
+}
+
+void TFFeskINI::Button4Click() {
+  if (!Modified) {
+    Terminated = true;
+    return;
+  }
+  Answer answer = dialogs_.MessageBox(
+      "FESK プログラム登録が変更されています。\r"
+      "\r"
+      "変更を保存しますか？",
+      "終了確認", Buttons::kYesNoCancel);
+  if (answer == Answer::kYes) {
+    SaveSilently = true;
+    bool saved = Save();
+    SaveSilently = false;
+    // A failed save has shown its error; the changes are still here.
+    if (saved) Terminated = true;
+  } else if (answer == Answer::kNo) {
+    Terminated = true;
+  }
+}
+
+bool TFFeskINI::FormClose() {
+  if (Modified &&
+      dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",
+                          Buttons::kOkCancel) != Answer::kOk) {
+    return false;
+  }
+  Terminated = true;
+  return true;
+}
+
+}  // namespace fesk::editor
