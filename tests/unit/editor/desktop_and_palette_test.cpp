@@ -1,0 +1,244 @@
+// The desktop import, the palette command dialog and the about box.
+#include "tests/unit/editor/editor_fixture.h"
+
+namespace fesk::editor::testing {
+namespace {
+
+class DesktopImportTest : public EditorTest {
+ protected:
+  const std::string nt_folder = "C:\\WINDOWS\\Profiles\\taro\\ﾃﾞｽｸﾄｯﾌﾟ";
+
+  std::vector<std::string> Titles() {
+    std::vector<std::string> titles;
+    for (int slot = 0; slot <= form().LastSlot; ++slot) titles.push_back(Entry(slot).discription);
+    return titles;
+  }
+};
+
+TEST_F(DesktopImportTest, FolderOfEachPlatformFamily) {
+  struct Case {
+    bool windows95;
+    std::optional<std::string> user;
+    const char* folder;
+  };
+  const Case cases[] = {
+      {false, std::string("taro"), "C:\\WINDOWS\\Profiles\\taro\\ﾃﾞｽｸﾄｯﾌﾟ"},
+      {false, std::string("  taro \t"), "C:\\WINDOWS\\Profiles\\taro\\ﾃﾞｽｸﾄｯﾌﾟ"},
+      {false, std::nullopt, "C:\\WINDOWS\\ﾃﾞｽｸﾄｯﾌﾟ"},
+      {true, std::string("taro"), "C:\\WINDOWS\\ﾃﾞｽｸﾄｯﾌﾟ"},
+  };
+  for (const Case& c : cases) {
+    form_.reset();
+    desktop_.searched.clear();
+    desktop_.windows95 = c.windows95;
+    desktop_.user_name = c.user;
+    desktop_.existing_folders = {c.folder};
+    TFFeskINI& f = Start();
+    dialogs_.answers = {Answer::kOk};
+    f.Button16Click();
+    EXPECT_EQ(desktop_.searched, (std::vector<std::string>{std::string(c.folder) + "\\*.*"}));
+  }
+}
+
+TEST_F(DesktopImportTest, MissingFolderFallsBackToTheShellDesktop) {
+  desktop_.existing_folders.clear();
+  TFFeskINI& f = Start();
+  EXPECT_EQ(f.DesktopFolder(), "C:\\Users\\taro\\Desktop");
+  desktop_.entries["C:\\Users\\taro\\Desktop\\*.*"] = {".", "..", "Mail.lnk"};
+  dialogs_.answers = {Answer::kOk, Answer::kYes};
+  f.Button16Click();
+  EXPECT_EQ(Entry(0).discription, "Mail.lnk");
+  EXPECT_EQ(Entry(0).cmdline, "C:\\Users\\taro\\Desktop\\Mail.lnk");
+}
+
+TEST_F(DesktopImportTest, AnswersDecideWhatIsRegistered) {
+  struct Case {
+    std::vector<Answer> answers;  // after the first question's OK
+    std::vector<std::string> titles;
+  };
+  const Case cases[] = {
+      {{Answer::kYes, Answer::kYes, Answer::kYes}, {"Mail.lnk", "Docs", "memo.txt"}},
+      {{Answer::kNo, Answer::kNo, Answer::kNo}, {"<新規登録>"}},
+      {{Answer::kYes, Answer::kCancel}, {"Mail.lnk"}},
+      {{Answer::kNo, Answer::kYes, Answer::kNo}, {"Docs"}},
+  };
+  for (const Case& c : cases) {
+    form_.reset();
+    dialogs_.boxes.clear();
+    desktop_.existing_folders = {nt_folder};
+    desktop_.entries[nt_folder + "\\*.*"] = {".", "Mail.lnk", "..", "Docs", "memo.txt"};
+    TFFeskINI& f = Start();
+    dialogs_.answers = {Answer::kOk};
+    dialogs_.answers.insert(dialogs_.answers.end(), c.answers.begin(), c.answers.end());
+    f.Button16Click();
+    EXPECT_EQ(Titles(), c.titles);
+    ASSERT_GE(dialogs_.boxes.size(), 2u);
+    EXPECT_EQ(dialogs_.boxes[0].caption, "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録");
+    EXPECT_EQ(dialogs_.boxes[0].text, "ﾃﾞｽｸﾄｯﾌﾟ上のｱｲｺﾝを新規登録ﾌﾟﾛｸﾞﾗﾑとして\r取り込みます");
+    EXPECT_EQ(dialogs_.boxes[1].text, "\"Mail.lnk\"を\rFESKに登録します");
+    EXPECT_EQ(dialogs_.boxes[1].buttons, Buttons::kYesNoCancel);
+  }
+  EXPECT_EQ(Entry(0).cmdline, nt_folder + "\\Docs");
+}
+
+TEST_F(DesktopImportTest, ItemsBecomeTitleAndFullPath) {
+  desktop_.existing_folders = {nt_folder};
+  desktop_.entries[nt_folder + "\\*.*"] = {std::string(45, 'n') + ".lnk"};
+  TFFeskINI& f = Start();
+  dialogs_.answers = {Answer::kOk, Answer::kYes};
+  f.Button16Click();
+  EXPECT_EQ(Entry(0).discription, std::string(40, 'n'));
+  EXPECT_EQ(Entry(0).cmdline, nt_folder + "\\" + std::string(45, 'n') + ".lnk");
+  EXPECT_TRUE(f.Modified);
+}
+
+TEST_F(DesktopImportTest, CancelAtTheStartSearchesNothing) {
+  TFFeskINI& f = Start();
+  dialogs_.answers = {Answer::kCancel};
+  f.Button16Click();
+  EXPECT_TRUE(desktop_.searched.empty());
+}
+
+TEST_F(DesktopImportTest, FullListGoesOnWithTheNextItem) {
+  std::vector<Program> programs;
+  for (int n = 0; n < 100; ++n) programs.push_back({"P" + std::to_string(n), "p"});
+  WritePrograms(programs);
+  desktop_.existing_folders = {nt_folder};
+  desktop_.entries[nt_folder + "\\*.*"] = {"a.lnk", "b.lnk"};
+  TFFeskINI& f = Start();
+  dialogs_.answers = {Answer::kOk, Answer::kYes, Answer::kOk, Answer::kYes, Answer::kOk};
+  f.Button16Click();
+  std::vector<std::string> captions;
+  for (const auto& box : dialogs_.boxes) captions.push_back(box.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録",
+                                                "FESKプログラム登録上限", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録",
+                                                "FESKプログラム登録上限"}));
+  EXPECT_EQ(f.ListCount, 100);
+  EXPECT_EQ(Entry(0).discription, "P0");
+  EXPECT_FALSE(f.Modified);
+}
+
+class PaletteDialogTest : public EditorTest {
+ protected:
+  TFFeskINI& StartWithEntry() {
+    WritePrograms({{"Old", "old.exe",
+                    {{"CMDSHOW", "SW_SHOWMINIMIZED"}, {"TASKTRAY", "ON"}, {"WORKDIR", "w"},
+                     {"OPTION", "o"}, {"ACTCODE", "lr"}, {"RUNPOS", "000000000"},
+                     {"HOTKEY", "Ctrl+A"}, {"GROUP", "X"}, {"DISPLAYPOS", "4"}}}},
+                  {{"DISPGROUP", "G\\H"}});
+    return Start();
+  }
+};
+
+TEST_F(PaletteDialogTest, DialogLayout) {
+  TFFeskINI& f = Start();
+  TForm1& d = f.Form1;
+  EXPECT_EQ(d.Caption, "FESK 特殊機能設定");
+  EXPECT_EQ(d.ClientWidth, 364);
+  EXPECT_EQ(d.ClientHeight, 232);
+  EXPECT_TRUE(d.AlwaysOnTop);
+  EXPECT_EQ(d.Label1.caption, "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）");
+  EXPECT_EQ(d.Button1.caption, "ＯＫ");
+  EXPECT_EQ((Rect{d.Button1.left, d.Button1.top, d.Button1.width, d.Button1.height}),
+            (Rect{136, 200, 89, 25}));
+  std::array<RadioButton*, 10> choices = d.Choices();
+  for (int i = 0; i < 10; ++i) {
+    const RadioButton& choice = *choices[static_cast<std::size_t>(i)];
+    EXPECT_FALSE(choice.checked);
+    EXPECT_EQ(choice.left, i < 5 ? 16 : 192);
+    EXPECT_EQ(choice.top, 48 + 24 * (i % 5));
+  }
+  EXPECT_EQ(choices[0]->caption, "ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示");
+  EXPECT_EQ(choices[9]->caption, "パレット８を表示");
+}
+
+TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
+  const std::pair<const char*, const char*> expected[10] = {
+      {"FESKPAL ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示", "M"}, {"FESKPAL パレット０を表示", ""},
+      {"FESKPAL パレット１を表示", "1"}, {"FESKPAL パレット２を表示", "2"},
+      {"FESKPAL パレット３を表示", "3"}, {"FESKPAL パレット４を表示", "4"},
+      {"FESKPAL パレット５を表示", "5"}, {"FESKPAL パレット６を表示", "6"},
+      {"FESKPAL パレット７を表示", "7"}, {"FESKPAL パレット８を表示", "8"}};
+  for (int i = 0; i < 10; ++i) {
+    form_.reset();
+    TFFeskINI& f = StartWithEntry();
+    f.Button13Click();
+    f.Form1.ChoiceClick(i);
+    f.Form1.Button1Click();
+    const ProgramEntry& e = Entry(0);
+    EXPECT_EQ(e.discription, expected[i].first) << i;
+    EXPECT_EQ(e.option, expected[i].second) << i;
+    EXPECT_EQ(e.cmdline, Folder() + "FESKPAL.EXE");
+    EXPECT_EQ(e.workdir, Folder());
+    EXPECT_EQ(e.cmdshow, "SW_SHOW");
+    EXPECT_EQ(e.actcode, "");
+    EXPECT_EQ(e.runpos, "111111111");
+    EXPECT_EQ(e.hotkey, "");
+    EXPECT_EQ(e.group, "G\\H");
+    EXPECT_EQ(e.tasktray, "ON");
+    EXPECT_EQ(e.displaypos, "4");
+    EXPECT_EQ(f.ListBox1.items[0], std::string("0   ") + expected[i].first);
+    EXPECT_EQ(f.Edit3.text, expected[i].first);
+    EXPECT_EQ(f.CellCursor, -1);
+    EXPECT_EQ(f.LastQuadrant, kNoQuadrant);
+    EXPECT_TRUE(f.Modified);
+    EXPECT_FALSE(f.Form1.Visible);
+    EXPECT_EQ(f.ActiveControl(), &f.Edit3);
+  }
+}
+
+TEST_F(PaletteDialogTest, WithoutChoiceTheFieldsAreStoredAsTheyStand) {
+  TFFeskINI& f = StartWithEntry();
+  f.Edit3.text = "Typed";
+  f.Form1.Button1Click();
+  const ProgramEntry& e = Entry(0);
+  EXPECT_EQ(e.discription, "Typed");
+  EXPECT_EQ(e.cmdline, "old.exe");
+  EXPECT_EQ(e.option, "o");
+  EXPECT_EQ(e.workdir, Folder());
+  EXPECT_EQ(e.actcode, "");
+  EXPECT_EQ(e.hotkey, "");
+  EXPECT_EQ(e.runpos, "111111111");
+  EXPECT_EQ(e.cmdshow, "SW_SHOW");
+  EXPECT_EQ(e.group, "G\\H");
+}
+
+TEST_F(PaletteDialogTest, ChoiceStaysBetweenOpenings) {
+  TFFeskINI& f = StartWithEntry();
+  f.Button13Click();
+  f.Form1.ChoiceClick(4);
+  f.Form1.ChoiceClick(2);
+  f.Form1.Button1Click();
+  f.Button13Click();
+  EXPECT_EQ(f.Form1.CheckedCommand(), &kPaletteCommands[2]);
+  EXPECT_FALSE(f.Form1.RadioButton5.checked);
+}
+
+TEST_F(PaletteDialogTest, EmptyListOnlyHidesTheDialog) {
+  WritePrograms({{"A", "a", {{"GROUP", "G"}}}}, {{"DISPGROUP", "none"}});
+  TFFeskINI& f = Start();
+  f.CheckBox10.SetChecked(true);
+  f.Button13Click();
+  f.Form1.ChoiceClick(0);
+  f.Form1.Button1Click();
+  EXPECT_FALSE(f.Form1.Visible);
+  EXPECT_EQ(Entry(0).discription, "A");
+  EXPECT_FALSE(f.Modified);
+  EXPECT_EQ(f.ActiveControl(), &f.Edit3);
+}
+
+TEST(AboutBox, ShowsNameAndVersion) {
+  TForm3 about;
+  EXPECT_EQ(about.Caption, "FESKINI");
+  EXPECT_EQ(about.ProductName.caption, "FeskIni");
+  EXPECT_EQ(about.Comments.caption, "for Win32");
+  EXPECT_EQ(about.Version.caption, "Version 2.3");
+  EXPECT_EQ(about.OKButton.caption, "ＯＫ");
+  about.Show();
+  EXPECT_TRUE(about.Visible);
+  about.OKButtonClick();
+  EXPECT_FALSE(about.Visible);
+}
+
+}  // namespace
+}  // namespace fesk::editor::testing

@@ -1,0 +1,242 @@
+// Saving "Fesk.Ini" and "FESK.TBL", and ending the editor.
+#include "common/group_table.h"
+#include "tests/unit/editor/editor_fixture.h"
+
+namespace fesk::editor::testing {
+namespace {
+
+class SavingTest : public EditorTest {
+ protected:
+  bool SaveAnswering(Answer answer) {
+    dialogs_.answers.push_back(answer);
+    return form().Save();
+  }
+  void MakeReadOnly(const std::string& path) { ::chmod(path.c_str(), 0444); }
+};
+
+TEST_F(SavingTest, WritesExactlyTheHintAndTheProgramSections) {
+  TFFeskINI& f = Start();
+  TypeInto(f.Edit3, "メモ帳", f.Edit1);
+  TypeInto(f.Edit1, "C:\\WINDOWS\\NOTEPAD.EXE", f.ListBox1);
+  f.Shape1MouseDown();
+  f.Shape2MouseDown();
+  f.SpeedButton3Click();
+  Click(f.Button1, &TFFeskINI::Button1Click);
+  TypeInto(f.Edit3, "Calc", f.Edit2);
+  TypeInto(f.Edit2, "C:\\", f.ListBox1);
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  EXPECT_EQ(ReadFile(IniPath()),
+            "[FESKIN]\r\nHINT=ON\r\n"
+            "[CMD0]\r\nDISCRIPTION=メモ帳\r\nCMDLINE=C:\\WINDOWS\\NOTEPAD.EXE\r\nCMDSHOW=SW_SHOW\r\n"
+            "TASKTRAY=\r\nWORKDIR=\r\nOPTION=\r\nACTCODE=lr\r\nRUNPOS=111111111\r\nHOTKEY=\r\n"
+            "GROUP=\r\nDISPLAYPOS=3\r\n"
+            "[CMD1]\r\nDISCRIPTION=Calc\r\nCMDLINE=\r\nCMDSHOW=SW_SHOW\r\nTASKTRAY=\r\nWORKDIR=C:\\\r\n"
+            "OPTION=\r\nACTCODE=\r\nRUNPOS=111111111\r\nHOTKEY=\r\nGROUP=\r\nDISPLAYPOS=\r\n");
+  EXPECT_EQ(ReadFile(TablePath()), "");
+  EXPECT_FALSE(f.Modified);
+  ASSERT_EQ(dialogs_.boxes.size(), 2u);
+  EXPECT_EQ(dialogs_.boxes[0].caption, "保存確認");
+  EXPECT_EQ(dialogs_.boxes[0].text, "保存を実行します。");
+  EXPECT_EQ(dialogs_.boxes[1].caption, "保存確認");
+  EXPECT_EQ(dialogs_.boxes[1].text,
+            "保存を行いました。\r\r設定を有効にするには、FESK及びFESKPALで\r"
+            "[最新情報読込み]を実行するか再起動する\r必要があります。");
+  EXPECT_EQ(dialogs_.boxes[1].buttons, Buttons::kOk);
+}
+
+TEST_F(SavingTest, CancelWritesNothing) {
+  WritePrograms({{"A", "a"}});
+  const std::string before = ReadFile(IniPath());
+  TFFeskINI& f = Start();
+  TypeInto(f.Edit3, "B", f.ListBox1);
+  EXPECT_FALSE(SaveAnswering(Answer::kCancel));
+  EXPECT_EQ(ReadFile(IniPath()), before);
+  EXPECT_TRUE(f.Modified);
+}
+
+TEST_F(SavingTest, NoticeFollowsTheHintSwitch) {
+  WritePrograms({{"A", "a"}}, {{"HINT", "OFF"}});
+  TFFeskINI& f = Start();
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  EXPECT_EQ(dialogs_.boxes.size(), 1u);
+  EXPECT_NE(ReadFile(IniPath()).find("HINT=OFF\r\n"), std::string::npos);
+  f.RadioButton4Click();
+  f.Modified = true;
+  dialogs_.boxes.clear();
+  dialogs_.answers.push_back(Answer::kYes);
+  f.Button4Click();
+  ASSERT_EQ(dialogs_.boxes.size(), 2u);
+  EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
+  EXPECT_EQ(dialogs_.boxes[1].text.substr(0, std::string("保存を行いました。").size()), "保存を行いました。");
+  EXPECT_TRUE(f.Terminated);
+  EXPECT_FALSE(f.SaveSilently);
+}
+
+TEST_F(SavingTest, DeletingTheLastOfFiveLeavesFourSections) {
+  WritePrograms({{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}, {"E", "e"}});
+  TFFeskINI& f = Start();
+  SelectListItem(4);
+  dialogs_.answers.push_back(Answer::kOk);
+  f.Button2Click();
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  const std::string text = ReadFile(IniPath());
+  EXPECT_NE(text.find("[CMD3]"), std::string::npos);
+  EXPECT_EQ(text.find("[CMD4]"), std::string::npos);
+}
+
+TEST_F(SavingTest, SaveKeepsOtherSectionsAndKeys) {
+  WriteFile(IniPath(), IniText({{"SYSTEM", {{"MODE", "2"}}},
+                                {"CMD0", {{"DISCRIPTION", "A"}, {"CMDLINE", "a"}, {"EXTRA", "x"}}},
+                                {"CMD1", {{"DISCRIPTION", "B"}, {"CMDLINE", "b"}}},
+                                {"CMD100", {{"DISCRIPTION", "far"}}}}));
+  TFFeskINI& f = Start();
+  SelectListItem(1);
+  dialogs_.answers.push_back(Answer::kOk);
+  f.Button2Click();
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  const std::string text = ReadFile(IniPath());
+  EXPECT_NE(text.find("[SYSTEM]\r\nMODE=2\r\n"), std::string::npos);
+  EXPECT_NE(text.find("EXTRA=x\r\n"), std::string::npos);
+  EXPECT_EQ(text.find("[CMD1]"), std::string::npos);
+  EXPECT_NE(text.find("[CMD100]\r\nDISCRIPTION=far\r\n"), std::string::npos);
+}
+
+TEST_F(SavingTest, ProgramWithoutTitleIsDroppedWithoutLeavingAGap) {
+  WriteFile(IniPath(), IniText({{"CMD0", {{"DISCRIPTION", "A"}, {"CMDLINE", "a"}}},
+                                {"CMD1", {{"CMDLINE", "untitled.exe"}}},
+                                {"CMD2", {{"DISCRIPTION", "C"}, {"CMDLINE", "c"}}}}));
+  TFFeskINI& f = Start();
+  ASSERT_EQ(f.ListCount, 3);
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  form_.reset();
+  TFFeskINI& again = Start();
+  EXPECT_EQ(again.ListBox1.items, (std::vector<std::string>{"0   A", "1   C"}));
+}
+
+TEST_F(SavingTest, SavedProgramsAndTreeReadBackTheSame) {
+  WriteTable("A\r\n\tA1\r\n\t\tX\r\n\tA2\r\nB\r\n");
+  WritePrograms({{"P", "p.exe",
+                  {{"CMDSHOW", "SW_SHOWMINIMIZED"}, {"TASKTRAY", "ON"}, {"WORKDIR", "w"},
+                   {"OPTION", "o"}, {"ACTCODE", "lRl"}, {"RUNPOS", "010101010"},
+                   {"HOTKEY", "Alt+F1"}, {"GROUP", "A\\A1"}, {"DISPLAYPOS", "8"}}}});
+  Start();
+  const ProgramEntry before = Entry(0);
+  const std::string table_before = ReadFile(TablePath());
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  EXPECT_EQ(ReadFile(TablePath()), table_before);
+  form_.reset();
+  Start();
+  EXPECT_EQ(Entry(0), before);
+  EXPECT_EQ(FormatGroupTable(form().TreeView1.tree), table_before);
+}
+
+TEST_F(SavingTest, ExitQuestionAnswers) {
+  struct Case {
+    bool modified;
+    std::vector<Answer> answers;
+    bool terminated;
+    bool written;
+    std::size_t boxes;
+  };
+  const Case cases[] = {
+      {false, {}, true, false, 0},
+      {true, {Answer::kYes}, true, true, 2},  // question and notice
+      {true, {Answer::kNo}, true, false, 1},
+      {true, {Answer::kCancel}, false, false, 1},
+  };
+  for (const Case& c : cases) {
+    form_.reset();
+    dialogs_.boxes.clear();
+    WritePrograms({{"A", "a"}});
+    const std::string before = ReadFile(IniPath());
+    TFFeskINI& f = Start();
+    if (c.modified) TypeInto(f.Edit3, "Changed", f.ListBox1);
+    dialogs_.answers.assign(c.answers.begin(), c.answers.end());
+    f.Button4Click();
+    EXPECT_EQ(f.Terminated, c.terminated);
+    EXPECT_EQ(ReadFile(IniPath()) != before, c.written);
+    ASSERT_EQ(dialogs_.boxes.size(), c.boxes);
+    if (c.modified) {
+      EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
+      EXPECT_EQ(dialogs_.boxes[0].text, "FESK プログラム登録が変更されています。\r\r変更を保存しますか？");
+      EXPECT_EQ(dialogs_.boxes[0].buttons, Buttons::kYesNoCancel);
+    }
+  }
+}
+
+TEST_F(SavingTest, NewEntryAloneIsLostOnExitWithoutAQuestion) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  Click(f.Button1, &TFFeskINI::Button1Click);
+  f.Button4Click();
+  EXPECT_TRUE(dialogs_.boxes.empty());
+  EXPECT_TRUE(f.Terminated);
+}
+
+TEST_F(SavingTest, ClosingTheWindowAsksOnlyWithChanges) {
+  struct Case {
+    bool modified;
+    Answer answer;
+    bool closes;
+  };
+  const Case cases[] = {{false, Answer::kCancel, true}, {true, Answer::kOk, true}, {true, Answer::kCancel, false}};
+  for (const Case& c : cases) {
+    form_.reset();
+    dialogs_.boxes.clear();
+    WritePrograms({{"A", "a"}});
+    const std::string before = ReadFile(IniPath());
+    TFFeskINI& f = Start();
+    f.Modified = c.modified;
+    dialogs_.answers = {c.answer};
+    EXPECT_EQ(f.FormClose(), c.closes);
+    EXPECT_EQ(f.Terminated, c.closes);
+    EXPECT_EQ(ReadFile(IniPath()), before);
+    ASSERT_EQ(dialogs_.boxes.size(), c.modified ? 1u : 0u);
+    if (c.modified) {
+      EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
+      EXPECT_EQ(dialogs_.boxes[0].text, "変更されていますが\r保存せずに終了しますか？");
+      EXPECT_EQ(dialogs_.boxes[0].buttons, Buttons::kOkCancel);
+    }
+  }
+}
+
+TEST_F(SavingTest, FailedSettingsWriteKeepsModifiedAndTheEditorOpen) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  TypeInto(f.Edit3, "Changed", f.ListBox1);
+  MakeReadOnly(IniPath());
+  dialogs_.answers.push_back(Answer::kYes);
+  f.Button4Click();
+  EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{IniPath() + " に書き込めません"}));
+  EXPECT_TRUE(f.Modified);
+  EXPECT_FALSE(f.Terminated);
+  EXPECT_FALSE(f.SaveSilently);
+  EXPECT_EQ(dialogs_.boxes.size(), 1u);  // no notice
+  // Closing afterwards still asks.
+  dialogs_.answers.push_back(Answer::kCancel);
+  EXPECT_FALSE(f.FormClose());
+}
+
+TEST_F(SavingTest, FailedGroupTableWriteComesAfterTheSettings) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  TypeInto(f.Edit3, "Changed", f.ListBox1);
+  MakeReadOnly(TablePath());
+  EXPECT_FALSE(SaveAnswering(Answer::kOk));
+  EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{"ﾌｧｲﾙ " + TablePath() + " を作成できません"}));
+  EXPECT_NE(ReadFile(IniPath()).find("DISCRIPTION=Changed"), std::string::npos);
+  EXPECT_TRUE(f.Modified);
+  EXPECT_EQ(dialogs_.boxes.size(), 1u);
+}
+
+TEST_F(SavingTest, MissingFolderFailsTheSave) {
+  TFFeskINI& f = Start();
+  TypeInto(f.Edit3, "X", f.ListBox1);
+  std::filesystem::remove_all(dir_);
+  EXPECT_FALSE(SaveAnswering(Answer::kOk));
+  EXPECT_EQ(dialogs_.errors.size(), 1u);
+  EXPECT_TRUE(f.Modified);
+}
+
+}  // namespace
+}  // namespace fesk::editor::testing
