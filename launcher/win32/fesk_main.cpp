@@ -1,0 +1,60 @@
+// Fesk.exe: the resident launcher.
+//
+// One instance at a time; the second start of the program ends at once and
+// silently.  The main window is the hidden settings dialog; everything else
+// happens in its timers and messages.
+#include "launcher/services/window_services.h"
+#include "launcher/win32/resource_ids.h"
+#include "launcher/win32/settings_dialog_window.h"
+#include "launcher/win32/win32_foreground_window.h"
+#include "launcher/win32/win32_key_sink.h"
+#include "common/settings_file.h"
+#include "platform/win32/win32_key_names.h"
+#include "platform/win32/win32_ports.h"
+
+using namespace fesk;
+using namespace fesk::win32;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // Creating the mutex tells in one step whether it was there already, so
+  // two starts at the same moment cannot both go on.
+  HANDLE mutex = CreateMutexW(nullptr, FALSE, L"MutexObjectForFesk");
+  if (mutex == nullptr || GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (mutex) CloseHandle(mutex);
+    return 0;
+  }
+
+  std::string folder = ProgramFolder();
+  Win32Input input;
+  Win32Clock clock;
+  Win32Shell shell;
+  Win32Dialogs dialogs("FESK");
+  Win32Tray tray(instance, TrayIconResources{IDI_FESK, IDI_RUN_OPTION,
+                                             {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
+  Win32KeySink key_sink;
+  Win32ForegroundWindow foreground;
+  Win32KeyNames key_names;
+  TFFesk1* form_pointer = nullptr;
+  WindowServices services(
+      key_sink, foreground, shell, clock, folder,
+      [&form_pointer] { if (form_pointer) form_pointer->ShowSettingsDialog(); },
+      [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
+
+  TFFesk1 form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
+                                   folder + kSettingsFileName, folder});
+  form_pointer = &form;
+
+  // The dialog is owned by a hidden window, so the program has no task-bar
+  // button even while the dialog is shown.
+  HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0,
+                               nullptr, nullptr, instance, nullptr);
+  SettingsDialogWindow window(instance, form, tray, owner);
+  dialogs.SetOwner(nullptr);
+  window.Start();
+
+  int code = RunMessageLoop([&window] { return window.hwnd(); });
+  DestroyWindow(owner);
+  ReleaseMutex(mutex);
+  CloseHandle(mutex);
+  return code;
+}

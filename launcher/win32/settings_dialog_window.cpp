@@ -1,0 +1,445 @@
+#include "launcher/win32/settings_dialog_window.h"
+
+#include <shellapi.h>
+
+#include "launcher/win32/resource_ids.h"
+#include "platform/win32/text.h"
+
+namespace fesk::win32 {
+
+namespace {
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kTimer2 = 2;
+
+MouseButton ToModel(MouseButtonKind button) {
+  return button == MouseButtonKind::kLeft    ? MouseButton::kLeft
+         : button == MouseButtonKind::kRight ? MouseButton::kRight
+                                             : MouseButton::kMiddle;
+}
+
+void DrawIconResource(HINSTANCE instance, HDC dc, int x, int y, int resource) {
+  HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 32, 32, LR_SHARED));
+  DrawIconEx(dc, x, y, icon, 32, 32, 0, nullptr, DI_NORMAL);
+}
+
+// Pictures on the dialog's pages stand on the page's background.
+void FillBackground(HDC dc, const RECT& area) { FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW)); }
+}  // namespace
+
+// ---- Popup -----------------------------------------------------------------
+
+PopupWindow::PopupWindow(HINSTANCE instance, TFFesk2& form, std::function<void()> after_event)
+    : form_(form), after_event_(std::move(after_event)) {
+  WNDCLASSEXW popup{};
+  popup.cbSize = sizeof popup;
+  popup.lpfnWndProc = &PopupWindow::Proc;
+  popup.hInstance = instance;
+  popup.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  popup.lpszClassName = L"TFFesk2";
+  RegisterClassExW(&popup);
+  hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TFFesk2", L"", WS_POPUP, form.left,
+                          form.top, form.width, form.height, nullptr, nullptr, instance, this);
+  font_ = CreateFontW(-form.label_font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      FIXED_PITCH | FF_MODERN, Wide(form.label_font).c_str());
+}
+
+PopupWindow::~PopupWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (font_) DeleteObject(font_);
+}
+
+LRESULT CALLBACK PopupWindow::Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    SetWindowLongPtrW(window, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<PopupWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcW(window, message, w, l);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      self->Paint(dc);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      MouseButton button = message == WM_LBUTTONDOWN   ? MouseButton::kLeft
+                           : message == WM_RBUTTONDOWN ? MouseButton::kRight
+                                                       : MouseButton::kMiddle;
+      // The picture covers the popup, so every press lands on it.
+      self->form_.Image1MouseDown(button);
+      if (self->after_event_) self->after_event_();
+      return 0;
+    }
+  }
+  return DefWindowProcW(window, message, w, l);
+}
+
+void PopupWindow::Paint(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  for (const DrawCommand& command : form_.Image1.commands) {
+    HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(command.pen));
+    HBRUSH brush = CreateSolidBrush(ToColorRef(command.brush));
+    HGDIOBJ old_pen = SelectObject(dc, pen), old_brush = SelectObject(dc, brush);
+    const Rect& r = command.rect;
+    switch (command.kind) {
+      case DrawCommand::Kind::kFillRect: {
+        RECT area{r.left, r.top, r.right, r.bottom};
+        FillRect(dc, &area, brush);
+        break;
+      }
+      case DrawCommand::Kind::kRectangle: Rectangle(dc, r.left, r.top, r.right, r.bottom); break;
+      case DrawCommand::Kind::kLine:
+        MoveToEx(dc, r.left, r.top, nullptr);
+        LineTo(dc, r.right, r.bottom);
+        break;
+      case DrawCommand::Kind::kEllipse: Ellipse(dc, r.left, r.top, r.right, r.bottom); break;
+      case DrawCommand::Kind::kText: {
+        SetBkMode(dc, TRANSPARENT);
+        std::wstring text = Wide(command.text);
+        TextOutW(dc, r.left, r.top, text.c_str(), static_cast<int>(text.size()));
+        break;
+      }
+    }
+    SelectObject(dc, old_pen);
+    SelectObject(dc, old_brush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+  }
+  HGDIOBJ old_font = SelectObject(dc, font_);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, ToColorRef(colors::kBlack));
+  for (const Label* label : {&form_.Label1, &form_.Label2}) {
+    if (!label->visible) continue;
+    std::wstring text = Wide(label->caption);
+    TextOutW(dc, label->left, label->top, text.c_str(), static_cast<int>(text.size()));
+  }
+  SelectObject(dc, old_font);
+}
+
+void PopupWindow::Sync() {
+  RECT now;
+  GetWindowRect(hwnd_, &now);
+  if (now.left != form_.left || now.top != form_.top || now.right - now.left != form_.width ||
+      now.bottom - now.top != form_.height) {
+    SetWindowPos(hwnd_, nullptr, form_.left, form_.top, form_.width, form_.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  bool visible = IsWindowVisible(hwnd_) != FALSE;
+  if (form_.show_requests != show_requests_ && form_.visible) {
+    show_requests_ = form_.show_requests;
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(hwnd_, nullptr, FALSE);
+    painted_commands_ = form_.Image1.commands.size();
+  } else if (form_.visible != visible) {
+    ShowWindow(hwnd_, form_.visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+  }
+  if (form_.visible && painted_commands_ != form_.Image1.commands.size()) {
+    painted_commands_ = form_.Image1.commands.size();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
+}
+
+// ---- Settings dialog -------------------------------------------------------
+
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, TFFesk1& form, Win32Tray& tray,
+                                           HWND owner)
+    : FormWindow(instance), form_(form), tray_(tray),
+      popup_(instance, form.FFesk2, [this] { AfterEvent(); }) {
+  FormStyle style;
+  style.class_name = L"TFFesk1";
+  style.caption = form.Caption;
+  style.client_width = form.ClientWidth;
+  style.client_height = form.ClientHeight;
+  style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  style.font_name = Wide(form.font_name);
+  style.icon_resource = IDI_FESK;
+  Create(style, owner);
+  tray_.SetOwner(hwnd());
+  // Sent to every top-level window when the shell's task bar is created
+  // anew (Explorer restarted): the tray icons must then be added again.
+  taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
+  BindWindow();
+}
+
+void SettingsDialogWindow::Start() {
+  form_.FormCreate();
+  AfterEvent();
+}
+
+void SettingsDialogWindow::BindWindow() {
+  pages_ = PageControlModel{&form_.PageControl1, &form_.PageControl1.pages,
+                            &form_.PageControl1.active_page, [this] { form_.PageControl1Change(); }};
+  BindPageControl(pages_);
+  BindActionPage();
+  BindMouseActPage();
+  BindTriggerPage();
+  BindSensorPage();
+  BindServicePage();
+  BindVersionPage();
+  BindButton(form_.Button1, [this] { form_.Button1Click(); });
+  BindButton(form_.Button12, [this] { form_.Button12Click(); });
+  BindGroupBox(form_.HintGroup);
+  BindRadioButton(form_.RadioButton1, [this] { form_.RadioButton1Click(); }, kNoPage, true);
+  BindRadioButton(form_.RadioButton2, [this] { form_.RadioButton2Click(); });
+  FinishLayout();
+}
+
+void SettingsDialogWindow::BindActionPage() {
+  const int page = kActionPage;
+  BindGroupBox(form_.FunctionGroup, page);
+  for (CheckBox* box : {&form_.CheckBox4, &form_.CheckBox5, &form_.CheckBox6, &form_.CheckBox7, &form_.CheckBox9}) {
+    BindCheckBox(*box, page);
+  }
+  BindRadioGroup(form_.RadioGroup1, page);
+  BindGroupBox(form_.RegisterGroup, page);
+  HINSTANCE instance = this->instance();
+  BindImage(form_.RegisterPicture1, [instance](HDC dc, const RECT& area) {
+    FillBackground(dc, area);
+    DrawIconResource(instance, dc, 0, 0, IDI_FRAME5);
+  }, nullptr, page);
+  BindImage(form_.RegisterPicture2, [instance](HDC dc, const RECT& area) {
+    FillBackground(dc, area);
+    DrawIconResource(instance, dc, 0, 0, IDI_FESK);
+  }, nullptr, page);
+  BindButton(form_.Button2, [this] { form_.Button2Click(); }, page);
+  BindButton(form_.Button14, [this] { form_.Button14Click(); }, page);
+  BindButton(form_.Button15, [this] { form_.Button15Click(); }, page);
+  BindCheckBox(form_.CheckBox2, page);
+  BindCheckBox(form_.CheckBox8, page);
+}
+
+void SettingsDialogWindow::BindMouseActPage() {
+  const int page = kMouseActPage;
+  BindRadioGroup(form_.RadioGroup2, page);
+  BindCheckBox(form_.CheckBox3, page);
+  BindCheckBox(form_.CheckBox1, page);
+  BindLabel(form_.Label41, page);
+}
+
+void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area) {
+  const Shape& cell = form_.TriggerCell(number);
+  HBRUSH brush = CreateSolidBrush(ToColorRef(cell.brush));
+  FillRect(dc, &area, brush);
+  DeleteObject(brush);
+  FrameRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  // The markers stand on the cell of their trigger.
+  HGDIOBJ old_font = SelectObject(dc, font());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(0, 0, 0));
+  for (const Label* marker : {&form_.MouseActionMarker, &form_.WindowServiceMarker}) {
+    int x = marker->left - cell.left, y = marker->top - cell.top;
+    if (marker->visible && x >= 0 && y >= 0 && x < cell.width && y < cell.height) {
+      if (marker == &form_.WindowServiceMarker && form_.MouseActionMarker.left == marker->left &&
+          form_.MouseActionMarker.top == marker->top) {
+        x += 14;  // both triggers on one cell: side by side
+      }
+      std::wstring text = Wide(marker->caption);
+      TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    }
+  }
+  SelectObject(dc, old_font);
+}
+
+void SettingsDialogWindow::BindTriggerPage() {
+  const int page = kTriggerPage;
+  for (int number = 0; number < kTriggerCount; ++number) {
+    BindShape(form_.TriggerCell(number),
+              [this, number](MouseButtonKind) { form_.TriggerCellMouseDown(number); }, page,
+              [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
+  }
+  for (Label& caption : form_.RowCaptions) BindLabel(caption, page);
+  for (Label& caption : form_.ColumnCaptions) BindLabel(caption, page);
+  for (Shape& shape : form_.LegendShapes) BindShape(shape, nullptr, page);
+  for (Label& label : form_.LegendLabels) BindLabel(label, page);
+  BindGroupBox(form_.TriggerChoiceGroup, page);
+  BindRadioButton(form_.RadioButton3, nullptr, page, true);
+  BindRadioButton(form_.RadioButton4, nullptr, page);
+}
+
+void SettingsDialogWindow::BindSensorPage() {
+  const int page = kSensorPage;
+  BindCheckBox(form_.RunSpot, page);
+  for (SpinEdit* field : form_.RunSpotFields()) BindSpinEdit(*field, page);
+  BindCheckBox(form_.BHool, page);
+  for (int hole = 1; hole <= 4; ++hole) {
+    for (SpinEdit* field : form_.BlackHole(hole)) BindSpinEdit(*field, page);
+  }
+  BindLabel(form_.MinimumMoveCaption, page);
+  BindScrollBar(form_.ScrollBar2, page);
+  BindLabel(form_.Label10, page);
+  BindButton(form_.Button13, [this] { form_.Button13Click(); }, page);
+  BindLabel(form_.NeutralCaption, page);
+  BindScrollBar(form_.ScrollBar1, page);
+  BindLabel(form_.Label7, page);
+  BindLabel(form_.IntervalCaption, page);
+  BindScrollBar(form_.ScrollBar3, page);
+  BindLabel(form_.Label12, page);
+}
+
+void SettingsDialogWindow::BindServicePage() {
+  const int page = kServicePage;
+  for (int i = 0; i < 8; ++i) {
+    BindLabel(form_.DirectionLabels[static_cast<std::size_t>(i)], page);
+    BindComboBox(form_.ServiceList(i), page);
+  }
+  // The directions as arrows around the centre of the block.
+  BindImage(form_.ServicePicture, [](HDC dc, const RECT& area) {
+    FillBackground(dc, area);
+    int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
+    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 128));
+    HGDIOBJ old = SelectObject(dc, pen);
+    for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        if (dx == 0 && dy == 0) continue;
+        MoveToEx(dc, cx + dx * 6, cy + dy * 6, nullptr);
+        LineTo(dc, cx + dx * 26, cy + dy * 24);
+      }
+    }
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  }, nullptr, page);
+}
+
+void SettingsDialogWindow::BindVersionPage() {
+  const int page = kVersionPage;
+  BindPanel(form_.VersionFrame, page);
+  HINSTANCE instance = this->instance();
+  BindImage(form_.ProgramIcon, [instance](HDC dc, const RECT& area) {
+    FillBackground(dc, area);
+    DrawIconResource(instance, dc, 0, 0, IDI_FESK);
+  }, nullptr, page);
+  SendMessageW(BindLabel(form_.ProductName, page), WM_SETFONT,
+               reinterpret_cast<WPARAM>(CreateFontW(-22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                                                    DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial")),
+               FALSE);
+  BindLabel(form_.ProductSuffix, page);
+}
+
+void SettingsDialogWindow::SyncTimers() {
+  const Timer& timer1 = form_.Timer1;
+  if (timer1.enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
+    SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
+    timer1_running_ = true;
+    timer1_interval_ = timer1.interval;
+  } else if (!timer1.enabled && timer1_running_) {
+    KillTimer(hwnd(), kTimer1);
+    timer1_running_ = false;
+  }
+  if (form_.Timer2.enabled != timer2_running_) {
+    if (form_.Timer2.enabled) {
+      SetTimer(hwnd(), kTimer2, static_cast<UINT>(form_.Timer2.interval), nullptr);
+    } else {
+      KillTimer(hwnd(), kTimer2);
+    }
+    timer2_running_ = form_.Timer2.enabled;
+  }
+}
+
+void SettingsDialogWindow::SyncWindowState() {
+  if (form_.visible != shown_) {
+    ShowWindow(hwnd(), form_.visible ? SW_SHOW : SW_HIDE);
+    shown_ = form_.visible;
+  }
+  if (form_.foreground_requests != foreground_requests_) {
+    foreground_requests_ = form_.foreground_requests;
+    if (form_.visible) SetForegroundWindow(hwnd());
+  }
+  if (form_.accepts_dropped_files) DragAcceptFiles(hwnd(), TRUE);
+  SetHintsActive(form_.ShowHints);
+  SetHintPause(form_.hint_hide_pause);
+}
+
+void SettingsDialogWindow::AfterEvent() {
+  static int marker_places[4] = {-1, -1, -1, -1};
+  int places[4] = {form_.MouseActionMarker.left, form_.MouseActionMarker.top,
+                   form_.WindowServiceMarker.left, form_.WindowServiceMarker.top};
+  if (memcmp(places, marker_places, sizeof places) != 0) {
+    memcpy(marker_places, places, sizeof places);
+    RepaintPictures();
+  }
+  SyncAll();
+  SyncTimers();
+  SyncWindowState();
+  popup_.Sync();
+}
+
+void SettingsDialogWindow::OnTimer(UINT_PTR id) {
+  if (id == kTimer1) {
+    // No tick starts while one runs (a box shown by the tick runs its own
+    // message loop), and the next comes one interval after this one ends.
+    if (in_tick_) return;
+    in_tick_ = true;
+    KillTimer(hwnd(), kTimer1);
+    timer1_running_ = false;
+    form_.Timer1Timer();
+    in_tick_ = false;
+  } else if (id == kTimer2) {
+    form_.Timer2Timer();
+  }
+  AfterEvent();
+}
+
+void SettingsDialogWindow::OnDropFiles(HDROP drop) {
+  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<std::string> paths;
+  for (UINT i = 0; i < count; ++i) {
+    // The whole path, however long: a path cut short names another file.
+    UINT length = DragQueryFileW(drop, i, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    DragQueryFileW(drop, i, path.data(), length + 1);
+    path.resize(length);
+    paths.push_back(Narrow(path));
+  }
+  DragFinish(drop);
+  form_.FormDropFiles(paths);
+  AfterEvent();
+}
+
+bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+  result = 0;
+  if (message == taskbar_created_ && taskbar_created_ != 0) {
+    tray_.AddAllAgain();
+    return true;
+  }
+  switch (message) {
+    case WM_TIMER:
+      OnTimer(w);
+      return true;
+    case kTrayCallbackMessage:
+      form_.TrayIconMessage(static_cast<int>(w), static_cast<int>(l));
+      AfterEvent();
+      return true;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(w));
+      return true;
+    case WM_COMMAND:
+      if (LOWORD(w) == IDCANCEL && l == 0) {  // Esc
+        form_.Button12Click();
+        AfterEvent();
+        return true;
+      }
+      return false;
+    case WM_CLOSE:
+      if (form_.FormCloseQuery()) {
+        DestroyWindow(hwnd());
+        PostQuitMessage(0);
+      } else {
+        AfterEvent();
+      }
+      return true;
+  }
+  return false;
+}
+
+}  // namespace fesk::win32

@@ -1,0 +1,67 @@
+// The real settings dialog (TFFesk1) and the popup (TFFesk2) of Fesk.exe:
+// Win32 windows that mirror the headless forms and feed them the events of
+// the desktop (timers, tray clicks, dropped files, the close box).
+#pragma once
+
+#include "launcher/ui/fesk1_form.h"
+#include "platform/win32/form_window.h"
+#include "platform/win32/win32_ports.h"
+
+namespace fesk::win32 {
+
+class PopupWindow {
+ public:
+  PopupWindow(HINSTANCE instance, TFFesk2& form, std::function<void()> after_event);
+  ~PopupWindow();
+  HWND hwnd() const { return hwnd_; }
+  void Sync();
+
+ private:
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  void Paint(HDC dc);
+
+  TFFesk2& form_;
+  std::function<void()> after_event_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  int show_requests_ = 0;
+  std::size_t painted_commands_ = 0;
+};
+
+class SettingsDialogWindow : public FormWindow {
+ public:
+  SettingsDialogWindow(HINSTANCE instance, TFFesk1& form, Win32Tray& tray, HWND owner);
+  void Start();  // runs FormCreate and shows the state it leaves
+
+ protected:
+  bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+  void AfterEvent() override;
+
+ private:
+  void BindWindow();
+  void BindActionPage();
+  void BindMouseActPage();
+  void BindTriggerPage();
+  void BindSensorPage();
+  void BindServicePage();
+  void BindVersionPage();
+  void SyncTimers();
+  void SyncWindowState();
+  void PaintTriggerCell(int number, HDC dc, const RECT& area);
+  void OnTimer(UINT_PTR id);
+  void OnDropFiles(HDROP drop);
+
+  TFFesk1& form_;
+  Win32Tray& tray_;
+  PopupWindow popup_;
+  PageControlModel pages_;
+  UINT taskbar_created_ = 0;
+  bool timer1_running_ = false;
+  int timer1_interval_ = 0;
+  bool timer2_running_ = false;
+  int foreground_requests_ = 0;
+  bool shown_ = false;
+  bool in_tick_ = false;
+};
+
+}  // namespace fesk::win32

@@ -1,0 +1,141 @@
+// A real window for a headless form.
+//
+// The form's control models are bound one by one; each binding creates the
+// matching Win32 control.  User input is written into the model and the
+// model's action runs; after every event SyncAll() makes the windows show the
+// models' state again (only what changed is touched).  Controls that lie on a
+// tab page are shown only while their page is the selected one.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/win32/windows_api.h"
+
+namespace fesk::win32 {
+
+inline constexpr int kNoPage = -1;  // a control outside the page control
+
+enum class MouseButtonKind { kLeft, kRight, kMiddle };
+
+struct FormStyle {
+  const wchar_t* class_name = L"FeskForm";
+  std::string caption;
+  int client_width = 300, client_height = 200;
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+  DWORD ex_style = 0;
+  bool centred = true;
+  std::wstring font_name = L"ＭＳ ゴシック";
+  int font_height = 12;
+  int icon_resource = 1;
+};
+
+class FormWindow {
+ public:
+  struct Binding;
+  explicit FormWindow(HINSTANCE instance);
+  virtual ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  HWND Create(const FormStyle& style, HWND owner = nullptr);
+  HWND hwnd() const { return hwnd_; }
+  HINSTANCE instance() const { return instance_; }
+  HFONT font() const { return font_; }
+
+  // ---- Bindings -----------------------------------------------------------
+  void BindPageControl(struct PageControlModel& pages);
+  HWND BindLabel(Label& model, int page = kNoPage, DWORD extra_style = 0);
+  HWND BindButton(Button& model, Action click, int page = kNoPage);
+  HWND BindCheckBox(CheckBox& model, int page = kNoPage);
+  HWND BindRadioButton(RadioButton& model, Action click, int page = kNoPage,
+                       bool first_of_group = false);
+  // A group box with one radio button per item, stacked in the group.
+  void BindRadioGroup(RadioGroup& model, int page = kNoPage);
+  HWND BindScrollBar(ScrollBar& model, int page = kNoPage);
+  HWND BindSpinEdit(SpinEdit& model, int page = kNoPage);
+  HWND BindComboBox(ComboBox& model, int page = kNoPage, int dropped_height = 300);
+  HWND BindEdit(Edit& model, Action change, Action leave, Action enter_key, int page = kNoPage);
+  HWND BindListBox(ListBox& model, Action click, int page = kNoPage);
+  HWND BindGroupBox(GroupBox& model, int page = kNoPage);
+  HWND BindPanel(Panel& model, int page = kNoPage, bool raised = true);
+  // A coloured rectangle (Shape) or a picture (Image), drawn by `paint`;
+  // mouse presses are reported with the button.
+  using Painter = std::function<void(HDC dc, const RECT& area)>;
+  using MouseDown = std::function<void(MouseButtonKind button)>;
+  HWND BindShape(Shape& model, MouseDown mouse_down, int page = kNoPage, Painter paint = nullptr);
+  HWND BindImage(Image& model, Painter paint, MouseDown mouse_down = nullptr, int page = kNoPage);
+
+  // Stacks the controls once all are bound: the page control at the
+  // bottom, group boxes and panels above it, every other control on top, so
+  // that frames never cover what lies in them.
+  void FinishLayout();
+
+  // Which models belong to which window, for the program's own messages.
+  HWND WindowOf(const Control& model) const;
+  // System colour of the background a control stands on.
+  int BackgroundOf(const Control& model) const;
+
+  // ---- State --------------------------------------------------------------
+  void SyncAll();
+  void SetHintsActive(bool active);
+  void SetHintPause(int milliseconds);
+  // Redraws every shape and image (their pictures may depend on state that
+  // SyncAll cannot see).
+  void RepaintPictures();
+
+ protected:
+  // Messages the program handles itself; return true when handled.
+  virtual bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+  // Runs after every event that reached a model.
+  virtual void AfterEvent() { SyncAll(); }
+
+  Binding& Add(std::unique_ptr<Binding> binding);
+  HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
+                 DWORD ex_style, const Control& model, int page);
+  RECT PageArea() const;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK PictureProc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+  Binding* Find(HWND window) const;
+  int PageBackground(const Binding* binding) const;
+  void OnCommand(HWND control, int code);
+  void OnScroll(HWND control, int code);
+  void OnNotify(NMHDR* header);
+  void AddHint(HWND window, const std::string& hint);
+  void SyncBinding(Binding& binding);
+  void SyncBounds(Binding& binding, const Control& model);
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HFONT font_ = nullptr;
+  struct PageControlModel* pages_ = nullptr;
+  HWND tab_ = nullptr;
+  int shown_page_ = -2;
+  bool syncing_ = false;
+  std::vector<std::unique_ptr<Binding>> bindings_;
+};
+
+// The page control's model as FormWindow needs it: names, the selected page
+// and the action that runs when the user picks another one.
+struct PageControlModel {
+  Control* control = nullptr;
+  std::vector<std::string>* pages = nullptr;
+  int* active_page = nullptr;
+  Action change;
+};
+
+// Colour of a model as a Win32 colour.
+inline COLORREF ToColorRef(Color color) { return RGB(color.r, color.g, color.b); }
+
+// Runs the message loop until WM_QUIT; dialog keys (Tab, Esc, Enter) of the
+// given window are handled by IsDialogMessage.
+int RunMessageLoop(const std::function<HWND()>& dialog_window);
+
+}  // namespace fesk::win32
