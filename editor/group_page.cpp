@@ -76,13 +76,14 @@ void TFFeskINI::CheckBox10Click() {
   }
 }
 
-void TFFeskINI::SelectGroupNode(GroupNodeId node) {
-  if (node == TreeView1.selected) return;
-  TreeView1Change(node);
-}
+void TFFeskINI::SelectGroupNode(GroupNodeId node) { TreeView1Change(node); }
 
+// Only a real change counts, as with the tree view's own notification: the
+// window showing the model's selection again must not rebuild the list.
 void TFFeskINI::TreeView1Change(GroupNodeId node) {
-  TreeView1.selected = TreeView1.tree.Exists(node) ? node : kNoGroupNode;
+  if (!TreeView1.tree.Exists(node)) node = kNoGroupNode;
+  if (node == TreeView1.selected) return;
+  TreeView1.selected = node;
   if (!RadioButton6.checked || TreeView1.selected == kNoGroupNode) return;
   // Turning the filter on first lists the old display group; the new one
   // follows at once.

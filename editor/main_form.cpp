@@ -332,6 +332,13 @@ void TFFeskINI::FocusControl(Control& control) {
   if (enter != enter_handlers_.end()) enter->second();
 }
 
+bool TFFeskINI::TakesTabFocus(const Control& control) {
+  for (const CheckBox* box : RunPositionBoxes()) {
+    if (box == &control) return false;
+  }
+  return true;
+}
+
 ProgramEntry* TFFeskINI::SelectedEntry() {
   if (ListCount <= 0 || CurrentItem < 0 || CurrentItem >= ListCount) return nullptr;
   int slot = ListSlotMap[static_cast<std::size_t>(CurrentItem)];

@@ -183,6 +183,8 @@ class TFFeskINI {
   // ---- Focus -----------------------------------------------------------------
   Control* ActiveControl() const { return focus_; }
   void FocusControl(Control& control);
+  // False for the controls the Tab key skips (the start-position boxes).
+  bool TakesTabFocus(const Control& control);
 
   // ---- Start-up and loading ---------------------------------------------------
   // The parameters of the command line (see CommandLineParameters).
@@ -297,7 +299,8 @@ class TFFeskINI {
   // ---- Group page ----------------------------------------------------------------------
   // CheckBox10's click action (also run when an operation ticks it).
   void CheckBox10Click();
-  // The tree's selection became `node` (kNoGroupNode: none).
+  // The tree's selection became `node` (kNoGroupNode: none); reporting the
+  // selection the model already has does nothing.
   void TreeView1Change(GroupNodeId node);
   // The user starts editing a label in place: false refuses it (mode 2).
   bool TreeView1Editing(GroupNodeId node);

@@ -97,6 +97,16 @@ TEST_F(GroupPageTest, SelectingAGroupListsExactlyItsPrograms) {
   EXPECT_FALSE(f.Modified);
 }
 
+TEST_F(GroupPageTest, ReportingTheSameSelectionAgainChangesNothing) {
+  TFFeskINI& f = StartWithGroups();
+  Select("A");
+  f.CheckBox10.SetChecked(false);
+  SelectListItem(2);
+  Select("A");
+  EXPECT_FALSE(f.CheckBox10.checked());
+  EXPECT_EQ(f.CurrentItem, 2);
+}
+
 TEST_F(GroupPageTest, FilterOffListsEveryProgramAgain) {
   TFFeskINI& f = StartWithGroups();
   Select("A\\B");

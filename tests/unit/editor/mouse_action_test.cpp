@@ -169,6 +169,13 @@ TEST_F(MouseActionTest, StartPositionBoxIsStoredWhenLeft) {
   EXPECT_TRUE(f.Modified);
 }
 
+TEST_F(MouseActionTest, StartPositionBoxesAreSkippedByTab) {
+  TFFeskINI& f = StartWithCode("lr");
+  for (CheckBox* box : f.RunPositionBoxes()) EXPECT_FALSE(f.TakesTabFocus(*box));
+  EXPECT_TRUE(f.TakesTabFocus(f.Edit3));
+  EXPECT_TRUE(f.TakesTabFocus(f.CheckBox11));
+}
+
 TEST_F(MouseActionTest, ShortMaskIsFilledUpToTheBoxLeft) {
   struct Case {
     const char* mask;
