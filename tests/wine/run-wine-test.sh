@@ -7,7 +7,8 @@
 # The Wine prefix lives under the build folder (FESK_WINEPREFIX, made on first
 # use); Japanese text needs LANG=ja_JP.UTF-8 and the IPA Gothic font.
 # FESK_ARTIFACTS, when set, is handed to the program as the folder for
-# screenshots (the runner takes one of the whole screen at the end too).
+# screenshots (the runner takes one of the whole screen at the end too, and
+# turns the BMP files the program wrote there into PNG).
 set -u
 timeout_s=300
 if [ "${1:-}" = "--timeout" ]; then timeout_s=$2; shift 2; fi
@@ -50,6 +51,13 @@ status=$?
 if [ -n "${FESK_ARTIFACTS:-}" ] && command -v import >/dev/null; then
   mkdir -p "$FESK_ARTIFACTS"
   import -display :$display -window root "$FESK_ARTIFACTS/$(basename "$program" .exe)-final.png" >/dev/null 2>&1
+fi
+# Screenshots the program took itself are BMP files; keep them as PNG.
+if [ -n "${FESK_ARTIFACTS:-}" ] && [ -d "$FESK_ARTIFACTS" ] && command -v convert >/dev/null; then
+  for bmp in "$FESK_ARTIFACTS"/*.bmp; do
+    [ -f "$bmp" ] || continue
+    convert "$bmp" "${bmp%.bmp}.png" >/dev/null 2>&1 && rm -f "$bmp"
+  done
 fi
 [ $status -eq 124 ] && echo "timed out after ${timeout_s}s"
 exit $status
