@@ -69,12 +69,24 @@ void SettingsFile::Apply(Change change) {
     auto bytes = fileio::ReadWholeFile(path_);
     document_ = bytes ? ProfileDocument::Parse(*bytes) : ProfileDocument::Parse("");
   }
+  if (deferred_) {
+    if (change(document_)) unwritten_ = true;
+    return;
+  }
   ProfileDocument changed = document_;
   if (!change(changed)) return;  // same text: the file stays untouched
   if (!fileio::ReplaceFileAtomically(path_, changed.Serialize())) {
     throw FeskError(SettingsWriteErrorText(path_));
   }
   document_ = std::move(changed);
+}
+
+void SettingsFile::Flush() {
+  if (!unwritten_) return;
+  if (!fileio::ReplaceFileAtomically(path_, document_.Serialize())) {
+    throw FeskError(SettingsWriteErrorText(path_));
+  }
+  unwritten_ = false;
 }
 
 void SettingsFile::WriteString(std::string_view section, std::string_view key,

@@ -44,6 +44,14 @@ class SettingsFile {
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void EraseSection(std::string_view section);
 
+  // From now on the writes of this access change only what the object holds;
+  // Flush() then replaces the file once.  A save of every program thus
+  // writes the file one time instead of once per key, and either completely
+  // or not at all.
+  void DeferWrites() { deferred_ = true; }
+  // Writes what the deferred writes changed; throws like a write.
+  void Flush();
+
   const std::string& Path() const { return path_; }
 
  private:
@@ -55,6 +63,8 @@ class SettingsFile {
   // Taken at the first write and held until the object goes, so that the
   // writes of one access form one uninterrupted sequence.
   std::unique_ptr<fileio::CrossProcessLock> lock_;
+  bool deferred_ = false;
+  bool unwritten_ = false;  // deferred changes not yet in the file
 };
 
 // "%s に書き込めません" with the file's full path.

@@ -18,6 +18,7 @@ bool TFFeskINI::Save() {
   // fails part-way still makes the editor ask before it ends.
   bool saved = RunGuarded(dialogs_, [this] {
     SettingsFile file(SettingsPath());
+    file.DeferWrites();
     file.WriteString(kEditorSection, "HINT", RadioButton4.checked ? kOn : kOff);
     // Programs are written under consecutive numbers.  A program without a
     // title is not written, and the programs after it close up, so that the
@@ -31,6 +32,7 @@ bool TFFeskINI::Save() {
       }
     }
     for (; section < kProgramSlots; ++section) file.EraseSection(ProgramSection(section));
+    file.Flush();
     WriteGroupTableFile(GroupTablePath(), TreeView1.tree);
   });
   if (!saved) return false;

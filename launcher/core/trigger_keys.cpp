@@ -15,8 +15,8 @@ using D = TriggerDifficulty;
 // The grid: columns and rows SHIFT, CTRL, ALT, left, right (0-4); only the
 // lower triangle exists.  The middle-button cell stands apart, in column 4 of
 // the first row.
-constexpr int kGridLeft = 96, kGridTop = 24, kCellWidth = 40, kCellHeight = 24;
-constexpr int kColumnStep = 48, kRowStep = 32;
+constexpr int kGridLeft = 80, kGridTop = 24, kCellWidth = 40, kCellHeight = 24;
+constexpr int kColumnStep = 44, kRowStep = 32;
 
 }  // namespace
 

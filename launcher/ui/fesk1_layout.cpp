@@ -95,16 +95,16 @@ void TFFesk1::LayOutTriggerPage() {
   // right button alone, number 14).
   const CellBounds first = TriggerCellBounds(0), last_row = TriggerCellBounds(14);
   for (int i = 0; i < 5; ++i) {
-    WithCaption(RowCaptions[i], keys[i], 20, first.top + i * (last_row.top - first.top) / 4 + 5, 70, 13);
+    WithCaption(RowCaptions[i], keys[i], 16, first.top + i * (last_row.top - first.top) / 4 + 5, 58, 13);
     WithCaption(ColumnCaptions[i], keys[i], first.left + i * (last_row.left - first.left) / 4,
             last_row.top + last_row.height + 6, 44, 13);
   }
   const char* legend[] = {"簡単", "複雑", "誤動作注意", "ﾏｳｽ3ﾎﾞﾀﾝ中"};
   const Color legend_colors[] = {colors::kBlue, colors::kYellow, colors::kRed, colors::kLime};
   for (int i = 0; i < 4; ++i) {
-    Place(LegendShapes[i], 340, 24 + i * 20, 12, 12);
+    Place(LegendShapes[i], 308, 60 + i * 20, 12, 12);
     LegendShapes[i].brush = legend_colors[i];
-    WithCaption(LegendLabels[i], legend[i], 356, 24 + i * 20, 52, 13);
+    WithCaption(LegendLabels[i], legend[i], 324, 60 + i * 20, 80, 13);
   }
   MouseActionMarker.caption = "★";
   WindowServiceMarker.caption = "●";
@@ -113,9 +113,9 @@ void TFFesk1::LayOutTriggerPage() {
     marker->width = 14;
     marker->height = 13;
   }
-  WithCaption(TriggerChoiceGroup, "", 336, 112, 70, 64, "設定を行うﾄﾘｶﾞｰを選択して下さい");
-  WithCaption(RadioButton3, "ﾏｳｽACT[★]", 340, 128, 64, 17);
-  WithCaption(RadioButton4, "Winｻｰﾋﾞｽ[●]", 340, 150, 64, 17);
+  WithCaption(TriggerChoiceGroup, "", 304, 148, 100, 60, "設定を行うﾄﾘｶﾞｰを選択して下さい");
+  WithCaption(RadioButton3, "ﾏｳｽACT[★]", 310, 162, 92, 17);
+  WithCaption(RadioButton4, "Winｻｰﾋﾞｽ[●]", 310, 184, 92, 17);
   RadioButton3.checked = true;
 }
 

@@ -236,7 +236,9 @@ void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area
   // The markers stand on the cell of their trigger.
   HGDIOBJ old_font = SelectObject(dc, font());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0, 0, 0));
+  // Dark cells carry white markers, light ones black.
+  int brightness = cell.brush.r * 3 + cell.brush.g * 6 + cell.brush.b;
+  SetTextColor(dc, brightness < 1000 ? RGB(255, 255, 255) : RGB(0, 0, 0));
   for (const Label* marker : {&form_.MouseActionMarker, &form_.WindowServiceMarker}) {
     int x = marker->left - cell.left, y = marker->top - cell.top;
     if (marker->visible && x >= 0 && y >= 0 && x < cell.width && y < cell.height) {

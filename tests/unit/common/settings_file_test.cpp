@@ -163,3 +163,33 @@ TEST(SettingsFile, ConcurrentWritersLoseNoKeys) {
 
 }  // namespace
 }  // namespace fesk
+
+namespace fesk {
+namespace {
+
+TEST(SettingsFile, DeferredWritesReachTheFileInOneStepOnFlush) {
+  testing::TempFolder folder;
+  folder.Write("Fesk.Ini", "[SYSTEM]\r\nLINK=lr\r\n[CMD7]\r\nDISCRIPTION=old\r\n");
+  SettingsFile file(folder.File("Fesk.Ini"));
+  file.DeferWrites();
+  file.WriteString("FESKIN", "HINT", "ON");
+  file.EraseSection("CMD7");
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[SYSTEM]\r\nLINK=lr\r\n[CMD7]\r\nDISCRIPTION=old\r\n");
+  EXPECT_EQ(file.ReadString("FESKIN", "HINT", ""), "ON");
+  file.Flush();
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[SYSTEM]\r\nLINK=lr\r\n[FESKIN]\r\nHINT=ON\r\n");
+}
+
+TEST(SettingsFile, AFailedFlushReportsThePathAndLeavesTheFile) {
+  testing::TempFolder folder;
+  folder.Write("Fesk.Ini", "[S]\r\na=1\r\n");
+  std::filesystem::permissions(folder.File("Fesk.Ini"), std::filesystem::perms::owner_read);
+  SettingsFile file(folder.File("Fesk.Ini"));
+  file.DeferWrites();
+  file.WriteString("S", "a", "2");
+  EXPECT_THROW(file.Flush(), FeskError);
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[S]\r\na=1\r\n");
+}
+
+}  // namespace
+}  // namespace fesk
