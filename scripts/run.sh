@@ -12,7 +12,7 @@ scripts/build.sh
 demo="$root/build/demo"
 rm -rf "$demo"
 mkdir -p "$demo"
-cp demo/* "$demo"/
+cp demo/Fesk.Ini demo/FESK.TBL "$demo"/
 for program in build/win/launcher/win32/Fesk.exe build/win/editor/win32/FeskINI.exe; do
   [ -f "$program" ] && cp "$program" "$demo"/
 done
