@@ -1,0 +1,20 @@
+// Help for F1.  Both programs name the WinHelp file "Fesk.hlp" beside them;
+// current Windows has no WinHelp viewer, so where the system cannot show
+// that file the HTML help "Fesk.html" beside the programs is opened in the
+// browser at the section of the help context ("Fesk.html#context-24").
+#pragma once
+
+#include <string>
+
+#include "platform/win32/windows_api.h"
+
+namespace fesk::win32 {
+
+inline constexpr char kHelpDocument[] = "Fesk.html";
+
+// The address the HTML help is opened at for a help context.
+std::wstring HelpAddress(const std::string& folder, int context);
+
+void ShowHelp(HWND owner, const std::string& help_file_name, int context);
+
+}  // namespace fesk::win32
