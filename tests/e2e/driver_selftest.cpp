@@ -1,8 +1,9 @@
 // The driver against a program of known behaviour (selftest_target.exe) and
 // the recorder: message boxes are read and answered by button id, a
 // Shift+Ctrl stroke reaches the other process's 10 ms poll, dropped files
-// reach its own WM_DROPFILES handler, tray callbacks arrive, the recorder
-// reports a Japanese argument and work folder, and a screenshot is taken.
+// reach its own WM_DROPFILES handler, controls are read, set, clicked and
+// typed into, tray callbacks arrive, the recorder reports a Japanese
+// argument and work folder, and a screenshot is taken.
 #include <cstdlib>
 
 #include "tests/e2e/driver/driver.h"
@@ -92,6 +93,26 @@ void Drops(HWND main) {
   Check(DropFiles(main, {japanese_folder}), L"a second drop is delivered");
   Check(WaitUntil([] { return LastNumberAfter(L"drop count ") == 1; }, 5000),
         L"the second drop has one path");
+}
+
+void Controls(HWND main) {
+  HWND edit = FindChild(main, L"edit");
+  HWND button = FindChild(main, L"Button", L"記録");
+  Check(edit != nullptr && button != nullptr, L"the edit box and the button are found");
+  if (!edit || !button) return;
+
+  // Typed text goes to the focus of the foreground window: the edit box,
+  // once clicked.
+  Check(BringToFront(main), L"the target comes to the front");
+  Check(ClickWindow(edit), L"the edit box is clicked");
+  Check(TypeText(L"abc 日本語"), L"text is typed");
+  Check(WaitUntil([&] { return WindowText(edit) == L"abc 日本語"; }, 5000),
+        L"the typed text arrives (" + WindowText(edit) + L")");
+
+  Check(SetControlText(edit, L"設定した ﾃｷｽﾄ"), L"the edit box's text is set");
+  CheckEqual(WindowText(edit), L"設定した ﾃｷｽﾄ", L"and reads back");
+  Check(ClickButton(button), L"the button is clicked");
+  Check(WaitLog(L"button clicked, edit: 設定した ﾃｷｽﾄ\r\n"), L"the target saw the click and the text");
 }
 
 void Tray(HWND main) {
@@ -195,6 +216,7 @@ int main() {
   MessageBoxes(target, main);
   Stroke(main);
   Drops(main);
+  Controls(main);
   Tray(main);
   Recorder();
   Screen();

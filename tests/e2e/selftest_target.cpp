@@ -1,8 +1,9 @@
 // The subject of the driver's self-test, a small program that behaves the
 // way the launcher does where the driver touches it: it asks a question in a
 // message box when it starts, polls GetAsyncKeyState and GetCursorPos every
-// 10 ms, accepts dropped files, takes a tray-style callback message, and asks
-// "終了確認" before it quits.  Everything it notices goes, one UTF-8 line at
+// 10 ms, accepts dropped files, takes a tray-style callback message, has an
+// edit box and a button that notes the box's text, and asks "終了確認" before
+// it quits.  Everything it notices goes, one UTF-8 line at
 // a time, to target.log beside it.
 #include <string>
 
@@ -12,6 +13,8 @@ namespace {
 
 constexpr UINT kTrayCallback = WM_USER + 101;
 constexpr UINT kAskToQuit = WM_APP + 1;
+constexpr int kEditId = 100;
+constexpr int kButtonId = 101;
 constexpr wchar_t kClassName[] = L"FeskE2ETarget";
 constexpr wchar_t kCaption[] = L"E2E 受け皿";
 
@@ -105,6 +108,23 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
     case WM_DROPFILES:
       OnDrop(reinterpret_cast<HDROP>(w));
+      return 0;
+    case WM_CREATE:
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                      20, 140, 360, 24, window, reinterpret_cast<HMENU>(kEditId), nullptr, nullptr);
+      CreateWindowExW(0, L"Button", L"記録", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20,
+                      180, 100, 28, window, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(GetDlgItem(window, kEditId));
+      return 0;
+    case WM_COMMAND:
+      if (LOWORD(w) == kButtonId && HIWORD(w) == BN_CLICKED) {
+        HWND edit = GetDlgItem(window, kEditId);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
+        Note(L"button clicked, edit: " + text);
+      }
       return 0;
     case kTrayCallback:
       Note(L"tray icon " + std::to_wstring(w) + L" mouse " + std::to_wstring(l));

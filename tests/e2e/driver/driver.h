@@ -25,12 +25,16 @@
 //   dialogs     WaitForMessageBox(caption) -> HWND; ReadMessageBox(box) gives
 //               caption, text and buttons; PressButton(box, IDOK) - press by
 //               id, the Japanese locale labels them "OK" / "キャンセル".
+//   controls    FindChild(window, L"Edit", L"", 2); WindowText; SetControlText;
+//               ClickButton; BringToFront and ClickWindow(edit) before typing.
 //   input       Gesture({VK_SHIFT, VK_CONTROL}, {{300, 300}, {500, 300}})
 //               holds the keys and moves the cursor in small paced steps, so
 //               the launcher's 10 ms poll sees the stroke - over the bare
 //               desktop, never across a window (see Gesture); KeyDown / KeyUp /
 //               PressKey / TypeText, MouseDown / MouseUp, MoveCursorTo.
 //   messages    PostTrayMessage(main, 0, WM_LBUTTONDOWN); PostToWindow.
+//               MoveWineTrayAway() takes Wine's own tray window out of the
+//               top left corner (scenarios at screen corners need it).
 //   drops       DropFiles(window, {path, ...}) runs the window's own
 //               WM_DROPFILES handler in the other process (see DropFiles).
 //   records     stand-in programs are copies of RecorderExe(); each run
@@ -52,7 +56,7 @@
 //     CopyInto(RecorderExe(), folder, L"app.exe");
 //     WriteCp932File(folder + L"\\Fesk.Ini",
 //                    L"[CMD0]\r\nDISCRIPTION=アプリ\r\nCMDLINE=" + folder +
-//                    L"\\app.exe /x\r\nACTCODE=lr\r\nRUNPOS=111111111\r\n");
+//                    L"\\app.exe\r\nOPTION=/x\r\nACTCODE=lr\r\nRUNPOS=111111111\r\n");
 //     Process fesk = Start(folder + L"\\Fesk.exe", L"", folder);
 //     Check(WaitForTopWindow({L"TFFesk1", L"FESK"}, 20000) != nullptr, L"the launcher runs");
 //     Gesture({VK_SHIFT, VK_CONTROL}, {{300, 400}, {600, 400}});
@@ -112,6 +116,8 @@ bool FileExists(const std::wstring& path);
 std::wstring FileName(std::wstring_view path);   // after the last backslash
 std::wstring ParentFolder(std::wstring_view path);
 std::wstring FullPath(const std::wstring& path);  // resolves ".." and "."
+// Equal as Windows paths: any case, a trailing backslash ignored.
+bool SamePath(std::wstring_view a, std::wstring_view b);
 // Copies `source` into `folder` (as `new_name`, or under its own name);
 // returns the new path, or an empty string on failure.
 std::wstring CopyInto(const std::wstring& source, const std::wstring& folder,
@@ -198,6 +204,29 @@ std::wstring DescribeWindows(bool visible_only = true);
 std::wstring WindowText(HWND window);  // WM_GETTEXT, also across processes
 std::wstring WindowClass(HWND window);
 DWORD WindowProcess(HWND window);
+// SetForegroundWindow, then waits until it is the foreground window (typed
+// keys go there).
+bool BringToFront(HWND window, int timeout_ms = 3000);
+
+// ---------------------------------------------------------------- controls
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+
+// All descendants of a window, in z-order (for a dialog: its tab order).
+std::vector<HWND> ChildWindows(HWND parent);
+// The `index`-th descendant (0 = first) of this class (any case) whose text
+// is `text` (empty: any text); null if there is none.
+HWND FindChild(HWND parent, std::wstring_view class_name, std::wstring_view text = {},
+               int index = 0);
+// WM_SETTEXT across processes (the control is told as by a program, not by
+// typing: no key messages).
+bool SetControlText(HWND control, std::wstring_view text);
+// BM_CLICK: the button's own click, BN_CLICKED to its parent.  The button
+// takes the keyboard focus, as a click with the mouse would.
+bool ClickButton(HWND button);
+// A real click (cursor and button input) in the middle of the window: how a
+// user gives an edit box the focus before typing.
+bool ClickWindow(HWND window, MouseButton button = MouseButton::kLeft);
 
 // ---------------------------------------------------------------- dialogs
 
@@ -234,7 +263,6 @@ bool PressKey(WORD vk, int hold_ms = 60);
 // Each character as a Unicode key press (KEYEVENTF_UNICODE).
 bool TypeText(std::wstring_view text);
 
-enum class MouseButton { kLeft, kRight, kMiddle };
 bool MouseDown(MouseButton button);
 bool MouseUp(MouseButton button);
 bool Click(MouseButton button, int hold_ms = 60);
@@ -282,6 +310,14 @@ bool PostToWindow(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0);
 bool PostTrayMessage(HWND main_window, UINT icon_id, UINT mouse_message,
                      UINT callback_message = kTrayCallbackMessage);
 
+// Without a desktop shell Wine shows the tray icons in a window of its own,
+// "Wine System Tray" (class "__winex11_standalone_tray"), at the top left
+// corner of the screen, where it takes clicks and covers the corner.  Once
+// the launcher's icon is there (WaitForWineTray), MoveWineTrayAway puts it
+// off screen; the icons keep working.
+HWND WaitForWineTray(int timeout_ms);
+bool MoveWineTrayAway();
+
 // ---------------------------------------------------------------- drops
 
 // Delivers WM_DROPFILES with these paths (Unicode DROPFILES, drop point in
@@ -300,8 +336,10 @@ bool DropFiles(HWND window, const std::vector<std::wstring>& paths, POINT client
 // through drive Z:) or <own folder>\artifacts; made if missing.
 std::wstring ArtifactsFolder();
 // Captures the whole screen into <artifacts>\<name>.bmp (24 bits); returns
-// the path, or an empty string on failure.
-std::wstring Screenshot(std::wstring_view name);
+// the path, or an empty string on failure.  A window that has just been
+// shown is painted a little later, so the capture waits until two captures
+// 100 ms apart agree (at most `settle_ms`; 0 takes the screen as it is).
+std::wstring Screenshot(std::wstring_view name, int settle_ms = 2000);
 
 // Prints a line (UTF-8) with the milliseconds since the program started.
 void Log(std::wstring_view text);
@@ -328,11 +366,13 @@ struct LaunchRecord {
 };
 
 std::wstring RecordFile(const std::wstring& folder);  // <folder>\record.txt
-std::vector<LaunchRecord> ReadRecords(const std::wstring& folder);
+// The records in the order written; with `exe`, only that program's (any
+// case): copies in one folder share its record.txt.
+std::vector<LaunchRecord> ReadRecords(const std::wstring& folder, std::wstring_view exe = {});
 std::vector<LaunchRecord> ParseRecords(std::string_view utf8);
-// Waits until at least `count` records exist; returns what is there then
-// (possibly fewer, after the timeout).
+// Waits until at least `count` records (of `exe`) exist; returns what is
+// there then (possibly fewer, after the timeout).
 std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count,
-                                         int timeout_ms);
+                                         int timeout_ms, std::wstring_view exe = {});
 
 }  // namespace fesk::e2e

@@ -94,6 +94,15 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
+bool SamePath(std::wstring_view a, std::wstring_view b) {
+  auto trim = [](std::wstring_view path) {
+    if (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/')) path.remove_suffix(1);
+    return std::wstring(path);
+  };
+  const std::wstring left = trim(a), right = trim(b);
+  return CompareStringOrdinal(left.c_str(), -1, right.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -95,6 +95,14 @@ bool Click(MouseButton button, int hold_ms) {
   return MouseUp(button) && ok;
 }
 
+bool ClickWindow(HWND window, MouseButton button) {
+  RECT rect{};
+  if (!GetWindowRect(window, &rect)) return false;
+  bool ok = MoveCursorTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  Sleep(30);
+  return Click(button) && ok;
+}
+
 bool MoveCursorTo(POINT point) { return SetCursorPos(point.x, point.y) != 0; }
 
 POINT CursorPosition() {
@@ -174,6 +182,26 @@ bool PostToWindow(HWND window, UINT message, WPARAM w, LPARAM l) {
 
 bool PostTrayMessage(HWND main_window, UINT icon_id, UINT mouse_message, UINT callback_message) {
   return PostToWindow(main_window, callback_message, icon_id, mouse_message);
+}
+
+HWND WaitForWineTray(int timeout_ms) {
+  WindowQuery query(L"__winex11_standalone_tray");
+  query.visible_only = true;
+  return WaitForTopWindow(query, timeout_ms);
+}
+
+bool MoveWineTrayAway() {
+  WindowQuery query(L"__winex11_standalone_tray");
+  bool moved = true;
+  for (HWND tray : FindTopWindows(query)) {
+    RECT rect{};
+    GetWindowRect(tray, &rect);
+    // Left of the screen, where no cursor goes.
+    moved = SetWindowPos(tray, nullptr, -(rect.right - rect.left) - 100, 0, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) &&
+            moved;
+  }
+  return moved;
 }
 
 bool DropFiles(HWND window, const std::vector<std::wstring>& paths, POINT client_point) {

@@ -1,5 +1,6 @@
 // Reading what the stand-in programs recorded about their start.
 #include <cstdlib>
+#include <utility>
 
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/driver/record_format.h"
@@ -49,16 +50,25 @@ std::vector<LaunchRecord> ParseRecords(std::string_view utf8) {
   return records;
 }
 
-std::vector<LaunchRecord> ReadRecords(const std::wstring& folder) {
+std::vector<LaunchRecord> ReadRecords(const std::wstring& folder, std::wstring_view exe) {
   std::optional<std::string> bytes = ReadFileBytes(RecordFile(folder));
   if (!bytes) return {};
-  return ParseRecords(*bytes);
+  std::vector<LaunchRecord> records = ParseRecords(*bytes);
+  if (exe.empty()) return records;
+  const std::wstring wanted(exe);
+  std::vector<LaunchRecord> chosen;
+  for (LaunchRecord& record : records) {
+    if (CompareStringOrdinal(record.exe.c_str(), -1, wanted.c_str(), -1, TRUE) == CSTR_EQUAL) {
+      chosen.push_back(std::move(record));
+    }
+  }
+  return chosen;
 }
 
 std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count,
-                                         int timeout_ms) {
+                                         int timeout_ms, std::wstring_view exe) {
   std::vector<LaunchRecord> records;
-  WaitUntil([&] { return (records = ReadRecords(folder)).size() >= count; }, timeout_ms, 50);
+  WaitUntil([&] { return (records = ReadRecords(folder, exe)).size() >= count; }, timeout_ms, 50);
   return records;
 }
 

@@ -4,20 +4,19 @@
 
 namespace fesk::e2e {
 
-std::wstring ArtifactsFolder() {
-  std::wstring folder = internal::WindowsPath(internal::Environment(L"FESK_ARTIFACTS"));
-  if (folder.empty()) folder = OwnFolder() + L"\\artifacts";
-  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
-  MakeFolders(folder);
-  return folder;
-}
+namespace {
 
-std::wstring Screenshot(std::wstring_view name) {
+struct Capture {
+  BITMAPINFOHEADER header{};
+  std::string pixels;  // bottom-up rows, each padded to 4 bytes
+};
+
+std::optional<Capture> CaptureScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
   const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
   const int height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  if (width <= 0 || height <= 0) return {};
+  if (width <= 0 || height <= 0) return std::nullopt;
 
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -27,39 +26,65 @@ std::wstring Screenshot(std::wstring_view name) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD image_size = stride * static_cast<DWORD>(height);
-  info.bmiHeader.biSizeImage = image_size;
+  info.bmiHeader.biSizeImage = stride * static_cast<DWORD>(height);
 
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool ok = bitmap && bits;
-  if (ok) {
+  std::optional<Capture> capture;
+  if (bitmap && bits) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    ok = BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT) != 0;
-    GdiFlush();
+    if (BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT)) {
+      GdiFlush();
+      capture = Capture{info.bmiHeader,
+                        std::string(static_cast<const char*>(bits), info.bmiHeader.biSizeImage)};
+    }
     SelectObject(memory, old);
-  }
-
-  std::wstring path;
-  if (ok) {
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + image_size;
-    std::string bytes;
-    bytes.reserve(file.bfSize);
-    bytes.append(reinterpret_cast<const char*>(&file), sizeof file);
-    bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
-    bytes.append(static_cast<const char*>(bits), image_size);
-    path = ArtifactsFolder() + L"\\" + std::wstring(name) + L".bmp";
-    if (!WriteFileBytes(path, bytes)) path.clear();
   }
   if (bitmap) DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  if (path.empty()) Log(L"screenshot " + std::wstring(name) + L" failed");
+  return capture;
+}
+
+}  // namespace
+
+std::wstring ArtifactsFolder() {
+  std::wstring folder = internal::WindowsPath(internal::Environment(L"FESK_ARTIFACTS"));
+  if (folder.empty()) folder = OwnFolder() + L"\\artifacts";
+  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+  MakeFolders(folder);
+  return folder;
+}
+
+std::wstring Screenshot(std::wstring_view name, int settle_ms) {
+  std::optional<Capture> capture = CaptureScreen();
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(settle_ms > 0 ? settle_ms : 0);
+  while (capture && GetTickCount64() < deadline) {
+    Sleep(100);
+    std::optional<Capture> next = CaptureScreen();
+    if (!next) break;
+    bool still = next->pixels == capture->pixels;
+    capture = std::move(next);
+    if (still) break;
+  }
+  if (!capture) {
+    Log(L"screenshot " + std::wstring(name) + L" failed");
+    return {};
+  }
+
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(capture->pixels.size());
+  std::string bytes;
+  bytes.reserve(file.bfSize);
+  bytes.append(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&capture->header), sizeof capture->header);
+  bytes += capture->pixels;
+  std::wstring path = ArtifactsFolder() + L"\\" + std::wstring(name) + L".bmp";
+  if (!WriteFileBytes(path, bytes)) return {};
   return path;
 }
 

@@ -46,6 +46,8 @@ std::vector<HWND> TopWindows() {
   return windows;
 }
 
+}  // namespace
+
 std::vector<HWND> ChildWindows(HWND parent) {
   std::vector<HWND> windows;
   EnumChildWindows(
@@ -57,8 +59,6 @@ std::vector<HWND> ChildWindows(HWND parent) {
       reinterpret_cast<LPARAM>(&windows));
   return windows;
 }
-
-}  // namespace
 
 std::wstring WindowClass(HWND window) {
   wchar_t name[256];
@@ -147,6 +147,35 @@ std::wstring DescribeWindows(bool visible_only) {
             rect + L"\n";
   }
   return text;
+}
+
+bool BringToFront(HWND window, int timeout_ms) {
+  if (!IsWindow(window)) return false;
+  SetForegroundWindow(window);
+  return WaitUntil([&] { return GetForegroundWindow() == window; }, timeout_ms);
+}
+
+HWND FindChild(HWND parent, std::wstring_view class_name, std::wstring_view text, int index) {
+  const std::wstring wanted_class(class_name);
+  for (HWND child : ChildWindows(parent)) {
+    if (!wanted_class.empty() && !SameClass(WindowClass(child), wanted_class)) continue;
+    if (!text.empty() && WindowText(child) != text) continue;
+    if (index-- == 0) return child;
+  }
+  return nullptr;
+}
+
+bool SetControlText(HWND control, std::wstring_view text) {
+  const std::wstring value(text);
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()),
+                             SMTO_ABORTIFHUNG, 5000, &result) != 0 &&
+         result != 0;
+}
+
+bool ClickButton(HWND button) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
 bool MessageBoxInfo::HasButton(int id) const {
