@@ -7,9 +7,11 @@
 //
 // A scenario is one program, tests/e2e/<scenario>.cpp, registered with one
 // line in tests/e2e/CMakeLists.txt:   fesk_e2e_test(<scenario>)
-// ctest then runs it as e2e.<scenario> through tests/wine/run-wine-test.sh
-// (its own Wine prefix, its own Xvfb screen of 1024x768, LANG=ja_JP.UTF-8).
-// The exit code is the number of failed checks.
+// (or fesk_e2e_test(<scenario> PROGRAMS Fesk) when it drives only the
+// launcher).  ctest runs it as e2e.<scenario> through
+// tests/wine/run-wine-test.sh: the build's Wine prefix, a private Xvfb
+// screen of 1024x768 with no window manager, LANG=ja_JP.UTF-8.  The exit
+// code is the number of failed checks.
 //
 //   folders     MakeTestFolder(name) gives a fresh, empty folder under the
 //               Windows temp folder; CopyInto(file, folder, new_name) puts
@@ -38,8 +40,9 @@
 //   drops       DropFiles(window, {path, ...}) runs the window's own
 //               WM_DROPFILES handler in the other process (see DropFiles).
 //   records     stand-in programs are copies of RecorderExe(); each run
-//               appends a LaunchRecord to record.txt beside the copy;
-//               WaitForRecords(folder, n) reads them.
+//               appends a LaunchRecord (exe, command line, work folder) to
+//               record.txt beside the copy; WaitForRecords(folder, n,
+//               timeout, L"app.exe") reads them.
 //   evidence    Screenshot(L"name") writes <artifacts>/name.bmp (the runner
 //               turns it into name.png); Check, CheckEqual, CheckContains,
 //               Log; Finish(name) ends the scenario (on failure it takes a
@@ -62,12 +65,26 @@
 //     Gesture({VK_SHIFT, VK_CONTROL}, {{300, 400}, {600, 400}});
 //     auto records = WaitForRecords(folder, 1, 10000);
 //     Check(records.size() == 1, L"the stroke started app.exe once");
-//     if (!records.empty()) CheckEqual(CommandLineArguments(records[0].command_line), L"/x", L"arguments");
+//     if (!records.empty()) CheckEqual(records[0].Arguments(), L"/x", L"arguments");
 //     return Finish("gesture_lr");
 //   }
 //
-// Wait for things (WaitForTopWindow, WaitForRecords, WaitUntil) instead of
-// sleeping: under Wine the first start of a program can take seconds.
+// (tests/e2e/launcher_smoke.cpp is a complete one.)
+//
+// What Wine on Xvfb does differently, and how the driver copes:
+// - Timing.  The first start of a program can take seconds, and hiding or
+//   closing a window takes about 2 s (Wine waits for a window manager that
+//   is not there): PressButton on a message box returns only then.  Wait
+//   for what you expect (WaitForTopWindow, WaitForRecords, WaitUntil), never
+//   sleep a fixed time.
+// - Held keys.  A cursor move over any Wine window releases Shift, Ctrl and
+//   Alt held by SendInput (see Gesture): draw strokes over the bare desktop.
+// - The tray.  Tray icons show in a "Wine System Tray" window at the top
+//   left corner; MoveWineTrayAway() clears the corner.
+// - The screen.  There are no title bars (no window manager draws them), so
+//   screenshots show client areas only; captions are still there to find
+//   windows by.
+// - Drops.  WM_DROPFILES data is not carried across processes (DropFiles).
 #pragma once
 
 #include <cstdint>
@@ -322,12 +339,14 @@ bool MoveWineTrayAway();
 
 // Delivers WM_DROPFILES with these paths (Unicode DROPFILES, drop point in
 // client coordinates) to a window, whichever process owns it, so that its
-// own handler runs DragQueryFileW / DragQueryPoint / DragFinish.  A global
-// memory handle means nothing in another process and Wine does not carry
-// WM_DROPFILES data across, so for another process's window the DROPFILES
-// block is written into that process (VirtualAllocEx + WriteProcessMemory)
-// and its address posted: GlobalLock there treats it as fixed memory.  The
-// block (a few hundred bytes) stays allocated in the target.
+// own handler runs DragQueryFileW / DragQueryPoint / DragFinish.  Wine posts
+// WM_DROPFILES to another process as two plain numbers: a GlobalAlloc handle
+// of ours arrives, and the target reads its own memory at that address (an
+// empty or garbage file name).  So for another process's window the
+// DROPFILES block is written into that process (VirtualAllocEx +
+// WriteProcessMemory) and its address posted; GlobalLock there takes it as
+// fixed memory and DragFinish's GlobalFree refuses it harmlessly.  The block
+// (a few hundred bytes) stays allocated in the target.
 bool DropFiles(HWND window, const std::vector<std::wstring>& paths, POINT client_point = {10, 10});
 
 // ---------------------------------------------------------------- evidence
