@@ -11,10 +11,30 @@
 
 namespace fesk::fileio {
 
+// Another process replacing the file at this very moment makes an open or a
+// rename fail for an instant; such failures are retried for up to a second.
+static bool Transient(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+}
+
+template <typename Attempt>
+static bool Retried(Attempt attempt) {
+  for (int tries = 0;; ++tries) {
+    if (attempt()) return true;
+    if (tries == 50 || !Transient(GetLastError())) return false;
+    Sleep(20);
+  }
+}
+
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  HANDLE file = CreateFileW(win32::Wide(path).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  std::wstring wide = win32::Wide(path);
+  HANDLE file = INVALID_HANDLE_VALUE;
+  Retried([&] {
+    file = CreateFileW(wide.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file != INVALID_HANDLE_VALUE;
+  });
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string content;
   char buffer[16384];
@@ -53,8 +73,10 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
     DeleteFileW(temporary.c_str());
     return false;
   }
-  if (!MoveFileExW(temporary.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!Retried([&] {
+        return MoveFileExW(temporary.c_str(), target.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+      })) {
     DeleteFileW(temporary.c_str());
     return false;
   }
