@@ -15,7 +15,7 @@ constexpr UINT_PTR kEnterSubclass = 1;
 struct FormWindow::Binding {
   enum class Kind {
     kLabel, kButton, kCheckBox, kRadioButton, kRadioItem, kGroupBox, kScrollBar,
-    kSpinEdit, kComboBox, kEdit, kListBox, kPanel, kPicture
+    kSpinEdit, kComboBox, kEdit, kListBox, kPanel, kPicture, kCustom
   };
   Kind kind = Kind::kLabel;
   HWND hwnd = nullptr;
@@ -27,6 +27,7 @@ struct FormWindow::Binding {
   Action click, change, leave, enter_key;
   MouseDown mouse_down;
   Painter paint;
+  std::function<void()> sync;  // kCustom
 
   // What the window shows now.
   bool synced = false;
@@ -369,6 +370,44 @@ HWND FormWindow::BindImage(Image& model, Painter paint, MouseDown mouse_down, in
   return added.hwnd;
 }
 
+int FormWindow::PageOfWindow(HWND window) const {
+  if (window != nullptr && window == tab_ && pages_) return *pages_->active_page;
+  for (const auto& binding : bindings_) {
+    if (binding->hwnd == window || (binding->updown && binding->updown == window)) return binding->page;
+  }
+  return kNoPage;
+}
+
+HWND FormWindow::BindPicture(Control& model, Painter paint, MouseDown mouse_down, int page) {
+  auto binding = NewBinding(Binding::Kind::kPicture, model, nullptr, page);
+  binding->mouse_down = std::move(mouse_down);
+  binding->paint = std::move(paint);
+  binding->hwnd = MakeChild(kPictureClass, L"", 0, 0, model, page);
+  Binding& added = Add(std::move(binding));
+  SetWindowLongPtrW(added.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&added));
+  AddHint(added.hwnd, model.hint);
+  return added.hwnd;
+}
+
+HWND FormWindow::BindCustom(Control& model, HWND window, std::function<void()> sync, int page) {
+  auto binding = NewBinding(Binding::Kind::kCustom, model, &model, page);
+  binding->hwnd = window;
+  binding->sync = std::move(sync);
+  AddHint(window, model.hint);
+  return Add(std::move(binding)).hwnd;
+}
+
+void FormWindow::SetContainer(const Control& model, const Control& container) {
+  containers_[&model] = &container;
+}
+
+void FormWindow::SetAutoSize(const Label& model) { auto_sized_[&model] = true; }
+
+Control* FormWindow::ModelOf(HWND window) const {
+  Binding* binding = window ? Find(window) : nullptr;
+  return binding ? binding->control : nullptr;
+}
+
 int FormWindow::BackgroundOf(const Control& model) const {
   for (const auto& binding : bindings_) {
     if (binding->control == &model) return PageBackground(binding.get());
@@ -446,6 +485,45 @@ void FormWindow::SyncBounds(Binding& binding, const Control& model) {
   } else {
     RECT area = binding.page == kNoPage ? RECT{0, 0, 0, 0} : PageArea();
     RECT wanted{area.left + model.left, area.top + model.top, model.width, model.height};
+    if (binding.kind == Binding::Kind::kLabel && auto_sized_.count(&model)) {
+      const std::wstring text = DisplayText(static_cast<const Label*>(binding.model)->caption);
+      HDC dc = GetDC(binding.hwnd);
+      HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(binding.hwnd, WM_GETFONT, 0, 0)));
+      RECT extent{0, 0, 0, 0};
+      if (!text.empty()) DrawTextW(dc, text.c_str(), -1, &extent, DT_CALCRECT | DT_NOPREFIX);
+      SelectObject(dc, old_font);
+      ReleaseDC(binding.hwnd, dc);
+      const LONG_PTR alignment = GetWindowLongPtrW(binding.hwnd, GWL_STYLE) & SS_TYPEMASK;
+      if (alignment == SS_RIGHT) wanted.left += model.width - extent.right;
+      if (alignment == SS_CENTER) wanted.left += (model.width - extent.right) / 2;
+      wanted.right = extent.right;
+      if (extent.bottom > wanted.bottom) wanted.bottom = extent.bottom;
+    }
+    if (containers_.count(&model)) {
+      // Inside a container: its place is added, and the window is cut to the
+      // container's inside so that it never covers the container's frame.
+      int origin_x = area.left, origin_y = area.top;
+      std::vector<const Control*> chain;
+      for (auto it = containers_.find(&model); it != containers_.end(); it = containers_.find(it->second)) {
+        chain.push_back(it->second);
+        if (chain.size() > 8) break;
+      }
+      RECT inside{0, 0, 0, 0};
+      for (auto c = chain.rbegin(); c != chain.rend(); ++c) {
+        inside = RECT{origin_x + (*c)->left + 2, origin_y + (*c)->top + 2,
+                      origin_x + (*c)->left + (*c)->width - 2, origin_y + (*c)->top + (*c)->height - 2};
+        origin_x += (*c)->left;
+        origin_y += (*c)->top;
+      }
+      const int shift = wanted.left - (area.left + model.left);
+      RECT place{origin_x + model.left + shift, origin_y + model.top, origin_x + model.left + shift + wanted.right,
+                 origin_y + model.top + wanted.bottom};
+      RECT cut{};
+      if (!IntersectRect(&cut, &place, &inside)) cut = RECT{place.left, place.top, place.left, place.top};
+      wanted = RECT{place.left, place.top, cut.right - place.left, cut.bottom - place.top};
+      if (wanted.right < 0) wanted.right = 0;
+      if (wanted.bottom < 0) wanted.bottom = 0;
+    }
     if (!binding.synced || memcmp(&wanted, &binding.bounds, sizeof wanted) != 0) {
       MoveWindow(binding.hwnd, wanted.left, wanted.top, wanted.right, wanted.bottom, TRUE);
       binding.bounds = wanted;
@@ -601,6 +679,9 @@ void FormWindow::SyncBinding(Binding& b) {
     case Binding::Kind::kPanel:
       if (first) b.text = "\x01";
       SetText(b.hwnd, b.text, static_cast<Panel*>(b.model)->caption, true);
+      break;
+    case Binding::Kind::kCustom:
+      if (b.sync) b.sync();
       break;
     case Binding::Kind::kPicture:
       if (b.model) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/controls.h"
@@ -68,6 +69,23 @@ class FormWindow {
   using MouseDown = std::function<void(MouseButtonKind button)>;
   HWND BindShape(Shape& model, MouseDown mouse_down, int page = kNoPage, Painter paint = nullptr);
   HWND BindImage(Image& model, Painter paint, MouseDown mouse_down = nullptr, int page = kNoPage);
+  // Any other control drawn by `paint` (flat buttons, bevels, markers).
+  HWND BindPicture(Control& model, Painter paint, MouseDown mouse_down = nullptr,
+                   int page = kNoPage);
+  // A control the program creates itself (MakeChild) and fills itself: the
+  // form places, shows, enables and hints it like its own controls and calls
+  // `sync` in every SyncAll (Syncing() is true meanwhile, so notifications
+  // the control sends while it is being changed can be told from input).
+  HWND BindCustom(Control& model, HWND window, std::function<void()> sync, int page = kNoPage);
+  // The model's place is relative to `container` (a group box or panel the
+  // control lies in); the window is kept inside the container's frame, as a
+  // child window would be.  Containers may lie in containers.
+  void SetContainer(const Control& model, const Control& container);
+  // The label is as wide (and at least as high) as its caption in its font,
+  // as a label with AutoSize is: the model's width is where it was designed,
+  // the window follows the font it really gets.  A right-aligned label keeps
+  // its right edge, a centred one its centre.
+  void SetAutoSize(const Label& model);
 
   // Stacks the controls once all are bound: the page control at the
   // bottom, group boxes and panels above it, every other control on top, so
@@ -76,6 +94,11 @@ class FormWindow {
 
   // Which models belong to which window, for the program's own messages.
   HWND WindowOf(const Control& model) const;
+  // The model a window was made for; null for other windows.
+  Control* ModelOf(HWND window) const;
+  // Page of the control a window belongs to (kNoPage when none or outside
+  // the page control).
+  int PageOfWindow(HWND window) const;
   // System colour of the background a control stands on.
   int BackgroundOf(const Control& model) const;
 
@@ -97,6 +120,7 @@ class FormWindow {
   HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
                  DWORD ex_style, const Control& model, int page);
   RECT PageArea() const;
+  bool Syncing() const { return syncing_; }
 
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
@@ -120,6 +144,8 @@ class FormWindow {
   int shown_page_ = -2;
   bool syncing_ = false;
   std::vector<std::unique_ptr<Binding>> bindings_;
+  std::unordered_map<const Control*, const Control*> containers_;
+  std::unordered_map<const Control*, bool> auto_sized_;
 };
 
 // The page control's model as FormWindow needs it: names, the selected page
