@@ -1,0 +1,175 @@
+// FeskINI.exe's windows: the main window "FESK プログラム登録" (TFFeskINI),
+// the palette command dialog (TForm1) and the about box (TForm3), as Win32
+// windows that mirror the headless form.
+//
+// The form decides everything.  These windows make one real control per
+// model, turn what the user does into model changes and handler calls, and
+// after every event show the models again, the focus included:
+//
+// - Focus: whenever the user puts the focus on another control of the main
+//   window, the form hears of it (FocusControl), which runs the exit and
+//   enter handlers; after every event the real focus goes to the form's
+//   ActiveControl.  Focus moves made by this layer itself, and those inside
+//   a handler (a message box giving the focus back), are not reported.
+// - Notifications that a control sends while this layer changes it (the
+//   tree view's selection, the hot-key field's value) are not input and run
+//   no handler.
+// - Controls are stacked so that the Tab key visits them in the order of the
+//   form (each page's fields in order, then the right column), radio buttons
+//   of one group follow each other, and frames lie under what they hold.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/main_form.h"
+#include "platform/win32/windows_api.h"
+// After windows_api.h: the common controls' header needs <windows.h>.
+#include <commctrl.h>
+#include "platform/win32/form_window.h"
+#include "platform/win32/win32_ports.h"
+
+namespace fesk::win32 {
+
+class MainWindow;
+
+// TForm1 "FESK 特殊機能設定": modeless, always on top, hidden until Button13.
+class PaletteWindow : public FormWindow {
+ public:
+  PaletteWindow(HINSTANCE instance, MainWindow& main, editor::TForm1& form, HWND owner);
+  void SyncShown();
+
+ protected:
+  bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+  void AfterEvent() override;
+
+ private:
+  MainWindow& main_;
+  editor::TForm1& form_;
+  HFONT heading_font_ = nullptr;
+  bool shown_ = false;
+};
+
+// TForm3: the about box.
+class AboutWindow : public FormWindow {
+ public:
+  AboutWindow(HINSTANCE instance, MainWindow& main, editor::TForm3& form, HWND owner);
+  void SyncShown();
+
+ protected:
+  bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+  void AfterEvent() override;
+
+ private:
+  MainWindow& main_;
+  editor::TForm3& form_;
+  HFONT name_font_ = nullptr;
+  bool shown_ = false;
+};
+
+class MainWindow : public FormWindow {
+ public:
+  MainWindow(HINSTANCE instance, editor::TFFeskINI& form, std::wstring help_file);
+  ~MainWindow() override;
+
+  // FormCreate with the command line's parameters, then the window is shown.
+  void Start(const std::vector<std::string>& parameters);
+  // The window whose dialog keys (Tab, Enter, Esc) a message belongs to.
+  HWND DialogFor(HWND window) const;
+  // Shows all three windows' models again and puts the focus where the form
+  // has it; ends the process once the form is terminated.
+  void AfterEvent() override;
+  // Shows the models as they are now, in the middle of a handler (before a
+  // modal box opens); the focus is left alone.
+  void ShowModels();
+  // One of the three windows became the active one.
+  void NoteFormActivated(HWND window);
+  // Runs a handler of the form (focus moves inside it are not reported).
+  void Run(const std::function<void()>& handler);
+
+ protected:
+  bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
+
+ private:
+  // ---- Building the window ----
+  void BindUpperArea();
+  void BindRightColumn();
+  void BindProgramPage();
+  void BindShortCutPage();
+  void BindMouseActionPage();
+  void BindScreenPositionPage();
+  void BindGroupPage();
+  void MakeTreeView();
+  void MakeHotKeyField();
+  void MakeIconPreview();
+  void StackControls();
+  HWND Remember(HWND window, int id, bool focusable = false);
+  void StartLabelEdit();
+
+  // ---- Model to window ----
+  void SyncModels();
+  void SyncTree();
+  void RebuildTree();
+  void SyncHotKey();
+  void SyncIconPreview();
+  void SyncApplication();
+  void ApplyFocus();
+  void RepaintNow(editor::AnimationRepaint what);
+
+  // ---- Window to model ----
+  void ControlFocused(HWND window);
+  void ReadHotKey();
+  bool OnTreeNotify(NMHDR* header, LRESULT& result);
+  void OnDropFiles(HDROP drop);
+  void OnActivate(WPARAM w, LPARAM l);
+  void PaintIconPreview(HDC dc);
+
+  static LRESULT CALLBACK FocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static LRESULT CALLBACK PreviewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  editor::TFFeskINI& form_;
+  std::wstring help_file_;  // for the help keys, which come later
+  PageControlModel pages_;
+  std::vector<std::string> page_names_;
+  int active_page_ = 0;
+  std::unique_ptr<PaletteWindow> palette_;
+  std::unique_ptr<AboutWindow> about_;
+  HWND last_active_form_ = nullptr;  // the one of the three windows active last
+  Control* focus_applied_ = nullptr;
+
+  HWND tab_ = nullptr;
+  HWND tree_ = nullptr;
+  HWND hotkey_ = nullptr;
+  HWND preview_ = nullptr;
+  std::vector<HWND> stacking_;  // tab order, top of the stack first
+  std::map<HWND, bool> focusable_;
+  HBITMAP arrow_up_ = nullptr, arrow_down_ = nullptr;
+
+  // What the custom controls show now.
+  std::vector<std::pair<GroupNodeId, GroupNodeId>> tree_shape_;  // (node, parent), pre-order
+  std::map<GroupNodeId, HTREEITEM> tree_items_;
+  std::map<GroupNodeId, std::string> tree_names_;
+  std::map<GroupNodeId, bool> tree_expanded_;
+  GroupNodeId tree_selected_ = kNoGroupNode - 1;
+  bool tree_read_only_ = false;
+  bool label_editing_ = false;
+  WORD hotkey_shown_ = 0xFFFF;  // the field's own word (key and HOTKEYF_*)
+  std::string icon_shown_ = "\x01";
+  HICON icon_ = nullptr;
+
+  // Application state shown.
+  int hints_shown_ = -1;
+  int hint_pause_shown_ = -1;
+  bool drops_accepted_ = false;
+  bool visible_ = false;
+
+  int busy_ = 0;            // a handler or a sync is running
+  bool moving_focus_ = false;
+  bool custom_syncing_ = false;
+  bool in_after_event_ = false;
+  bool started_ = false;
+};
+
+}  // namespace fesk::win32

@@ -1,0 +1,4 @@
+// Resource ids of FeskINI.exe.
+#pragma once
+
+#define IDI_FESKINI 1
