@@ -76,6 +76,14 @@ void PaletteWindow::SyncShown() {
   if (form_.Visible == shown_) return;
   shown_ = form_.Visible;
   ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
+  if (shown_) {
+    // As a dialog opens: the focus on the choice made, else on the first.
+    RadioButton* focused = form_.Choices()[0];
+    for (RadioButton* choice : form_.Choices()) {
+      if (choice->checked) focused = choice;
+    }
+    SetFocus(WindowOf(*focused));
+  }
 }
 
 void PaletteWindow::AfterEvent() { main_.AfterEvent(); }
@@ -142,6 +150,7 @@ void AboutWindow::SyncShown() {
   if (form_.Visible == shown_) return;
   shown_ = form_.Visible;
   ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
+  if (shown_) SetFocus(WindowOf(form_.OKButton));
 }
 
 void AboutWindow::AfterEvent() { main_.AfterEvent(); }
