@@ -21,7 +21,7 @@ constexpr UINT_PTR kFocusSubclass = 0x46e5;
 constexpr UINT_PTR kPreviewSubclass = 0x46e6;
 
 // The hot-key field speaks HOTKEYF_* modifiers in the high byte of a word;
-// the form keeps Delphi's ShortCut bits.
+// the form keeps ShortCut bits (0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt).
 bool IsExtendedKey(int vk) {
   return (vk >= VK_PRIOR && vk <= VK_HELP) || vk == VK_LWIN || vk == VK_RWIN || vk == VK_APPS ||
          vk == VK_DIVIDE || vk == VK_NUMLOCK;
