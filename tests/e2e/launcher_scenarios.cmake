@@ -1,0 +1,24 @@
+# End-to-end scenarios of the launcher (Fesk.exe): included by
+# tests/e2e/CMakeLists.txt, one fesk_e2e_test line per scenario.
+
+if(WIN32)
+  # A window for the Window services to act on (it logs the keys it gets),
+  # and with /idle the idle Win32 program the figures compare against.
+  add_executable(fesk_e2e_service_target WIN32 ${CMAKE_CURRENT_LIST_DIR}/launcher_service_target.cpp)
+  set_target_properties(fesk_e2e_service_target PROPERTIES OUTPUT_NAME launcher_service_target)
+  target_link_libraries(fesk_e2e_service_target PRIVATE user32 shell32)
+endif()
+
+# Strokes, RUNPOS, SENMIN, a held shortcut and a screen corner.
+fesk_e2e_test(launcher_gestures PROGRAMS Fesk)
+# The confirmation mode's questions and the launch error, with screenshots.
+fesk_e2e_test(launcher_boxes PROGRAMS Fesk)
+# The palette mode and the LINK hand-off.
+fesk_e2e_test(launcher_palette_link PROGRAMS Fesk)
+# A second start, and closing with Cancel and with OK.
+fesk_e2e_test(launcher_lifecycle PROGRAMS Fesk)
+# Window services under Ctrl+Alt against a window that logs what it gets.
+fesk_e2e_test(launcher_window_services PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
+# Figures, printed only: stroke-to-start latency, idle CPU time, size of
+# Fesk.exe (bench/launcher_wine_figures.sh runs it and shows them).
+fesk_e2e_test(launcher_figures PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
