@@ -1,6 +1,8 @@
 // The pages "ｼｮｰﾄ･ｶｯﾄ" and "画面ﾎﾟｼﾞｼｮﾝ", and the duplicate check.
 #include "tests/unit/editor/editor_fixture.h"
 
+#include <functional>
+
 namespace fesk::editor::testing {
 namespace {
 
@@ -88,12 +90,13 @@ class ScreenPositionTest : public EditorTest {
 TEST_F(ScreenPositionTest, EachButtonStoresItsPositionAndPaintsItsCell) {
   WritePrograms({{"A", "a"}});
   TFFeskINI& f = Start();
-  void (TFFeskINI::*const clicks[8])() = {
-      &TFFeskINI::SpeedButton1Click, &TFFeskINI::SpeedButton2Click, &TFFeskINI::SpeedButton3Click,
-      &TFFeskINI::SpeedButton4Click, &TFFeskINI::SpeedButton5Click, &TFFeskINI::SpeedButton6Click,
-      &TFFeskINI::SpeedButton7Click, &TFFeskINI::SpeedButton8Click};
+  const std::vector<std::function<void()>> clicks = {
+      [&] { f.SpeedButton1Click(); }, [&] { f.SpeedButton2Click(); },
+      [&] { f.SpeedButton3Click(); }, [&] { f.SpeedButton4Click(); },
+      [&] { f.SpeedButton5Click(); }, [&] { f.SpeedButton6Click(); },
+      [&] { f.SpeedButton7Click(); }, [&] { f.SpeedButton8Click(); }};
   for (int n = 1; n <= 8; ++n) {
-    (f.*clicks[n - 1])();
+    clicks[static_cast<std::size_t>(n - 1)]();
     EXPECT_EQ(Selected().displaypos, std::to_string(n));
     std::vector<Color> expected(8, colors::kButtonFace);
     expected[static_cast<std::size_t>(n - 1)] = colors::kRed;
