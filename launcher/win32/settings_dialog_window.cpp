@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "launcher/win32/resource_ids.h"
+#include "platform/win32/help.h"
 #include "platform/win32/text.h"
 
 namespace fesk::win32 {
@@ -432,6 +433,16 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
         return true;
       }
       return false;
+    case WM_HELP: {
+      // F1: the page's topic while the focus is on a page, else the dialog's.
+      auto* info = reinterpret_cast<HELPINFO*>(l);
+      HWND focus = info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
+      bool on_page = PageOfWindow(focus) != kNoPage;
+      int context = on_page ? form_.PageControl1.help_context : form_.help_context;
+      ShowHelp(hwnd(), form_.help_file, context);
+      result = TRUE;
+      return true;
+    }
     case WM_CLOSE:
       if (form_.FormCloseQuery()) {
         DestroyWindow(hwnd());

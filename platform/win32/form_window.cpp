@@ -417,11 +417,14 @@ int FormWindow::BackgroundOf(const Control& model) const {
 
 void FormWindow::FinishLayout() {
   constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  for (const auto& binding : bindings_) {
-    bool frame = binding->kind == Binding::Kind::kGroupBox || binding->kind == Binding::Kind::kPanel;
+  // Last bound first, so that the first bound ends on top: the stacking
+  // order is also the Tab order and the order radio groups are read in.
+  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
+    const Binding& binding = **it;
+    bool frame = binding.kind == Binding::Kind::kGroupBox || binding.kind == Binding::Kind::kPanel;
     if (!frame) {
-      SetWindowPos(binding->hwnd, HWND_TOP, 0, 0, 0, 0, kFlags);
-      if (binding->updown) SetWindowPos(binding->updown, HWND_TOP, 0, 0, 0, 0, kFlags);
+      if (binding.updown) SetWindowPos(binding.updown, HWND_TOP, 0, 0, 0, 0, kFlags);
+      SetWindowPos(binding.hwnd, HWND_TOP, 0, 0, 0, 0, kFlags);
     }
   }
   for (const auto& binding : bindings_) {
