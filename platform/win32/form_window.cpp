@@ -561,14 +561,22 @@ static void SetText(HWND window, std::string& shown, const std::string& wanted, 
   shown = wanted;
 }
 
-static void SetItems(HWND window, std::vector<std::string>& shown,
-                     const std::vector<std::string>& wanted, UINT reset, UINT add) {
-  if (shown == wanted) return;
-  SendMessageW(window, reset, 0, 0);
-  for (const std::string& item : wanted) {
-    SendMessageW(window, add, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+// Items and selection of a list or drop-down list; the items are put in
+// again only when they changed.
+static void SyncList(FormWindow::Binding& b, bool first, const std::vector<std::string>& items,
+                     int index, UINT reset, UINT add, UINT select) {
+  if (first || b.items != items) {
+    SendMessageW(b.hwnd, reset, 0, 0);
+    for (const std::string& item : items) {
+      SendMessageW(b.hwnd, add, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    }
+    b.items = items;
+    first = true;
   }
-  shown = wanted;
+  if (first || index != b.index) {
+    SendMessageW(b.hwnd, select, index, 0);
+    b.index = index;
+  }
 }
 
 void FormWindow::SyncBinding(Binding& b) {
@@ -645,13 +653,7 @@ void FormWindow::SyncBinding(Binding& b) {
     }
     case Binding::Kind::kComboBox: {
       auto& model = *static_cast<ComboBox*>(b.model);
-      if (first) b.items = {"\x01"};
-      std::vector<std::string> before = b.items;
-      SetItems(b.hwnd, b.items, model.items, CB_RESETCONTENT, CB_ADDSTRING);
-      if (first || before != b.items || model.item_index != b.index) {
-        SendMessageW(b.hwnd, CB_SETCURSEL, model.item_index, 0);
-        b.index = model.item_index;
-      }
+      SyncList(b, first, model.items, model.item_index, CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL);
       break;
     }
     case Binding::Kind::kEdit: {
@@ -664,13 +666,7 @@ void FormWindow::SyncBinding(Binding& b) {
     }
     case Binding::Kind::kListBox: {
       auto& model = *static_cast<ListBox*>(b.model);
-      if (first) b.items = {"\x01"};
-      std::vector<std::string> before = b.items;
-      SetItems(b.hwnd, b.items, model.items, LB_RESETCONTENT, LB_ADDSTRING);
-      if (first || before != b.items || model.item_index != b.index) {
-        SendMessageW(b.hwnd, LB_SETCURSEL, model.item_index, 0);
-        b.index = model.item_index;
-      }
+      SyncList(b, first, model.items, model.item_index, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
       break;
     }
     case Binding::Kind::kGroupBox:
