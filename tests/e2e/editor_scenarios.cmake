@@ -1,0 +1,8 @@
+# End-to-end scenarios of the editor (FeskINI.exe) and of the two programs
+# together: included by tests/e2e/CMakeLists.txt, one fesk_e2e_test line per
+# scenario.
+
+# /A hand-off, a typed title, the save byte for byte, the launcher starts it.
+fesk_e2e_test(editor_save_handoff)
+# A second start ends by itself; the close box asks about unsaved changes.
+fesk_e2e_test(editor_lifecycle PROGRAMS FeskINI)
