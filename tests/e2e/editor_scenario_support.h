@@ -274,7 +274,10 @@ inline std::wstring SelectedTreeItemName(HWND tree) {
 }
 
 // Clicks the label of the item named `name` and waits until it is selected.
+// An item already selected is left alone: a click on its label would start
+// renaming it.
 inline bool ClickTreeItem(HWND tree, std::wstring_view name) {
+  if (SelectedTreeItemName(tree) == name) return true;
   HTREEITEM item = FindTreeItem(tree, name);
   if (!item) {
     Log(L"ClickTreeItem: no item \"" + std::wstring(name) + L"\"");

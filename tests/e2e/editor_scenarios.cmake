@@ -6,3 +6,6 @@
 fesk_e2e_test(editor_save_handoff)
 # A second start ends by itself; the close box asks about unsaved changes.
 fesk_e2e_test(editor_lifecycle PROGRAMS FeskINI)
+# The group tree, programs into groups, a typed shortcut, a corner, a code
+# and a start mask through the real window; FESK.TBL and Fesk.Ini after 保 存.
+fesk_e2e_test(editor_pages PROGRAMS FeskINI)
