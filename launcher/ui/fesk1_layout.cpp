@@ -54,26 +54,28 @@ void TFFesk1::LayOutWindow() {
 }
 
 void TFFesk1::LayOutActionPage() {
-  WithCaption(FunctionGroup, "有効機能", 8, 4, 185, 128);
+  // The left column is wide enough for "タスクトレイにアイコン表示" beside its
+  // radio button in the dialog's font.
+  WithCaption(FunctionGroup, "有効機能", 8, 4, 200, 128);
   WithCaption(CheckBox4, "マウス・アクション", 16, 22, 170, 17, "ONで[ﾏｳｽ･ｱｸｼｮﾝ]機能が有効になります");
   WithCaption(CheckBox5, "ショートカット・キー", 16, 42, 170, 17,
           "ONで[ｼｮｰﾄｶｯﾄ･ｷｰ]機能が有効になります");
   WithCaption(CheckBox6, "画面ポジション", 16, 62, 170, 17, "ONで[画面ﾎﾟｼﾞｼｮﾝ]機能が有効になります");
   WithCaption(CheckBox7, "Windowサービス", 16, 82, 170, 17, "ONで[Windowｻｰﾋﾞｽ]機能が有効になります");
   WithCaption(CheckBox9, "タスクトレイ・アイコン", 16, 102, 170, 17);
-  WithCaption(RadioGroup1, "FESKアイコン", 8, 136, 185, 72, "FESKのｱｲｺﾝ表示ﾓｰﾄﾞを選択して下さい");
-  WithCaption(RegisterGroup, "プログラム登録起動", 200, 4, 201, 120);
-  Place(RegisterPicture1, 210, 28, 32, 32);
-  Place(RegisterPicture2, 210, 72, 32, 32);
-  WithCaption(Button2, "ﾏｳｽ･ｱｸｼｮﾝ転送", 264, 24, 129, 25,
+  WithCaption(RadioGroup1, "FESKアイコン", 8, 136, 200, 72, "FESKのｱｲｺﾝ表示ﾓｰﾄﾞを選択して下さい");
+  WithCaption(RegisterGroup, "プログラム登録起動", 214, 4, 187, 120);
+  Place(RegisterPicture1, 222, 28, 32, 32);
+  Place(RegisterPicture2, 222, 72, 32, 32);
+  WithCaption(Button2, "ﾏｳｽ･ｱｸｼｮﾝ転送", 268, 24, 125, 25,
           "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開き直前のﾏｳｽ操作を自動設定します");
   Button2.enabled = false;  // until the first movement has been recognised
-  WithCaption(Button14, "手動設定", 264, 56, 129, 25, "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開きます");
-  WithCaption(Button15, "最新情報読込み", 264, 88, 129, 25,
+  WithCaption(Button14, "手動設定", 268, 56, 125, 25, "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開きます");
+  WithCaption(Button15, "最新情報読込み", 268, 88, 125, 25,
           "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
-  WithCaption(CheckBox2, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 200, 136, 200, 17,
+  WithCaption(CheckBox2, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 214, 136, 187, 17,
           "ONでﾌﾟﾛｸﾞﾗﾑ実行時ｴﾗｰを検出表示します");
-  WithCaption(CheckBox8, "実行時ｵﾌﾟｼｮﾝ指定", 200, 160, 200, 17);
+  WithCaption(CheckBox8, "実行時ｵﾌﾟｼｮﾝ指定", 214, 160, 187, 17);
 }
 
 void TFFesk1::LayOutMouseActPage() {

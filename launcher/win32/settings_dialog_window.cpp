@@ -1,6 +1,8 @@
 #include "launcher/win32/settings_dialog_window.h"
 
 #include <shellapi.h>
+// After windows.h (through the window's header).
+#include <commctrl.h>
 
 #include "launcher/win32/resource_ids.h"
 #include "platform/win32/help.h"
@@ -11,6 +13,9 @@ namespace fesk::win32 {
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
+// Posted when the user has chosen another page: the page is drawn anew once
+// its controls are shown.
+constexpr UINT kRepaintPage = WM_APP + 1;
 
 MouseButton ToModel(MouseButtonKind button) {
   return button == MouseButtonKind::kLeft    ? MouseButton::kLeft
@@ -436,6 +441,28 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(w));
       return true;
+    case WM_NOTIFY:
+      // The page control handles the change itself; the group boxes draw no
+      // inside of their own, so where the last page's controls were hidden
+      // inside a group box nothing paints over them unless the whole page
+      // is drawn again.
+      if (reinterpret_cast<NMHDR*>(l)->code == TCN_SELCHANGE) PostMessageW(hwnd(), kRepaintPage, 0, 0);
+      return false;
+    case kRepaintPage:
+      RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      return true;
+    case WM_ERASEBKGND: {
+      // What shows through a group box on a page must be the page's colour,
+      // which its controls take too.
+      HDC dc = reinterpret_cast<HDC>(w);
+      RECT client;
+      GetClientRect(hwnd(), &client);
+      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+      RECT page = PageArea();
+      FillRect(dc, &page, GetSysColorBrush(COLOR_WINDOW));
+      result = 1;
+      return true;
+    }
     case WM_COMMAND:
       if (LOWORD(w) == IDCANCEL && l == 0) {  // Esc
         form_.Button12Click();
