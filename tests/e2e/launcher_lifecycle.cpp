@@ -78,6 +78,9 @@ int main() {
   Check(fesk.Wait(20000), L"OK ends the launcher");
   CheckEqual(static_cast<long long>(fesk.ExitCode().value_or(999)), 0, L"with exit code 0");
   CheckEqual(CountProcesses(L"Fesk.exe"), 0, L"no launcher runs");
+  // What the user sees.  Wine's tray also drops the icons of a window that
+  // is gone, so that the launcher deletes its icons itself before it ends
+  // is shown by the unit tests of closing, not here.
   Check(WaitUntil([] { return WineTrayIcons() == 0; }, 10000), L"its tray icon is gone");
   Log(L"tray icons after the end: " + std::to_wstring(WineTrayIcons()));
 
