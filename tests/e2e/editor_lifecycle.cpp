@@ -26,7 +26,7 @@ int main() {
   Process editor;
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(name);
-  CheckEqual(TextOf(main, ids::kEdit3), L"登録済み", L"the registered program is shown");
+  CheckText(main, ids::kEdit3, L"登録済み", L"the registered program is shown");
 
   // A second start, with a program to register: it ends and changes nothing.
   Process second = Start(folder + L"\\FeskINI.exe", L"C:\\windows\\regedit.exe", folder);
@@ -62,7 +62,7 @@ int main() {
   }
   Check(!editor.Wait(1500), L"Cancel keeps the editor running");
   Check(IsWindowVisible(main) != 0, L"with its window shown");
-  CheckEqual(TextOf(main, ids::kEdit3), L"変更後", L"and its change");
+  CheckText(main, ids::kEdit3, L"変更後", L"and its change");
   CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or("(missing)"), settings_before,
              L"Fesk.Ini is untouched");
 
@@ -79,6 +79,6 @@ int main() {
   Process third;
   HWND again = StartEditor(folder + L"\\FeskINI.exe", L"", folder, third);
   Check(again != nullptr, L"after the end a new editor starts");
-  if (again) CheckEqual(TextOf(again, ids::kEdit3), L"登録済み", L"showing the title from the file");
+  if (again) CheckText(again, ids::kEdit3, L"登録済み", L"showing the title from the file");
   return Finish(name);
 }

@@ -97,12 +97,12 @@ int main() {
   Check(IsWindowEnabled(Control(main, ids::kButton19)) != 0, L"and enables 編 集");
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is selected");
   Check(WaitUntil([&] { return Checked(main, ids::kCheckBox10); }, 5000), L"selecting a group turns the filter on");
-  CheckEqual(TextOf(main, ids::kLabel17), L"FESK", L"the display group is FESK");
+  CheckText(main, ids::kLabel17, L"FESK", L"the display group is FESK");
   CheckEqual(static_cast<long long>(ListItems(list).size()), 0, L"no program is in FESK yet");
 
   Check(AddGroup(main, pid, L"FESK", L"ツール"), L"ツール is added below FESK");
   Check(WaitUntil([&] { return SelectedTreeItemName(tree) == L"ツール"; }, 5000), L"and selected");
-  CheckEqual(TextOf(main, ids::kLabel17), L"FESK\\ツール", L"the display group is its path");
+  CheckText(main, ids::kLabel17, L"FESK\\ツール", L"the display group is its path");
   Check(AddGroup(main, pid, L"ツール", L"Office"), L"Office is added below ツール");
   Check(AddGroup(main, pid, L"Office", L"取消", true), L"a cancelled box");
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is selected again");
@@ -171,7 +171,7 @@ int main() {
 
   // ---- Program page shows the group ----
   Check(ShowTab(main, Tab::kProgram), L"the program page is shown");
-  CheckEqual(TextOf(main, ids::kLabel20), L"FESK\\ツール\\Office", L"メモ帳's group on the program page");
+  CheckText(main, ids::kLabel20, L"FESK\\ツール\\Office", L"メモ帳's group on the program page");
   Screenshot(L"editor_pages-8-program-group");
 
   // ---- Save ----

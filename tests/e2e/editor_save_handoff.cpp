@@ -24,9 +24,9 @@ int main() {
   if (!main) return Finish(name);
 
   // The hand-off made a new entry with the code and the program.
-  CheckEqual(TextOf(main, ids::kEdit3), L"<新規登録>", L"the new entry's title");
-  CheckEqual(TextOf(main, ids::kEdit1), app, L"the program handed over is the command");
-  CheckEqual(TextOf(main, ids::kLabel10), L"右", L"the code \"lr\" reads as one move to the right");
+  CheckText(main, ids::kEdit3, L"<新規登録>", L"the new entry's title");
+  CheckText(main, ids::kEdit1, app, L"the program handed over is the command");
+  CheckText(main, ids::kLabel10, L"右", L"the code \"lr\" reads as one move to the right");
   CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kListBox1)).size()), 1, L"the list holds one entry");
   Check(WaitForFocus(main, ids::kEdit3), L"the title field has the focus");
   Screenshot(L"editor_save_handoff-started");

@@ -62,6 +62,15 @@ inline bool Checked(HWND window, int id) {
   return SendMessageW(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+// Checks the text of a control, waiting for it first: right after an action
+// the editor may still be inside a window operation that Wine takes its
+// time over (hiding a window takes about 2 s), and a read then times out.
+inline void CheckText(HWND window, int id, std::wstring_view expected, std::wstring_view what,
+                      int timeout_ms = 10000) {
+  WaitUntil([&] { return TextOf(window, id) == expected; }, timeout_ms, 50);
+  CheckEqual(TextOf(window, id), expected, what);
+}
+
 // The control with the keyboard focus in the thread of `window`.
 inline HWND FocusOf(HWND window) {
   GUITHREADINFO info{};

@@ -9,3 +9,7 @@ fesk_e2e_test(editor_lifecycle PROGRAMS FeskINI)
 # The group tree, programs into groups, a typed shortcut, a corner, a code
 # and a start mask through the real window; FESK.TBL and Fesk.Ini after 保 存.
 fesk_e2e_test(editor_pages PROGRAMS FeskINI)
+# The whole road: the editor registers, the launcher reloads and starts by
+# gesture, shortcut and corner, hands a gesture to a new editor, and starts
+# a palette entry made in TForm1.
+fesk_e2e_test(system_road TIMEOUT 400)
