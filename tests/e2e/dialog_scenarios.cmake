@@ -4,3 +4,5 @@
 
 # The pages in pictures; a check box through live change, OK and Cancel.
 fesk_e2e_test(dialog_settings PROGRAMS Fesk)
+# The trail popup in pictures and colours, how it ends; a drop on the dialog.
+fesk_e2e_test(dialog_trail_drop PROGRAMS Fesk)
