@@ -171,6 +171,7 @@ FormWindow::Binding& FormWindow::Add(std::unique_ptr<Binding> binding) {
 }
 
 RECT FormWindow::PageArea() const {
+  if (syncing_) return sync_page_area_;  // measured once per pass
   RECT area{0, 0, 0, 0};
   if (tab_ == nullptr) return area;
   GetWindowRect(tab_, &area);
@@ -700,6 +701,7 @@ void FormWindow::SyncAll() {
   // Changing a control can make it notify at once; those notifications must
   // not start another pass over the controls.
   if (syncing_) return;
+  sync_page_area_ = PageArea();
   syncing_ = true;
   if (pages_ && tab_) {
     const Control& model = *pages_->control;

@@ -143,6 +143,7 @@ class FormWindow {
   HWND tab_ = nullptr;
   int shown_page_ = -2;
   bool syncing_ = false;
+  RECT sync_page_area_{};
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::unordered_map<const Control*, const Control*> containers_;
   std::unordered_map<const Control*, bool> auto_sized_;
