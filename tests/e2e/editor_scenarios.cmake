@@ -13,3 +13,6 @@ fesk_e2e_test(editor_pages PROGRAMS FeskINI)
 # gesture, shortcut and corner, hands a gesture to a new editor, and starts
 # a palette entry made in TForm1.
 fesk_e2e_test(system_road TIMEOUT 400)
+# Figures, printed only: start with 100 programs until the window shows, and
+# a save of 100 programs.
+fesk_e2e_test(editor_figures PROGRAMS FeskINI TIMEOUT 400)
