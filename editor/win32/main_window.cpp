@@ -5,6 +5,7 @@
 #include "editor/win32/control_ids.h"
 #include "editor/win32/pictures.h"
 #include "editor/win32/resource_ids.h"
+#include "platform/win32/help.h"
 #include "platform/win32/text.h"
 
 namespace fesk::win32 {
@@ -823,6 +824,22 @@ void MainWindow::OnDropFiles(HDROP drop) {
 
 void MainWindow::NoteFormActivated(HWND window) { last_active_form_ = window; }
 
+// A control's own help context; where it has none, that of the page control
+// for a control on one of its pages (it follows the page shown) and the
+// window's for any other.  A window that is part of a control (the edit of a
+// drop-down list) counts as that control.
+int MainWindow::HelpContextOf(HWND window) const {
+  Control* model = nullptr;
+  for (HWND part = window; part != nullptr && part != hwnd() && model == nullptr; part = GetParent(part)) {
+    model = part == tab_ ? &form_.PageControl1 : ModelOf(part);
+    window = part;
+  }
+  if (model == nullptr) return form_.HelpContext;
+  if (model->help_context != 0) return model->help_context;
+  if (model == &form_.PageControl1 || PageOfWindow(window) != kNoPage) return form_.PageControl1.help_context;
+  return form_.HelpContext;
+}
+
 // Activation gives the focus back to the form's control.  The form's
 // FormActivate runs when the main window takes over from the program's
 // other windows (the palette dialog, the about box), not when the user
@@ -904,6 +921,14 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
         }
       }
       return false;
+    }
+    case WM_HELP: {
+      // F1: the topic of the control with the focus.
+      auto* info = reinterpret_cast<HELPINFO*>(l);
+      HWND focus = info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
+      ShowHelp(hwnd(), Narrow(help_file_), HelpContextOf(focus));
+      result = TRUE;
+      return true;
     }
     case kDeferredSync:
       AfterEvent();

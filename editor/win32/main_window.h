@@ -125,12 +125,13 @@ class MainWindow : public FormWindow {
   void OnDropFiles(HDROP drop);
   void OnActivate(WPARAM w, LPARAM l);
   void PaintIconPreview(HDC dc);
+  int HelpContextOf(HWND window) const;
 
   static LRESULT CALLBACK FocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static LRESULT CALLBACK PreviewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   editor::TFFeskINI& form_;
-  std::wstring help_file_;  // for the help keys, which come later
+  std::wstring help_file_;  // "Fesk.hlp", for F1
   PageControlModel pages_;
   std::vector<std::string> page_names_;
   int active_page_ = 0;

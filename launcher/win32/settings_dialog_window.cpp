@@ -471,10 +471,13 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
       }
       return false;
     case WM_HELP: {
-      // F1: the page's topic while the focus is on a page, else the dialog's.
+      // F1: the page's topic while the focus is on a page or on the tabs
+      // (the page control, whose topic follows the page), else the
+      // dialog's.
       auto* info = reinterpret_cast<HELPINFO*>(l);
       HWND focus = info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
-      bool on_page = PageOfWindow(focus) != kNoPage;
+      HWND tabs = FindWindowExW(hwnd(), nullptr, WC_TABCONTROLW, nullptr);
+      bool on_page = (focus != nullptr && focus == tabs) || PageOfWindow(focus) != kNoPage;
       int context = on_page ? form_.PageControl1.help_context : form_.help_context;
       ShowHelp(hwnd(), form_.help_file, context);
       result = TRUE;

@@ -28,6 +28,33 @@ std::wstring HelpAddress(const std::string& folder, int context) {
   return std::wstring(url) + L"#context-" + std::to_wstring(context);
 }
 
+// The command line that opens an HTML document at `address`: the command
+// registered for opening ".html" files, with the address in place of its
+// "%1" (or "%L"), or after it when it names no place; empty when no program
+// is registered.
+static std::wstring HtmlOpenCommand(const std::wstring& address) {
+  wchar_t command[4 * MAX_PATH] = {};
+  DWORD length = 4 * MAX_PATH;
+  if (FAILED(AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND, L".html", L"open", command, &length)) ||
+      command[0] == L'\0') {
+    return {};
+  }
+  std::wstring line = command;
+  bool placed = false;
+  for (const wchar_t* placeholder : {L"%1", L"%L", L"%l"}) {
+    for (std::size_t at = line.find(placeholder); at != std::wstring::npos;
+         at = line.find(placeholder, at + address.size())) {
+      line.replace(at, 2, address);
+      placed = true;
+    }
+  }
+  for (std::size_t at = line.find(L"%*"); at != std::wstring::npos; at = line.find(L"%*", at)) {
+    line.erase(at, 2);
+  }
+  if (!placed) line += L" \"" + address + L"\"";
+  return line;
+}
+
 void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
   std::string folder = ProgramFolder();
   std::wstring winhelp_file = Wide(folder + help_file_name);
@@ -35,7 +62,23 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     WinHelpW(owner, winhelp_file.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
     return;
   }
-  ShellExecuteW(owner, L"open", HelpAddress(folder, context).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  // The shell opens a "file:" address as the file it names and drops the
+  // part after "#" or, under Wine, looks for a file whose name ends in it:
+  // the program registered for HTML documents is given the address itself.
+  std::wstring command = HtmlOpenCommand(HelpAddress(folder, context));
+  if (!command.empty()) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+      return;
+    }
+  }
+  // Without such a program, the document at its beginning.
+  ShellExecuteW(owner, L"open", Wide(folder + kHelpDocument).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace fesk::win32

@@ -6,3 +6,18 @@
 fesk_e2e_test(dialog_settings PROGRAMS Fesk)
 # The trail popup in pictures and colours, how it ends; a drop on the dialog.
 fesk_e2e_test(dialog_trail_drop PROGRAMS Fesk)
+
+# F1 in the launcher's dialog and the editor's window: the help document
+# beside the program at the topic of the focused control or page.  The
+# build puts Fesk.html beside the scenarios for the tests to copy.
+if(WIN32)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/Fesk.html
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/help/Fesk.html
+            ${CMAKE_CURRENT_BINARY_DIR}/Fesk.html
+    DEPENDS ${CMAKE_SOURCE_DIR}/help/Fesk.html)
+  add_custom_target(fesk_e2e_help_document DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/Fesk.html)
+endif()
+fesk_e2e_test(dialog_help DEPENDS fesk_e2e_help_document)
+if(WIN32)
+  target_link_libraries(dialog_help PRIVATE shlwapi)  # AssocQueryString, PathCreateFromUrl
+endif()
