@@ -16,3 +16,5 @@ fesk_e2e_test(system_road TIMEOUT 400)
 # Figures, printed only: start with 100 programs until the window shows, and
 # a save of 100 programs.
 fesk_e2e_test(editor_figures PROGRAMS FeskINI TIMEOUT 400)
+# Renaming in place, sorting, moving and deleting groups; the paths follow.
+fesk_e2e_test(editor_groups PROGRAMS FeskINI)
