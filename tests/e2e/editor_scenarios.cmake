@@ -18,3 +18,6 @@ fesk_e2e_test(system_road TIMEOUT 400)
 fesk_e2e_test(editor_figures PROGRAMS FeskINI TIMEOUT 400)
 # Renaming in place, sorting, moving and deleting groups; the paths follow.
 fesk_e2e_test(editor_groups PROGRAMS FeskINI)
+# The list and the right column: duplicate check, browse, test start, move,
+# delete, freed numbers, ﾏｳｽACT読込, animation, hints off, 終 了's question.
+fesk_e2e_test(editor_list PROGRAMS FeskINI)
