@@ -3,3 +3,19 @@
 
 # The tray icons come back when the task bar is created anew.
 fesk_e2e_test(desktop_tray PROGRAMS Fesk)
+
+# The release: tests/release/check_release.sh packs the programs of the
+# MinGW build with scripts/pack-release.sh, checks the zip and its read-me,
+# and runs release_start.exe under Wine on the unpacked folder (the version
+# resources, both programs starting and ending).
+if(WIN32)
+  add_executable(fesk_release_start ${CMAKE_SOURCE_DIR}/tests/release/release_start.cpp)
+  set_target_properties(fesk_release_start PROPERTIES OUTPUT_NAME release_start)
+  target_link_libraries(fesk_release_start PRIVATE fesk_e2e_driver version)
+elseif(FESK_WIN_BUILD_DIR)
+  add_test(NAME release.check
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/release/check_release.sh ${FESK_WIN_BUILD_DIR}
+            ${CMAKE_BINARY_DIR}/release-check)
+  set_tests_properties(release.check PROPERTIES RESOURCE_LOCK wine TIMEOUT 600
+    ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+endif()

@@ -1,0 +1,38 @@
+#!/bin/bash
+# Packs the release for Windows users from programs already built:
+#
+#   scripts/pack-release.sh [WIN_BUILD_DIR [OUT_DIR]]
+#
+# WIN_BUILD_DIR is a MinGW build folder (build/win if not given); OUT_DIR
+# (build/release if not given) receives Fesk-2.3.zip with Fesk.exe and
+# FeskINI.exe (stripped), the help document Fesk.html, the sample settings
+# Fesk.Ini and FESK.TBL and a read-me in Japanese, お読みください.txt (code
+# page 932, CR LF).  scripts/release.sh builds the programs and calls this.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+win_build=$(cd "${1:-$root/build/win}" && pwd)
+mkdir -p "${2:-$root/build/release}"
+out=$(cd "${2:-$root/build/release}" && pwd)
+
+version=2.3
+stage="$out/Fesk-$version"
+zip_file="$out/Fesk-$version.zip"
+rm -rf "$stage" "$zip_file"
+mkdir -p "$stage"
+for program in launcher/win32/Fesk.exe editor/win32/FeskINI.exe; do
+  [ -f "$win_build/$program" ] || { echo "missing: $win_build/$program (build the programs first)" >&2; exit 1; }
+  cp "$win_build/$program" "$stage"/
+done
+x86_64-w64-mingw32-strip "$stage"/*.exe
+cp "$root/help/Fesk.html" "$root/demo/Fesk.Ini" "$root/demo/FESK.TBL" "$stage"/
+# The text is in code page 932 like everything the programs write.
+sed 's/$/\r/' "$root/help/readme-ja.txt" | iconv -f utf-8 -t cp932 > "$stage/お読みください.txt"
+# Its name is stored in UTF-8 with the zip's UTF-8 flag, which Explorer
+# honours on a Windows of any language.  Info-ZIP's zip 3.0 stores such a
+# name without the flag (Explorer then shows it garbled); Python's zipfile
+# sets it.
+command -v python3 >/dev/null || { echo "packing needs python3" >&2; exit 1; }
+files=(Fesk.exe FeskINI.exe Fesk.html Fesk.Ini FESK.TBL お読みください.txt)
+(cd "$stage" && python3 -m zipfile -c "$zip_file" "${files[@]}")
+echo "$zip_file:"
+unzip -l "$zip_file"
