@@ -21,3 +21,6 @@ fesk_e2e_test(editor_groups PROGRAMS FeskINI)
 # The list and the right column: duplicate check, browse, test start, move,
 # delete, freed numbers, ﾏｳｽACT読込, animation, hints off, 終 了's question.
 fesk_e2e_test(editor_list PROGRAMS FeskINI)
+# The program page's fields, drops, a keypad digit, a refused page, the
+# group caption, 新規登録 twice and at 100 programs.
+fesk_e2e_test(editor_fields PROGRAMS FeskINI)
