@@ -24,3 +24,6 @@ fesk_e2e_test(editor_list PROGRAMS FeskINI)
 # The program page's fields, drops, a keypad digit, a refused page, the
 # group caption, 新規登録 twice and at 100 programs.
 fesk_e2e_test(editor_fields PROGRAMS FeskINI)
+# The launcher opens the real editor: tray right click, Window service 6,
+# a dropped file.
+fesk_e2e_test(system_editor_starts)

@@ -1,0 +1,90 @@
+// The ways the launcher opens the real editor of its folder: a right click
+// on its tray icon (no parameters: the first program is shown), the Window
+// service "FESKﾌﾟﾛｸﾞﾗﾑ登録" on a Ctrl+Alt stroke from right to left, and a
+// file dropped on its window (the path in quotes: a new entry with that
+// command, the title still "<新規登録>").  Each editor is ended before the
+// next start, as only one may run.
+#include "tests/e2e/editor_scenario_support.h"
+
+using namespace fesk::e2e;
+using namespace fesk::e2e::editor;
+
+namespace {
+
+const char* const kName = "system_editor_starts";
+
+HWND WaitForEditor() {
+  WindowQuery query(kEditorClass, kEditorCaption);
+  query.visible_only = true;
+  return WaitForTopWindow(query, 30000);
+}
+
+// 終 了, and the close question answered when there are changes.
+bool EndEditor(HWND main) {
+  const DWORD pid = WindowProcess(main);
+  BringToFront(main);
+  ClickId(main, ids::kButton4);
+  // A box is complete, buttons and all, once it is shown.
+  WindowQuery question(L"#32770", L"終了確認", pid);
+  question.visible_only = true;
+  HWND box = nullptr;
+  WaitUntil([&] {
+    box = FindTopWindow(question);
+    return box != nullptr || CountProcesses(L"FeskINI.exe") == 0;
+  }, 15000);
+  if (box) PressButton(box, IDNO);
+  return WaitUntil([&] { return CountProcesses(L"FeskINI.exe") == 0; }, 15000);
+}
+
+}  // namespace
+
+int main() {
+  const std::wstring folder = MakeTestFolder(L"system_editor_starts");
+  ProgramKeys registered{L"登録済み", L"C:\\windows\\notepad.exe"};
+  FillEditorFolder(folder, L"[SYSTEM]\r\nTRIGGER4=1\r\nWinService4=6\r\n" + ProgramSectionText(0, registered));
+  Check(!CopyInto(LauncherExe(), folder).empty(), L"Fesk.exe is in the test folder");
+  const std::wstring drop_folder = folder + L"\\日本語 フォルダ";
+  MakeFolders(drop_folder);
+  const std::wstring dropped = drop_folder + L"\\ツール.exe";
+  Check(!CopyInto(RecorderExe(), drop_folder, L"ツール.exe").empty(), L"a program to drop");
+
+  Process fesk = Start(folder + L"\\Fesk.exe", L"", folder);
+  HWND launcher = WaitForTopWindow({L"TFFesk1", L"FESK", fesk.id()}, 30000);
+  Check(launcher != nullptr, L"the launcher runs");
+  if (!launcher) return Finish(kName);
+  if (WaitForWineTray(10000)) MoveWineTrayAway();
+
+  // ---- Right click on the tray icon ----
+  Check(PostTrayMessage(launcher, 0, WM_RBUTTONDOWN), L"a right click on the launcher's tray icon");
+  HWND editor = WaitForEditor();
+  Check(editor != nullptr, L"starts the editor");
+  if (editor) {
+    CheckText(editor, ids::kEdit3, L"登録済み", L"without parameters it shows the first program");
+    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kListBox1)).size()), 1, L"and no new entry");
+    Check(EndEditor(editor), L"the editor is ended");
+  }
+
+  // ---- Window service 6 on Ctrl+Alt, right to left ----
+  Gesture({VK_CONTROL, VK_MENU}, {{700, 120}, {350, 120}});
+  editor = WaitForEditor();
+  Check(editor != nullptr, L"the Window service \"FESKﾌﾟﾛｸﾞﾗﾑ登録\" starts the editor");
+  if (editor) {
+    CheckText(editor, ids::kEdit3, L"登録済み", L"again without parameters");
+    Check(EndEditor(editor), L"the editor is ended");
+  }
+
+  // ---- A file dropped on the launcher ----
+  Check(DropFiles(launcher, {dropped}), L"a file in a Japanese folder is dropped on the launcher");
+  editor = WaitForEditor();
+  Check(editor != nullptr, L"the drop starts the editor");
+  if (editor) {
+    CheckText(editor, ids::kEdit1, dropped, L"with the dropped path as the new entry's command");
+    CheckText(editor, ids::kEdit3, L"<新規登録>", L"the title is left for the user");
+    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kListBox1)).size()), 2,
+               L"next to the registered program");
+    Screenshot(L"system_editor_starts-dropped");
+    Check(EndEditor(editor), L"the editor is ended");
+  }
+  CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");
+  return Finish(kName);
+}
