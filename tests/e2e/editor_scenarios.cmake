@@ -27,3 +27,5 @@ fesk_e2e_test(editor_fields PROGRAMS FeskINI)
 # The launcher opens the real editor: tray right click, Window service 6,
 # a dropped file.
 fesk_e2e_test(system_editor_starts)
+# Keys: an emptied title refused, a 50-byte title, Esc and Enter, Alt+F4.
+fesk_e2e_test(editor_keys PROGRAMS FeskINI)
