@@ -29,3 +29,5 @@ fesk_e2e_test(editor_fields PROGRAMS FeskINI)
 fesk_e2e_test(system_editor_starts)
 # Keys: an emptied title refused, a 50-byte title, Esc and Enter, Alt+F4.
 fesk_e2e_test(editor_keys PROGRAMS FeskINI)
+# Saves that cannot write either file; a start without FESK.TBL.
+fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
