@@ -31,3 +31,5 @@ fesk_e2e_test(system_editor_starts)
 fesk_e2e_test(editor_keys PROGRAMS FeskINI)
 # Saves that cannot write either file; a start without FESK.TBL.
 fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
+# ﾃﾞｽｸﾄｯﾌﾟ: every entry of the desktop folder offered, Yes, No and Cancel.
+fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
