@@ -62,7 +62,8 @@ int main() {
   Check(launcher != nullptr, L"the launcher runs");
   if (!launcher) return Finish(name);
   if (WaitForWineTray(10000)) MoveWineTrayAway();
-  Gesture({VK_SHIFT, VK_CONTROL}, {{300, 400}, {620, 400}});
+  WaitLauncherReady(launcher);
+  Gesture({VK_SHIFT, VK_CONTROL}, {{300, 400}, {620, 400}}, 20, 30);
   std::vector<LaunchRecord> records = WaitForRecords(app_folder, 1, 15000, L"app.exe");
   CheckEqual(static_cast<long long>(records.size()), 1, L"the stroke \"lr\" started app.exe");
   if (!records.empty()) {

@@ -54,6 +54,17 @@ inline HWND StartEditor(const std::wstring& exe, std::wstring_view arguments, co
   return main;
 }
 
+// Waits until the launcher's thread answers messages again (after a box or
+// a hidden window Wine may keep it busy for a while), and a little more, so
+// that its poll sees the next input from its start.
+inline void WaitLauncherReady(HWND launcher) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(launcher, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &result)) {
+    Log(L"the launcher did not answer within 15 s");
+  }
+  Pause(500);
+}
+
 // ---------------------------------------------------------------- controls
 
 inline HWND Control(HWND window, int id) { return GetDlgItem(window, id); }

@@ -53,6 +53,7 @@ int main() {
   Check(launcher != nullptr, L"the launcher runs");
   if (!launcher) return Finish(kName);
   if (WaitForWineTray(10000)) MoveWineTrayAway();
+  WaitLauncherReady(launcher);
 
   // ---- Right click on the tray icon ----
   Check(PostTrayMessage(launcher, 0, WM_RBUTTONDOWN), L"a right click on the launcher's tray icon");
@@ -65,7 +66,8 @@ int main() {
   }
 
   // ---- Window service 6 on Ctrl+Alt, right to left ----
-  Gesture({VK_CONTROL, VK_MENU}, {{700, 120}, {350, 120}});
+  WaitLauncherReady(launcher);
+  Gesture({VK_CONTROL, VK_MENU}, {{700, 120}, {350, 120}}, 20, 30);
   editor = WaitForEditor();
   Check(editor != nullptr, L"the Window service \"FESKﾌﾟﾛｸﾞﾗﾑ登録\" starts the editor");
   if (editor) {

@@ -41,17 +41,6 @@ bool ShowLauncherActionPage(HWND launcher) {
   return tab && ClickTab(tab, 0);
 }
 
-// Waits until the launcher's thread answers messages again (after a box or
-// a hidden window Wine may keep it busy for a while), and a little more, so
-// that its poll sees the next input from its start.
-void WaitLauncherReady(HWND launcher) {
-  DWORD_PTR result = 0;
-  if (!SendMessageTimeoutW(launcher, WM_NULL, 0, 0, SMTO_NORMAL, 15000, &result)) {
-    Log(L"the launcher did not answer within 15 s");
-  }
-  Pause(500);
-}
-
 // The code of the last stroke, which the launcher writes to LINK (LINKFLG 1):
 // what it recognised, for the log.
 std::wstring LastCode(const std::wstring& folder) {
