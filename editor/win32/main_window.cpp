@@ -5,6 +5,7 @@
 #include "editor/win32/control_ids.h"
 #include "editor/win32/pictures.h"
 #include "editor/win32/resource_ids.h"
+#include "platform/win32/dropped_files.h"
 #include "platform/win32/help.h"
 #include "platform/win32/text.h"
 
@@ -807,17 +808,7 @@ bool MainWindow::OnTreeNotify(NMHDR* header, LRESULT& result) {
 }
 
 void MainWindow::OnDropFiles(HDROP drop) {
-  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  std::vector<std::string> paths;
-  for (UINT i = 0; i < count; ++i) {
-    // The whole path, however long; the form cuts it where it must.
-    UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    DragQueryFileW(drop, i, path.data(), length + 1);
-    path.resize(length);
-    paths.push_back(Narrow(path));
-  }
-  DragFinish(drop);
+  std::vector<std::string> paths = TakeDroppedPaths(drop);
   Run([this, &paths] { form_.FilesDropped(paths); });
   AfterEvent();
 }
@@ -924,8 +915,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
     }
     case WM_HELP: {
       // F1: the topic of the control with the focus.
-      auto* info = reinterpret_cast<HELPINFO*>(l);
-      HWND focus = info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
+      HWND focus = HelpRequestWindow(l);
       ShowHelp(hwnd(), Narrow(help_file_), HelpContextOf(focus));
       result = TRUE;
       return true;

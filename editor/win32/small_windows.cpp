@@ -29,23 +29,31 @@ HFONT MakeFont(const std::string& name, int height, int weight = FW_NORMAL) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, Wide(name).c_str());
 }
 
+// A small fixed dialog with the editor's icon.
+FormStyle SmallDialogStyle(const wchar_t* class_name, const std::string& caption, int width, int height,
+                           bool centred, DWORD ex_style) {
+  FormStyle style;
+  style.class_name = class_name;
+  style.caption = caption;
+  style.client_width = width;
+  style.client_height = height;
+  style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  style.ex_style = WS_EX_DLGMODALFRAME | ex_style;
+  style.centred = centred;
+  style.icon_resource = IDI_FESKINI;
+  return style;
+}
+
 }  // namespace
 
 // ---- TForm1 -------------------------------------------------------------------
 
 PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::TForm1& form, HWND owner)
     : FormWindow(instance), main_(main), form_(form) {
-  FormStyle style;
-  style.class_name = L"TForm1";
-  style.caption = form.Caption;
-  style.client_width = form.ClientWidth;
-  style.client_height = form.ClientHeight;
-  style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  style.ex_style = WS_EX_DLGMODALFRAME | (form.AlwaysOnTop ? WS_EX_TOPMOST : 0);
-  style.centred = form.CenteredOnScreen;
+  FormStyle style = SmallDialogStyle(L"TForm1", form.Caption, form.ClientWidth, form.ClientHeight,
+                                     form.CenteredOnScreen, form.AlwaysOnTop ? WS_EX_TOPMOST : 0);
   style.font_name = Wide(form.FontName);
   style.font_height = form.FontHeight;
-  style.icon_resource = IDI_FESKINI;
   Create(style, owner);
 
   std::vector<HWND> stack;
@@ -107,16 +115,9 @@ bool PaletteWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
 
 AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::TForm3& form, HWND owner)
     : FormWindow(instance), main_(main), form_(form) {
-  FormStyle style;
-  style.class_name = L"TForm3";
-  style.caption = form.Caption;
-  style.client_width = form.ClientWidth;
-  style.client_height = form.ClientHeight;
-  style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  style.ex_style = WS_EX_DLGMODALFRAME;
-  style.centred = form.CenteredOnScreen;
-  style.icon_resource = IDI_FESKINI;
-  Create(style, owner);
+  Create(SmallDialogStyle(L"TForm3", form.Caption, form.ClientWidth, form.ClientHeight,
+                          form.CenteredOnScreen, 0),
+         owner);
 
   std::vector<HWND> stack;
   stack.push_back(WithId(BindButton(form_.OKButton, [this] { form_.OKButtonClick(); }), ids::kAboutOk));

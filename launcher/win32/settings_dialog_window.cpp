@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "launcher/win32/resource_ids.h"
+#include "platform/win32/dropped_files.h"
 #include "platform/win32/help.h"
 #include "platform/win32/text.h"
 
@@ -409,18 +410,7 @@ void SettingsDialogWindow::OnTimer(UINT_PTR id) {
 }
 
 void SettingsDialogWindow::OnDropFiles(HDROP drop) {
-  UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
-  std::vector<std::string> paths;
-  for (UINT i = 0; i < count; ++i) {
-    // The whole path, however long: a path cut short names another file.
-    UINT length = DragQueryFileW(drop, i, nullptr, 0);
-    std::wstring path(length + 1, L'\0');
-    DragQueryFileW(drop, i, path.data(), length + 1);
-    path.resize(length);
-    paths.push_back(Narrow(path));
-  }
-  DragFinish(drop);
-  form_.FormDropFiles(paths);
+  form_.FormDropFiles(TakeDroppedPaths(drop));
   AfterEvent();
 }
 
@@ -474,8 +464,7 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
       // F1: the page's topic while the focus is on a page or on the tabs
       // (the page control, whose topic follows the page), else the
       // dialog's.
-      auto* info = reinterpret_cast<HELPINFO*>(l);
-      HWND focus = info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
+      HWND focus = HelpRequestWindow(l);
       HWND tabs = FindWindowExW(hwnd(), nullptr, WC_TABCONTROLW, nullptr);
       bool on_page = (focus != nullptr && focus == tabs) || PageOfWindow(focus) != kNoPage;
       int context = on_page ? form_.PageControl1.help_context : form_.help_context;

@@ -348,11 +348,14 @@ HWND FormWindow::BindPanel(Panel& model, int page, bool raised) {
   return Add(std::move(binding)).hwnd;
 }
 
-HWND FormWindow::BindShape(Shape& model, MouseDown mouse_down, int page, Painter paint) {
-  auto binding = NewBinding(Binding::Kind::kPicture, model, &model, page);
+// Shapes, images and other drawn controls share one window class; a shape
+// keeps its model so that its colour can be drawn and followed.
+HWND FormWindow::BindPictureWindow(Control& model, Shape* shape, Painter paint, MouseDown mouse_down,
+                                   int page) {
+  auto binding = NewBinding(Binding::Kind::kPicture, model, shape, page);
   binding->mouse_down = std::move(mouse_down);
   binding->paint = std::move(paint);
-  binding->color = model.brush;
+  if (shape) binding->color = shape->brush;
   binding->hwnd = MakeChild(kPictureClass, L"", 0, 0, model, page);
   Binding& added = Add(std::move(binding));
   SetWindowLongPtrW(added.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&added));
@@ -360,15 +363,12 @@ HWND FormWindow::BindShape(Shape& model, MouseDown mouse_down, int page, Painter
   return added.hwnd;
 }
 
+HWND FormWindow::BindShape(Shape& model, MouseDown mouse_down, int page, Painter paint) {
+  return BindPictureWindow(model, &model, std::move(paint), std::move(mouse_down), page);
+}
+
 HWND FormWindow::BindImage(Image& model, Painter paint, MouseDown mouse_down, int page) {
-  auto binding = NewBinding(Binding::Kind::kPicture, model, nullptr, page);
-  binding->mouse_down = std::move(mouse_down);
-  binding->paint = std::move(paint);
-  binding->hwnd = MakeChild(kPictureClass, L"", 0, 0, model, page);
-  Binding& added = Add(std::move(binding));
-  SetWindowLongPtrW(added.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&added));
-  AddHint(added.hwnd, model.hint);
-  return added.hwnd;
+  return BindPictureWindow(model, nullptr, std::move(paint), std::move(mouse_down), page);
 }
 
 int FormWindow::PageOfWindow(HWND window) const {
@@ -380,14 +380,7 @@ int FormWindow::PageOfWindow(HWND window) const {
 }
 
 HWND FormWindow::BindPicture(Control& model, Painter paint, MouseDown mouse_down, int page) {
-  auto binding = NewBinding(Binding::Kind::kPicture, model, nullptr, page);
-  binding->mouse_down = std::move(mouse_down);
-  binding->paint = std::move(paint);
-  binding->hwnd = MakeChild(kPictureClass, L"", 0, 0, model, page);
-  Binding& added = Add(std::move(binding));
-  SetWindowLongPtrW(added.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&added));
-  AddHint(added.hwnd, model.hint);
-  return added.hwnd;
+  return BindPictureWindow(model, nullptr, std::move(paint), std::move(mouse_down), page);
 }
 
 HWND FormWindow::BindCustom(Control& model, HWND window, std::function<void()> sync, int page) {

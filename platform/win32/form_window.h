@@ -117,6 +117,7 @@ class FormWindow {
   virtual void AfterEvent() { SyncAll(); }
 
   Binding& Add(std::unique_ptr<Binding> binding);
+  HWND BindPictureWindow(Control& model, Shape* shape, Painter paint, MouseDown mouse_down, int page);
   HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
                  DWORD ex_style, const Control& model, int page);
   RECT PageArea() const;

@@ -81,4 +81,10 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
   ShellExecuteW(owner, L"open", Wide(folder + kHelpDocument).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+HWND HelpRequestWindow(LPARAM help_info) {
+  auto* info = reinterpret_cast<HELPINFO*>(help_info);
+  return info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle)
+                                                       : GetFocus();
+}
+
 }  // namespace fesk::win32

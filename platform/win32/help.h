@@ -17,4 +17,7 @@ std::wstring HelpAddress(const std::string& folder, int context);
 
 void ShowHelp(HWND owner, const std::string& help_file_name, int context);
 
+// The control F1 was pressed in, from a WM_HELP message's parameter.
+HWND HelpRequestWindow(LPARAM help_info);
+
 }  // namespace fesk::win32

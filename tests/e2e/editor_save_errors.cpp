@@ -31,7 +31,9 @@ void SaveExpectingError(HWND main, DWORD pid, const std::wstring& error) {
 
 int main() {
   const std::wstring folder = MakeTestFolder(L"editor_save_errors");
-  ProgramKeys first{L"最初", L"C:\\windows\\notepad.exe"};
+  ProgramKeys first;
+  first.discription = L"最初";
+  first.cmdline = L"C:\\windows\\notepad.exe";
   const std::wstring before = L"[FESKIN]\r\nHINT=ON\r\n" + ProgramSectionText(0, first);
   FillEditorFolder(folder, before);
   const std::wstring settings = folder + L"\\Fesk.Ini", table = folder + L"\\FESK.TBL";
