@@ -12,6 +12,7 @@
 // take buffers of ours.
 #pragma once
 
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -304,8 +305,9 @@ inline bool ClickTreeItem(HWND tree, std::wstring_view name) {
     return false;
   }
   RemoteBuffer buffer(tree, sizeof(RECT));
+  // TVM_GETITEMRECT takes the item's handle in the first bytes of the RECT.
   RECT rect{};
-  *reinterpret_cast<HTREEITEM*>(&rect) = item;
+  std::memcpy(&rect, &item, sizeof item);
   if (!buffer.Write(&rect, sizeof rect) ||
       !SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.address()) || !buffer.Read(&rect, sizeof rect)) {
     Log(L"ClickTreeItem: no rectangle for \"" + std::wstring(name) + L"\"");
