@@ -51,11 +51,11 @@ void TFFeskINI::BuildLayout() {
   BitBtn3.hint = "プログラムを下に移動します";
 
   // Right column.
-  GroupBox1.SetBounds(464, 0, 73, 37);
+  GroupBox1.SetBounds(458, 0, 82, 37);
   GroupBox1.caption = "ﾋﾝﾄ";
-  RadioButton4.SetBounds(6, 15, 31, 17);
+  RadioButton4.SetBounds(5, 15, 34, 17);
   RadioButton4.caption = "ON";
-  RadioButton5.SetBounds(36, 15, 35, 17);
+  RadioButton5.SetBounds(40, 15, 40, 17);
   RadioButton5.caption = "OFF";
   Button9.SetBounds(456, 40, 81, 9);
   Button1.SetBounds(464, 52, 65, 25);
