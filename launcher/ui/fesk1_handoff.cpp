@@ -8,9 +8,12 @@ void TFFesk1::ShowSettingsDialog() {
   ++foreground_requests;
 }
 
-// The command lines are passed whole: a long folder or code is not cut.
+// The command lines are passed whole: a long folder or code is not cut.  The
+// program's path is quoted: unquoted, a folder with a blank in it (such as
+// "C:\Program Files\Fesk\") is read up to the blank, and Windows would start
+// "C:\Program.exe" where one exists.
 void TFFesk1::StartEditor(const std::string& arguments) {
-  env_.shell.Exec(env_.launcher_folder + kEditorProgram + arguments, show::kShow);
+  env_.shell.Exec("\"" + env_.launcher_folder + kEditorProgram + "\"" + arguments, show::kShow);
 }
 
 void TFFesk1::Button14Click() {

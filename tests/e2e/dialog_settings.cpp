@@ -42,24 +42,6 @@ std::optional<std::wstring> SavedTrigger1(const std::wstring& folder) {
   return IniValue(*text, L"SYSTEM", L"TRIGGER1");
 }
 
-bool ShowDialog(HWND main) {
-  PostTrayMessage(main, 0, WM_LBUTTONDOWN);
-  return WaitUntil([&] { return IsWindowVisible(main) != 0; }, 10000);
-}
-
-bool WaitHidden(HWND main) {
-  return WaitUntil([&] { return IsWindowVisible(main) == 0; }, 10000);
-}
-
-bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-// Chooses a page as a click on its tab does: the tab control takes the
-// focus and tells the dialog (TCN_SELCHANGE).
-bool ChoosePage(HWND tab, int page) {
-  SendMessageW(tab, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
-  return WaitUntil([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == page; }, 5000);
-}
-
 // Visible descendants of the dialog whose text is `text`.
 bool ShowsText(HWND main, std::wstring_view cls, std::wstring_view text) {
   HWND control = FindChild(main, cls, text);

@@ -19,6 +19,7 @@
 
 #include "editor/win32/control_ids.h"
 #include "tests/e2e/driver/driver.h"
+#include "tests/e2e/launcher_scenario_support.h"
 // After driver.h, which brings <windows.h>.
 #include <commctrl.h>
 
@@ -426,6 +427,45 @@ inline void CheckBytes(const std::string& actual, const std::string& expected, s
     return;
   }
   CheckEqual(Escaped(actual), Escaped(expected), what);
+}
+
+// ---------------------------------------------------------------- both programs
+
+// The launcher's dialog button with this caption.
+inline HWND LauncherButton(HWND launcher, std::wstring_view caption) {
+  return FindChild(launcher, L"Button", caption);
+}
+
+// The page "動 作" of the launcher's dialog, where the editor's buttons are.
+inline bool ShowLauncherActionPage(HWND launcher) {
+  HWND tab = FindWindowExW(launcher, nullptr, WC_TABCONTROLW, nullptr);
+  return tab && ClickTab(tab, 0);
+}
+
+// The shown main window of an editor the launcher started; null when none
+// came.
+inline HWND WaitForStartedEditor() {
+  WindowQuery query(kEditorClass, kEditorCaption);
+  query.visible_only = true;
+  return WaitForTopWindow(query, 30000);
+}
+
+// 終 了, and the close question answered "No" when there are changes; true
+// once no editor runs.
+inline bool EndEditor(HWND main) {
+  const DWORD pid = WindowProcess(main);
+  BringToFront(main);
+  ClickId(main, ids::kButton4);
+  // A box is complete, buttons and all, once it is shown.
+  WindowQuery question(L"#32770", L"終了確認", pid);
+  question.visible_only = true;
+  HWND box = nullptr;
+  WaitUntil([&] {
+    box = FindTopWindow(question);
+    return box != nullptr || CountProcesses(L"FeskINI.exe") == 0;
+  }, 15000);
+  if (box) PressButton(box, IDNO);
+  return WaitUntil([&] { return CountProcesses(L"FeskINI.exe") == 0; }, 15000);
 }
 
 }  // namespace fesk::e2e::editor

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "tests/e2e/driver/driver.h"
+// After driver.h, which brings <windows.h>.
+#include <commctrl.h>
 
 namespace fesk::e2e::launcher {
 
@@ -52,6 +54,25 @@ inline std::vector<LaunchRecord> RecordsAfterQuiet(const std::wstring& folder, i
                                                    std::wstring_view exe = {}) {
   Pause(quiet_ms);
   return ReadRecords(folder, exe);
+}
+
+// Left click on the launcher's tray icon: its dialog comes up.
+inline bool ShowDialog(HWND main) {
+  PostTrayMessage(main, 0, WM_LBUTTONDOWN);
+  return WaitUntil([&] { return IsWindowVisible(main) != 0; }, 10000);
+}
+
+inline bool WaitHidden(HWND main) {
+  return WaitUntil([&] { return IsWindowVisible(main) == 0; }, 10000);
+}
+
+inline bool IsChecked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// Chooses a page of the dialog as a click on its tab does: the tab control
+// takes the focus and tells the dialog (TCN_SELCHANGE).
+inline bool ChoosePage(HWND tab, int page) {
+  SendMessageW(tab, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
+  return WaitUntil([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == page; }, 5000);
 }
 
 inline long long Count(const std::vector<LaunchRecord>& records) {

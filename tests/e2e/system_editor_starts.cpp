@@ -13,29 +13,6 @@ namespace {
 
 const char* const kName = "system_editor_starts";
 
-HWND WaitForEditor() {
-  WindowQuery query(kEditorClass, kEditorCaption);
-  query.visible_only = true;
-  return WaitForTopWindow(query, 30000);
-}
-
-// 終 了, and the close question answered when there are changes.
-bool EndEditor(HWND main) {
-  const DWORD pid = WindowProcess(main);
-  BringToFront(main);
-  ClickId(main, ids::kButton4);
-  // A box is complete, buttons and all, once it is shown.
-  WindowQuery question(L"#32770", L"終了確認", pid);
-  question.visible_only = true;
-  HWND box = nullptr;
-  WaitUntil([&] {
-    box = FindTopWindow(question);
-    return box != nullptr || CountProcesses(L"FeskINI.exe") == 0;
-  }, 15000);
-  if (box) PressButton(box, IDNO);
-  return WaitUntil([&] { return CountProcesses(L"FeskINI.exe") == 0; }, 15000);
-}
-
 }  // namespace
 
 int main() {
@@ -57,7 +34,7 @@ int main() {
 
   // ---- Right click on the tray icon ----
   Check(PostTrayMessage(launcher, 0, WM_RBUTTONDOWN), L"a right click on the launcher's tray icon");
-  HWND editor = WaitForEditor();
+  HWND editor = WaitForStartedEditor();
   Check(editor != nullptr, L"starts the editor");
   if (editor) {
     CheckText(editor, ids::kEdit3, L"登録済み", L"without parameters it shows the first program");
@@ -68,7 +45,7 @@ int main() {
   // ---- Window service 6 on Ctrl+Alt, right to left ----
   WaitLauncherReady(launcher);
   Gesture({VK_CONTROL, VK_MENU}, {{700, 120}, {350, 120}}, 20, 30);
-  editor = WaitForEditor();
+  editor = WaitForStartedEditor();
   Check(editor != nullptr, L"the Window service \"FESKﾌﾟﾛｸﾞﾗﾑ登録\" starts the editor");
   if (editor) {
     CheckText(editor, ids::kEdit3, L"登録済み", L"again without parameters");
@@ -77,7 +54,7 @@ int main() {
 
   // ---- A file dropped on the launcher ----
   Check(DropFiles(launcher, {dropped}), L"a file in a Japanese folder is dropped on the launcher");
-  editor = WaitForEditor();
+  editor = WaitForStartedEditor();
   Check(editor != nullptr, L"the drop starts the editor");
   if (editor) {
     CheckText(editor, ids::kEdit1, dropped, L"with the dropped path as the new entry's command");

@@ -27,20 +27,6 @@ namespace {
 
 const char* const kName = "system_road";
 
-HWND LauncherButton(HWND launcher, std::wstring_view caption) { return FindChild(launcher, L"Button", caption); }
-
-// Left click on the launcher's tray icon: its dialog comes up.
-bool OpenLauncherDialog(HWND launcher) {
-  PostTrayMessage(launcher, 0, WM_LBUTTONDOWN);
-  return WaitUntil([&] { return IsWindowVisible(launcher) != 0; }, 10000);
-}
-
-// The page "動 作" of the launcher's dialog, where the editor's buttons are.
-bool ShowLauncherActionPage(HWND launcher) {
-  HWND tab = FindWindowExW(launcher, nullptr, WC_TABCONTROLW, nullptr);
-  return tab && ClickTab(tab, 0);
-}
-
 // The code of the last stroke, which the launcher writes to LINK (LINKFLG 1):
 // what it recognised, for the log.
 std::wstring LastCode(const std::wstring& folder) {
@@ -54,7 +40,7 @@ std::wstring LastCode(const std::wstring& folder) {
 
 // "最新情報読込み": the dialog closes and the programs are loaded again.
 bool ReloadLauncher(HWND launcher, DWORD launcher_pid) {
-  Check(OpenLauncherDialog(launcher), L"a tray click shows the launcher's dialog");
+  Check(launcher::ShowDialog(launcher), L"a tray click shows the launcher's dialog");
   Check(ShowLauncherActionPage(launcher), L"its page \"動 作\" is shown");
   Check(ClickControl(LauncherButton(launcher, L"最新情報読込み")), L"最新情報読込み is clicked");
   bool answered = AnswerBox(L"FESK プログラム読込", L"プログラム登録情報を読込みました。", IDOK, launcher_pid);
@@ -192,7 +178,7 @@ int main() {
         L"the launcher recognised \"rl\" (LINK=" + LastCode(folder) + L")");
   Pause(500);
   CheckEqual(static_cast<long long>(ReadRecords(app_folder).size()), 3, L"\"rl\" starts nothing");
-  Check(OpenLauncherDialog(launcher), L"the launcher's dialog is shown again");
+  Check(launcher::ShowDialog(launcher), L"the launcher's dialog is shown again");
   Check(ShowLauncherActionPage(launcher), L"on its page \"動 作\"");
   HWND transfer = LauncherButton(launcher, L"ﾏｳｽ･ｱｸｼｮﾝ転送");
   Check(transfer && IsWindowEnabled(transfer), L"ﾏｳｽ･ｱｸｼｮﾝ転送 is enabled after a gesture");

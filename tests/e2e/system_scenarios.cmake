@@ -1,6 +1,10 @@
 # End-to-end scenarios of the programs on the desktop and of the release:
 # included by tests/e2e/CMakeLists.txt.
 
+# Both programs in a folder with a blank in its path, a decoy Program.exe
+# where an unquoted path would lead: the launcher starts its own editor.
+fesk_e2e_test(system_install_folder)
+
 # The tray icons come back when the task bar is created anew.
 fesk_e2e_test(desktop_tray PROGRAMS Fesk)
 

@@ -27,7 +27,7 @@ TEST_F(HandOffTest, TransferButtonStartsTheEditorWithTheLastCode) {
   f.FFesk2.Show();
   f.FFesk2.Label1.visible = true;
   f.Button2Click();
-  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE /Alr", 5}}));
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\" /Alr", 5}}));
   EXPECT_FALSE(f.FFesk2.visible);
   EXPECT_FALSE(f.FFesk2.Label1.visible);
 }
@@ -37,7 +37,7 @@ TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
   f.loop.TrailShown = 1;
   f.FFesk2.Show();
   f.Button14Click();
-  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE", 5}}));
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\"", 5}}));
   EXPECT_FALSE(f.FFesk2.visible);
   EXPECT_EQ(f.loop.TrailShown, 1);
 }
@@ -50,7 +50,7 @@ TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
   form->Button14Click();
   form->FormDropFiles({"C:\\" + std::string(400, 'x') + ".txt"});
   ASSERT_EQ(shell.execs.size(), 1u);
-  EXPECT_EQ(shell.execs[0].command_line, deep + "FESKINI.EXE");
+  EXPECT_EQ(shell.execs[0].command_line, "\"" + deep + "FESKINI.EXE\"");
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0].parameters.size(), 2u + 3u + 400u + 4u);
 }
@@ -74,7 +74,7 @@ TEST_F(HandOffTest, OwnTrayIconShowsTheDialogOrStartsTheEditor) {
   EXPECT_TRUE(f.visible);
   EXPECT_EQ(f.foreground_requests, 1);
   f.TrayIconMessage(0, kMouseRightDown);
-  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"C:\\Fesk\\FESKINI.EXE", 5}}));
+  EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\"", 5}}));
 }
 
 TEST_F(HandOffTest, ProgramIconStartsItsProgramWithEitherButton) {
@@ -110,6 +110,50 @@ TEST_F(HandOffTest, ProgramIconStartsTheProgramEvenInPaletteMode) {
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0].file, "one.exe");
 }
+
+// Every way of starting the editor, from launcher folders with and without
+// blanks.  The program's path is always quoted, so that Windows cannot read
+// "C:\Program Files\Fesk\FESKINI.EXE" as "C:\Program.exe" with parameters;
+// the code follows "/A" directly.
+struct EditorStartCase {
+  const char* name;
+  const char* folder;
+  const char* plain;     // 手動設定 and the right click on the own icon
+  const char* transfer;  // ﾏｳｽ･ｱｸｼｮﾝ転送 after the stroke "lr"
+};
+
+class EditorCommandLineTest : public LauncherTest,
+                              public ::testing::WithParamInterface<EditorStartCase> {};
+
+TEST_P(EditorCommandLineTest, TheProgramPathIsQuoted) {
+  const EditorStartCase& c = GetParam();
+  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+                                                       nullptr, IniPath(), c.folder});
+  form->FormCreate();
+  form->Button14Click();
+  form->TrayIconMessage(kOwnTrayIcon, kMouseRightDown);
+  Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
+  form->Button2Click();
+  using Exec = fake::FakeShell::ExecCall;
+  EXPECT_EQ(shell.execs, (std::vector<Exec>{{c.plain, 5}, {c.plain, 5}, {c.transfer, 5}}));
+  // A dropped file is opened by the shell: the program is a file name of its
+  // own, the path its quoted parameter.
+  form->FormDropFiles({"C:\\My Files\\a b.txt"});
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].file, std::string(c.folder) + "FESKINI.EXE");
+  EXPECT_EQ(shell.opens[0].parameters, "\"C:\\My Files\\a b.txt\"");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, EditorCommandLineTest,
+    ::testing::Values(
+        EditorStartCase{"Plain", "C:\\Fesk\\", "\"C:\\Fesk\\FESKINI.EXE\"", "\"C:\\Fesk\\FESKINI.EXE\" /Alr"},
+        EditorStartCase{"WithBlank", "C:\\Program Files\\Fesk\\", "\"C:\\Program Files\\Fesk\\FESKINI.EXE\"",
+                        "\"C:\\Program Files\\Fesk\\FESKINI.EXE\" /Alr"},
+        // "表" ends in the byte of "\\"; "ツール 置き場" has a blank.
+        EditorStartCase{"JapaneseWithBlank", "D:\\表\\ツール 置き場\\", "\"D:\\表\\ツール 置き場\\FESKINI.EXE\"",
+                        "\"D:\\表\\ツール 置き場\\FESKINI.EXE\" /Alr"}),
+    [](const ::testing::TestParamInfo<EditorStartCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace fesk::testing
