@@ -49,7 +49,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0,
                                nullptr, nullptr, instance, nullptr);
   SettingsDialogWindow window(instance, form, tray, owner);
-  dialogs.SetOwner(nullptr);
+  // Boxes belong to the dialog: no task-bar button of their own, and the
+  // dialog waits while one is open.
+  dialogs.SetOwner(window.hwnd());
   window.Start();
 
   int code = RunMessageLoop([&window] { return window.hwnd(); });

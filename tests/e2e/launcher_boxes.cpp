@@ -4,7 +4,7 @@
 // there is reported with its cause when PRGERRMSG is on.  Screenshots of
 // both boxes go to the artifacts folder.
 //   CMD0 "最初の候補"      "lr" -> first.exe
-//   CMD1 "ﾃｽﾄ用 二番目"     "lr" -> second.exe /2
+//   CMD1 "ﾃｽﾄ用 二番目"     "lr" -> second.exe /2, with a tray icon
 //   CMD2 "存在しない ﾌﾟﾛｸﾞﾗﾑ" Ctrl+Alt+M -> missing.exe, not in the folder
 #include "tests/e2e/launcher_scenario_support.h"
 
@@ -40,6 +40,10 @@ HWND WaitForBoxWith(std::wstring_view caption, std::wstring_view part, DWORD pro
   return found;
 }
 
+void CheckOwnedBy(HWND box, HWND main, const std::wstring& what) {
+  Check(GetWindow(box, GW_OWNER) == main, what + L" belongs to the launcher's window");
+}
+
 void CheckButtons(const MessageBoxInfo& info, bool with_cancel, const std::wstring& what) {
   Check(info.HasButton(IDOK), what + L" has an OK button");
   Check(info.HasButton(IDCANCEL) == with_cancel,
@@ -52,7 +56,7 @@ int main() {
   const std::wstring name = L"launcher_boxes";
   const std::wstring folder = MakeTestFolder(name);
   const std::wstring settings =
-      Section(L"SYSTEM", {{L"MODE", L"1"}, {L"PRGERRMSG", L"1"}}) +
+      Section(L"SYSTEM", {{L"MODE", L"1"}, {L"PRGERRMSG", L"1"}, {L"TRIGGER5", L"1"}, {L"RUNOPTION", L"1"}}) +
       Section(L"CMD0", {{L"DISCRIPTION", L"最初の候補"},
                         {L"CMDLINE", folder + L"\\first.exe"},
                         {L"ACTCODE", L"lr"},
@@ -60,6 +64,7 @@ int main() {
       Section(L"CMD1", {{L"DISCRIPTION", L"ﾃｽﾄ用 二番目"},
                         {L"CMDLINE", folder + L"\\second.exe"},
                         {L"OPTION", L"/2"},
+                        {L"TASKTRAY", L"ON"},
                         {L"ACTCODE", L"lr"},
                         {L"RUNPOS", L"111111111"}}) +
       Section(L"CMD2", {{L"DISCRIPTION", L"存在しない ﾌﾟﾛｸﾞﾗﾑ"},
@@ -83,6 +88,7 @@ int main() {
       CheckEqual(info->text, L"\"最初の候補\"\r\n  を実行します。", L"it names the first program");
       CheckButtons(*info, true, L"the confirmation");
     }
+    CheckOwnedBy(first_box, main, L"the confirmation");
     Screenshot(L"launcher_boxes-confirm");
     // While the box is open the launcher senses nothing: a stroke drawn now,
     // away from the box, must not bring a second question later.
@@ -129,10 +135,25 @@ int main() {
                  L"the whole report");
       CheckButtons(*info, false, L"the launch error");
     }
+    CheckOwnedBy(error_box, main, L"the launch error");
     Screenshot(L"launcher_boxes-error");
     Check(PressButton(error_box, IDOK), L"OK on the launch error");
     Check(WaitTopWindowGone(error_box, 10000), L"the launch error closes");
   }
+
+  // The right button on second.exe's tray icon (id: slot + 1) asks for the
+  // option of this one start; Cancel starts nothing.
+  Check(PostTrayMessage(main, 2, WM_RBUTTONDOWN), L"a right click on second.exe's tray icon");
+  HWND option_box = WaitForMessageBox(L"ﾃｽﾄ用 二番目", 15000, fesk.id());
+  Check(option_box != nullptr, L"the right click asks for the run-time option");
+  if (option_box) {
+    CheckEqual(WindowText(FindChild(option_box, L"Edit")), L"/2", L"the input box offers the program's option");
+    CheckOwnedBy(option_box, main, L"the input box");
+    Check(PressButton(option_box, IDCANCEL), L"Cancel on the input box");
+    Check(WaitTopWindowGone(option_box, 10000), L"the input box closes");
+  }
+  Pause(1000);
+  CheckEqual(Count(ReadRecords(folder, L"second.exe")), 1, L"Cancel started nothing");
 
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");
   return Finish("launcher_boxes");
