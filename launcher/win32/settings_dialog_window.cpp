@@ -4,6 +4,7 @@
 // After windows.h (through the window's header).
 #include <commctrl.h>
 
+#include "launcher/win32/control_ids.h"
 #include "launcher/win32/resource_ids.h"
 #include "platform/win32/dropped_files.h"
 #include "platform/win32/help.h"
@@ -17,6 +18,9 @@ constexpr UINT_PTR kTimer2 = 2;
 // Posted when the user has chosen another page: the page is drawn anew once
 // its controls are shown.
 constexpr UINT kRepaintPage = WM_APP + 1;
+// Ids of the markers' hints on each trigger cell (the mouse-action marker's,
+// then the Window-service marker's).
+constexpr UINT_PTR kMarkerHint = 1;
 
 MouseButton ToModel(MouseButtonKind button) {
   return button == MouseButtonKind::kLeft    ? MouseButton::kLeft
@@ -250,25 +254,54 @@ void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area
   int brightness = cell.brush.r * 3 + cell.brush.g * 6 + cell.brush.b;
   SetTextColor(dc, brightness < 1000 ? RGB(255, 255, 255) : RGB(0, 0, 0));
   for (const Label* marker : {&form_.MouseActionMarker, &form_.WindowServiceMarker}) {
-    int x = marker->left - cell.left, y = marker->top - cell.top;
-    if (marker->visible && x >= 0 && y >= 0 && x < cell.width && y < cell.height) {
-      if (marker == &form_.WindowServiceMarker && form_.MouseActionMarker.left == marker->left &&
-          form_.MouseActionMarker.top == marker->top) {
-        x += 14;  // both triggers on one cell: side by side
-      }
+    if (std::optional<RECT> place = MarkerArea(*marker, number)) {
       std::wstring text = Wide(marker->caption);
-      TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+      TextOutW(dc, place->left, place->top, text.c_str(), static_cast<int>(text.size()));
     }
   }
   SelectObject(dc, old_font);
 }
 
+// Where a marker stands inside trigger cell `number`, in the cell's own
+// coordinates; nothing when it stands elsewhere.  With both triggers on one
+// cell the Window-service marker stands beside the other.
+std::optional<RECT> SettingsDialogWindow::MarkerArea(const Label& marker, int number) const {
+  const Shape& cell = form_.TriggerCell(number);
+  int x = marker.left - cell.left, y = marker.top - cell.top;
+  if (!marker.visible || x < 0 || y < 0 || x >= cell.width || y >= cell.height) return std::nullopt;
+  const Label& first = form_.MouseActionMarker;
+  if (&marker == &form_.WindowServiceMarker && first.left == marker.left && first.top == marker.top) {
+    x += first.width;
+  }
+  return RECT{x, y, x + marker.width, y + marker.height};
+}
+
+// The markers are painted into the cells, so their hint is an area of the
+// cell they stand on (empty on every other cell).
+void SettingsDialogWindow::SyncMarkers() {
+  const Label* markers[] = {&form_.MouseActionMarker, &form_.WindowServiceMarker};
+  std::array<int, 4> places{markers[0]->left, markers[0]->top, markers[1]->left, markers[1]->top};
+  if (places == marker_places_) return;
+  marker_places_ = places;
+  for (int number = 0; number < kTriggerCount; ++number) {
+    HWND cell = WindowOf(form_.TriggerCell(number));
+    for (std::size_t m = 0; m < 2; ++m) {
+      std::optional<RECT> area = MarkerArea(*markers[m], number);
+      MoveAreaHint(cell, kMarkerHint + m, area.value_or(RECT{0, 0, 0, 0}));
+    }
+  }
+  RepaintPictures();
+}
+
 void SettingsDialogWindow::BindTriggerPage() {
   const int page = kTriggerPage;
   for (int number = 0; number < kTriggerCount; ++number) {
-    BindShape(form_.TriggerCell(number),
-              [this, number](MouseButtonKind) { form_.TriggerCellMouseDown(number); }, page,
-              [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
+    HWND cell = BindShape(form_.TriggerCell(number),
+                          [this, number](MouseButtonKind) { form_.TriggerCellMouseDown(number); }, page,
+                          [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
+    SetWindowLongPtrW(cell, GWLP_ID, fesk_dialog::kFirstTriggerCell + number);
+    AddAreaHint(cell, kMarkerHint, form_.MouseActionMarker.hint);
+    AddAreaHint(cell, kMarkerHint + 1, form_.WindowServiceMarker.hint);
   }
   for (Label& caption : form_.RowCaptions) BindLabel(caption, page);
   for (Label& caption : form_.ColumnCaptions) BindLabel(caption, page);
@@ -379,13 +412,7 @@ void SettingsDialogWindow::SyncWindowState() {
 // processor under Wine).
 void SettingsDialogWindow::AfterEvent() {
   if (form_.visible || shown_) {
-    static int marker_places[4] = {-1, -1, -1, -1};
-    int places[4] = {form_.MouseActionMarker.left, form_.MouseActionMarker.top,
-                     form_.WindowServiceMarker.left, form_.WindowServiceMarker.top};
-    if (memcmp(places, marker_places, sizeof places) != 0) {
-      memcpy(marker_places, places, sizeof places);
-      RepaintPictures();
-    }
+    SyncMarkers();
     SyncAll();
   }
   SyncTimers();

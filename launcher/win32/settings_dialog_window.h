@@ -3,6 +3,9 @@
 // the desktop (timers, tray clicks, dropped files, the close box).
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include "launcher/ui/fesk1_form.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
@@ -48,6 +51,8 @@ class SettingsDialogWindow : public FormWindow {
   void SyncTimers();
   void SyncWindowState();
   void PaintTriggerCell(int number, HDC dc, const RECT& area);
+  std::optional<RECT> MarkerArea(const Label& marker, int number) const;
+  void SyncMarkers();
   void OnTimer(UINT_PTR id);
   void OnDropFiles(HDROP drop);
 
@@ -62,6 +67,7 @@ class SettingsDialogWindow : public FormWindow {
   int foreground_requests_ = 0;
   bool shown_ = false;
   bool in_tick_ = false;
+  std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
 };
 
 }  // namespace fesk::win32

@@ -218,8 +218,17 @@ static std::unique_ptr<FormWindow::Binding> NewBinding(FormWindow::Binding::Kind
   return binding;
 }
 
+// A static control without SS_NOTIFY lets the mouse through to what lies
+// below it, so its tooltip would never show: a label with a hint takes the
+// mouse, as it does in the designer's forms.
+static void LetLabelTakeMouse(HWND label) {
+  LONG style = GetWindowLongW(label, GWL_STYLE);
+  if (!(style & SS_NOTIFY)) SetWindowLongW(label, GWL_STYLE, style | SS_NOTIFY);
+}
+
 HWND FormWindow::BindLabel(Label& model, int page, DWORD extra_style) {
   auto binding = NewBinding(Binding::Kind::kLabel, model, &model, page);
+  if (!model.hint.empty()) extra_style |= SS_NOTIFY;
   binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), SS_LEFT | SS_NOPREFIX | extra_style,
                             0, model, page);
   AddHint(binding->hwnd, model.hint);
@@ -447,6 +456,28 @@ void FormWindow::AddHint(HWND window, const std::string& hint) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+void FormWindow::AddAreaHint(HWND window, UINT_PTR id, const std::string& hint) {
+  if (tooltip_ == nullptr || window == nullptr) return;
+  std::wstring text = DisplayText(hint);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = id;
+  tool.lpszText = text.data();
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void FormWindow::MoveAreaHint(HWND window, UINT_PTR id, const RECT& area) {
+  if (tooltip_ == nullptr || window == nullptr) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window;
+  tool.uId = id;
+  tool.rect = area;
+  SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void FormWindow::SetHintsActive(bool active) {
   if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }
@@ -538,6 +569,7 @@ void FormWindow::SyncBounds(Binding& binding, const Control& model) {
     binding.enabled = model.enabled;
   }
   if (!binding.synced || model.hint != binding.hint) {
+    if (binding.kind == Binding::Kind::kLabel && !model.hint.empty()) LetLabelTakeMouse(binding.hwnd);
     std::wstring text = DisplayText(model.hint);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;

@@ -105,6 +105,13 @@ class FormWindow {
   // ---- State --------------------------------------------------------------
   void SyncAll();
   void SetHintsActive(bool active);
+  // A hint of its own for a part of a window, such as a marker painted into
+  // a shape: where the area lies it is shown instead of the window's hint.
+  // The area starts empty; MoveAreaHint places it (an empty area hides it).
+  // Such tools are never deleted, since deleting one would also unhook the
+  // tooltip from the window it lies on.
+  void AddAreaHint(HWND window, UINT_PTR id, const std::string& hint);
+  void MoveAreaHint(HWND window, UINT_PTR id, const RECT& area);
   void SetHintPause(int milliseconds);
   // Redraws every shape and image (their pictures may depend on state that
   // SyncAll cannot see).

@@ -4,6 +4,9 @@
 
 # The pages in pictures; a check box through live change, OK and Cancel.
 fesk_e2e_test(dialog_settings PROGRAMS Fesk)
+# The trigger page: the hints of the cells and of the markers painted into
+# them; the Window-service trigger chosen with the mouse and saved by OK.
+fesk_e2e_test(dialog_trigger_page PROGRAMS Fesk)
 # The trail popup in pictures and colours, how it ends; a drop on the dialog.
 fesk_e2e_test(dialog_trail_drop PROGRAMS Fesk)
 

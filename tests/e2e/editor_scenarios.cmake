@@ -33,3 +33,5 @@ fesk_e2e_test(editor_keys PROGRAMS FeskINI)
 fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
 # ﾃﾞｽｸﾄｯﾌﾟ: every entry of the desktop folder offered, Yes, No and Cancel.
 fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
+# Hints of labels (also those lying on a panel with a hint of its own).
+fesk_e2e_test(editor_hints PROGRAMS FeskINI)

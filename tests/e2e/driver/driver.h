@@ -245,6 +245,12 @@ bool ClickButton(HWND button);
 // user gives an edit box the focus before typing.
 bool ClickWindow(HWND window, MouseButton button = MouseButton::kLeft);
 
+// The tool-tip a program shows while the cursor rests on `screen_point`:
+// the cursor first leaves for a spot outside every window (any tip shown
+// goes), then comes to the point in small steps and rests there until a
+// tool-tip of the process is visible; its text, or empty when none came.
+std::wstring HintShownAt(POINT screen_point, DWORD process_id, int timeout_ms = 4000);
+
 // ---------------------------------------------------------------- dialogs
 
 struct DialogButton {

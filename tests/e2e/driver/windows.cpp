@@ -233,4 +233,23 @@ std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id
   return info;
 }
 
+std::wstring HintShownAt(POINT screen_point, DWORD process_id, int timeout_ms) {
+  WindowQuery tips(L"tooltips_class32", L"", process_id);
+  tips.visible_only = true;
+  const SIZE screen = ScreenSize();
+  const POINT away{screen.cx - 2, screen.cy / 2};
+  MoveCursorTo(away);
+  WaitUntil([&] { return FindTopWindows(tips).empty(); }, 3000);
+  MoveCursor({screen_point.x + 12, screen_point.y + 12}, screen_point, 6, 30);
+  std::wstring text;
+  WaitUntil([&] {
+    for (HWND tip : FindTopWindows(tips)) {
+      text = WindowText(tip);
+      if (!text.empty()) return true;
+    }
+    return false;
+  }, timeout_ms, 50);
+  return text;
+}
+
 }  // namespace fesk::e2e
