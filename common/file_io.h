@@ -18,8 +18,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // read-only file and for a folder that does not exist.
 bool ReplaceFileAtomically(const std::string& path, std::string_view content);
 
-// Creates or truncates the file and writes the content (no atomic guarantee;
-// used where the specification asks for a plain rewrite).
+// Creates or truncates the file and writes the content, with no atomic
+// guarantee: a reader may see the file half written.  The group table is
+// written this way; tests use it to lay out files.
 bool WriteWholeFile(const std::string& path, std::string_view content);
 
 // Serialises read-modify-write cycles on one file across processes.  Held
