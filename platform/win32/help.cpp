@@ -28,6 +28,24 @@ std::wstring HelpAddress(const std::string& folder, int context) {
   return std::wstring(url) + L"#context-" + std::to_wstring(context);
 }
 
+// A registered command whose program path is not quoted, such as
+// C:\Program Files\Browser\browser.exe %1, is read by CreateProcess up to
+// the first blank, and C:\Program.exe would be started where one exists.
+// The path up to the first ".exe" that ends a word is quoted when it names a
+// file.
+static std::wstring WithQuotedProgram(const std::wstring& command) {
+  if (command.empty() || command[0] == L'"') return command;
+  for (std::size_t at = 0; at + 4 <= command.size(); ++at) {
+    if (CompareStringOrdinal(command.c_str() + at, 4, L".exe", 4, TRUE) != CSTR_EQUAL) continue;
+    std::size_t end = at + 4;
+    if (end < command.size() && command[end] != L' ') continue;
+    std::wstring program = command.substr(0, end);
+    if (program.find(L' ') == std::wstring::npos || !FileExists(program)) return command;
+    return L"\"" + program + L"\"" + command.substr(end);
+  }
+  return command;
+}
+
 // The command line that opens an HTML document at `address`: the command
 // registered for opening ".html" files, with the address in place of its
 // "%1" (or "%L"), or after it when it names no place; empty when no program
@@ -52,7 +70,7 @@ static std::wstring HtmlOpenCommand(const std::wstring& address) {
     line.erase(at, 2);
   }
   if (!placed) line += L" \"" + address + L"\"";
-  return line;
+  return WithQuotedProgram(line);
 }
 
 void ShowHelp(HWND owner, const std::string& help_file_name, int context) {

@@ -21,7 +21,9 @@
 //                       the duplicate check "重複ﾁｪｯｸ" (its own topic)      40
 //
 // Each address must name the Fesk.html beside the programs, and the
-// document must have the section the address points at.
+// document must have the section the address points at.  Last, a browser
+// registered without quotes around a path with a blank ("...\Web Browser\
+// browser.exe %1") opens the help, not a decoy Web.exe beside its folder.
 #include "tests/e2e/editor_scenario_support.h"
 #include "tests/e2e/launcher_scenario_support.h"
 
@@ -223,6 +225,24 @@ int main() {
   Check(ed::ClickId(window, ed::ids::kButton15) && ed::WaitForFocus(window, ed::ids::kButton15),
         L"the duplicate check \"重複ﾁｪｯｸ\" has the focus");
   help.PressF1AndExpect(40, L"on the editor's duplicate check");
+
+  // A browser registered without quotes around a path with a blank, and a
+  // decoy Web.exe where CreateProcess would read that path up to the blank.
+  const std::wstring browser_folder = folder + L"\\Web Browser";
+  MakeFolders(browser_folder);
+  Check(!CopyInto(RecorderExe(), browser_folder, L"browser.exe").empty(), L"a browser in \"Web Browser\"");
+  Check(!CopyInto(RecorderExe(), folder, L"Web.exe").empty(), L"a decoy Web.exe beside it");
+  {
+    HtmlAssociation unquoted(browser_folder + L"\\browser.exe %1");
+    Check(unquoted.ok(), L"the browser is registered without quotes");
+    Log(L"the open command of .html documents: " + RegisteredHtmlCommand());
+    BringToFront(window);
+    Check(PressKey(VK_F1), L"F1 with the unquoted registration");
+    std::vector<LaunchRecord> opened = WaitForRecords(browser_folder, 1, 10000, L"browser.exe");
+    CheckEqual(la::Count(opened), 1, L"the registered browser opens the help");
+    if (!opened.empty()) CheckContains(opened[0].Arguments(), L"Fesk.html#context-40", L"at the topic");
+    CheckEqual(la::Count(ReadRecords(folder, L"Web.exe")), 0, L"the decoy Web.exe is not started");
+  }
 
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");
   CheckEqual(CountProcesses(L"FeskINI.exe"), 1, L"the editor still runs");
