@@ -10,6 +10,7 @@ namespace fesk::win32 {
 namespace {
 constexpr wchar_t kPictureClass[] = L"FeskPicture";
 constexpr UINT_PTR kEnterSubclass = 1;
+constexpr UINT_PTR kHitSubclass = 2;
 }  // namespace
 
 struct FormWindow::Binding {
@@ -261,9 +262,22 @@ HWND FormWindow::BindRadioButton(RadioButton& model, Action click, int page, boo
   return Add(std::move(binding)).hwnd;
 }
 
+// A group box lets the mouse through to what lies below it, so its tooltip
+// would never show: one with a hint takes the mouse where no control of its
+// own lies (they are stacked above it).
+static LRESULT CALLBACK FrameHitProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+  if (message == WM_NCHITTEST) return HTCLIENT;
+  return DefSubclassProc(window, message, w, l);
+}
+
+static void LetFrameTakeMouse(HWND frame, const std::string& hint) {
+  if (!hint.empty()) SetWindowSubclass(frame, FrameHitProc, kHitSubclass, 0);
+}
+
 void FormWindow::BindRadioGroup(RadioGroup& model, int page) {
   auto box = NewBinding(Binding::Kind::kGroupBox, model, nullptr, page);
   box->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_GROUPBOX, 0, model, page);
+  LetFrameTakeMouse(box->hwnd, model.hint);
   AddHint(box->hwnd, model.hint);
   Binding& group = Add(std::move(box));
   group.text = model.caption;
@@ -344,6 +358,7 @@ HWND FormWindow::BindListBox(ListBox& model, Action click, int page) {
 HWND FormWindow::BindGroupBox(GroupBox& model, int page) {
   auto binding = NewBinding(Binding::Kind::kGroupBox, model, &model, page);
   binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_GROUPBOX, 0, model, page);
+  LetFrameTakeMouse(binding->hwnd, model.hint);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }

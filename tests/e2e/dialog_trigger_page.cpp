@@ -1,7 +1,8 @@
 // The page "ﾏｳｽACTﾄﾘｶﾞｰ" of the launcher's dialog as a user meets it.
 //   - Hints: resting on a cell shows the cell's trigger combination; resting
 //     on the "★" painted into the mouse-action trigger's cell shows the
-//     marker's own hint "この場所のトリガーキーを設定".
+//     marker's own hint "この場所のトリガーキーを設定"; the group of the two
+//     radio buttons shows its hint in its margin.
 //   - The Window-service trigger: a click on "Winｻｰﾋﾞｽ[●]", then on a cell,
 //     moves "●" there (its hint follows it); OK writes WINSELECTKEY and
 //     leaves SELECTKEY alone.
@@ -75,12 +76,17 @@ int main() {
   CheckEqual(HintShownAt(MarkerPoint(win_cell), fesk.id()), kMarkerHint, L"resting on \"●\" shows the marker's hint");
   Check(HintShownAt(MarkerPoint(target), fesk.id()) != kMarkerHint, L"a cell without a marker has only its own hint");
 
-  // ---- The Window-service trigger ----
+  // The group of the two radio buttons has a hint of its own, shown in its
+  // margin beside them.
   HWND service_choice = FindChild(main, L"Button", L"Winｻｰﾋﾞｽ[●]");
   Check(service_choice != nullptr, L"the radio button Winｻｰﾋﾞｽ[●]");
   if (!service_choice) return Finish(kName);
   RECT choice{};
   GetWindowRect(service_choice, &choice);
+  CheckEqual(HintShownAt({choice.left - 3, (choice.top + choice.bottom) / 2}, fesk.id()),
+             L"設定を行うﾄﾘｶﾞｰを選択して下さい", L"resting on the group's margin shows its hint");
+
+  // ---- The Window-service trigger ----
   Check(ClickAtPoint({choice.left + 8, (choice.top + choice.bottom) / 2}), L"a click on Winｻｰﾋﾞｽ[●]");
   Check(WaitUntil([&] { return IsChecked(service_choice); }, 3000), L"Winｻｰﾋﾞｽ[●] is chosen");
   Check(ClickAtPoint(CellBodyPoint(target)), L"a click on cell 3");
