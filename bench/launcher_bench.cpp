@@ -20,7 +20,7 @@ using namespace fesk;
 
 class NoServices : public WindowServiceRunner {
  public:
-  void RunWindowService(unsigned) override {}
+  void RunWindowService(WindowService) override {}
 };
 
 // A settings file with all 100 programs, each with a code, a mask and a

@@ -8,12 +8,12 @@
 namespace fesk {
 
 void Dispatcher::DispatchMouseAction() {
-  if (loop_.WinServiceActive == 1) {
+  if (loop_.WinServiceActive) {
     RunDirectionService();
   } else if (!StartMatchingProgram() && options_.CheckBox3.checked()) {
     dialogs_.MessageBox(kUnregisteredActionText, kConfirmCaption, Buttons::kOk);
   }
-  loop_.WinServiceActive = 0;
+  loop_.WinServiceActive = false;
 }
 
 // Only the eight straight strokes select a service; anything else does
@@ -22,8 +22,8 @@ void Dispatcher::DispatchMouseAction() {
 void Dispatcher::RunDirectionService() {
   int direction = WindowServiceIndex(loop_.RecognizedCode);
   if (direction < 0) return;
-  services_.RunWindowService(static_cast<unsigned>(options_.ServiceList(direction).item_index));
-  loop_.TriggerSource = kSourceNone;
+  services_.RunWindowService(static_cast<WindowService>(options_.ServiceList(direction).item_index));
+  loop_.TriggerSource = LaunchSource::kNone;
 }
 
 bool Dispatcher::StartMatchingProgram() {
@@ -52,9 +52,9 @@ bool Dispatcher::Matches(int slot) {
 // The loop stays shut while the box is open: a tick delivered by the box's
 // own message loop must not start another movement.
 bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
-  loop_.MouseActionGate = kMouseActionNO;
+  loop_.MouseActionGate = Gate::kShut;
   Answer answer = dialogs_.MessageBox(ConfirmLaunchText(title), kConfirmCaption, Buttons::kOkCancel);
-  loop_.MouseActionGate = kMouseActionOK;
+  loop_.MouseActionGate = Gate::kOpen;
   if (answer != Answer::kOk) return false;
   runner_.RunProgram(slot, title);
   return true;

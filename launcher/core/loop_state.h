@@ -9,54 +9,61 @@
 
 namespace fesk {
 
-// Values of MouseActionGate: the loop senses only while it holds
-// kMouseActionOK; the dispatcher closes it while its confirmation box is open.
-inline constexpr char kMouseActionOK[] = "MouseActionOK";
-inline constexpr char kMouseActionNO[] = "MouseActionNO";
+// MouseActionGate: the loop senses only while it is open.  It is shut until
+// start-up has finished (so that nothing senses, or removes the tray icon,
+// half-way through creation) and while the dispatcher's confirmation box is
+// open.
+enum class Gate {
+  kStarting,  // before the end of start-up
+  kOpen,      // "MouseActionOK"
+  kShut,      // "MouseActionNO": a confirmation box is open
+};
 
-// What caused the launch in progress.
-enum TriggerSourceKind : int {
-  kSourceNone = 0,
-  kSourceMouseAction = 1,
-  kSourceShortcut = 2,
-  kSourceScreenPosition = 3,
-  kSourceWindowService = 4,
+// TriggerSource: what caused the launch in progress.
+enum class LaunchSource {
+  kNone = 0,
+  kMouseAction = 1,
+  kShortcut = 2,
+  kScreenPosition = 3,
+  kWindowService = 4,
 };
 
 inline constexpr int kMaxSamples = 50;
 inline constexpr int kNoHotKey = -1;
 
 struct LoopState {
-  // Empty until start-up has finished, so that nothing senses (or removes the
-  // tray icon) half-way through creation.
-  std::string MouseActionGate;
-  int RunOptionMode = 0;
+  Gate MouseActionGate = Gate::kStarting;
+  // Set by Ctrl+Shift+Alt: a start asks for its run-time option.
+  bool RunOptionMode = false;
   int LastHotKeyIndex = kNoHotKey;
-  int TriggerSource = kSourceNone;
-  int WinServiceActive = 0;
+  LaunchSource TriggerSource = LaunchSource::kNone;
+  // The movement being recorded is made with the Window-service trigger.
+  bool WinServiceActive = false;
   // One spare entry, as the movement never stores more than 50.
   std::array<Point, kMaxSamples + 1> SamplePoints{};
   int SampleCount = 0;
-  int Recording = 0;
+  // The movement's samples are stored: its start was allowed.
+  bool Recording = false;
   Point StartPoint{};
   Point LastCursor{-1, -1};
-  int TrailShown = 0;
+  // A trail is on screen until the user dismisses it.
+  bool TrailShown = false;
 
   // The last recognised movement, kept until the next one: its code (empty
   // until the first) and the geometry the trail display draws.
   std::string RecognizedCode;
   StrokeGeometry Stroke;
 
-  bool GateOpen() const { return MouseActionGate == kMouseActionOK; }
+  bool GateOpen() const { return MouseActionGate == Gate::kOpen; }
 
   // The state a freshly created main form starts from.
   void Reset() {
     LastHotKeyIndex = kNoHotKey;
-    TrailShown = 0;
+    TrailShown = false;
     SampleCount = 0;
-    Recording = 0;
-    TriggerSource = kSourceNone;
-    WinServiceActive = 0;
+    Recording = false;
+    TriggerSource = LaunchSource::kNone;
+    WinServiceActive = false;
   }
 };
 

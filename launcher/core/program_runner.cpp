@@ -18,13 +18,13 @@ void ProgramRunner::ReadProgram(int slot) {
 
 void ProgramRunner::RunProgram(int slot, std::string_view title) {
   ReadProgram(slot);
-  if (options_.Mode() == kPaletteMode && loop_.TriggerSource == kSourceMouseAction) {
+  if (options_.Mode() == kPaletteMode && loop_.TriggerSource == LaunchSource::kMouseAction) {
     OpenPalette(title);
     return;
   }
   std::string option = current_.Option;
   if (AskRunTimeOption(title, option)) Launch(title, option);
-  loop_.TriggerSource = kSourceNone;
+  loop_.TriggerSource = LaunchSource::kNone;
 }
 
 // The palette program shows the icons registered for the code instead.
@@ -36,7 +36,7 @@ void ProgramRunner::OpenPalette(std::string_view title) {
 
 // False when the user cancelled the option box.
 bool ProgramRunner::AskRunTimeOption(std::string_view title, std::string& option) {
-  if (!options_.CheckBox8.checked() || loop_.RunOptionMode != 1) return true;
+  if (!options_.CheckBox8.checked() || !loop_.RunOptionMode) return true;
   auto edited = dialogs_.InputBox(title, kRunOptionPrompt, option);
   if (!edited) return false;
   option = *edited;

@@ -44,7 +44,7 @@ void SensingLoop::Timer1Timer() {
   if (options_.CheckBox8.checked()) ToggleRunOptionMode();
   if (options_.CheckBox5.checked()) FireShortcutKeys();
   if (options_.CheckBox6.checked()) FireScreenPosition();
-  loop_.TriggerSource = kSourceMouseAction;
+  loop_.TriggerSource = LaunchSource::kMouseAction;
   bool service_held = options_.CheckBox7.checked() && WindowServiceTriggerHeld();
   bool action_held = false, action_released = true;
   if (options_.CheckBox4.checked()) {
@@ -65,7 +65,7 @@ void SensingLoop::ToggleRunOptionMode() {
     return;
   }
   TimerPause pause(options_.Timer1);
-  loop_.RunOptionMode = loop_.RunOptionMode == 1 ? 0 : 1;
+  loop_.RunOptionMode = !loop_.RunOptionMode;
   if (options_.TrayIconShown()) tray_.TrayIconRestore();
   clock_.Sleep(kRunOptionPause);
 }
@@ -80,7 +80,7 @@ void SensingLoop::FireShortcutKeys() {
   for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
     if (slot == loop_.LastHotKeyIndex || !HotKeyPressed(input_, tables_.HotKeyTable[slot])) continue;
     TimerPause pause(options_.Timer1);
-    loop_.TriggerSource = kSourceShortcut;
+    loop_.TriggerSource = LaunchSource::kShortcut;
     loop_.LastHotKeyIndex = slot;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
   }
@@ -94,27 +94,27 @@ void SensingLoop::FireScreenPosition() {
   int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
                                    input_.ScreenSize());
   if (slot != kNoSlot) {
-    loop_.TriggerSource = kSourceScreenPosition;
+    loop_.TriggerSource = LaunchSource::kScreenPosition;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
     clock_.Sleep(kScreenPositionStartPause);
   }
   clock_.Sleep(kScreenPositionPause);
-  loop_.TriggerSource = kSourceNone;
+  loop_.TriggerSource = LaunchSource::kNone;
 }
 
 bool SensingLoop::WindowServiceTriggerHeld() {
   if (!TriggerHeld(input_, options_.WindowServiceTrigger)) return false;
-  loop_.WinServiceActive = 1;
-  loop_.TriggerSource = kSourceWindowService;
+  loop_.WinServiceActive = true;
+  loop_.TriggerSource = LaunchSource::kWindowService;
   return true;
 }
 
 // The kind of a movement is decided by the last tick in which it was
 // recorded.
 void SensingLoop::RecordStep() {
-  if (loop_.TriggerSource != kSourceWindowService) {
-    loop_.TriggerSource = kSourceMouseAction;
-    loop_.WinServiceActive = 0;
+  if (loop_.TriggerSource != LaunchSource::kWindowService) {
+    loop_.TriggerSource = LaunchSource::kMouseAction;
+    loop_.WinServiceActive = false;
   }
   bool shown = options_.TrayIconShown();
   if (shown && loop_.SampleCount == 1) tray_.TrayIconFrame(1);
@@ -131,19 +131,19 @@ void SensingLoop::RecordStep() {
 void SensingLoop::TakeSample(Point cursor) {
   if (loop_.SampleCount == 0) {
     loop_.StartPoint = cursor;
-    loop_.Recording = StartAllowed(options_.CurrentStartArea(), cursor) ? 1 : 0;
+    loop_.Recording = StartAllowed(options_.CurrentStartArea(), cursor);
   }
   if (loop_.SampleCount >= kMaxSamples) return;
-  if (loop_.Recording == 1) loop_.SamplePoints[static_cast<std::size_t>(loop_.SampleCount)] = cursor;
+  if (loop_.Recording) loop_.SamplePoints[static_cast<std::size_t>(loop_.SampleCount)] = cursor;
   ++loop_.SampleCount;
 }
 
 // Also runs on every idle tick, where it changes nothing.
 void SensingLoop::ReleaseStep() {
   loop_.LastCursor = Point{-1, -1};
-  if (loop_.Recording == 1) {
+  if (loop_.Recording) {
     TimerPause pause(options_.Timer1);
-    loop_.Recording = 0;
+    loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);
     if (ExceedsMinimumMove(loop_.Stroke, options_.MinimumMove)) ActOnMovement();
   }
@@ -157,7 +157,7 @@ void SensingLoop::ActOnMovement() {
   dispatcher_.DispatchMouseAction();
   if (options_.Mode() == kTrailMode) {
     if (view_.show_trail) view_.show_trail(loop_.SampleCount);
-    loop_.TrailShown = 1;
+    loop_.TrailShown = true;
   }
   if (options_.CheckBox1.checked()) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
 }

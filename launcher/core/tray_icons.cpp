@@ -13,7 +13,7 @@ void TrayIcons::TrayProgramIconsRemove() {
 }
 
 void TrayIcons::TrayIconRestore() {
-  auto kind = loop_.RunOptionMode == 1 ? TrayPicture::Kind::kRunOption
+  auto kind = loop_.RunOptionMode ? TrayPicture::Kind::kRunOption
                                        : TrayPicture::Kind::kApplication;
   tray_.Modify(kOwnTrayIcon, TrayPicture{kind, 0, {}}, kTrayTip);
 }

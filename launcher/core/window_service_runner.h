@@ -18,15 +18,38 @@ inline constexpr std::array<std::string_view, kWindowServiceCount> kWindowServic
     "ｱｲｺﾝ･ﾊﾟﾚｯﾄ3表示",    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ4表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ5表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ6表示",
     "ｱｲｺﾝ･ﾊﾟﾚｯﾄ7表示",    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ8表示"};
 
-// Default operations of ComboBox1 to ComboBox8.
-inline constexpr std::array<int, 8> kDefaultWindowServices = {1, 3, 2, 6, 5, 7, 4, 8};
+// The operations by number, the index of the item in a direction's list (and
+// the number stored as WinService1 to WinService8).  A list without a
+// selection, or a stored number above 17, gives a value that names no
+// operation.
+enum class WindowService : unsigned {
+  kNone = 0,
+  kWindowMenu = 1,
+  kCloseApplication = 2,
+  kEnlargeWindow = 3,
+  kShrinkWindow = 4,
+  kShowSettings = 5,
+  kStartEditor = 6,
+  kStartMenu = 7,
+  kShutDownWindows = 8,
+  kPaletteGroups = 9,
+  kFirstPalette = 10,  // palettes 1 to 8: 10 to 17
+  kLastPalette = 17,
+};
+
+// Default operations of the eight directions, in the order of ComboBox1 to
+// ComboBox8.
+inline constexpr std::array<WindowService, 8> kDefaultWindowServices = {
+    WindowService::kWindowMenu,   WindowService::kEnlargeWindow, WindowService::kCloseApplication,
+    WindowService::kStartEditor,  WindowService::kShowSettings,  WindowService::kStartMenu,
+    WindowService::kShrinkWindow, WindowService::kShutDownWindows};
 
 class WindowServiceRunner {
  public:
   virtual ~WindowServiceRunner() = default;
-  // Performs operation 0-17; any other number does nothing.  The caller
+  // Performs operation 0-17; any other value does nothing.  The caller
   // resets TriggerSource afterwards.
-  virtual void RunWindowService(unsigned operation) = 0;
+  virtual void RunWindowService(WindowService operation) = 0;
 };
 
 }  // namespace fesk

@@ -98,7 +98,7 @@ void LauncherSettings::ReadServicesIconAndHint(const SettingsFile& file) {
   LauncherOptions& o = options_;
   for (int i = 0; i < 8; ++i) {
     int service = file.ReadInteger(kSystemSection, syskey::WinServiceKey(i + 1),
-                                   kDefaultWindowServices[static_cast<std::size_t>(i)]);
+                                   static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]));
     bool listed = service >= 0 && service < static_cast<int>(o.ServiceList(i).items.size());
     o.ServiceList(i).item_index = listed ? service : -1;
   }

@@ -21,8 +21,8 @@ void WindowServices::OpenLauncherProgram(const char* file, const std::string& pa
   shell_.Open(launcher_folder_ + file, parameters, directory, show::kShow);
 }
 
-void WindowServices::RunWindowService(unsigned operation) {
-  using namespace window_service;
+void WindowServices::RunWindowService(WindowService operation) {
+  using enum WindowService;
   switch (operation) {
     case kWindowMenu:
       sender_.SendKeys("% ");
@@ -56,11 +56,13 @@ void WindowServices::RunWindowService(unsigned operation) {
     case kPaletteGroups:
       OpenLauncherProgram(kPaletteProgramFile, "M");
       break;
-    default:
-      if (operation >= kFirstPalette && operation <= kLastPalette) {
-        OpenLauncherProgram(kPaletteProgramFile, std::to_string(operation - kPaletteGroups));
+    default: {
+      const unsigned number = static_cast<unsigned>(operation);
+      if (number >= static_cast<unsigned>(kFirstPalette) && number <= static_cast<unsigned>(kLastPalette)) {
+        OpenLauncherProgram(kPaletteProgramFile, std::to_string(number - static_cast<unsigned>(kPaletteGroups)));
       }
       break;  // 0 and anything above 17: nothing
+    }
   }
 }
 

@@ -15,21 +15,6 @@
 
 namespace fesk {
 
-// Operation numbers, the index of the item in the direction's list.
-namespace window_service {
-inline constexpr unsigned kNone = 0;
-inline constexpr unsigned kWindowMenu = 1;
-inline constexpr unsigned kCloseApplication = 2;
-inline constexpr unsigned kEnlargeWindow = 3;
-inline constexpr unsigned kShrinkWindow = 4;
-inline constexpr unsigned kShowSettings = 5;
-inline constexpr unsigned kStartEditor = 6;
-inline constexpr unsigned kStartMenu = 7;
-inline constexpr unsigned kShutDownWindows = 8;
-inline constexpr unsigned kPaletteGroups = 9;
-inline constexpr unsigned kFirstPalette = 10;  // palettes 1 to 8: 10 to 17
-inline constexpr unsigned kLastPalette = 17;
-}  // namespace window_service
 
 inline constexpr const char* kEditorProgramFile = "FeskIni.exe";
 inline constexpr const char* kPaletteProgramFile = "FeskPal.exe";
@@ -44,7 +29,7 @@ class WindowServices : public WindowServiceRunner {
                  std::string launcher_folder, std::function<void()> show_settings,
                  std::function<std::string()> current_work_folder);
 
-  void RunWindowService(unsigned operation) override;
+  void RunWindowService(WindowService operation) override;
 
   // The typing routine the services use, for other callers of SendKeys.
   KeySender& Keys() { return sender_; }

@@ -2,6 +2,7 @@
 // the icon choice, the run-time option switch, the page change, the trigger
 // cells and the sensor test.
 #include "launcher/ui/fesk1_form.h"
+#include "launcher/core/window_service_runner.h"
 #include "platform/guarded.h"
 
 namespace fesk {
@@ -9,7 +10,6 @@ namespace fesk {
 namespace {
 
 constexpr int kFirstPageHelpContext = 24;
-constexpr int kSettingsDisplayService = 5;  // "FESK設定表示"
 
 constexpr char kGuardText[] =
     "注意！\r"
@@ -29,7 +29,7 @@ bool TFFesk1::GuardStopsOk() {
   if (TrayIconShown()) return false;
   bool reachable = false;
   if (CheckBox7.checked()) {
-    for (int i = 0; i < 8; ++i) reachable |= ServiceList(i).item_index == kSettingsDisplayService;
+    for (int i = 0; i < 8; ++i) reachable |= ServiceList(i).item_index == static_cast<int>(WindowService::kShowSettings);
   }
   if (reachable) return false;
   return env_.dialogs.MessageBox(kGuardText, "確認", Buttons::kOkCancel) != Answer::kOk;
@@ -92,7 +92,7 @@ void TFFesk1::RadioGroup1Click() {
 
 void TFFesk1::CheckBox8Click() {
   if (CheckBox8.checked()) return;
-  loop.RunOptionMode = 0;
+  loop.RunOptionMode = false;
   if (TrayIconShown()) tray_icons_.TrayIconRestore();
 }
 

@@ -54,13 +54,13 @@ void TFFesk1::FormCreate() {
   SetMouseActionTrigger(MouseActionTriggerNumber);
   SetWindowServiceTrigger(WindowServiceTriggerNumber);
   SetCoordinateLimits();
-  loop.MouseActionGate = kMouseActionOK;
+  loop.MouseActionGate = Gate::kOpen;
 }
 
 void TFFesk1::FillServiceLists() {
   for (int i = 1; i < 8; ++i) ServiceList(i).items = ComboBox1.items;
   for (int i = 0; i < 8; ++i) {
-    ServiceList(i).item_index = kDefaultWindowServices[static_cast<std::size_t>(i)];
+    ServiceList(i).item_index = static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]);
   }
 }
 
@@ -97,7 +97,7 @@ bool TFFesk1::FormCloseQuery() {
 }
 
 void TFFesk1::Timer2Timer() {
-  if (loop.TrailShown == 1) FFesk2.Show();
+  if (loop.TrailShown) FFesk2.Show();
 }
 
 void TFFesk1::ShowTrail(int sample_count) {

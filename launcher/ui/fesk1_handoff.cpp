@@ -43,9 +43,9 @@ void TFFesk1::TrayIconMessage(int id, int mouse_message) {
 void TFFesk1::ProgramIconClicked(int id, bool with_option) {
   int slot = tables.TrayIconProgram[static_cast<std::size_t>(id)];
   if (slot == kNoSlot) return;
-  int saved_mode = loop.RunOptionMode;
-  if (with_option) loop.RunOptionMode = 1;
-  loop.TriggerSource = kSourceNone;
+  bool saved_mode = loop.RunOptionMode;
+  if (with_option) loop.RunOptionMode = true;
+  loop.TriggerSource = LaunchSource::kNone;
   RunProgram(slot, tables.ProgramTitles[static_cast<std::size_t>(slot)]);
   loop.RunOptionMode = saved_mode;
 }

@@ -2,7 +2,7 @@
 
 namespace fesk {
 
-TFFesk2::TFFesk2(int& trail_shown) : trail_shown_(trail_shown) {
+TFFesk2::TFFesk2(bool& trail_shown) : trail_shown_(trail_shown) {
   Image1.SetBounds(0, 0, width, height);
   for (Label* label : {&Label1, &Label2}) {
     label->visible = false;
@@ -37,7 +37,7 @@ void TFFesk2::Image1MouseDown(MouseButton button) {
 void TFFesk2::FormMouseDown(MouseButton) { Dismiss(); }
 
 void TFFesk2::Dismiss() {
-  trail_shown_ = 0;
+  trail_shown_ = false;
   HideWithTexts();
 }
 

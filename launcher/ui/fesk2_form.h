@@ -52,7 +52,7 @@ class TFFesk2 {
  public:
   // trail_shown is the loop's TrailShown flag, which a click into the popup
   // clears.
-  explicit TFFesk2(int& trail_shown);
+  explicit TFFesk2(bool& trail_shown);
   TFFesk2(const TFFesk2&) = delete;
   TFFesk2& operator=(const TFFesk2&) = delete;
 
@@ -84,7 +84,7 @@ class TFFesk2 {
  private:
   void Dismiss();
 
-  int& trail_shown_;
+  bool& trail_shown_;
 };
 
 }  // namespace fesk

@@ -22,7 +22,7 @@ namespace {
 
 class NoServices : public WindowServiceRunner {
  public:
-  void RunWindowService(unsigned) override {}
+  void RunWindowService(WindowService) override {}
 };
 
 void Tick(HWND dialog) { SendMessageW(dialog, WM_TIMER, 1, 0); }  // Timer1

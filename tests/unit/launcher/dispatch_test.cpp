@@ -42,7 +42,7 @@ TEST_F(DispatchTest, LowestMatchingSlotWinsInNormalMode) {
 
 TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
   TFFesk1& f = CreateWith({"MODE=1"}, {Prog("a", "lr"), Prog("b", "lr"), Prog("c", "lr")});
-  std::vector<std::string> gates;
+  std::vector<Gate> gates;
   std::vector<bool> timer_running;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
     gates.push_back(f.loop.MouseActionGate);
@@ -57,9 +57,9 @@ TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
   EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラムの実行確認");
   EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOkCancel);
   EXPECT_EQ(dialogs.boxes[1].text, "\"b\"\r  を実行します。");
-  EXPECT_EQ(gates, (std::vector<std::string>{kMouseActionNO, kMouseActionNO}));
+  EXPECT_EQ(gates, (std::vector<Gate>{Gate::kShut, Gate::kShut}));
   EXPECT_EQ(timer_running, (std::vector<bool>{false, false}));
-  EXPECT_EQ(f.loop.MouseActionGate, kMouseActionOK);
+  EXPECT_EQ(f.loop.MouseActionGate, Gate::kOpen);
   EXPECT_TRUE(f.Timer1.enabled);
 }
 
@@ -142,7 +142,7 @@ TEST_F(DispatchTest, PaletteModeOpensThePaletteWithTheCode) {
   StrokeRight();
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\Fesk\\FeskPal.exe", "A lr", "D:\\w", 2, "C:\\"}));
-  EXPECT_EQ(f.loop.TriggerSource, kSourceMouseAction) << "the palette case leaves the source";
+  EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kMouseAction) << "the palette case leaves the source";
 }
 
 TEST_F(DispatchTest, PaletteFailureIsReportedWithTheProgramsTitle) {
@@ -213,7 +213,7 @@ class RunTimeOptionTest : public DispatchTest {
  protected:
   void SetUp() override {
     CreateWith({"RUNOPTION=1"}, {Prog("a", "lr", {"RUNPOS=111111111", "OPTION=-q", "HOTKEY=Ctrl+A"})});
-    form->loop.RunOptionMode = 1;
+    form->loop.RunOptionMode = true;
   }
 };
 
@@ -232,7 +232,7 @@ TEST_F(RunTimeOptionTest, CancelEndsTheStart) {
   StrokeRight();
   EXPECT_EQ(dialogs.inputs.size(), 1u);
   EXPECT_TRUE(shell.opens.empty());
-  EXPECT_EQ(form->loop.TriggerSource, kSourceNone);
+  EXPECT_EQ(form->loop.TriggerSource, LaunchSource::kNone);
 }
 
 TEST_F(RunTimeOptionTest, AskedForShortcutsToo) {
@@ -241,14 +241,14 @@ TEST_F(RunTimeOptionTest, AskedForShortcutsToo) {
 }
 
 TEST_F(RunTimeOptionTest, NotAskedWithTheModeOffOrTheSwitchOff) {
-  form->loop.RunOptionMode = 0;
+  form->loop.RunOptionMode = false;
   StrokeRight();
-  form->loop.RunOptionMode = 1;
+  form->loop.RunOptionMode = true;
   form->CheckBox8.SetChecked(false);  // also ends the mode
   StrokeRight();
   EXPECT_TRUE(dialogs.inputs.empty());
   EXPECT_EQ(shell.opens.size(), 2u);
-  EXPECT_EQ(form->loop.RunOptionMode, 0);
+  EXPECT_FALSE(form->loop.RunOptionMode);
 }
 
 }  // namespace

@@ -34,12 +34,12 @@ TEST_F(HandOffTest, TransferButtonStartsTheEditorWithTheLastCode) {
 
 TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
   TFFesk1& f = Create();
-  f.loop.TrailShown = 1;
+  f.loop.TrailShown = true;
   f.FFesk2.Show();
   f.Button14Click();
   EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\"", 5}}));
   EXPECT_FALSE(f.FFesk2.visible);
-  EXPECT_EQ(f.loop.TrailShown, 1);
+  EXPECT_TRUE(f.loop.TrailShown);
 }
 
 TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
@@ -98,7 +98,7 @@ TEST_F(HandOffTest, RightClickAsksForAnOptionOnceWhenAllowed) {
   ASSERT_EQ(dialogs.inputs.size(), 1u);
   EXPECT_EQ(dialogs.inputs[0].caption, "one");
   EXPECT_EQ(shell.opens[0].parameters, "-typed");
-  EXPECT_EQ(form->loop.RunOptionMode, 0);
+  EXPECT_FALSE(form->loop.RunOptionMode);
   form->TrayIconMessage(2, kMouseLeftDown);
   EXPECT_EQ(dialogs.inputs.size(), 1u);
 }

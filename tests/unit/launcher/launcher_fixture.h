@@ -43,7 +43,7 @@ class ScratchFolder {
 class RecordingServices : public WindowServiceRunner {
  public:
   std::vector<unsigned> calls;
-  void RunWindowService(unsigned operation) override { calls.push_back(operation); }
+  void RunWindowService(WindowService operation) override { calls.push_back(static_cast<unsigned>(operation)); }
 };
 
 inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";

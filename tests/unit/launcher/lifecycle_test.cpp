@@ -20,7 +20,7 @@ TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
   EXPECT_EQ(f.Timer1.interval, 25);
   EXPECT_TRUE(f.Timer2.enabled);
   EXPECT_EQ(f.Timer2.interval, 1000);
-  EXPECT_EQ(f.loop.MouseActionGate, kMouseActionOK);
+  EXPECT_EQ(f.loop.MouseActionGate, Gate::kOpen);
   EXPECT_EQ(f.loop.LastCursor, (Point{-1, -1}));
   EXPECT_FALSE(f.FFesk2.visible);
   ASSERT_EQ(tray.calls.size(), 1u);
@@ -32,7 +32,7 @@ TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
 TEST_F(LifecycleTest, GateIsShutUntilCreationEnds) {
   form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        nullptr, IniPath(), kLauncherFolder});
-  EXPECT_EQ(form->loop.MouseActionGate, "");
+  EXPECT_EQ(form->loop.MouseActionGate, Gate::kStarting);
   WriteIni({"[CMD0]", "DISCRIPTION=a", "HOTKEY=Ctrl+A"});
   form->FormCreate();
   Tick({vk::kControl, 'A'}, {0, 0});

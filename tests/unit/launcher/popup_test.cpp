@@ -11,7 +11,7 @@ using K = DrawCommand::Kind;
 DrawCommand Cmd(K kind, Rect r, Color pen, Color brush) { return DrawCommand{kind, r, pen, brush, {}}; }
 
 TEST(ShowTrail, DrawsTheSquareTheNeutralAreaAndTheSamples) {
-  int trail_shown = 0;
+  bool trail_shown = false;
   TFFesk2 popup(trail_shown);
   popup.Label1.visible = true;
   std::vector<Point> samples = {{100, 100}, {150, 100}, {200, 100}};
@@ -46,7 +46,7 @@ TEST(ShowTrail, DrawsTheSquareTheNeutralAreaAndTheSamples) {
 }
 
 TEST(ShowSensorTest, RedSquareOfTheMinimumMoveInTheMiddle) {
-  int trail_shown = 1;
+  bool trail_shown = true;
   TFFesk2 popup(trail_shown);
   ShowSensorTest(popup, Size{1024, 768}, 61);
   EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{312, 184, 400, 400}));
@@ -61,7 +61,7 @@ TEST(ShowSensorTest, RedSquareOfTheMinimumMoveInTheMiddle) {
   EXPECT_EQ(popup.Label2.top, 380);
   EXPECT_EQ(popup.Label1.left, 8);
   EXPECT_TRUE(popup.Label1.visible && popup.Label2.visible && popup.visible);
-  EXPECT_EQ(trail_shown, 1) << "the test display leaves a pending trail alone";
+  EXPECT_TRUE(trail_shown) << "the test display leaves a pending trail alone";
 }
 
 TEST(TFFesk2, ClicksDismissThePopup) {
@@ -74,7 +74,7 @@ TEST(TFFesk2, ClicksDismissThePopup) {
                         {true, MouseButton::kMiddle, false}, {false, MouseButton::kLeft, true},
                         {false, MouseButton::kRight, true}, {false, MouseButton::kMiddle, true}};
   for (const Case& c : cases) {
-    int trail_shown = 1;
+    bool trail_shown = true;
     TFFesk2 popup(trail_shown);
     ShowSensorTest(popup, Size{800, 600}, 10);
     if (c.on_image) popup.Image1MouseDown(c.button);
@@ -82,7 +82,7 @@ TEST(TFFesk2, ClicksDismissThePopup) {
     EXPECT_EQ(popup.visible, !c.dismissed);
     EXPECT_EQ(popup.Label1.visible, !c.dismissed);
     EXPECT_EQ(popup.Label2.visible, !c.dismissed);
-    EXPECT_EQ(trail_shown, c.dismissed ? 0 : 1);
+    EXPECT_EQ(trail_shown, !c.dismissed);
   }
 }
 
@@ -129,7 +129,7 @@ TEST_F(PopupTest, TimerReshowsOnlyAPendingTrail) {
   TFFesk1& f = Create();
   f.Timer2Timer();
   EXPECT_EQ(f.FFesk2.show_requests, 0);
-  f.loop.TrailShown = 1;
+  f.loop.TrailShown = true;
   f.Timer2Timer();
   f.Timer2Timer();
   EXPECT_EQ(f.FFesk2.show_requests, 2);

@@ -30,7 +30,7 @@ TEST_F(SensingLoopTest, MouseActionStartsTheProgramRegisteredForItsCode) {
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\app\\app.exe", "-x", "C:\\work", 3, "C:\\work"}));
   EXPECT_EQ(f.loop.RecognizedCode, "lr");
-  EXPECT_EQ(f.loop.TriggerSource, kSourceNone);
+  EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kNone);
   EXPECT_EQ(f.loop.SampleCount, 0);
   EXPECT_TRUE(f.Button2.enabled);
   EXPECT_TRUE(dialogs.boxes.empty());
@@ -131,8 +131,8 @@ TEST_F(SensingLoopTest, SameTriggerForBothLetsTheWindowServiceWin) {
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_EQ(services.calls, (std::vector<unsigned>{5}));
-  EXPECT_EQ(f.loop.TriggerSource, kSourceNone);
-  EXPECT_EQ(f.loop.WinServiceActive, 0);
+  EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kNone);
+  EXPECT_FALSE(f.loop.WinServiceActive);
 }
 
 TEST_F(SensingLoopTest, WindowServiceTriggerWorksWithMouseActionsOff) {
@@ -242,7 +242,7 @@ TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
 
 TEST_F(ShortcutTest, ClosedGateSensesNothing) {
   TFFesk1& f = CreateWithShortcuts();
-  f.loop.MouseActionGate = kMouseActionNO;
+  f.loop.MouseActionGate = Gate::kShut;
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
 }
@@ -278,7 +278,7 @@ TEST_F(ScreenPositionTest, EachTickWithTheRightButtonCostsItsPauses) {
     if (!c.opened.empty() && !shell.opens.empty()) {
       EXPECT_EQ(shell.opens[0].file, c.opened);
     }
-    EXPECT_EQ(form->loop.TriggerSource, kSourceMouseAction);
+    EXPECT_EQ(form->loop.TriggerSource, LaunchSource::kMouseAction);
   }
 }
 
@@ -310,7 +310,7 @@ TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
   TFFesk1& f = CreateWithRightStroke({"RUNOPTION=1"});
   tray.calls.clear();
   for (int i = 0; i < 3; ++i) Tick({C, S, A}, {10, 10});
-  EXPECT_EQ(f.loop.RunOptionMode, 1);
+  EXPECT_TRUE(f.loop.RunOptionMode);
   EXPECT_EQ(clock.sleeps, (std::vector<int>{500, 500, 500}));
   using K = TrayPicture::Kind;
   std::vector<K> kinds;
@@ -321,7 +321,7 @@ TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
 TEST_F(SensingLoopTest, RunOptionToggleNeedsTheSwitch) {
   TFFesk1& f = CreateWithRightStroke();
   Tick({C, S, A}, {10, 10});
-  EXPECT_EQ(f.loop.RunOptionMode, 0);
+  EXPECT_FALSE(f.loop.RunOptionMode);
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
@@ -369,7 +369,7 @@ TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_EQ(shell.opens.size(), 1u);
   EXPECT_TRUE(dialogs.boxes.empty());
-  EXPECT_EQ(f.loop.TrailShown, 1);
+  EXPECT_TRUE(f.loop.TrailShown);
   EXPECT_TRUE(f.FFesk2.visible);
   EXPECT_EQ(f.FFesk2.left, 98);
   EXPECT_EQ(f.FFesk2.width, 204);

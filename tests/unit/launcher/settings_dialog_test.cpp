@@ -117,7 +117,7 @@ TEST_F(SettingsDialogTest, HiddenIconAtStartUpRemovesNothing) {
 TEST_F(SettingsDialogTest, IconIsNotRemovedWhileTheGateIsClosed) {
   TFFesk1& f = Create();
   tray.calls.clear();
-  f.loop.MouseActionGate = kMouseActionNO;
+  f.loop.MouseActionGate = Gate::kShut;
   f.RadioGroup1.SetItemIndex(1);
   EXPECT_TRUE(tray.calls.empty());
 }
@@ -174,10 +174,10 @@ TEST_F(SettingsDialogTest, TurningRunTimeOptionOffEndsTheMode) {
   for (int icon : {0, 1}) {
     WriteIni({"[SYSTEM]", "RUNOPTION=1", "SYSTEMICON=" + std::to_string(icon)});
     TFFesk1& f = Create();
-    f.loop.RunOptionMode = 1;
+    f.loop.RunOptionMode = true;
     tray.calls.clear();
     f.CheckBox8.SetChecked(false);
-    EXPECT_EQ(f.loop.RunOptionMode, 0);
+    EXPECT_FALSE(f.loop.RunOptionMode);
     if (icon == 0) {
       ASSERT_EQ(tray.calls.size(), 1u);
       EXPECT_EQ(tray.calls[0].kind, fake::FakeTray::Call::kModify);
@@ -185,9 +185,9 @@ TEST_F(SettingsDialogTest, TurningRunTimeOptionOffEndsTheMode) {
     } else {
       EXPECT_TRUE(tray.calls.empty());
     }
-    f.loop.RunOptionMode = 1;
+    f.loop.RunOptionMode = true;
     f.CheckBox8.SetChecked(true);
-    EXPECT_EQ(f.loop.RunOptionMode, 1) << "turning it on changes nothing";
+    EXPECT_TRUE(f.loop.RunOptionMode) << "turning it on changes nothing";
   }
 }
 

@@ -58,7 +58,7 @@ class WindowServicesTyping : public ::testing::TestWithParam<Typing> {};
 
 TEST_P(WindowServicesTyping, TypesItsKeys) {
   Services s;
-  s.services.RunWindowService(GetParam().operation);
+  s.services.RunWindowService(WindowService{GetParam().operation});
   EXPECT_EQ(s.keys.Log(), GetParam().log);
   EXPECT_TRUE(s.shell.opens.empty());
   EXPECT_TRUE(s.window.shows.empty());
@@ -82,7 +82,7 @@ class WindowServicesOpening : public ::testing::TestWithParam<Opening> {};
 
 TEST_P(WindowServicesOpening, OpensTheProgramFromTheLauncherFolder) {
   Services s;
-  s.services.RunWindowService(GetParam().operation);
+  s.services.RunWindowService(WindowService{GetParam().operation});
   ASSERT_EQ(s.shell.opens.size(), 1u);
   const auto& open = s.shell.opens[0];
   EXPECT_EQ(open.file, kFolder + GetParam().file);
@@ -107,9 +107,9 @@ TEST(WindowServicesOpen, UsesTheWorkFolderOfTheMomentAndIgnoresFailure) {
   Services s;
   s.work_folder = "";
   s.shell.results = {2, 2};  // file not found: not reported, nothing retried
-  s.services.RunWindowService(6);
+  s.services.RunWindowService(WindowService::kStartEditor);
   s.work_folder = "E:\\Later";
-  s.services.RunWindowService(9);
+  s.services.RunWindowService(WindowService::kPaletteGroups);
   ASSERT_EQ(s.shell.opens.size(), 2u);
   EXPECT_EQ(s.shell.opens[0].directory, "");
   EXPECT_EQ(s.shell.opens[1].directory, "E:\\Later");
@@ -129,7 +129,7 @@ TEST_P(WindowServicesResizing, ShowsTheForegroundWindow) {
   Services s;
   s.window.iconic = GetParam().iconic;
   s.window.zoomed = GetParam().zoomed;
-  s.services.RunWindowService(GetParam().operation);
+  s.services.RunWindowService(WindowService{GetParam().operation});
   EXPECT_EQ(s.window.shows, std::vector<int>{GetParam().show});
   EXPECT_TRUE(s.keys.events.empty());
   EXPECT_TRUE(s.shell.opens.empty());
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WindowServicesSettings, OperationFiveShowsTheSettingsDialog) {
   Services s;
-  s.services.RunWindowService(5);
+  s.services.RunWindowService(WindowService::kShowSettings);
   EXPECT_EQ(s.settings_shown, 1);
   EXPECT_TRUE(s.keys.events.empty());
   EXPECT_TRUE(s.shell.opens.empty());
@@ -157,7 +157,7 @@ TEST(WindowServicesSettings, OperationFiveShowsTheSettingsDialog) {
 TEST(WindowServicesNothing, OperationsOutsideOneToSeventeenDoNothing) {
   for (unsigned operation : {0u, 18u, 19u, 255u, 4294967295u}) {
     Services s;
-    s.services.RunWindowService(operation);
+    s.services.RunWindowService(WindowService{operation});
     EXPECT_TRUE(s.Untouched()) << operation;
   }
 }
@@ -165,7 +165,7 @@ TEST(WindowServicesNothing, OperationsOutsideOneToSeventeenDoNothing) {
 TEST(WindowServicesNothing, EveryOtherOperationDoesSomething) {
   for (unsigned operation = 1; operation <= 17; ++operation) {
     Services s;
-    s.services.RunWindowService(operation);
+    s.services.RunWindowService(WindowService{operation});
     EXPECT_FALSE(s.Untouched()) << operation;
   }
 }
