@@ -3,7 +3,7 @@
 #include "common/group_table.h"
 #include "common/settings_file.h"
 #include "editor/main_form.h"
-#include "platform/guarded.h"
+#include "platform/ports.h"
 
 namespace fesk::editor {
 

@@ -2,7 +2,7 @@
 // line through which the launcher hands over a mouse action or a program.
 #include "common/cp932.h"
 #include "editor/main_form.h"
-#include "platform/guarded.h"
+#include "platform/ports.h"
 
 namespace fesk::editor {
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "platform/ports.h"  // Timer
 
 namespace fesk {
 
@@ -135,22 +136,37 @@ struct ScrollBar : Control {
 
 // Number field with arrows.  While min_value and max_value are both 0 it is
 // unbounded; otherwise values typed or set are brought into the range.
+// A changed value runs on_change.
 struct SpinEdit : Control {
   int min_value = 0, max_value = 0;
   int max_length = 0;
   int value = 0;
+  Action on_change;
 
   bool Bounded() const { return min_value != 0 || max_value != 0; }
   int Clamp(int v) const {
     if (!Bounded()) return v;
     return v < min_value ? min_value : (v > max_value ? max_value : v);
   }
-  void SetValue(int v) { value = Clamp(v); }
+  void SetValue(int v) {
+    v = Clamp(v);
+    if (v == value) return;
+    value = v;
+    if (on_change) on_change();
+  }
 };
 
+// Drop-down list: choosing another item (Select) runs on_change.
 struct ComboBox : Control {
   std::vector<std::string> items;
   int item_index = -1;
+  Action on_change;
+
+  void Select(int index) {
+    if (index == item_index) return;
+    item_index = index;
+    if (on_change) on_change();
+  }
 };
 
 struct Edit : Control {
@@ -175,13 +191,6 @@ struct Panel : Control {
 
 struct GroupBox : Control {
   std::string caption;
-};
-
-// Window-message timer: the Win32 layer starts, stops and re-times the real
-// timer whenever these change and calls the form's tick handler.
-struct Timer {
-  bool enabled = false;
-  int interval = 1000;
 };
 
 }  // namespace fesk

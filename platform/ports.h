@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "common/errors.h"
 #include "common/geometry.h"
 
 namespace fesk {
@@ -35,6 +37,13 @@ class InputPort {
 struct LocalTime {
   int hour = 0, minute = 0, second = 0, millisecond = 0;
   friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
+// Window-message timer: the Win32 layer starts, stops and re-times the real
+// timer whenever these change and calls the form's tick handler.
+struct Timer {
+  bool enabled = false;
+  int interval = 1000;
 };
 
 // Blocking sleep and the time of day.
@@ -83,6 +92,20 @@ class DialogPort {
   // The program's standard error box.
   virtual void ShowError(std::string_view message) = 0;
 };
+
+// Runs a handler and shows a FeskError in the program's standard error box,
+// the way an unhandled error of an event handler reaches the user.  The
+// operation that failed has stopped; the program goes on.
+template <typename Handler>
+bool RunGuarded(DialogPort& dialogs, Handler&& handler) {
+  try {
+    std::forward<Handler>(handler)();
+    return true;
+  } catch (const FeskError& error) {
+    dialogs.ShowError(error.what());
+    return false;
+  }
+}
 
 // Pictures of task-tray icons.
 struct TrayPicture {

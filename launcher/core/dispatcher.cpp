@@ -10,7 +10,7 @@ namespace fesk {
 void Dispatcher::DispatchMouseAction() {
   if (loop_.WinServiceActive) {
     RunDirectionService();
-  } else if (!StartMatchingProgram() && options_.CheckBox3.checked()) {
+  } else if (!StartMatchingProgram() && options_.report_unregistered_actions) {
     dialogs_.MessageBox(kUnregisteredActionText, kConfirmCaption, Buttons::kOk);
   }
   loop_.WinServiceActive = false;
@@ -22,7 +22,7 @@ void Dispatcher::DispatchMouseAction() {
 void Dispatcher::RunDirectionService() {
   int direction = WindowServiceIndex(loop_.RecognizedCode);
   if (direction < 0) return;
-  services_.RunWindowService(static_cast<WindowService>(options_.ServiceList(direction).item_index));
+  services_.RunWindowService(options_.services[static_cast<std::size_t>(direction)]);
   loop_.TriggerSource = LaunchSource::kNone;
 }
 
@@ -34,7 +34,7 @@ bool Dispatcher::StartMatchingProgram() {
     const std::string title =
         SettingsFile(runner_.paths().settings_path).ReadString(ProgramSection(slot), key::kDiscription, kUntitled);
     acted = true;
-    if (options_.Mode() != kConfirmMode) {
+    if (options_.mode != MouseActionMode::kConfirm) {
       runner_.RunProgram(slot, title);
       break;
     }

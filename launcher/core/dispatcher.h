@@ -8,15 +8,15 @@
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
 #include "launcher/core/window_service_runner.h"
-#include "launcher/services/launcher_options.h"
-#include "launcher/services/program_tables.h"
+#include "launcher/core/launcher_options.h"
+#include "launcher/core/program_tables.h"
 #include "platform/ports.h"
 
 namespace fesk {
 
 class Dispatcher {
  public:
-  Dispatcher(LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
+  Dispatcher(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
              InputPort& input, DialogPort& dialogs, ProgramRunner& runner,
              WindowServiceRunner& services)
       : options_(options),
@@ -39,7 +39,7 @@ class Dispatcher {
   // Mode 1: false when the user declined, so the scan goes on.
   bool ConfirmAndRun(int slot, const std::string& title);
 
-  LauncherOptions& options_;
+  const LauncherOptions& options_;
   LoopState& loop_;
   const ProgramTables& tables_;
   InputPort& input_;

@@ -18,7 +18,7 @@ void ProgramRunner::ReadProgram(int slot) {
 
 void ProgramRunner::RunProgram(int slot, std::string_view title) {
   ReadProgram(slot);
-  if (options_.Mode() == kPaletteMode && loop_.TriggerSource == LaunchSource::kMouseAction) {
+  if (options_.mode == MouseActionMode::kPalette && loop_.TriggerSource == LaunchSource::kMouseAction) {
     OpenPalette(title);
     return;
   }
@@ -36,7 +36,7 @@ void ProgramRunner::OpenPalette(std::string_view title) {
 
 // False when the user cancelled the option box.
 bool ProgramRunner::AskRunTimeOption(std::string_view title, std::string& option) {
-  if (!options_.CheckBox8.checked() || !loop_.RunOptionMode) return true;
+  if (!options_.run_time_option || !loop_.RunOptionMode) return true;
   auto edited = dialogs_.InputBox(title, kRunOptionPrompt, option);
   if (!edited) return false;
   option = *edited;
@@ -46,7 +46,7 @@ bool ProgramRunner::AskRunTimeOption(std::string_view title, std::string& option
 // A wrong work folder is reported and the start still tried.
 void ProgramRunner::Launch(std::string_view title, const std::string& option) {
   const std::string& folder = current_.WorkDir;
-  if (!folder.empty() && !shell_.SetCurrentDirectory(folder) && options_.CheckBox2.checked()) {
+  if (!folder.empty() && !shell_.SetCurrentDirectory(folder) && options_.report_start_errors) {
     dialogs_.MessageBox(WorkFolderErrorText(title, folder), kLaunchErrorCaption, Buttons::kOk);
   }
   int result = shell_.Open(current_.CommandLine, option, folder, current_.ShowCommand);
@@ -54,7 +54,7 @@ void ProgramRunner::Launch(std::string_view title, const std::string& option) {
 }
 
 void ProgramRunner::ReportLaunchResult(int code, std::string_view title) {
-  if (!options_.CheckBox2.checked() || code >= 32) return;
+  if (!options_.report_start_errors || code >= 32) return;
   dialogs_.MessageBox(LaunchFailureText(code, title), kLaunchErrorCaption, Buttons::kOk);
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "launcher/core/loop_state.h"
-#include "launcher/services/launcher_options.h"
+#include "launcher/core/launcher_options.h"
 #include "platform/ports.h"
 
 namespace fesk {

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "launcher/core/screen_rules.h"
-#include "platform/guarded.h"
+#include "platform/ports.h"
 
 namespace fesk {
 
@@ -41,15 +41,15 @@ void SensingLoop::Timer1Timer() {
     bool& flag;
     ~EndOfTick() { flag = false; }
   } end_of_tick{in_tick_};
-  if (options_.CheckBox8.checked()) ToggleRunOptionMode();
-  if (options_.CheckBox5.checked()) FireShortcutKeys();
-  if (options_.CheckBox6.checked()) FireScreenPosition();
+  if (options_.run_time_option) ToggleRunOptionMode();
+  if (options_.shortcut_keys) FireShortcutKeys();
+  if (options_.screen_positions) FireScreenPosition();
   loop_.TriggerSource = LaunchSource::kMouseAction;
-  bool service_held = options_.CheckBox7.checked() && WindowServiceTriggerHeld();
+  bool service_held = options_.window_services && WindowServiceTriggerHeld();
   bool action_held = false, action_released = true;
-  if (options_.CheckBox4.checked()) {
-    action_held = TriggerHeld(input_, options_.MouseActionTrigger);
-    action_released = TriggerKeysReleased(input_, options_.MouseActionTrigger);
+  if (options_.mouse_actions) {
+    action_held = TriggerHeld(input_, options_.mouse_action_keys);
+    action_released = TriggerKeysReleased(input_, options_.mouse_action_keys);
   }
   if (service_held || action_held) {
     RecordStep();
@@ -64,7 +64,7 @@ void SensingLoop::ToggleRunOptionMode() {
   if (!input_.KeyHeld(vk::kAlt) || !input_.KeyHeld(vk::kShift) || !input_.KeyHeld(vk::kControl)) {
     return;
   }
-  TimerPause pause(options_.Timer1);
+  TimerPause pause(timer_);
   loop_.RunOptionMode = !loop_.RunOptionMode;
   if (options_.TrayIconShown()) tray_.TrayIconRestore();
   clock_.Sleep(kRunOptionPause);
@@ -79,7 +79,7 @@ void SensingLoop::FireShortcutKeys() {
   }
   for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
     if (slot == loop_.LastHotKeyIndex || !HotKeyPressed(input_, tables_.HotKeyTable[slot])) continue;
-    TimerPause pause(options_.Timer1);
+    TimerPause pause(timer_);
     loop_.TriggerSource = LaunchSource::kShortcut;
     loop_.LastHotKeyIndex = slot;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
@@ -90,7 +90,7 @@ void SensingLoop::FireShortcutKeys() {
 // so a position held down starts its program again about every 2 seconds.
 void SensingLoop::FireScreenPosition() {
   if (!input_.KeyHeld(vk::kRightButton)) return;
-  TimerPause pause(options_.Timer1);
+  TimerPause pause(timer_);
   int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
                                    input_.ScreenSize());
   if (slot != kNoSlot) {
@@ -103,7 +103,7 @@ void SensingLoop::FireScreenPosition() {
 }
 
 bool SensingLoop::WindowServiceTriggerHeld() {
-  if (!TriggerHeld(input_, options_.WindowServiceTrigger)) return false;
+  if (!TriggerHeld(input_, options_.window_service_keys)) return false;
   loop_.WinServiceActive = true;
   loop_.TriggerSource = LaunchSource::kWindowService;
   return true;
@@ -131,7 +131,7 @@ void SensingLoop::RecordStep() {
 void SensingLoop::TakeSample(Point cursor) {
   if (loop_.SampleCount == 0) {
     loop_.StartPoint = cursor;
-    loop_.Recording = StartAllowed(options_.CurrentStartArea(), cursor);
+    loop_.Recording = StartAllowed(options_.start_area, cursor);
   }
   if (loop_.SampleCount >= kMaxSamples) return;
   if (loop_.Recording) loop_.SamplePoints[static_cast<std::size_t>(loop_.SampleCount)] = cursor;
@@ -142,10 +142,10 @@ void SensingLoop::TakeSample(Point cursor) {
 void SensingLoop::ReleaseStep() {
   loop_.LastCursor = Point{-1, -1};
   if (loop_.Recording) {
-    TimerPause pause(options_.Timer1);
+    TimerPause pause(timer_);
     loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);
-    if (ExceedsMinimumMove(loop_.Stroke, options_.MinimumMove)) ActOnMovement();
+    if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move)) ActOnMovement();
   }
   if (options_.TrayIconShown() && loop_.SampleCount != 0) tray_.TrayIconRestore();
   loop_.SampleCount = 0;
@@ -155,17 +155,17 @@ void SensingLoop::ReleaseStep() {
 // itself is finished all the same.
 void SensingLoop::ActOnMovement() {
   dispatcher_.DispatchMouseAction();
-  if (options_.Mode() == kTrailMode) {
+  if (options_.mode == MouseActionMode::kTrail) {
     if (view_.show_trail) view_.show_trail(loop_.SampleCount);
     loop_.TrailShown = true;
   }
-  if (options_.CheckBox1.checked()) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
+  if (options_.link_mouse_actions) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
 }
 
 void SensingLoop::RecognizeStroke(int sample_count) {
-  view_.transfer_button.enabled = true;
+  if (view_.movement_recognized) view_.movement_recognized();
   std::span<const Point> samples(loop_.SamplePoints.data(), static_cast<std::size_t>(sample_count));
-  RecognizedStroke stroke = fesk::RecognizeStroke(samples, options_.NeutralDivisor);
+  RecognizedStroke stroke = fesk::RecognizeStroke(samples, options_.neutral_divisor);
   loop_.Stroke = stroke.geometry;
   loop_.RecognizedCode = std::move(stroke.code);
 }

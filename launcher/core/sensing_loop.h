@@ -9,27 +9,29 @@
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
 #include "launcher/core/tray_icons.h"
-#include "launcher/services/launcher_options.h"
-#include "launcher/services/program_tables.h"
-#include "platform/controls.h"
+#include "launcher/core/launcher_options.h"
+#include "launcher/core/program_tables.h"
 #include "platform/ports.h"
 
 namespace fesk {
 
-// What the loop asks of the windows: the transfer button enabled once a
-// movement was recognised, and the trail drawn in the popup.
+// What the loop tells the windows: a movement was recognised (the transfer
+// button is enabled from then on), and the trail is to be drawn in the popup.
 struct SensingView {
-  Button& transfer_button;
+  std::function<void()> movement_recognized;
   std::function<void(int sample_count)> show_trail;
 };
 
 class SensingLoop {
  public:
-  SensingLoop(LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
-              InputPort& input, ClockPort& clock, DialogPort& dialogs, TrayIcons& tray,
-              ProgramRunner& runner, Dispatcher& dispatcher, SensingView view)
+  // `timer` is the sensing timer whose ticks call Timer1Timer; it is stopped
+  // while a tick starts something or waits.
+  SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
+              Timer& timer, InputPort& input, ClockPort& clock, DialogPort& dialogs,
+              TrayIcons& tray, ProgramRunner& runner, Dispatcher& dispatcher, SensingView view)
       : options_(options),
         loop_(loop),
+        timer_(timer),
         tables_(tables),
         input_(input),
         clock_(clock),
@@ -52,8 +54,9 @@ class SensingLoop {
   void ReleaseStep();
   void ActOnMovement();
 
-  LauncherOptions& options_;
+  const LauncherOptions& options_;
   LoopState& loop_;
+  Timer& timer_;
   const ProgramTables& tables_;
   InputPort& input_;
   ClockPort& clock_;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "launcher/core/loop_state.h"
-#include "launcher/services/program_tables.h"
+#include "launcher/core/program_tables.h"
 #include "platform/ports.h"
 
 namespace fesk {

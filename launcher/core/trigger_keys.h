@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/controls.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -35,17 +34,5 @@ TriggerKeys TriggerKeysFor(int number);
 
 bool TriggerHeld(InputPort& input, const TriggerKeys& keys);
 bool TriggerKeysReleased(InputPort& input, const TriggerKeys& keys);
-
-// "<SHIFT>+<CTRL>キーでﾏｳｽｱｸｼｮﾝを判断します" and the like.
-std::string TriggerCellHint(int number);
-Color TriggerCellColor(int number);
-
-// Bounds of a cell on the trigger page; the markers stand 5 pixels below a
-// cell's top at its left edge.
-struct CellBounds {
-  int left, top, width, height;
-};
-CellBounds TriggerCellBounds(int number);
-void PlaceTriggerMarker(Label& marker, int number);
 
 }  // namespace fesk

@@ -10,7 +10,8 @@ namespace fesk {
 
 inline constexpr int kWindowServiceCount = 18;
 
-// Item texts of ComboBox1 to ComboBox8, the index being the operation number.
+// Names of the operations as a direction's list shows them, the index being
+// the operation number.
 inline constexpr std::array<std::string_view, kWindowServiceCount> kWindowServiceItems = {
     "<設定しない>",        "ｱﾌﾟﾘ･ﾒﾆｭｰ表示",     "ｱﾌﾟﾘ･終了",         "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ大きく",
     "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ小さく", "FESK設定表示",       "FESKﾌﾟﾛｸﾞﾗﾑ登録",   "Windowsｽﾀｰﾄ表示",
@@ -37,8 +38,8 @@ enum class WindowService : unsigned {
   kLastPalette = 17,
 };
 
-// Default operations of the eight directions, in the order of ComboBox1 to
-// ComboBox8.
+// Default operations of the eight directions, in the dispatcher's order of
+// direction codes.
 inline constexpr std::array<WindowService, 8> kDefaultWindowServices = {
     WindowService::kWindowMenu,   WindowService::kEnlargeWindow, WindowService::kCloseApplication,
     WindowService::kStartEditor,  WindowService::kShowSettings,  WindowService::kStartMenu,

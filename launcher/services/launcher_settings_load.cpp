@@ -12,16 +12,15 @@ namespace fesk {
 
 namespace {
 
-constexpr char kDefaultNutral[] = "5";
+constexpr int kDefaultNutral = 5;
 
-void SetFlag(CheckBox& box, const SettingsFile& file, const std::string& key, int default_value) {
-  box.SetChecked(file.ReadInteger(kSystemSection, key, default_value) == 1);
+bool ReadFlag(const SettingsFile& file, const std::string& key, int default_value) {
+  return file.ReadInteger(kSystemSection, key, default_value) == 1;
 }
 
 }  // namespace
 
-int RadioIndexFor(const RadioGroup& group, int stored) {
-  int count = static_cast<int>(group.items.size());
+int ChoiceFor(int stored, int count) {
   if (stored < -1) return -1;
   return stored >= count ? count - 1 : stored;
 }
@@ -35,87 +34,80 @@ std::optional<int> ParseDecimal(std::string_view text) {
   return value;
 }
 
-void LauncherSettings::LoadLauncherSettings() {
-  HeldValues held;
-  {
-    SettingsFile file(path_);
-    ReadModeAndSensor(file, held);
-    ReadStartArea(file, held);
-    ReadFlags(file);
-    ReadServicesIconAndHint(file);
-    ReadProgramSections(file);
-  }
-  ApplySensorValues();
-  ApplyTriggerNumbers(held);
-  options_.RunSpot.SetChecked(held.run == kOn);
-  options_.BHool.SetChecked(held.hool == kOn);
+void LauncherSettings::ReadOptions(LauncherOptions& options) const {
+  SettingsFile file(path_);
+  ReadModeAndSensor(file, options);
+  ReadStartArea(file, options);
+  ReadFlags(file, options);
+  ReadServicesIconAndHint(file, options);
 }
 
-void LauncherSettings::ReadModeAndSensor(const SettingsFile& file, HeldValues& held) {
-  LauncherOptions& o = options_;
+// NUTRAL is read as a text: one that is no number is taken as the default,
+// like any other key.
+void LauncherSettings::ReadModeAndSensor(const SettingsFile& file, LauncherOptions& o) const {
   int mode = file.ReadInteger(kSystemSection, syskey::kMode, 0);
-  o.RadioGroup2.SetItemIndex(RadioIndexFor(o.RadioGroup2, mode));
-  held.select_key = file.ReadInteger(kSystemSection, syskey::kSelectKey, 1);
-  held.win_select_key = file.ReadInteger(kSystemSection, syskey::kWinSelectKey, 6);
-  o.Label7.caption = file.ReadString(kSystemSection, syskey::kNutral, kDefaultNutral);
-  o.ScrollBar2.SetPosition(file.ReadInteger(kSystemSection, syskey::kSenMin, 10));
-  o.ScrollBar3.SetPosition(file.ReadInteger(kSystemSection, syskey::kInterval, 10));
+  o.mode = static_cast<MouseActionMode>(ChoiceFor(mode, kModeCount));
+  int select_key = file.ReadInteger(kSystemSection, syskey::kSelectKey, 1);
+  if (select_key >= 0 && select_key < kTriggerCount) o.SetMouseActionTrigger(select_key);
+  int win_select_key = file.ReadInteger(kSystemSection, syskey::kWinSelectKey, 6);
+  if (win_select_key >= 0 && win_select_key < kTriggerCount) o.SetWindowServiceTrigger(win_select_key);
+  std::string nutral = file.ReadString(kSystemSection, syskey::kNutral, std::to_string(kDefaultNutral));
+  o.neutral_divisor = ParseDecimal(nutral).value_or(kDefaultNutral);
+  o.minimum_move = file.ReadInteger(kSystemSection, syskey::kSenMin, 10);
+  o.interval = file.ReadInteger(kSystemSection, syskey::kInterval, 10);
 }
 
-void LauncherSettings::ReadStartArea(const SettingsFile& file, HeldValues& held) {
+void LauncherSettings::ReadStartArea(const SettingsFile& file, LauncherOptions& o) const {
   Size screen = input_.ScreenSize();
   const int defaults[4] = {0, 0, screen.width, screen.height};
-  held.run = file.ReadString(kSystemSection, syskey::kRun, kOff);
-  auto spot = options_.RunSpotFields();
-  for (int part = 0; part < 4; ++part) {
-    spot[part]->SetValue(file.ReadInteger(kSystemSection, syskey::RunSpotKey(part), defaults[part]));
-  }
-  held.hool = file.ReadString(kSystemSection, syskey::kHool, kOff);
+  auto read_rect = [&](auto key_of, const int* fallback) {
+    int part[4];
+    for (int i = 0; i < 4; ++i) part[i] = file.ReadInteger(kSystemSection, key_of(i), fallback[i]);
+    return Rect{part[0], part[1], part[2], part[3]};
+  };
+  const int zeros[4] = {0, 0, 0, 0};
+  o.start_area.run_spot_on = file.ReadString(kSystemSection, syskey::kRun, kOff) == kOn;
+  o.start_area.run_spot = read_rect([](int part) { return syskey::RunSpotKey(part); }, defaults);
+  o.start_area.black_holes_on = file.ReadString(kSystemSection, syskey::kHool, kOff) == kOn;
   for (int hole = 1; hole <= 4; ++hole) {
-    auto fields = options_.BlackHole(hole);
-    for (int part = 0; part < 4; ++part) {
-      fields[part]->SetValue(file.ReadInteger(kSystemSection, syskey::BlackHoleKey(hole, part), 0));
-    }
+    o.start_area.black_holes[static_cast<std::size_t>(hole - 1)] =
+        read_rect([hole](int part) { return syskey::BlackHoleKey(hole, part); }, zeros);
   }
 }
 
-void LauncherSettings::ReadFlags(const SettingsFile& file) {
-  LauncherOptions& o = options_;
-  SetFlag(o.CheckBox1, file, syskey::kLinkFlg, 0);
-  SetFlag(o.CheckBox2, file, syskey::kPrgErrMsg, 1);
-  SetFlag(o.CheckBox3, file, syskey::kActErrMsg, 0);
-  SetFlag(o.CheckBox8, file, syskey::kRunOption, 0);
-  SetFlag(o.CheckBox4, file, syskey::TriggerKey(1), 1);
-  SetFlag(o.CheckBox5, file, syskey::TriggerKey(2), 1);
-  SetFlag(o.CheckBox6, file, syskey::TriggerKey(3), 0);
-  SetFlag(o.CheckBox7, file, syskey::TriggerKey(4), 0);
-  // Taken only while no program is loaded: the per-program icons already
-  // shown must match the switch until they are removed by a reload.
-  if (tables_.ProgramCount == 0) SetFlag(o.CheckBox9, file, syskey::TriggerKey(5), 0);
+void LauncherSettings::ReadFlags(const SettingsFile& file, LauncherOptions& o) const {
+  o.link_mouse_actions = ReadFlag(file, syskey::kLinkFlg, 0);
+  o.report_start_errors = ReadFlag(file, syskey::kPrgErrMsg, 1);
+  o.report_unregistered_actions = ReadFlag(file, syskey::kActErrMsg, 0);
+  o.run_time_option = ReadFlag(file, syskey::kRunOption, 0);
+  o.mouse_actions = ReadFlag(file, syskey::TriggerKey(1), 1);
+  o.shortcut_keys = ReadFlag(file, syskey::TriggerKey(2), 1);
+  o.screen_positions = ReadFlag(file, syskey::TriggerKey(3), 0);
+  o.window_services = ReadFlag(file, syskey::TriggerKey(4), 0);
+  if (tables_.ProgramCount == 0) o.program_tray_icons = ReadFlag(file, syskey::TriggerKey(5), 0);
 }
 
-void LauncherSettings::ReadServicesIconAndHint(const SettingsFile& file) {
-  LauncherOptions& o = options_;
+// A stored operation that no list item has leaves the direction without a
+// selection.
+void LauncherSettings::ReadServicesIconAndHint(const SettingsFile& file, LauncherOptions& o) const {
   for (int i = 0; i < 8; ++i) {
-    int service = file.ReadInteger(kSystemSection, syskey::WinServiceKey(i + 1),
-                                   static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]));
-    bool listed = service >= 0 && service < static_cast<int>(o.ServiceList(i).items.size());
-    o.ServiceList(i).item_index = listed ? service : -1;
+    const auto fallback = static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]);
+    int service = file.ReadInteger(kSystemSection, syskey::WinServiceKey(i + 1), fallback);
+    bool listed = service >= 0 && service < kWindowServiceCount;
+    o.services[static_cast<std::size_t>(i)] = static_cast<WindowService>(static_cast<unsigned>(listed ? service : -1));
   }
   int icon = file.ReadInteger(kSystemSection, syskey::kSystemIcon, 0);
-  o.RadioGroup1.SetItemIndex(RadioIndexFor(o.RadioGroup1, icon));
-  bool hints = file.ReadString(kSystemSection, syskey::kHint, kOn) == kOn;
-  o.ShowHints = hints;
-  o.RadioButton1.checked = hints;
-  o.RadioButton2.checked = !hints;
+  o.tray_icon = static_cast<TrayIconChoice>(ChoiceFor(icon, kTrayIconChoiceCount));
+  o.hints = file.ReadString(kSystemSection, syskey::kHint, kOn) == kOn;
 }
 
-void LauncherSettings::ReadProgramSections(const SettingsFile& file) {
+void LauncherSettings::LoadPrograms(bool tray_icons) {
+  SettingsFile file(path_);
   tables_.ScreenPositionSlots.Clear();
   tables_.TrayProgramIconCount = 0;
   tables_.TrayIconProgram.fill(kNoSlot);
   for (int slot = 0; slot < kMaxPrograms; ++slot) {
-    if (!ReadProgram(file, slot)) {
+    if (!ReadProgram(file, slot, tray_icons)) {
       tables_.ProgramCount = slot;
       return;
     }
@@ -124,14 +116,14 @@ void LauncherSettings::ReadProgramSections(const SettingsFile& file) {
 }
 
 // False at the end of the list.
-bool LauncherSettings::ReadProgram(const SettingsFile& file, int slot) {
+bool LauncherSettings::ReadProgram(const SettingsFile& file, int slot, bool tray_icons) {
   const std::string section = ProgramSection(slot);
   std::string command = file.ReadString(section, key::kCmdLine, "");
   if (IsEndOfProgramList(file.ReadString(section, key::kDiscription, ""), command)) return false;
   tables_.ScreenPositionSlots.Claim(file.ReadString(section, key::kDisplayPos, ""), slot);
   tables_.ActionCodes[slot] = file.ReadString(section, key::kActCode, kNoActionCode);
   tables_.ProgramTitles[slot] = file.ReadString(section, key::kDiscription, kUntitled);
-  if (options_.CheckBox9.checked() && file.ReadString(section, key::kTaskTray, "") == kOn) {
+  if (tray_icons && file.ReadString(section, key::kTaskTray, "") == kOn) {
     tables_.TrayProgramIconCount = slot + 1;
     tables_.TrayIconProgram[slot + 1] = slot;
     AddProgramTrayIcon(TrayPicture{TrayPicture::Kind::kProgramFile, 0, command});
@@ -141,53 +133,10 @@ bool LauncherSettings::ReadProgram(const SettingsFile& file, int slot) {
   return true;
 }
 
-// The neutral label holds NUTRAL as read; the slider brings it into 3..10.
-// A text that is no number is taken as the default, like any other key.
-void LauncherSettings::ApplySensorValues() {
-  LauncherOptions& o = options_;
-  int neutral = ParseDecimal(o.Label7.caption).value_or(*ParseDecimal(kDefaultNutral));
-  o.ScrollBar1.SetPosition(neutral);
-  o.NeutralDivisor = o.ScrollBar1.position();
-  o.Label7.caption = std::to_string(o.NeutralDivisor);
-  o.MinimumMove = o.ScrollBar2.position();
-  o.Label10.caption = MinimumMoveText(o.MinimumMove);
-  o.Timer1.interval = o.ScrollBar3.position();
-  o.Label12.caption = IntervalText(o.ScrollBar3.position());
-}
-
-// Numbers outside 0..15 leave trigger and marker as they were.  The key sets
-// are rebuilt either way, so that after Cancel the active triggers are the
-// saved ones again.
-void LauncherSettings::ApplyTriggerNumbers(const HeldValues& held) {
-  LauncherOptions& o = options_;
-  if (held.select_key >= 0 && held.select_key < kTriggerCount) {
-    o.MouseActionTriggerNumber = held.select_key;
-    PlaceTriggerMarker(o.MouseActionMarker, held.select_key);
-  }
-  if (held.win_select_key >= 0 && held.win_select_key < kTriggerCount) {
-    o.WindowServiceTriggerNumber = held.win_select_key;
-    PlaceTriggerMarker(o.WindowServiceMarker, held.win_select_key);
-  }
-  o.SetMouseActionTrigger(o.MouseActionTriggerNumber);
-  o.SetWindowServiceTrigger(o.WindowServiceTriggerNumber);
-}
-
 void LauncherSettings::AddProgramTrayIcon(const TrayPicture& icon) {
   int id = tables_.TrayProgramIconCount;
   const std::string& title = tables_.ProgramTitles[static_cast<std::size_t>(tables_.TrayIconProgram[id])];
   tray_.Add(id, icon, cp932::CutToBytes(title, 63));
-}
-
-void LauncherSettings::SetCoordinateLimits() {
-  Size screen = input_.ScreenSize();
-  auto limit = [&](std::array<SpinEdit*, 4> fields) {
-    for (int part = 0; part < 4; ++part) {
-      fields[part]->min_value = 0;
-      fields[part]->max_value = part % 2 == 0 ? screen.width : screen.height;
-    }
-  };
-  limit(options_.RunSpotFields());
-  for (int hole = 1; hole <= 4; ++hole) limit(options_.BlackHole(hole));
 }
 
 }  // namespace fesk

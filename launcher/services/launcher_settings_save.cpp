@@ -9,51 +9,52 @@ namespace {
 
 const char* Switch(bool on) { return on ? kOn : kOff; }
 
+// A direction without a selection is written as -1.
+int StoredService(WindowService service) { return static_cast<int>(static_cast<unsigned>(service)); }
+
 }  // namespace
 
-void LauncherSettings::SaveLauncherSettings() {
-  LauncherOptions& o = options_;
+void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   SettingsFile file(path_);
-  file.WriteInteger(kSystemSection, syskey::kMode, o.RadioGroup2.item_index());
-  file.WriteInteger(kSystemSection, syskey::kSelectKey, o.MouseActionTriggerNumber);
-  file.WriteInteger(kSystemSection, syskey::kWinSelectKey, o.WindowServiceTriggerNumber);
-  WriteStartArea(file);
-  file.WriteString(kSystemSection, syskey::kNutral, o.Label7.caption);
-  file.WriteInteger(kSystemSection, syskey::kSenMin, o.ScrollBar2.position());
-  file.WriteInteger(kSystemSection, syskey::kInterval, o.ScrollBar3.position());
-  WriteFlags(file);
+  file.WriteInteger(kSystemSection, syskey::kMode, static_cast<int>(o.mode));
+  file.WriteInteger(kSystemSection, syskey::kSelectKey, o.mouse_action_trigger);
+  file.WriteInteger(kSystemSection, syskey::kWinSelectKey, o.window_service_trigger);
+  WriteStartArea(file, o);
+  file.WriteString(kSystemSection, syskey::kNutral, std::to_string(o.neutral_divisor));
+  file.WriteInteger(kSystemSection, syskey::kSenMin, o.minimum_move);
+  file.WriteInteger(kSystemSection, syskey::kInterval, o.interval);
+  WriteFlags(file, o);
   for (int i = 0; i < 8; ++i) {
-    file.WriteInteger(kSystemSection, syskey::WinServiceKey(i + 1), o.ServiceList(i).item_index);
+    file.WriteInteger(kSystemSection, syskey::WinServiceKey(i + 1),
+                      StoredService(o.services[static_cast<std::size_t>(i)]));
   }
-  file.WriteInteger(kSystemSection, syskey::kSystemIcon, o.RadioGroup1.item_index());
-  file.WriteString(kSystemSection, syskey::kHint, Switch(o.RadioButton1.checked));
+  file.WriteInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(o.tray_icon));
+  file.WriteString(kSystemSection, syskey::kHint, Switch(o.hints));
 }
 
-void LauncherSettings::WriteStartArea(SettingsFile& file) {
-  file.WriteString(kSystemSection, syskey::kRun, Switch(options_.RunSpot.checked()));
-  auto spot = options_.RunSpotFields();
-  for (int part = 0; part < 4; ++part) {
-    file.WriteInteger(kSystemSection, syskey::RunSpotKey(part), spot[part]->value);
-  }
-  file.WriteString(kSystemSection, syskey::kHool, Switch(options_.BHool.checked()));
-  for (int hole = 1; hole <= 4; ++hole) {
-    auto fields = options_.BlackHole(hole);
-    for (int part = 0; part < 4; ++part) {
-      file.WriteInteger(kSystemSection, syskey::BlackHoleKey(hole, part), fields[part]->value);
-    }
-  }
-}
-
-void LauncherSettings::WriteFlags(SettingsFile& file) {
-  const LauncherOptions& o = options_;
-  const std::pair<std::string, const CheckBox*> flags[] = {
-      {syskey::kLinkFlg, &o.CheckBox1},     {syskey::kPrgErrMsg, &o.CheckBox2},
-      {syskey::kActErrMsg, &o.CheckBox3},   {syskey::kRunOption, &o.CheckBox8},
-      {syskey::TriggerKey(1), &o.CheckBox4}, {syskey::TriggerKey(2), &o.CheckBox5},
-      {syskey::TriggerKey(3), &o.CheckBox6}, {syskey::TriggerKey(4), &o.CheckBox7},
-      {syskey::TriggerKey(5), &o.CheckBox9},
+void LauncherSettings::WriteStartArea(SettingsFile& file, const LauncherOptions& o) const {
+  auto write_rect = [&](auto key_of, const Rect& rect) {
+    const int part[4] = {rect.left, rect.top, rect.right, rect.bottom};
+    for (int i = 0; i < 4; ++i) file.WriteInteger(kSystemSection, key_of(i), part[i]);
   };
-  for (const auto& [key, box] : flags) file.WriteInteger(kSystemSection, key, box->checked() ? 1 : 0);
+  file.WriteString(kSystemSection, syskey::kRun, Switch(o.start_area.run_spot_on));
+  write_rect([](int part) { return syskey::RunSpotKey(part); }, o.start_area.run_spot);
+  file.WriteString(kSystemSection, syskey::kHool, Switch(o.start_area.black_holes_on));
+  for (int hole = 1; hole <= 4; ++hole) {
+    write_rect([hole](int part) { return syskey::BlackHoleKey(hole, part); },
+               o.start_area.black_holes[static_cast<std::size_t>(hole - 1)]);
+  }
+}
+
+void LauncherSettings::WriteFlags(SettingsFile& file, const LauncherOptions& o) const {
+  const std::pair<std::string, bool> flags[] = {
+      {syskey::kLinkFlg, o.link_mouse_actions},     {syskey::kPrgErrMsg, o.report_start_errors},
+      {syskey::kActErrMsg, o.report_unregistered_actions}, {syskey::kRunOption, o.run_time_option},
+      {syskey::TriggerKey(1), o.mouse_actions},     {syskey::TriggerKey(2), o.shortcut_keys},
+      {syskey::TriggerKey(3), o.screen_positions},  {syskey::TriggerKey(4), o.window_services},
+      {syskey::TriggerKey(5), o.program_tray_icons},
+  };
+  for (const auto& [key, on] : flags) file.WriteInteger(kSystemSection, key, on ? 1 : 0);
 }
 
 }  // namespace fesk

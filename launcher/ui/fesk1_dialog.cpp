@@ -3,7 +3,8 @@
 // cells and the sensor test.
 #include "launcher/ui/fesk1_form.h"
 #include "launcher/core/window_service_runner.h"
-#include "platform/guarded.h"
+#include "launcher/ui/trigger_cells.h"
+#include "platform/ports.h"
 
 namespace fesk {
 
@@ -26,10 +27,10 @@ constexpr char kGuardText[] =
 // Without the tray icon and without a Window service that shows the dialog,
 // nothing could bring the dialog back once it is hidden.
 bool TFFesk1::GuardStopsOk() {
-  if (TrayIconShown()) return false;
+  if (options.TrayIconShown()) return false;
   bool reachable = false;
-  if (CheckBox7.checked()) {
-    for (int i = 0; i < 8; ++i) reachable |= ServiceList(i).item_index == static_cast<int>(WindowService::kShowSettings);
+  if (options.window_services) {
+    for (WindowService service : options.services) reachable |= service == WindowService::kShowSettings;
   }
   if (reachable) return false;
   return env_.dialogs.MessageBox(kGuardText, "確認", Buttons::kOkCancel) != Answer::kOk;
@@ -61,13 +62,13 @@ void TFFesk1::Button15Click() {
 void TFFesk1::RadioButton1Click() {
   RadioButton1.checked = true;
   RadioButton2.checked = false;
-  ShowHints = true;
+  TakeControls();
 }
 
 void TFFesk1::RadioButton2Click() {
   RadioButton1.checked = false;
   RadioButton2.checked = true;
-  ShowHints = false;
+  TakeControls();
 }
 
 void TFFesk1::RadioButton3Click() {
@@ -93,7 +94,7 @@ void TFFesk1::RadioGroup1Click() {
 void TFFesk1::CheckBox8Click() {
   if (CheckBox8.checked()) return;
   loop.RunOptionMode = false;
-  if (TrayIconShown()) tray_icons_.TrayIconRestore();
+  if (options.TrayIconShown()) tray_icons_.TrayIconRestore();
 }
 
 void TFFesk1::PageControl1Change() {
@@ -104,12 +105,10 @@ void TFFesk1::TriggerCellMouseDown(int number) {
   if (number < 0 || number >= kTriggerCount) return;
   if (RadioButton3.checked) {
     PlaceTriggerMarker(MouseActionMarker, number);
-    MouseActionTriggerNumber = number;
-    SetMouseActionTrigger(number);
+    options.SetMouseActionTrigger(number);
   } else {
     PlaceTriggerMarker(WindowServiceMarker, number);
-    WindowServiceTriggerNumber = number;
-    SetWindowServiceTrigger(number);
+    options.SetWindowServiceTrigger(number);
   }
 }
 

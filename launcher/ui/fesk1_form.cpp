@@ -20,11 +20,12 @@ TFFesk1::TFFesk1(LauncherEnvironment environment)
     : FFesk2(loop.TrailShown),
       env_(std::move(environment)),
       tray_icons_(env_.tray, loop, tables),
-      settings_(*this, tables, env_.input, env_.tray, env_.key_names, env_.settings_path),
-      runner_(*this, loop, env_.shell, env_.dialogs, {env_.settings_path, env_.launcher_folder}),
-      dispatcher_(*this, loop, tables, env_.input, env_.dialogs, runner_, env_.services),
-      sensing_(*this, loop, tables, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
-               dispatcher_, SensingView{Button2, [this](int count) { ShowTrail(count); }}) {
+      settings_(tables, env_.input, env_.tray, env_.key_names, env_.settings_path),
+      runner_(options, loop, env_.shell, env_.dialogs, {env_.settings_path, env_.launcher_folder}),
+      dispatcher_(options, loop, tables, env_.input, env_.dialogs, runner_, env_.services),
+      sensing_(options, loop, tables, Timer1, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
+               dispatcher_,
+               SensingView{[this] { Button2.enabled = true; }, [this](int count) { ShowTrail(count); }}) {
   LayOutWindow();
   LayOutActionPage();
   LayOutMouseActPage();
@@ -32,8 +33,14 @@ TFFesk1::TFFesk1(LauncherEnvironment environment)
   LayOutSensorPage();
   LayOutServicePage();
   LayOutVersionPage();
-  RadioGroup1.on_click = [this] { RadioGroup1Click(); };
-  CheckBox8.on_click = [this] { CheckBox8Click(); };
+  RadioGroup1.on_click = [this] {
+    TakeControls();
+    RadioGroup1Click();
+  };
+  CheckBox8.on_click = [this] {
+    TakeControls();
+    CheckBox8Click();
+  };
 }
 
 // Everything the loop reads is in place before the gate opens as the very
@@ -51,8 +58,8 @@ void TFFesk1::FormCreate() {
   LoadLauncherSettings();
   SetRunTimeHints();
   RadioGroup1Click();
-  SetMouseActionTrigger(MouseActionTriggerNumber);
-  SetWindowServiceTrigger(WindowServiceTriggerNumber);
+  options.SetMouseActionTrigger(options.mouse_action_trigger);
+  options.SetWindowServiceTrigger(options.window_service_trigger);
   SetCoordinateLimits();
   loop.MouseActionGate = Gate::kOpen;
 }
@@ -60,8 +67,15 @@ void TFFesk1::FormCreate() {
 void TFFesk1::FillServiceLists() {
   for (int i = 1; i < 8; ++i) ServiceList(i).items = ComboBox1.items;
   for (int i = 0; i < 8; ++i) {
-    ServiceList(i).item_index = static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]);
+    ServiceList(i).Select(static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]));
   }
+}
+
+void TFFesk1::LoadLauncherSettings() {
+  LauncherOptions loaded = options;
+  settings_.ReadOptions(loaded);
+  ShowOptions(loaded);
+  settings_.LoadPrograms(options.program_tray_icons);
 }
 
 void TFFesk1::SetRunTimeHints() {
@@ -105,7 +119,7 @@ void TFFesk1::ShowTrail(int sample_count) {
   fesk::ShowTrail(FFesk2, loop.Stroke, samples, env_.input.ScreenSize());
 }
 
-void TFFesk1::ShowSensorTest() { fesk::ShowSensorTest(FFesk2, env_.input.ScreenSize(), MinimumMove); }
+void TFFesk1::ShowSensorTest() { fesk::ShowSensorTest(FFesk2, env_.input.ScreenSize(), options.minimum_move); }
 
 Shape& TFFesk1::TriggerCell(int number) {
   std::array<Shape*, kTriggerCount> cells = {&Shape1,  &Shape2,  &Shape3,  &Shape4,

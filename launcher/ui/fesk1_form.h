@@ -18,10 +18,10 @@
 #include "launcher/core/sensing_loop.h"
 #include "launcher/core/tray_icons.h"
 #include "launcher/core/window_service_runner.h"
-#include "launcher/services/launcher_options.h"
 #include "launcher/services/launcher_settings.h"
-#include "launcher/services/program_tables.h"
+#include "launcher/core/program_tables.h"
 #include "launcher/ui/fesk2_form.h"
+#include "launcher/ui/option_controls.h"
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
 #include "platform/ports.h"
@@ -56,7 +56,7 @@ enum Page : int {
   kVersionPage,      // "ﾊﾞｰｼﾞｮﾝ"
 };
 
-class TFFesk1 : public LauncherOptions {
+class TFFesk1 : public OptionControls {
  public:
   explicit TFFesk1(LauncherEnvironment environment);
 
@@ -155,9 +155,11 @@ class TFFesk1 : public LauncherOptions {
   void ShowSettingsDialog();
 
   // ---- Routines other parts use ------------------------------------------
-  void LoadLauncherSettings() { settings_.LoadLauncherSettings(); }
-  void SaveLauncherSettings() { settings_.SaveLauncherSettings(); }
-  void SetCoordinateLimits() { settings_.SetCoordinateLimits(); }
+  // The options from section SYSTEM into the dialog, then the programs into
+  // the tables (their tray icons with TRIGGER5 on).
+  void LoadLauncherSettings();
+  void SaveLauncherSettings() { settings_.SaveOptions(options); }
+  void SetCoordinateLimits() { OptionControls::SetCoordinateLimits(env_.input.ScreenSize()); }
   void RunProgram(int slot, std::string_view title) { runner_.RunProgram(slot, title); }
   void DispatchMouseAction() { dispatcher_.DispatchMouseAction(); }
   void RecognizeStroke(int sample_count) { sensing_.RecognizeStroke(sample_count); }

@@ -3,7 +3,7 @@
 // area inside the tab control).
 #include <string>
 
-#include "launcher/core/trigger_keys.h"
+#include "launcher/ui/trigger_cells.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/fesk1_form.h"
 

@@ -401,7 +401,7 @@ void SettingsDialogWindow::SyncWindowState() {
     if (form_.visible) SetForegroundWindow(hwnd());
   }
   if (form_.accepts_dropped_files) DragAcceptFiles(hwnd(), TRUE);
-  SetHintsActive(form_.ShowHints);
+  SetHintsActive(form_.options.hints);
   SetHintPause(form_.hint_hide_pause);
 }
 

@@ -802,7 +802,7 @@ void FormWindow::OnCommand(HWND control, int code) {
     case Binding::Kind::kComboBox:
       if (code == CBN_SELCHANGE) {
         auto& model = *static_cast<ComboBox*>(b->model);
-        model.item_index = static_cast<int>(SendMessageW(b->hwnd, CB_GETCURSEL, 0, 0));
+        model.Select(static_cast<int>(SendMessageW(b->hwnd, CB_GETCURSEL, 0, 0)));
         b->index = model.item_index;
         input = true;
       }

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "launcher/ui/trigger_cells.h"
 #include "launcher_fixture.h"
 
 namespace fesk::testing {
@@ -12,13 +13,13 @@ class LauncherSettingsTest : public LauncherTest {};
 TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
   TFFesk1& f = Create();
   EXPECT_EQ(f.RadioGroup2.item_index(), 0);
-  EXPECT_EQ(f.MouseActionTriggerNumber, 1);
-  EXPECT_EQ(f.WindowServiceTriggerNumber, 6);
-  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(1));
-  EXPECT_EQ(f.WindowServiceTrigger, TriggerKeysFor(6));
-  EXPECT_EQ(f.NeutralDivisor, 5);
+  EXPECT_EQ(f.options.mouse_action_trigger, 1);
+  EXPECT_EQ(f.options.window_service_trigger, 6);
+  EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(1));
+  EXPECT_EQ(f.options.window_service_keys, TriggerKeysFor(6));
+  EXPECT_EQ(f.options.neutral_divisor, 5);
   EXPECT_EQ(f.Label7.caption, "5");
-  EXPECT_EQ(f.MinimumMove, 10);
+  EXPECT_EQ(f.options.minimum_move, 10);
   EXPECT_EQ(f.Label10.caption, "10ﾄﾞｯﾄ");
   EXPECT_EQ(f.Timer1.interval, 10);
   EXPECT_EQ(f.Label12.caption, "10/1000秒");
@@ -38,7 +39,7 @@ TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(f.ServiceList(i).item_index, services[i]);
   EXPECT_EQ(f.RadioGroup1.item_index(), 0);
   EXPECT_TRUE(f.RadioButton1.checked);
-  EXPECT_TRUE(f.ShowHints);
+  EXPECT_TRUE(f.options.hints);
   EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(1).top + 5);
   EXPECT_EQ(f.WindowServiceMarker.left, TriggerCellBounds(6).left);
 }
@@ -96,10 +97,10 @@ TEST_F(LauncherSettingsTest, SlidersBringValuesIntoRange) {
   for (const Case& c : cases) {
     WriteIni({"[SYSTEM]", "NUTRAL=" + c.nutral, "SENMIN=" + c.senmin, "INTERVAL=" + c.interval});
     TFFesk1& f = Create();
-    EXPECT_EQ(f.NeutralDivisor, c.divisor) << c.nutral;
+    EXPECT_EQ(f.options.neutral_divisor, c.divisor) << c.nutral;
     EXPECT_EQ(f.Label7.caption, std::to_string(c.divisor));
     EXPECT_EQ(f.ScrollBar1.position(), c.divisor);
-    EXPECT_EQ(f.MinimumMove, c.minimum) << c.senmin;
+    EXPECT_EQ(f.options.minimum_move, c.minimum) << c.senmin;
     EXPECT_EQ(f.Label10.caption, std::to_string(c.minimum) + "ﾄﾞｯﾄ");
     EXPECT_EQ(f.Timer1.interval, c.period) << c.interval;
     EXPECT_EQ(f.Label12.caption, std::to_string(c.period) + "/1000秒");
@@ -134,22 +135,22 @@ TEST_F(LauncherSettingsTest, OutOfRangeSelectionsFollowTheControls) {
 TEST_F(LauncherSettingsTest, TriggerNumbersOutsideTheTableAreIgnored) {
   WriteIni({"[SYSTEM]", "SELECTKEY=16", "WINSELECTKEY=-1"});
   TFFesk1& f = Create();
-  EXPECT_EQ(f.MouseActionTriggerNumber, 0);
-  EXPECT_EQ(f.WindowServiceTriggerNumber, 0);
-  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(0));
+  EXPECT_EQ(f.options.mouse_action_trigger, 0);
+  EXPECT_EQ(f.options.window_service_trigger, 0);
+  EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(0));
   EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(0).top + 5);
 
   f.TriggerCellMouseDown(9);
   WriteIni({"[SYSTEM]", "SELECTKEY=16"});
   f.Button12Click();
-  EXPECT_EQ(f.MouseActionTriggerNumber, 9) << "an ignored number keeps the current one";
+  EXPECT_EQ(f.options.mouse_action_trigger, 9) << "an ignored number keeps the current one";
 }
 
 TEST_F(LauncherSettingsTest, HintIsOnOnlyForTheExactText) {
   for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{{"ON", true}, {"on", false}, {"OFF", false}, {"", false}}) {
     WriteIni({"[SYSTEM]", "HINT=" + text});
     TFFesk1& f = Create();
-    EXPECT_EQ(f.ShowHints, on) << text;
+    EXPECT_EQ(f.options.hints, on) << text;
     EXPECT_EQ(f.RadioButton1.checked, on);
     EXPECT_EQ(f.RadioButton2.checked, !on);
   }
@@ -240,8 +241,8 @@ TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
                         &f.CheckBox6, &f.CheckBox7, &f.CheckBox8, &f.CheckBox9}) {
     box->SetChecked(!box->checked());
   }
-  for (int i = 0; i < 8; ++i) f.ServiceList(i).item_index = 10 + i;
-  f.ServiceList(4).item_index = 5;  // keeps the dialog reachable
+  for (int i = 0; i < 8; ++i) f.ServiceList(i).Select(10 + i);
+  f.ServiceList(4).Select(5);  // keeps the dialog reachable
   f.RadioGroup1.SetItemIndex(1);
   f.RadioButton2Click();
   f.Button1Click();
@@ -250,10 +251,10 @@ TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
 
   TFFesk1& g = Create();
   EXPECT_EQ(g.RadioGroup2.item_index(), 2);
-  EXPECT_EQ(g.MouseActionTriggerNumber, 13);
-  EXPECT_EQ(g.WindowServiceTriggerNumber, 11);
-  EXPECT_EQ(g.NeutralDivisor, 8);
-  EXPECT_EQ(g.MinimumMove, 123);
+  EXPECT_EQ(g.options.mouse_action_trigger, 13);
+  EXPECT_EQ(g.options.window_service_trigger, 11);
+  EXPECT_EQ(g.options.neutral_divisor, 8);
+  EXPECT_EQ(g.options.minimum_move, 123);
   EXPECT_EQ(g.Timer1.interval, 45);
   EXPECT_TRUE(g.RunSpot.checked());
   EXPECT_TRUE(g.BHool.checked());
@@ -265,7 +266,7 @@ TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
   EXPECT_EQ(g.ComboBox8.item_index, 17);
   EXPECT_EQ(g.ComboBox5.item_index, 5);
   EXPECT_EQ(g.RadioGroup1.item_index(), 1);
-  EXPECT_FALSE(g.ShowHints);
+  EXPECT_FALSE(g.options.hints);
   g.Button1Click();
   EXPECT_EQ(ReadIni(), saved) << "a second save writes the same file";
 }
@@ -307,7 +308,7 @@ TEST_F(LauncherSettingsTest, ChangeFollowedByCancelIsGone) {
   f.ScrollBar2.SetPosition(300);
   f.Button12Click();
   EXPECT_TRUE(f.CheckBox4.checked());
-  EXPECT_EQ(f.MinimumMove, 10);
+  EXPECT_EQ(f.options.minimum_move, 10);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "launcher/ui/trigger_cells.h"
 #include "launcher_fixture.h"
 
 namespace fesk::testing {
@@ -47,8 +48,8 @@ TEST_F(SettingsDialogTest, OkGuardAsksOnlyWhenTheDialogWouldBeUnreachable) {
     f.visible = true;
     f.RadioGroup1.SetItemIndex(c.icon);
     f.CheckBox7.SetChecked(c.services_on);
-    f.ComboBox5.item_index = 1;
-    if (c.list_with_settings >= 0) f.ServiceList(c.list_with_settings).item_index = 5;
+    f.ComboBox5.Select(1);
+    if (c.list_with_settings >= 0) f.ServiceList(c.list_with_settings).Select(5);
     dialogs.boxes.clear();
     dialogs.answers = {c.answer};
     f.Button1Click();
@@ -91,10 +92,10 @@ TEST_F(SettingsDialogTest, CancelRestoresTheFileAndMouseActionsWorkAgain) {
 TEST_F(SettingsDialogTest, CancelRestoresTheSavedTriggers) {
   TFFesk1& f = Create();
   f.TriggerCellMouseDown(12);
-  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(12));
+  EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(12));
   f.Button12Click();
-  EXPECT_EQ(f.MouseActionTriggerNumber, 1);
-  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(1));
+  EXPECT_EQ(f.options.mouse_action_trigger, 1);
+  EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(1));
   EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(1).top + 5);
 }
 
@@ -133,7 +134,7 @@ TEST_F(SettingsDialogTest, ReloadSavesRemovesProgramIconsLoadsAndTells) {
   tray.calls.clear();
   f.Button15Click();
   EXPECT_FALSE(f.visible);
-  EXPECT_EQ(f.MinimumMove, 77) << "saved by the OK part";
+  EXPECT_EQ(f.options.minimum_move, 77) << "saved by the OK part";
   EXPECT_EQ(Removes(1), 1);
   EXPECT_EQ(Removes(2), 1);
   EXPECT_EQ(f.tables.ProgramCount, 3);
@@ -157,17 +158,17 @@ TEST_F(SettingsDialogTest, ReloadGoesOnWhenTheGuardStopsTheSave) {
   ASSERT_EQ(dialogs.boxes.size(), 2u);
   EXPECT_EQ(dialogs.boxes[1].text, "プログラム登録情報を読込みました。");
   EXPECT_FALSE(std::filesystem::exists(IniPath()));
-  EXPECT_EQ(f.MinimumMove, 10) << "the load replaced the unsaved edit";
+  EXPECT_EQ(f.options.minimum_move, 10) << "the load replaced the unsaved edit";
 }
 
 TEST_F(SettingsDialogTest, HintSwitch) {
   TFFesk1& f = Create();
   f.RadioButton2Click();
-  EXPECT_FALSE(f.ShowHints);
+  EXPECT_FALSE(f.options.hints);
   EXPECT_TRUE(f.RadioButton2.checked);
   EXPECT_FALSE(f.RadioButton1.checked);
   f.RadioButton1Click();
-  EXPECT_TRUE(f.ShowHints);
+  EXPECT_TRUE(f.options.hints);
 }
 
 TEST_F(SettingsDialogTest, TurningRunTimeOptionOffEndsTheMode) {
@@ -208,18 +209,18 @@ TEST_F(SettingsDialogTest, CellClickMovesTheChosenMarker) {
   TFFesk1& f = Create();
   ASSERT_TRUE(f.RadioButton3.checked);
   f.TriggerCellMouseDown(7);
-  EXPECT_EQ(f.MouseActionTriggerNumber, 7);
-  EXPECT_EQ(f.MouseActionTrigger, TriggerKeysFor(7));
+  EXPECT_EQ(f.options.mouse_action_trigger, 7);
+  EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(7));
   EXPECT_EQ(f.MouseActionMarker.left, f.TriggerCell(7).left);
   EXPECT_EQ(f.MouseActionMarker.top, f.TriggerCell(7).top + 5);
-  EXPECT_EQ(f.WindowServiceTriggerNumber, 6);
+  EXPECT_EQ(f.options.window_service_trigger, 6);
   f.RadioButton4Click();
   EXPECT_FALSE(f.RadioButton3.checked);
   f.TriggerCellMouseDown(15);
-  EXPECT_EQ(f.WindowServiceTriggerNumber, 15);
-  EXPECT_EQ(f.WindowServiceTrigger, TriggerKeysFor(15));
+  EXPECT_EQ(f.options.window_service_trigger, 15);
+  EXPECT_EQ(f.options.window_service_keys, TriggerKeysFor(15));
   EXPECT_EQ(f.WindowServiceMarker.left, f.Shape19.left);
-  EXPECT_EQ(f.MouseActionTriggerNumber, 7);
+  EXPECT_EQ(f.options.mouse_action_trigger, 7);
 }
 
 TEST_F(SettingsDialogTest, SlidersKeepTheirParametersAndLabels) {
@@ -227,9 +228,9 @@ TEST_F(SettingsDialogTest, SlidersKeepTheirParametersAndLabels) {
   f.ScrollBar1.SetPosition(9);
   f.ScrollBar2.SetPosition(250);
   f.ScrollBar3.SetPosition(70);
-  EXPECT_EQ(f.NeutralDivisor, 9);
+  EXPECT_EQ(f.options.neutral_divisor, 9);
   EXPECT_EQ(f.Label7.caption, "9");
-  EXPECT_EQ(f.MinimumMove, 250);
+  EXPECT_EQ(f.options.minimum_move, 250);
   EXPECT_EQ(f.Label10.caption, "250ﾄﾞｯﾄ");
   EXPECT_EQ(f.Timer1.interval, 70);
   EXPECT_EQ(f.Label12.caption, "70/1000秒");

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "launcher/ui/trigger_cells.h"
 #include "platform/fake/fake_ports.h"
 
 namespace fesk {

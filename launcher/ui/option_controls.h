@@ -1,35 +1,27 @@
-// LauncherOptions: the launcher's options, held in the controls of its
-// settings dialog.  The sensing loop, the dispatcher and the launch read the
-// controls at the moment they need a value, so an edit in the dialog applies at once;
-// OK writes the controls to section SYSTEM and Cancel reads them back.
-//
-// Beside the controls the record keeps the values derived from them that the
-// loop reads on every tick (NeutralDivisor, MinimumMove, the trigger numbers
-// and their key sets, the tooltip switch).
+// OptionControls: the settings dialog's controls of the launcher's options.
+// Each control edits `options` as it changes, so an edit in the dialog
+// applies at once; ShowOptions puts loaded options into the controls.  Beside
+// them live the texts next to the sliders, the trigger markers and the
+// sensing timer, whose period is the INTERVAL option.
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "common/geometry.h"
-#include "launcher/core/screen_rules.h"
-#include "launcher/core/trigger_keys.h"
+#include "launcher/core/launcher_options.h"
 #include "platform/controls.h"
 
 namespace fesk {
 
-enum MouseActionMode : int {
-  kNormalMode = 0,
-  kConfirmMode = 1,
-  kTrailMode = 2,
-  kPaletteMode = 3,
-};
-
-class LauncherOptions {
+class OptionControls {
  public:
-  LauncherOptions();
-  LauncherOptions(const LauncherOptions&) = delete;
-  LauncherOptions& operator=(const LauncherOptions&) = delete;
+  OptionControls();
+  OptionControls(const OptionControls&) = delete;
+  OptionControls& operator=(const OptionControls&) = delete;
+
+  // What the loop, the dispatcher and the launch decide on.
+  LauncherOptions options;
 
   // Page "動 作": enabled functions and reporting.
   CheckBox CheckBox1;  // LINKFLG: hand each mouse action to the editor
@@ -69,18 +61,6 @@ class LauncherOptions {
   // The sensing timer; its period is the INTERVAL option.
   Timer Timer1;
 
-  // Derived values.
-  int NeutralDivisor = 5;
-  int MinimumMove = 10;
-  int MouseActionTriggerNumber = 0;
-  int WindowServiceTriggerNumber = 0;
-  TriggerKeys MouseActionTrigger{};
-  TriggerKeys WindowServiceTrigger{};
-  bool ShowHints = true;  // the application-wide tooltip switch
-
-  void SetMouseActionTrigger(int number) { MouseActionTrigger = TriggerKeysFor(number); }
-  void SetWindowServiceTrigger(int number) { WindowServiceTrigger = TriggerKeysFor(number); }
-
   // Change actions of the three sensor sliders.
   void ScrollBar1Change();
   void ScrollBar2Change();
@@ -92,12 +72,19 @@ class LauncherOptions {
   std::array<SpinEdit*, 4> BlackHole(int number);
   std::array<SpinEdit*, 4> RunSpotFields();
 
-  // The launcher's own tray icon is shown only with item 0 selected.
-  bool TrayIconShown() const { return RadioGroup1.item_index() == 0; }
-  // No selection acts as the normal mode.
-  int Mode() const { return RadioGroup2.item_index(); }
-  // The start rules as the fields hold them now.
-  StartArea CurrentStartArea() const;
+  // Loaded options into the controls, in the order the settings file lists
+  // them; a check box or choice that changes runs its click action, as a
+  // user's click would.  `options` then holds what the controls make of them
+  // (a slider or a bounded field brings a value into its range).
+  void ShowOptions(const LauncherOptions& loaded);
+  // Bounds the RUN-spot and black-hole fields by the screen.
+  void SetCoordinateLimits(Size screen);
+
+ protected:
+  // Every control into `options`: the change action of each control.
+  void TakeControls();
+  // Moves a marker onto the cell of its trigger.
+  void PlaceMarkers();
 };
 
 // "<n>ﾄﾞｯﾄ" and "<n>/1000秒", the texts beside the sliders.
