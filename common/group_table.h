@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/errors.h"
+#include "common/program_files.h"
 #include "common/group_tree.h"
 
 namespace fesk {
@@ -39,7 +40,6 @@ std::string GroupTableOpenErrorText(const std::string& path);
 std::string GroupTableCreateErrorText(const std::string& path);
 std::string GroupTableLevelErrorText(std::string_view name);
 
-inline constexpr char kGroupTableFileName[] = "FESK.TBL";
 inline constexpr std::size_t kGroupPathLimit = 128;  // bytes a program's GROUP keeps
 
 }  // namespace fesk

@@ -14,6 +14,7 @@
 
 #include "common/errors.h"
 #include "common/profile_document.h"
+#include "common/program_files.h"
 
 namespace fesk {
 
@@ -76,7 +77,5 @@ std::optional<int> ParseSettingsInteger(std::string_view text);
 
 // "Fesk.Ini" in the folder of the given executable path.
 std::string SettingsFilePathFor(std::string_view executable_path);
-
-inline constexpr char kSettingsFileName[] = "Fesk.Ini";
 
 }  // namespace fesk

@@ -1,5 +1,7 @@
 #include "editor/about_box.h"
 
+#include "common/version.h"
+
 namespace fesk::editor {
 
 TForm3::TForm3() {
@@ -9,7 +11,7 @@ TForm3::TForm3() {
   ProductName.SetBounds(88, 16, 120, 13);
   Comments.caption = "for Win32";
   Comments.SetBounds(88, 40, 120, 13);
-  Version.caption = "Version 2.3";
+  Version.caption = "Version " FESK_VERSION_TEXT;
   Version.SetBounds(88, 64, 120, 13);
   OKButton.caption = "ＯＫ";
   OKButton.SetBounds(111, 148, 75, 25);

@@ -26,7 +26,7 @@ TFFeskINI::TFFeskINI(const EditorPorts& ports, std::string executable_path,
 
 std::string TFFeskINI::SettingsPath() const { return folder_ + kSettingsFileName; }
 std::string TFFeskINI::GroupTablePath() const { return folder_ + kGroupTableFileName; }
-std::string TFFeskINI::PaletteProgramPath() const { return folder_ + kPaletteProgramName; }
+std::string TFFeskINI::PaletteProgramPath() const { return folder_ + kPaletteRegisteredName; }
 
 void TFFeskINI::BuildLayout() {
   // Upper area.

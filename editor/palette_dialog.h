@@ -4,6 +4,8 @@
 // of the main window shows it; the choice stays between openings.
 #pragma once
 
+#include "common/program_files.h"
+
 #include <array>
 #include <string>
 
@@ -33,7 +35,6 @@ inline constexpr std::array<PaletteCommand, 10> kPaletteCommands = {{
     {"パレット８を表示", "FESKPAL パレット８を表示", "8"},
 }};
 
-inline constexpr char kPaletteProgramName[] = "FESKPAL.EXE";
 
 class TForm1 {
  public:

@@ -4,7 +4,7 @@
 #   scripts/pack-release.sh [WIN_BUILD_DIR [OUT_DIR]]
 #
 # WIN_BUILD_DIR is a MinGW build folder (build/win if not given); OUT_DIR
-# (build/release if not given) receives Fesk-2.3.zip with Fesk.exe and
+# (build/release if not given) receives Fesk-<version>.zip (the project's version, 2.3) with Fesk.exe and
 # FeskINI.exe (stripped), the help document Fesk.html, the sample settings
 # Fesk.Ini and FESK.TBL and a read-me in Japanese, お読みください.txt (code
 # page 932, CR LF).  scripts/release.sh builds the programs and calls this.
@@ -14,7 +14,9 @@ win_build=$(cd "${1:-$root/build/win}" && pwd)
 mkdir -p "${2:-$root/build/release}"
 out=$(cd "${2:-$root/build/release}" && pwd)
 
-version=2.3
+# The project's version, the one CMakeLists.txt gives.
+version=$(sed -n 's/^project(Fesk VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+[ -n "$version" ] || { echo "no version in CMakeLists.txt" >&2; exit 1; }
 stage="$out/Fesk-$version"
 zip_file="$out/Fesk-$version.zip"
 rm -rf "$stage" "$zip_file"

@@ -18,7 +18,6 @@ using namespace fesk::win32;
 namespace {
 
 constexpr char kApplicationTitle[] = "FESK プログラム登録";
-constexpr wchar_t kHelpFile[] = L"Fesk.hlp";
 
 // Tab, Enter and Esc work in every window of the program as in a dialog.
 int RunEditorLoop(const MainWindow& window) {
@@ -57,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names},
       ProgramPath(), JapaneseLstrcmp);
 
-  MainWindow window(instance, form, kHelpFile);
+  MainWindow window(instance, form, Wide(kHelpFileName));
   dialogs.SetOwner(window.hwnd());
   open_dialog.SetOwner(window.hwnd());
   showing_dialogs.SetBeforeModal([&window] { window.ShowModels(); });

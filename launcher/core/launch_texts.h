@@ -12,7 +12,6 @@ inline constexpr char kConfirmCaption[] = "FESK プログラムの実行確認";
 inline constexpr char kRunOptionPrompt[] = "起動時ｵﾌﾟｼｮﾝを入力して下さい";
 inline constexpr char kUnregisteredActionText[] = "マウス・アクションが登録されていません";
 inline constexpr char kUntitled[] = "<ﾀｲﾄﾙ未登録>";
-inline constexpr char kPaletteProgram[] = "FeskPal.exe";
 
 // 3 for "SW_SHOWMAXIMIZED", 2 for "SW_SHOWMINIMIZED", 5 for anything else.
 int ShowCommandOf(std::string_view cmdshow);

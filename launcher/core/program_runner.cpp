@@ -1,5 +1,6 @@
 #include "launcher/core/program_runner.h"
 
+#include "common/program_files.h"
 #include "common/program_sections.h"
 #include "common/settings_file.h"
 #include "launcher/core/launch_texts.h"
@@ -29,7 +30,7 @@ void ProgramRunner::RunProgram(int slot, std::string_view title) {
 
 // The palette program shows the icons registered for the code instead.
 void ProgramRunner::OpenPalette(std::string_view title) {
-  int result = shell_.Open(paths_.launcher_folder + kPaletteProgram, "A " + loop_.RecognizedCode,
+  int result = shell_.Open(paths_.launcher_folder + kPaletteFileName, "A " + loop_.RecognizedCode,
                            current_.WorkDir, current_.ShowCommand);
   ReportLaunchResult(result, title);
 }

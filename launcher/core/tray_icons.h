@@ -2,13 +2,14 @@
 // per-program icons (ids 1 to TrayProgramIconCount).
 #pragma once
 
+#include "common/version.h"
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_tables.h"
 #include "platform/ports.h"
 
 namespace fesk {
 
-inline constexpr char kTrayTip[] = "FESK 2.3";
+inline constexpr char kTrayTip[] = "FESK " FESK_VERSION_TEXT;
 inline constexpr int kOwnTrayIcon = 0;
 
 class TrayIcons {

@@ -40,7 +40,7 @@ void WindowServices::RunWindowService(WindowService operation) {
       if (show_settings_) show_settings_();
       break;
     case kStartEditor:
-      OpenLauncherProgram(kEditorProgramFile, "");
+      OpenLauncherProgram(kEditorServiceFileName, "");
       break;
     case kStartMenu:
       sender_.SendKeys("^{ESC}");
@@ -54,12 +54,12 @@ void WindowServices::RunWindowService(WindowService operation) {
       sender_.SendKeys("%{F4}");
       break;
     case kPaletteGroups:
-      OpenLauncherProgram(kPaletteProgramFile, "M");
+      OpenLauncherProgram(kPaletteFileName, "M");
       break;
     default: {
       const unsigned number = static_cast<unsigned>(operation);
       if (number >= static_cast<unsigned>(kFirstPalette) && number <= static_cast<unsigned>(kLastPalette)) {
-        OpenLauncherProgram(kPaletteProgramFile, std::to_string(number - static_cast<unsigned>(kPaletteGroups)));
+        OpenLauncherProgram(kPaletteFileName, std::to_string(number - static_cast<unsigned>(kPaletteGroups)));
       }
       break;  // 0 and anything above 17: nothing
     }

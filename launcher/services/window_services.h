@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "common/program_files.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/services/foreground_window.h"
 #include "launcher/services/key_sink.h"
@@ -16,8 +17,6 @@
 namespace fesk {
 
 
-inline constexpr const char* kEditorProgramFile = "FeskIni.exe";
-inline constexpr const char* kPaletteProgramFile = "FeskPal.exe";
 
 class WindowServices : public WindowServiceRunner {
  public:

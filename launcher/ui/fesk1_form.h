@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/hotkey_text.h"
+#include "common/program_files.h"
 #include "launcher/core/dispatcher.h"
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
@@ -41,8 +42,6 @@ struct LauncherEnvironment {
   std::string launcher_folder;  // that folder, ending in a backslash
 };
 
-inline constexpr char kHelpFile[] = "Fesk.hlp";
-inline constexpr char kEditorProgram[] = "FESKINI.EXE";
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN
 inline constexpr int kMouseRightDown = 0x204;  // WM_RBUTTONDOWN
 
@@ -67,7 +66,7 @@ class TFFesk1 : public OptionControls {
   bool minimize_box = false, maximize_box = false;  // system menu only
   std::string font_name = "ＭＳ ゴシック";
   int help_context = 0;
-  std::string help_file = kHelpFile;
+  std::string help_file = kHelpFileName;
   bool visible = false;
   // Requests to make the dialog the foreground window; the Win32 layer
   // honours each one.

@@ -13,7 +13,7 @@ void TFFesk1::ShowSettingsDialog() {
 // "C:\Program Files\Fesk\") is read up to the blank, and Windows would start
 // "C:\Program.exe" where one exists.
 void TFFesk1::StartEditor(const std::string& arguments) {
-  env_.shell.Exec("\"" + env_.launcher_folder + kEditorProgram + "\"" + arguments, show::kShow);
+  env_.shell.Exec("\"" + env_.launcher_folder + kEditorFileName + "\"" + arguments, show::kShow);
 }
 
 void TFFesk1::Button14Click() {
@@ -53,7 +53,7 @@ void TFFesk1::ProgramIconClicked(int id, bool with_option) {
 // One editor per file, each given the whole path (however long) in quotes.
 void TFFesk1::FormDropFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
-    env_.shell.Open(env_.launcher_folder + kEditorProgram, "\"" + path + "\"",
+    env_.shell.Open(env_.launcher_folder + kEditorFileName, "\"" + path + "\"",
                     env_.launcher_folder, show::kNormal);
   }
 }

@@ -21,7 +21,7 @@ static bool WinHelpAvailable() {
 }
 
 std::wstring HelpAddress(const std::string& folder, int context) {
-  std::wstring path = Wide(folder + kHelpDocument);
+  std::wstring path = Wide(folder + kHelpDocumentName);
   wchar_t url[4 * MAX_PATH] = {};
   DWORD length = 4 * MAX_PATH;
   if (FAILED(UrlCreateFromPathW(path.c_str(), url, &length, 0))) return path;
@@ -96,7 +96,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     }
   }
   // Without such a program, the document at its beginning.
-  ShellExecuteW(owner, L"open", Wide(folder + kHelpDocument).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(owner, L"open", Wide(folder + kHelpDocumentName).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 HWND HelpRequestWindow(LPARAM help_info) {

@@ -4,13 +4,14 @@
 // browser at the section of the help context ("Fesk.html#context-24").
 #pragma once
 
+#include "common/program_files.h"
+
 #include <string>
 
 #include "platform/win32/windows_api.h"
 
 namespace fesk::win32 {
 
-inline constexpr char kHelpDocument[] = "Fesk.html";
 
 // The address the HTML help is opened at for a help context.
 std::wstring HelpAddress(const std::string& folder, int context);
