@@ -33,3 +33,6 @@ fesk_e2e_test(editor_keys PROGRAMS FeskINI)
 fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
 # ﾃﾞｽｸﾄｯﾌﾟ: every entry of the desktop folder offered, Yes, No and Cancel.
 fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
+# Every way of ending asks before an edit is lost: a handed-over code,
+# ﾏｳｽACT読込, text typed and not yet stored; the end of the session.
+fesk_e2e_test(editor_ending PROGRAMS FeskINI)
