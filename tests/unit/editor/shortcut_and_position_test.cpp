@@ -28,6 +28,35 @@ TEST_F(ShortCutTest, StoredShortcutComesBackAsTheStoredText) {
   EXPECT_EQ(Selected().hotkey, "");
 }
 
+// Leaving the field shows what was stored; for every key the layout names
+// that is the key pressed, so that the next pass leaves the text alone.
+TEST_F(ShortCutTest, LayoutNamedKeysStayInTheField) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  LeaveHotKey(kShortCutCtrl | 0xDE);
+  EXPECT_EQ(Selected().hotkey, "Ctrl+^");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
+  f.Modified = false;
+  f.FocusControl(f.HotKey1);
+  f.FocusControl(f.ListBox1);
+  EXPECT_EQ(Selected().hotkey, "Ctrl+^") << "the next pass keeps it";
+  EXPECT_FALSE(f.Modified);
+
+  LeaveHotKey(kShortCutCtrl | kShortCutAlt | 0xBF);  // the main keyboard's "/"
+  EXPECT_EQ(Selected().hotkey, "Ctrl+Alt+/");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0xBF));
+  LeaveHotKey(kShortCutCtrl | 0x6F);  // the keypad's "/" comes back as the main one
+  EXPECT_EQ(Selected().hotkey, "Ctrl+/");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xBF));
+}
+
+TEST_F(ShortCutTest, StoredCaretShortcutIsShownWhenTheProgramIsSelected) {
+  WritePrograms({{"A", "a"}, {"B", "b", {{"HOTKEY", "Ctrl+^"}}}});
+  TFFeskINI& f = Start();
+  SelectListItem(1);
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
+}
+
 TEST_F(ShortCutTest, LeavingUnchangedDoesNotSetModified) {
   WritePrograms({{"A", "a", {{"HOTKEY", "Shift+Ctrl+F12"}}}});
   TFFeskINI& f = Start();
