@@ -36,3 +36,6 @@ fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
 # Every way of ending asks before an edit is lost: a handed-over code,
 # ﾏｳｽACT読込, text typed and not yet stored; the end of the session.
 fesk_e2e_test(editor_ending PROGRAMS FeskINI)
+# The palette's ＯＫ whatever control had the focus, a shortcut on the main
+# "/", a group renamed to nothing.
+fesk_e2e_test(editor_page_values PROGRAMS FeskINI)
