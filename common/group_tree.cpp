@@ -11,15 +11,6 @@ GroupNodeId GroupTree::AddChild(GroupNodeId parent, std::string name) {
   return id;
 }
 
-GroupNodeId GroupTree::AddSiblingAfter(GroupNodeId sibling, std::string name) {
-  GroupNodeId parent = nodes_[sibling].parent;
-  GroupNodeId id = static_cast<GroupNodeId>(nodes_.size());
-  nodes_.push_back(Node{std::move(name), parent, {}, true});
-  std::vector<GroupNodeId>& list = ChildList(parent);
-  list.insert(std::find(list.begin(), list.end(), sibling) + 1, id);
-  return id;
-}
-
 bool GroupTree::Exists(GroupNodeId node) const {
   return node >= 0 && node < static_cast<GroupNodeId>(nodes_.size()) && nodes_[node].alive;
 }
@@ -30,12 +21,6 @@ const std::vector<GroupNodeId>& GroupTree::Children(GroupNodeId node) const {
 
 std::vector<GroupNodeId>& GroupTree::ChildList(GroupNodeId node) {
   return node == kNoGroupNode ? top_ : nodes_[node].children;
-}
-
-int GroupTree::Depth(GroupNodeId node) const {
-  int depth = 0;
-  for (GroupNodeId up = nodes_[node].parent; up != kNoGroupNode; up = nodes_[up].parent) ++depth;
-  return depth;
 }
 
 void GroupTree::Remove(GroupNodeId node) {
@@ -87,11 +72,6 @@ std::vector<GroupNodeId> GroupTree::PreOrder() const {
     order.insert(order.end(), part.begin(), part.end());
   }
   return order;
-}
-
-void GroupTree::Clear() {
-  nodes_.clear();
-  top_.clear();
 }
 
 std::string GroupTree::Path(GroupNodeId node) const {

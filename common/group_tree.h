@@ -18,8 +18,6 @@ class GroupTree {
  public:
   // Appends a node as the last child of parent (kNoGroupNode: top level).
   GroupNodeId AddChild(GroupNodeId parent, std::string name);
-  // Inserts a node right after sibling, under the same parent.
-  GroupNodeId AddSiblingAfter(GroupNodeId sibling, std::string name);
 
   bool Exists(GroupNodeId node) const;
   const std::string& Name(GroupNodeId node) const { return nodes_[node].name; }
@@ -27,7 +25,6 @@ class GroupTree {
   GroupNodeId Parent(GroupNodeId node) const { return nodes_[node].parent; }
   // Children in their order; kNoGroupNode gives the top-level nodes.
   const std::vector<GroupNodeId>& Children(GroupNodeId node) const;
-  int Depth(GroupNodeId node) const;  // top level: 0
 
   // Removes the node with all its descendants.
   void Remove(GroupNodeId node);
@@ -44,7 +41,6 @@ class GroupTree {
   std::vector<GroupNodeId> Subtree(GroupNodeId root) const;  // pre-order, root first
 
   bool Empty() const { return top_.empty(); }
-  void Clear();
 
   // The names from the top-level ancestor down to the node, joined by "\".
   std::string Path(GroupNodeId node) const;

@@ -33,13 +33,33 @@ std::string ShortCutToText(ShortCut shortcut, const KeyNameSource* layout) {
   return text + name;
 }
 
+// A prefix is taken only when a key name follows it: the "^" that ends
+// "Ctrl+^" is the key of that name (the Japanese layout has one), not a
+// second Ctrl.
 static bool TakePrefix(std::string_view& text, std::string_view prefix) {
-  if (text.size() < prefix.size() ||
+  if (text.size() <= prefix.size() ||
       !cp932::EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix)) {
     return false;
   }
   text.remove_prefix(prefix.size());
   return true;
+}
+
+// The numeric keypad's keys (its digits, operators and the NEC "=").
+static bool OnKeypad(int key) { return (key >= 0x60 && key <= 0x6F) || key == 0x92; }
+
+// The key a name reads back as.  A name two keys share is the main
+// keyboard's: as the keypad's "5" reads as the main 5, the keypad's "/"
+// reads as the main "/", not as the key with the lower code.
+static int KeyOfName(std::string_view name, const KeyNameSource* layout) {
+  for (bool keypad : {false, true}) {
+    for (int key = 0x08; key <= 0xFF; ++key) {
+      if (OnKeypad(key) != keypad) continue;
+      std::string candidate = KeyNameOf(key, layout);
+      if (!candidate.empty() && cp932::EqualsIgnoreAsciiCase(candidate, name)) return key;
+    }
+  }
+  return 0;
 }
 
 ShortCut TextToShortCut(std::string_view text, const KeyNameSource* layout) {
@@ -56,15 +76,8 @@ ShortCut TextToShortCut(std::string_view text, const KeyNameSource* layout) {
     }
   }
   if (text.empty()) return 0;
-  // The first key, in code order, whose name matches: so "5" is the main
-  // keyboard's 5 (0x35), not the keypad's (0x65).
-  for (int key = 0x08; key <= 0xFF; ++key) {
-    std::string name = KeyNameOf(key, layout);
-    if (!name.empty() && cp932::EqualsIgnoreAsciiCase(name, text)) {
-      return static_cast<ShortCut>(key | modifiers);
-    }
-  }
-  return 0;
+  const int key = KeyOfName(text, layout);
+  return key == 0 ? 0 : static_cast<ShortCut>(key | modifiers);
 }
 
 }  // namespace fesk

@@ -30,8 +30,9 @@ class KeyNameSource {
 std::string ShortCutToText(ShortCut shortcut, const KeyNameSource* layout);
 
 // Prefixes "Shift+", "Ctrl+", "^", "Alt+" in any order and case, then a key
-// name compared without regard to case; 0 when the text names no key.
-// Keypad digits read as the main keyboard's digits.
+// name compared without regard to case ("^" at the end is a key name); 0
+// when the text names no key.  A name that a keypad key shares with a key
+// of the main keyboard (the digits, "/") reads as the main keyboard's key.
 ShortCut TextToShortCut(std::string_view text, const KeyNameSource* layout);
 
 }  // namespace fesk

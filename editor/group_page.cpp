@@ -118,7 +118,9 @@ void TFFeskINI::TreeView1Edited(const std::optional<std::string>& new_name) {
   GroupTree& tree = TreeView1.tree;
   GroupNodeId node = TreeView1.editing != kNoGroupNode ? TreeView1.editing : TreeView1.selected;
   TreeView1.editing = kNoGroupNode;
-  if (!new_name || !tree.Exists(node)) return;
+  // An empty name is refused, as 追 加 refuses one: the group keeps its
+  // name and its programs their paths, as after an edit cancelled.
+  if (!new_name || new_name->empty() || !tree.Exists(node)) return;
   Modified = true;
   FocusControl(TreeView1);
   const std::string old_path = tree.Path(node);

@@ -314,10 +314,18 @@ void TFFeskINI::FocusControl(Control& control) {
     return;
   }
   if (focus_ == &control) return;
-  Control* leaving = focus_;
-  focus_target_ = &control;
-  if (leaving != nullptr) {
-    auto exit = exit_handlers_.find(leaving);
+  MoveFocusTo(LeaveFocusedControl(&control));
+}
+
+void TFFeskINI::StoreFocusedControl() {
+  if (in_focus_change_ || focus_ == nullptr) return;
+  MoveFocusTo(LeaveFocusedControl(focus_));
+}
+
+Control* TFFeskINI::LeaveFocusedControl(Control* wanted) {
+  focus_target_ = wanted;
+  if (focus_ != nullptr) {
+    auto exit = exit_handlers_.find(focus_);
     if (exit != exit_handlers_.end()) {
       in_focus_change_ = true;
       exit->second();
@@ -326,6 +334,10 @@ void TFFeskINI::FocusControl(Control& control) {
   }
   Control* target = focus_target_;
   focus_target_ = nullptr;
+  return target;
+}
+
+void TFFeskINI::MoveFocusTo(Control* target) {
   if (target == focus_) return;
   focus_ = target;
   auto enter = enter_handlers_.find(target);

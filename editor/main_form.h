@@ -183,6 +183,9 @@ class TFFeskINI {
   // ---- Focus -----------------------------------------------------------------
   Control* ActiveControl() const { return focus_; }
   void FocusControl(Control& control);
+  // Stores what the focused control holds, as leaving it would, while the
+  // focus stays (before the editor ends, nothing typed is to be lost).
+  void StoreFocusedControl();
   // False for the controls the Tab key skips (the start-position boxes).
   bool TakesTabFocus(const Control& control);
 
@@ -245,6 +248,10 @@ class TFFeskINI {
   // The close box, system menu or Alt+F4: true when the window may close
   // (the process then ends, Terminated is set).
   bool FormClose();
+  // Whether the editor may end (the close box, or the end of the Windows
+  // session): the focused field is stored first, then, with changes, the
+  // user is asked.
+  bool FormCloseQuery();
 
   // ---- Page control -----------------------------------------------------------------
   // The user chose a tab: the page is made active and its rules applied (a
@@ -325,12 +332,17 @@ class TFFeskINI {
   std::string DesktopFolder();
 
   // ---- Palette command -----------------------------------------------------------------------
-  // "ＯＫ" of TForm1 with its checked choice (nothing checked: null).
+  // "ＯＫ" of TForm1 with its checked choice (nothing checked: null); the
+  // title field has the focus afterwards.
   void ApplyPaletteCommand(const PaletteCommand* choice);
 
  private:
   void BuildLayout();
   void BindHandlers();
+  // Runs the focused control's exit handler; returns where the focus is to
+  // go: `wanted`, unless the handler sent it elsewhere.
+  Control* LeaveFocusedControl(Control* wanted);
+  void MoveFocusTo(Control* target);
 
   // The entry of the selected list position; null while the list is empty.
   ProgramEntry* SelectedEntry();

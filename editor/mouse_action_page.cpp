@@ -164,13 +164,15 @@ void TFFeskINI::Button6Click() {
 
 // Copies the code of the launcher's last mouse action.  An empty transfer
 // empties the code, and the page is redrawn in that case too so that it
-// shows what the entry now holds.
+// shows what the entry now holds.  A code that changes is a change to save.
 void TFFeskINI::Button10Click() {
   FocusControl(ListBox1);
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   SettingsFile file(SettingsPath());
+  const std::string before = entry->actcode;
   SetField(*entry, &ProgramEntry::actcode, file.ReadString(kSystemSection, kLinkKey, ""));
+  if (entry->actcode != before) Modified = true;
   CellCursor = static_cast<int>(entry->actcode.size());
   ShowEntry(CurrentItem);
 }

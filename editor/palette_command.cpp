@@ -4,7 +4,13 @@
 
 namespace fesk::editor {
 
+// The title field takes the focus first, on the program page: the control
+// that had it (the shortcut field, a start-position box, a show-state
+// button) stores its value as it is left, before the command is written,
+// so that the command's values stand.
 void TFFeskINI::ApplyPaletteCommand(const PaletteCommand* choice) {
+  ShowPage(Page::kProgram);
+  FocusControl(Edit3);
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   // Without a choice the title, option and command fields keep what they show.
@@ -17,8 +23,6 @@ void TFFeskINI::ApplyPaletteCommand(const PaletteCommand* choice) {
 
   entry->cmdshow = kShowNormal;
   entry->actcode.clear();
-  LastQuadrant = kNoQuadrant;
-  CellCursor = -1;
   Modified = true;
   // An empty title field keeps the stored title, as leaving the field would.
   if (!Edit3.text.empty()) {
@@ -33,7 +37,10 @@ void TFFeskINI::ApplyPaletteCommand(const PaletteCommand* choice) {
   entry->runpos = kEditorRunPosDefault;
   entry->hotkey.clear();
   SetField(*entry, &ProgramEntry::group, DisplayGroup);
-  DrawProgramIcon();
+  // Every page shows the new command now (the code table empty, the
+  // shortcut field clear, every start-position box checked), so that no
+  // control shows, and on leaving stores, a value of the old entry.
+  ShowEntry(CurrentItem);
 }
 
 }  // namespace fesk::editor

@@ -41,7 +41,6 @@ const PaletteCommand* TForm1::CheckedCommand() {
 void TForm1::Button1Click() {
   owner_.ApplyPaletteCommand(CheckedCommand());
   Visible = false;
-  owner_.FocusControl(owner_.Edit3);
 }
 
 }  // namespace fesk::editor

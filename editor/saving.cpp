@@ -50,6 +50,7 @@ bool TFFeskINI::Save() {
 }
 
 void TFFeskINI::Button4Click() {
+  StoreFocusedControl();
   if (!Modified) {
     Terminated = true;
     return;
@@ -71,13 +72,18 @@ void TFFeskINI::Button4Click() {
 }
 
 bool TFFeskINI::FormClose() {
-  if (Modified &&
-      dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",
-                          Buttons::kOkCancel) != Answer::kOk) {
-    return false;
-  }
+  if (!FormCloseQuery()) return false;
   Terminated = true;
   return true;
+}
+
+// Closing runs no exit handler of its own: what the focused field holds is
+// stored here, so that a text typed but not yet stored counts as a change.
+bool TFFeskINI::FormCloseQuery() {
+  StoreFocusedControl();
+  return !Modified ||
+         dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",
+                             Buttons::kOkCancel) == Answer::kOk;
 }
 
 }  // namespace fesk::editor

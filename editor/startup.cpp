@@ -42,7 +42,10 @@ void TFFeskINI::FormCreate(const std::vector<std::string>& parameters) {
     // A mouse action handed over by the launcher: "/A" and the code.
     FocusControl(ListBox1);
     ProgramEntry& entry = *SelectedEntry();
-    SetField(entry, &ProgramEntry::actcode, cp932::CutToBytes(std::string_view(first).substr(2), 16));
+    // The handed-over code is an edit like any other: ending asks about it.
+    const std::string code(cp932::CutToBytes(std::string_view(first).substr(2), 16));
+    if (code != entry.actcode) Modified = true;
+    SetField(entry, &ProgramEntry::actcode, code);
     CellCursor = static_cast<int>(entry.actcode.size());
     ShowEntry(CurrentItem);
     FocusControl(Edit3);

@@ -865,6 +865,17 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       AfterEvent();
       return true;
     }
+    case WM_QUERYENDSESSION: {
+      // Windows is ending: the same question as the close box.
+      bool may_end = true;
+      Run([this, &may_end] { may_end = form_.FormCloseQuery(); });
+      AfterEvent();
+      result = may_end ? TRUE : FALSE;
+      return true;
+    }
+    case WM_ENDSESSION:
+      if (w) ExitProcess(0);
+      return true;
     case WM_DROPFILES:
       OnDropFiles(reinterpret_cast<HDROP>(w));
       return true;

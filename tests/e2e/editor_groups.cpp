@@ -16,11 +16,6 @@ namespace {
 
 const char* const kName = "editor_groups";
 
-// The edit box a tree view opens for renaming an item.
-HWND TreeLabelEdit(HWND tree) {
-  return reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
-}
-
 std::vector<std::wstring> Names(const std::vector<TreeItem>& items, int depth) {
   std::vector<std::wstring> names;
   for (const TreeItem& item : items) {

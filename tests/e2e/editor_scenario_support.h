@@ -318,6 +318,33 @@ inline bool ClickTreeItem(HWND tree, std::wstring_view name) {
   return WaitUntil([&] { return SelectedTreeItemName(tree) == std::wstring(name); }, 5000);
 }
 
+// The edit box a tree view opens for renaming an item; null while none is open.
+inline HWND TreeLabelEdit(HWND tree) {
+  return reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
+}
+
+// ---------------------------------------------------------------- palette dialog
+
+// Clicks Button13 (on the program page) and waits for "FESK 特殊機能設定";
+// null when it did not come.
+inline HWND ShowPaletteDialog(HWND main, DWORD process_id) {
+  ClickControl(Control(main, ids::kButton13));
+  WindowQuery query(L"TForm1", L"FESK 特殊機能設定", process_id);
+  query.visible_only = true;
+  HWND palette = WaitForTopWindow(query, 10000);
+  Check(palette != nullptr, L"Button13 shows \"FESK 特殊機能設定\"");
+  return palette;
+}
+
+// Clicks choice `index` (0 to 9, RadioButton1 to RadioButton10) and waits
+// until it is checked.
+inline bool ChoosePaletteCommand(HWND palette, int index, std::wstring_view caption) {
+  HWND choice = GetDlgItem(palette, ids::kPaletteChoice1 + index);
+  CheckEqual(WindowText(choice), caption, L"the choice's caption");
+  ClickControl(choice);
+  return WaitUntil([&] { return SendMessageW(choice, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000);
+}
+
 // ---------------------------------------------------------------- list box
 
 inline std::vector<std::wstring> ListItems(HWND list) {

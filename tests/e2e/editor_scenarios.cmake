@@ -35,3 +35,9 @@ fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
 fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
 # Hints of labels (also those lying on a panel with a hint of its own).
 fesk_e2e_test(editor_hints PROGRAMS FeskINI)
+# Every way of ending asks before an edit is lost: a handed-over code,
+# ﾏｳｽACT読込, text typed and not yet stored; the end of the session.
+fesk_e2e_test(editor_ending PROGRAMS FeskINI)
+# The palette's ＯＫ whatever control had the focus, a shortcut on the main
+# "/", a group renamed to nothing.
+fesk_e2e_test(editor_page_values PROGRAMS FeskINI)

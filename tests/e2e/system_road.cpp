@@ -203,17 +203,9 @@ int main() {
   ClickId(handed, ids::kButton1);
   Check(WaitUntil([&] { return ListItems(handed_list).size() == 3 && TextOf(handed, ids::kEdit3) == L"<新規登録>"; }, 5000),
         L"新規登録 adds a third entry");
-  ClickId(handed, ids::kButton13);
-  WindowQuery palette_query(L"TForm1", L"FESK 特殊機能設定", handed_pid);
-  palette_query.visible_only = true;
-  HWND palette = WaitForTopWindow(palette_query, 10000);
-  Check(palette != nullptr, L"Button13 shows \"FESK 特殊機能設定\"");
+  HWND palette = ShowPaletteDialog(handed, handed_pid);
   if (palette) {
-    HWND choice = GetDlgItem(palette, ids::kPaletteChoice1 + 4);
-    CheckEqual(WindowText(choice), L"パレット３を表示", L"the fifth choice");
-    ClickControl(choice);
-    Check(WaitUntil([&] { return SendMessageW(choice, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000),
-          L"パレット３を表示 is chosen");
+    Check(ChoosePaletteCommand(palette, 4, L"パレット３を表示"), L"パレット３を表示 is chosen");
     Screenshot(L"system_road-4-palette-dialog");
     ClickId(palette, ids::kPaletteOk);
     Check(WaitUntil([&] { return !IsWindowVisible(palette); }, 10000), L"ＯＫ hides the dialog");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/japanese_key_names.h"
+
 namespace fesk {
 namespace {
 
@@ -75,6 +77,58 @@ TEST(ShortCutText, RoundTripOfEveryNamedKey) {
       EXPECT_EQ(back, value) << text;
     }
   }
+}
+
+// The key a text of the Japanese layout reads back as: the same key, except
+// the keypad's digits and "/" (the main keyboard's keys of those names) and
+// the ro key (the yen key, named "\" as well).
+int KeyReadBack(int key) {
+  if (key >= 0x60 && key <= 0x69) return '0' + key - 0x60;
+  if (key == 0x6F) return 0xBF;
+  if (key == 0xE2) return 0xDC;
+  return key;
+}
+
+TEST(ShortCutText, JapaneseLayoutKeysSurviveStoreAndLoad) {
+  testing::JapaneseKeyNames layout;
+  const ShortCut modifier_sets[] = {kShortCutCtrl, kShortCutAlt, kShortCutCtrl | kShortCutAlt,
+                                    kShortCutShift | kShortCutCtrl,
+                                    kShortCutShift | kShortCutCtrl | kShortCutAlt};
+  int named = 0;
+  for (ShortCut modifiers : modifier_sets) {
+    for (int key = 0x01; key <= 0xFE; ++key) {
+      const auto value = static_cast<ShortCut>(modifiers | key);
+      const std::string text = ShortCutToText(value, &layout);
+      if (text.empty()) continue;
+      ++named;
+      const ShortCut back = TextToShortCut(text, &layout);
+      EXPECT_EQ(back, static_cast<ShortCut>(modifiers | KeyReadBack(key))) << text;
+      EXPECT_EQ(ShortCutToText(back, &layout), text) << "stored again unchanged: " << text;
+    }
+  }
+  EXPECT_GT(named, 5 * 70);
+}
+
+TEST(ShortCutText, CaretKeyIsAKeyAfterItsPrefixes) {
+  testing::JapaneseKeyNames layout;
+  EXPECT_EQ(ShortCutToText(kShortCutCtrl | 0xDE, &layout), "Ctrl+^");
+  EXPECT_EQ(TextToShortCut("Ctrl+^", &layout), kShortCutCtrl | 0xDE);
+  EXPECT_EQ(TextToShortCut("Shift+Ctrl+Alt+^", &layout), kShortCutShift | kShortCutCtrl | kShortCutAlt | 0xDE);
+  EXPECT_EQ(TextToShortCut("^^", &layout), kShortCutCtrl | 0xDE);  // "^" for Ctrl, then the key
+  EXPECT_EQ(TextToShortCut("Alt+^", &layout), kShortCutAlt | 0xDE);
+  EXPECT_EQ(TextToShortCut("^A", &layout), kShortCutCtrl | 'A');
+  EXPECT_EQ(TextToShortCut("Ctrl+", &layout), 0);
+  FakeLayout without_caret;
+  EXPECT_EQ(TextToShortCut("Ctrl+^", &without_caret), 0) << "a layout without the key names none";
+}
+
+TEST(ShortCutText, SharedNameIsTheMainKeyboardsKey) {
+  testing::JapaneseKeyNames layout;
+  EXPECT_EQ(TextToShortCut("Ctrl+/", &layout), kShortCutCtrl | 0xBF) << "not the keypad's 0x6F";
+  EXPECT_EQ(ShortCutToText(kShortCutCtrl | 0x6F, &layout), "Ctrl+/");
+  // Two keys of the main keyboard with one name cannot be told apart by the
+  // text: the one with the lower code.
+  EXPECT_EQ(TextToShortCut("Ctrl+\\", &layout), kShortCutCtrl | 0xDC);
 }
 
 }  // namespace

@@ -179,8 +179,9 @@ TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
     EXPECT_EQ(e.displaypos, "4");
     EXPECT_EQ(f.ListBox1.items[0], std::string("0   ") + expected[i].first);
     EXPECT_EQ(f.Edit3.text, expected[i].first);
-    EXPECT_EQ(f.CellCursor, -1);
+    EXPECT_EQ(f.CellCursor, 0);
     EXPECT_EQ(f.LastQuadrant, kNoQuadrant);
+    EXPECT_EQ(f.HotKey1.value, 0);
     EXPECT_TRUE(f.Modified);
     EXPECT_FALSE(f.Form1.Visible);
     EXPECT_EQ(f.ActiveControl(), &f.Edit3);
@@ -201,6 +202,45 @@ TEST_F(PaletteDialogTest, WithoutChoiceTheFieldsAreStoredAsTheyStand) {
   EXPECT_EQ(e.runpos, "111111111");
   EXPECT_EQ(e.cmdshow, "SW_SHOW");
   EXPECT_EQ(e.group, "G\\H");
+}
+
+// The control that had the focus before "ＯＫ" is left as the focus moves
+// to the title field; what it stores must not undo the command's values,
+// neither then nor when the user later passes through it again.
+TEST_F(PaletteDialogTest, ValuesStandWhateverControlHadTheFocus) {
+  struct Case {
+    const char* name;
+    Control* (*control)(TFFeskINI&);
+    int passes;  // a show-state button that gains the focus is chosen: once
+  };
+  const Case cases[] = {
+      {"HotKey1", [](TFFeskINI& f) -> Control* { return &f.HotKey1; }, 2},
+      {"CheckBox5", [](TFFeskINI& f) -> Control* { return &f.CheckBox5; }, 2},
+      {"CheckBox1", [](TFFeskINI& f) -> Control* { return &f.CheckBox1; }, 2},
+      {"RadioButton3", [](TFFeskINI& f) -> Control* { return &f.RadioButton3; }, 1},
+      {"CheckBox11", [](TFFeskINI& f) -> Control* { return &f.CheckBox11; }, 2},
+  };
+  for (const Case& c : cases) {
+    form_.reset();
+    TFFeskINI& f = StartWithEntry();
+    f.Button13Click();
+    f.FocusControl(*c.control(f));
+    f.Form1.ChoiceClick(4);
+    f.Form1.Button1Click();
+    for (int pass = 0; pass < c.passes; ++pass) {
+      const ProgramEntry& e = Entry(0);
+      EXPECT_EQ(e.hotkey, "") << c.name << " pass " << pass;
+      EXPECT_EQ(e.runpos, "111111111") << c.name << " pass " << pass;
+      EXPECT_EQ(e.cmdshow, "SW_SHOW") << c.name << " pass " << pass;
+      EXPECT_EQ(e.tasktray, "ON") << c.name << " pass " << pass;
+      EXPECT_EQ(e.option, "3") << c.name << " pass " << pass;
+      EXPECT_EQ(f.ActiveControl(), &f.Edit3) << c.name;
+      EXPECT_EQ(f.PageControl1.active, Page::kProgram) << "the title field is shown: " << c.name;
+      // The user goes through the same control again without touching it.
+      f.FocusControl(*c.control(f));
+      f.FocusControl(f.Edit3);
+    }
+  }
 }
 
 TEST_F(PaletteDialogTest, ChoiceStaysBetweenOpenings) {

@@ -71,6 +71,8 @@ class FakeKeyNames : public KeyNameSource {
   std::string KeyName(int virtual_key) const override {
     if (virtual_key == 0xBA) return ";";
     if (virtual_key == 0xC0) return "@";
+    if (virtual_key == 0xDE) return "^";  // as on the Japanese layout
+    if (virtual_key == 0xBF || virtual_key == 0x6F) return "/";  // main and keypad
     return "";
   }
 };

@@ -153,6 +153,19 @@ TEST_F(GroupPageTest, CancelledRenameChangesNothing) {
   EXPECT_FALSE(f.Modified);
 }
 
+TEST_F(GroupPageTest, EmptyNameIsRefusedAndTheOldNameKept) {
+  TFFeskINI& f = StartWithGroups();
+  Select("A");
+  f.Modified = false;
+  f.Button19Click();
+  f.TreeView1Edited(std::string());
+  EXPECT_EQ(Paths(), (std::vector<std::string>{"A", "A\\B", "A\\B\\X", "A\\BX", "D"}));
+  EXPECT_EQ(Groups(), (std::vector<std::string>{"A\\B", "A\\B\\X", "A\\BX", "", "A"}));
+  EXPECT_EQ(f.DisplayGroup, "A");
+  EXPECT_FALSE(f.Modified);
+  EXPECT_EQ(f.TreeView1.editing, kNoGroupNode);
+}
+
 TEST_F(GroupPageTest, MoveTakesTheSubgroupsAndTheirPrograms) {
   TFFeskINI& f = StartWithGroups();
   Select("A");

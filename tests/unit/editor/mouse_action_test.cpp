@@ -141,14 +141,23 @@ TEST_F(MouseActionTest, ClearAsksWithTheTitle) {
   EXPECT_TRUE(f.Modified);
 }
 
-TEST_F(MouseActionTest, ReadingTheTransferredCodeDoesNotSetModified) {
+TEST_F(MouseActionTest, ReadingTheTransferredCodeIsAChangeWhenTheCodeChanges) {
   TFFeskINI& f = StartWithCode("lr");
-  WriteFile(IniPath(), ReadFile(IniPath()) + "[SYSTEM]\r\nLINK=Lr\r\n");
+  const std::string programs = ReadFile(IniPath());
+  WriteFile(IniPath(), programs + "[SYSTEM]\r\nLINK=lr\r\n");
+  f.Button10Click();
+  EXPECT_EQ(Selected().actcode, "lr");
+  EXPECT_FALSE(f.Modified) << "the same code again changes nothing";
+
+  WriteFile(IniPath(), programs + "[SYSTEM]\r\nLINK=Lr\r\n");
   f.Button10Click();
   EXPECT_EQ(Selected().actcode, "Lr");
   EXPECT_EQ(f.Label10.caption, "右上");
-  EXPECT_FALSE(f.Modified);
+  EXPECT_TRUE(f.Modified);
   EXPECT_EQ(f.ActiveControl(), &f.ListBox1);
+  f.Button4Click();
+  ASSERT_EQ(dialogs_.boxes.size(), 1u);
+  EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
 
   WriteFile(IniPath(), "[SYSTEM]\r\nLINK=" + std::string(40, 'l') + "\r\n");
   f.Button10Click();

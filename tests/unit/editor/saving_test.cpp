@@ -2,6 +2,8 @@
 #include "common/group_table.h"
 #include "tests/unit/editor/editor_fixture.h"
 
+#include <functional>
+
 namespace fesk::editor::testing {
 namespace {
 
@@ -162,6 +164,48 @@ TEST_F(SavingTest, ExitQuestionAnswers) {
       EXPECT_EQ(dialogs_.boxes[0].buttons, Buttons::kYesNoCancel);
     }
   }
+}
+
+// A field still being typed into has not been stored: every way of ending
+// stores it first, as leaving it would, and then asks about the change.
+TEST_F(SavingTest, TextTypedButNotStoredIsAskedAboutOnEveryEnd) {
+  struct Case {
+    const char* name;
+    std::function<bool(TFFeskINI&)> end;  // true: the editor may end
+  };
+  const Case ends[] = {
+      {"close box", [](TFFeskINI& f) { return f.FormClose(); }},
+      {"session end", [](TFFeskINI& f) { return f.FormCloseQuery(); }},
+      {"終 了", [](TFFeskINI& f) { f.Button4Click(); return f.Terminated; }},
+  };
+  for (const Case& end : ends) {
+    for (Edit TFFeskINI::*field : {&TFFeskINI::Edit3, &TFFeskINI::Edit1, &TFFeskINI::Edit4, &TFFeskINI::Edit2}) {
+      form_.reset();
+      dialogs_.boxes.clear();
+      WritePrograms({{"A", "a"}});
+      TFFeskINI& f = Start();
+      Edit& edit = f.*field;
+      f.FocusControl(edit);
+      edit.text = "typed";
+      ASSERT_FALSE(f.Modified);
+      dialogs_.answers = {Answer::kCancel};
+      EXPECT_FALSE(end.end(f)) << end.name;
+      ASSERT_EQ(dialogs_.boxes.size(), 1u) << end.name;
+      EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
+      EXPECT_TRUE(f.Modified);
+      EXPECT_EQ(f.ActiveControl(), &edit) << "the focus stays in the field";
+      EXPECT_EQ(edit.text, "typed");
+    }
+  }
+}
+
+TEST_F(SavingTest, SessionEndWithoutChangesAsksNothing) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  f.FocusControl(f.Edit3);
+  EXPECT_TRUE(f.FormCloseQuery());
+  EXPECT_TRUE(dialogs_.boxes.empty());
+  EXPECT_FALSE(f.Terminated) << "the session's end ends the process, not the question";
 }
 
 TEST_F(SavingTest, NewEntryAloneIsLostOnExitWithoutAQuestion) {

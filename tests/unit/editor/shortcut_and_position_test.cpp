@@ -1,6 +1,7 @@
 // The pages "ｼｮｰﾄ･ｶｯﾄ" and "画面ﾎﾟｼﾞｼｮﾝ", and the duplicate check.
 #include "tests/unit/editor/editor_fixture.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace fesk::editor::testing {
@@ -26,6 +27,35 @@ TEST_F(ShortCutTest, StoredShortcutComesBackAsTheStoredText) {
   EXPECT_EQ(Selected().hotkey, "Alt+;");
   LeaveHotKey(0);
   EXPECT_EQ(Selected().hotkey, "");
+}
+
+// Leaving the field shows what was stored; for every key the layout names
+// that is the key pressed, so that the next pass leaves the text alone.
+TEST_F(ShortCutTest, LayoutNamedKeysStayInTheField) {
+  WritePrograms({{"A", "a"}});
+  TFFeskINI& f = Start();
+  LeaveHotKey(kShortCutCtrl | 0xDE);
+  EXPECT_EQ(Selected().hotkey, "Ctrl+^");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
+  f.Modified = false;
+  f.FocusControl(f.HotKey1);
+  f.FocusControl(f.ListBox1);
+  EXPECT_EQ(Selected().hotkey, "Ctrl+^") << "the next pass keeps it";
+  EXPECT_FALSE(f.Modified);
+
+  LeaveHotKey(kShortCutCtrl | kShortCutAlt | 0xBF);  // the main keyboard's "/"
+  EXPECT_EQ(Selected().hotkey, "Ctrl+Alt+/");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0xBF));
+  LeaveHotKey(kShortCutCtrl | 0x6F);  // the keypad's "/" comes back as the main one
+  EXPECT_EQ(Selected().hotkey, "Ctrl+/");
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xBF));
+}
+
+TEST_F(ShortCutTest, StoredCaretShortcutIsShownWhenTheProgramIsSelected) {
+  WritePrograms({{"A", "a"}, {"B", "b", {{"HOTKEY", "Ctrl+^"}}}});
+  TFFeskINI& f = Start();
+  SelectListItem(1);
+  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
 }
 
 TEST_F(ShortCutTest, LeavingUnchangedDoesNotSetModified) {
@@ -128,12 +158,25 @@ TEST_F(ScreenPositionTest, CancelClearsThePosition) {
   EXPECT_EQ(CellColours(), std::vector<Color>(8, colors::kButtonFace));
 }
 
-TEST_F(ScreenPositionTest, OtherValuesPaintNoCellAndStay) {
-  WritePrograms({{"A", "a", {{"DISPLAYPOS", "9"}}}});
+// A value other than "1" to "8" paints no cell (a cell painted for the
+// program shown before does not stay red) and is saved as it was read.
+TEST_F(ScreenPositionTest, OtherValuesPaintNoCellAndAreSavedAsTheyAre) {
+  WritePrograms({{"A", "a", {{"DISPLAYPOS", "9"}}}, {"B", "b", {{"DISPLAYPOS", "3"}}}});
   TFFeskINI& f = Start();
-  EXPECT_EQ(CellColours(), std::vector<Color>(8, colors::kButtonFace));
-  f.ShowScreenPosition();
-  EXPECT_EQ(Selected().displaypos, "9");
+  const std::vector<Color> plain(8, colors::kButtonFace);
+  EXPECT_EQ(CellColours(), plain);
+  f.PageControl1Change(Page::kScreenPosition);
+  SelectListItem(1);
+  EXPECT_EQ(f.DspPosShape3.brush, colors::kRed);
+  SelectListItem(0);
+  EXPECT_EQ(CellColours(), plain);
+  f.PageControl1Change(Page::kProgram);
+  dialogs_.answers = {Answer::kOk};
+  f.Button7Click();
+  const std::string saved = ReadFile(IniPath());
+  EXPECT_NE(saved.find("[CMD0]\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("DISPLAYPOS=9\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("DISPLAYPOS=3\r\n"), std::string::npos) << saved;
 }
 
 TEST_F(ScreenPositionTest, EmptyListMakesTheButtonsDoNothing) {
@@ -147,22 +190,43 @@ TEST_F(ScreenPositionTest, EmptyListMakesTheButtonsDoNothing) {
   EXPECT_EQ(Entry(0).displaypos, "");
 }
 
-TEST_F(ScreenPositionTest, FlatButtonsLeaveAnEightPixelBandOutside) {
+// The picture stands for the screen: each cell's flat button covers the
+// part of the cell nearest the middle, and the 8-pixel band of the cell's
+// colour is left on the side of the screen's border the position stands
+// for (both sides at a corner).
+TEST_F(ScreenPositionTest, FlatButtonsLeaveTheBandOnTheBorderSide) {
   TFFeskINI& f = Start();
   std::array<Shape*, 8> cells = f.PositionCells();
   std::array<SpeedButton*, 8> buttons = f.PositionButtons();
+  int left = cells[0]->left, top = cells[0]->top, right = left, bottom = top;
+  for (const Shape* cell : cells) {
+    left = std::min(left, cell->left);
+    top = std::min(top, cell->top);
+    right = std::max(right, cell->left + cell->width);
+    bottom = std::max(bottom, cell->top + cell->height);
+  }
+  // Positions 1 to 8 in reading order: corners and edges of the screen.
+  struct Border {
+    bool left, top, right, bottom;
+  };
+  const Border borders[8] = {{true, true, false, false},  {false, true, false, false},
+                             {false, true, true, false},  {true, false, false, false},
+                             {false, false, true, false}, {true, false, false, true},
+                             {false, false, false, true}, {false, false, true, true}};
   for (std::size_t i = 0; i < 8; ++i) {
     const Shape& cell = *cells[i];
     const SpeedButton& button = *buttons[i];
-    // The button lies inside its cell and is 17 pixels thick across the band.
-    EXPECT_GE(button.left, cell.left);
-    EXPECT_GE(button.top, cell.top);
-    EXPECT_LE(button.left + button.width, cell.left + cell.width);
-    EXPECT_LE(button.top + button.height, cell.top + cell.height);
-    EXPECT_EQ(cell.width * cell.height - button.width * button.height,
-              8 * (cell.width == 25 ? cell.height : cell.width) +
-                  (cell.width == 25 && cell.height == 25 ? 8 * 17 : 0))
-        << i;
+    const Border& border = borders[i];
+    // The cell lies on the picture's edge on its border sides.
+    EXPECT_EQ(cell.left == left, border.left) << i + 1;
+    EXPECT_EQ(cell.top == top, border.top) << i + 1;
+    EXPECT_EQ(cell.left + cell.width == right, border.right) << i + 1;
+    EXPECT_EQ(cell.top + cell.height == bottom, border.bottom) << i + 1;
+    // The band: 8 pixels on each border side, none on the others.
+    EXPECT_EQ(button.left - cell.left, border.left ? 8 : 0) << i + 1;
+    EXPECT_EQ(button.top - cell.top, border.top ? 8 : 0) << i + 1;
+    EXPECT_EQ((cell.left + cell.width) - (button.left + button.width), border.right ? 8 : 0) << i + 1;
+    EXPECT_EQ((cell.top + cell.height) - (button.top + button.height), border.bottom ? 8 : 0) << i + 1;
   }
 }
 

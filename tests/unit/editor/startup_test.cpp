@@ -56,6 +56,23 @@ TEST_F(StartupTest, MouseActionHandOffWithAProgram) {
   EXPECT_EQ(f.ActiveControl(), &f.Edit3);
 }
 
+TEST_F(StartupTest, HandedOverCodeIsAChangeThatEndingAsksAbout) {
+  TFFeskINI& f = Start({"/Alr"});
+  EXPECT_TRUE(f.Modified);
+  f.Button4Click();
+  ASSERT_EQ(dialogs_.boxes.size(), 1u);
+  EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
+  EXPECT_FALSE(f.Terminated);  // Cancel
+  form_.reset();
+  dialogs_.boxes.clear();
+  // "/A" without a code hands over nothing.
+  TFFeskINI& g = Start({"/A"});
+  EXPECT_FALSE(g.Modified);
+  g.Button4Click();
+  EXPECT_TRUE(dialogs_.boxes.empty());
+  EXPECT_TRUE(g.Terminated);
+}
+
 TEST_F(StartupTest, HandOffKeepsAtMostSixteenLetters) {
   Start({"/Alrlrlrlrlrlrlrlrlr"});
   EXPECT_EQ(Entry(0).actcode, "lrlrlrlrlrlrlrlr");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher_fixture.h"
+#include "tests/support/japanese_key_names.h"
 
 namespace fesk::testing {
 namespace {
@@ -206,6 +207,25 @@ TEST_F(ShortcutTest, ModifiersMustBeExactlyTheRequiredOnes) {
   EXPECT_TRUE(Opened().empty());
   Tick({A, 0x74}, {500, 500});
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+}
+
+// The texts the editor stores for the keys the Japanese layout names fire on
+// those keys: "^" is a key after "Ctrl+", and "/" is the main keyboard's.
+TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
+  WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^",
+                 "[CMD1]", "DISCRIPTION=Slash", "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
+  JapaneseKeyNames layout;
+  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+                                                       &layout, IniPath(), kLauncherFolder});
+  form->FormCreate();
+  Tick({C, 0xDE}, {500, 500});
+  Idle();
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"caret.exe"}));
+  Tick({C, A, 0x6F}, {500, 500});  // the keypad's "/"
+  Idle();
+  EXPECT_EQ(Opened().size(), 1u);
+  Tick({C, A, 0xBF}, {500, 500});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"caret.exe", "slash.exe"}));
 }
 
 TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
