@@ -53,8 +53,7 @@ class CheckingKeySink : public fesk::KeySink {
 // The most one byte of the text may type: a brace item "{a n}" of six bytes
 // or more types its key at most kMaxKeyRepeat times (two events each) and a
 // Shift around it.
-constexpr std::size_t kMaxKeyRepeat = 1000;
-constexpr std::size_t kEventsPerByte = 2 * kMaxKeyRepeat;
+constexpr std::size_t kEventsPerByte = 2 * fesk::kMaxKeyRepeat;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   CheckingKeySink sink;
