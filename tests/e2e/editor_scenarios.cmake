@@ -33,3 +33,6 @@ fesk_e2e_test(editor_keys PROGRAMS FeskINI)
 fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
 # ﾃﾞｽｸﾄｯﾌﾟ: every entry of the desktop folder offered, Yes, No and Cancel.
 fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
+# Hostile settings files and group tables: cycles of indentation, a level
+# jump, a missing table, NUL bytes, 10,000 sections, a 1 MB line.
+fesk_e2e_test(hostile_editor_files PROGRAMS FeskINI TIMEOUT 600)
