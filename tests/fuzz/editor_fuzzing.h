@@ -53,20 +53,15 @@ inline void CheckModel(const editor::TFFeskINI& f) {
   }
 }
 
-// A value as the settings file gives it back after "KEY=value" was written:
-// the programs write values as they are, and the profile format trims the
-// line and drops a pair of enclosing quotes, as the platform's does.
-inline std::string AsReadBack(const std::string& value) {
-  return ProfileValueAsRead(TrimProfileSpace(value));
-}
-
 // Saves, and starts a second editor on the files written: the programs with
-// a title come back in slot order, field by field; the tree comes back as
-// the group table file reads it.
+// a title come back in slot order, field by field, each value as the
+// settings file gives back what was written (a value is written as it is,
+// so blanks at its ends and a pair of enclosing quotes are lost); the tree
+// comes back as the group table file reads it.
 inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
   std::vector<ProgramEntry> saved;
   for (const ProgramEntry& entry : f.ProgramTable) {
-    if (!entry.discription.empty()) saved.push_back(entry);
+    if (!ProfileValueReadBack(entry.discription).empty()) saved.push_back(entry);
   }
   const std::string tree = FormatGroupTable(f.TreeView1.tree);
   const bool hints = f.RadioButton4.checked;
@@ -88,7 +83,7 @@ inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
   Check(new_entry_only || loaded == saved.size(), "the programs saved load back, as many");
   for (std::size_t n = 0; n < saved.size() && n < loaded; ++n) {
     for (const editor::FieldInfo& field : editor::kProgramFields) {
-      Check(g.ProgramTable[n].*field.member == AsReadBack(saved[n].*field.member),
+      Check(g.ProgramTable[n].*field.member == ProfileValueReadBack(saved[n].*field.member),
             "each program loads back field by field");
     }
   }
