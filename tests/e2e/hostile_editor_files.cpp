@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/byte_texts.h"
 #include "tests/e2e/editor_scenario_support.h"
 
 using namespace fesk::e2e;
@@ -28,17 +29,6 @@ struct HostileFiles {
   long long groups;               // nodes in the tree
   std::wstring first_item;        // the first list item, when not empty
 };
-
-template <std::size_t N>
-std::string Bytes(const char (&literal)[N]) {
-  return std::string(literal, N - 1);
-}
-
-std::string Repeat(std::string_view part, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += part;
-  return text;
-}
 
 // Lines whose level climbs from 0 to `depth` and back down, `cycles` times.
 std::string IndentationCycles(int depth, int cycles, char blank) {

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/e2e/byte_texts.h"
 #include "tests/e2e/launcher_scenario_support.h"
 
 using namespace fesk::e2e;
@@ -23,18 +24,6 @@ struct HostileFile {
   // Keys of SYSTEM and the values OK writes for them.
   std::vector<std::pair<std::wstring, std::wstring>> saved;
 };
-
-// A literal's bytes, NULs included.
-template <std::size_t N>
-std::string Bytes(const char (&literal)[N]) {
-  return std::string(literal, N - 1);
-}
-
-std::string Repeat(std::string_view part, int times) {
-  std::string text;
-  for (int i = 0; i < times; ++i) text += part;
-  return text;
-}
 
 std::vector<HostileFile> HostileFiles() {
   std::string sections;

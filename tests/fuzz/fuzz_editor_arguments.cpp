@@ -17,7 +17,7 @@
 #include "common/cp932.h"
 #include "editor/command_line.h"
 #include "editor_fuzzing.h"
-#include "launcher/ui/fesk1_form.h"
+#include "launcher_fuzzing.h"
 
 namespace {
 
@@ -26,24 +26,6 @@ using fesk::fuzz::Check;
 constexpr char kSettings[] =
     "[CMD0]\r\nDISCRIPTION=メモ帳\r\nCMDLINE=C:\\WINDOWS\\notepad.exe\r\n"
     "[CMD1]\r\nDISCRIPTION=電卓\r\nCMDLINE=calc.exe\r\n";
-
-class NoServices : public fesk::WindowServiceRunner {
- public:
-  void RunWindowService(unsigned) override {}
-};
-
-// The launcher's hand-off of dropped files: the shell call it makes, and
-// the editor's command line that follows from it.
-struct Launcher {
-  fesk::fake::FakeInput input;
-  fesk::fake::FakeClock clock;
-  fesk::fake::FakeShell shell;
-  fesk::fake::FakeDialogs dialogs;
-  fesk::fake::FakeTray tray;
-  NoServices services;
-  fesk::TFFesk1 form{fesk::LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                               nullptr, "Fesk.Ini", "C:\\Fesk\\"}};
-};
 
 void CheckSplit(std::string_view line, const std::vector<std::string>& parameters) {
   std::size_t bytes = 0;
@@ -80,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> parameters = fesk::editor::CommandLineParameters(line);
   CheckSplit(line, parameters);
 
-  static Launcher launcher;
+  // The launcher's hand-off of dropped files needs no settings.
+  static fesk::fuzz::Launcher launcher("Fesk.Ini");
   for (const std::string& path : dropped) {
     launcher.shell.opens.clear();
     launcher.form.FormDropFiles({path});

@@ -6,44 +6,25 @@
 // their ranges, and OK followed by a restart must show the same options.
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "fuzz_support.h"
-#include "launcher/core/window_service_runner.h"
-#include "launcher/ui/fesk1_form.h"
-#include "platform/fake/fake_ports.h"
+#include "launcher_fuzzing.h"
 
 namespace {
 
 using fesk::fuzz::Check;
 
-class NoServices : public fesk::WindowServiceRunner {
- public:
-  void RunWindowService(unsigned) override {}
-};
-
-struct Launcher {
-  fesk::fake::FakeInput input;
-  fesk::fake::FakeClock clock;
-  fesk::fake::FakeShell shell;
-  fesk::fake::FakeDialogs dialogs;
-  fesk::fake::FakeTray tray;
-  NoServices services;
-  std::unique_ptr<fesk::TFFesk1> form;
-
-  explicit Launcher(const std::string& settings_path) {
-    form = std::make_unique<fesk::TFFesk1>(fesk::LauncherEnvironment{
-        input, clock, shell, dialogs, tray, services, nullptr, settings_path, "C:\\Fesk\\"});
-    form->FormCreate();
-  }
+// The launcher started on a settings file, and what a user does to it.
+struct Started : fesk::fuzz::Launcher {
+  explicit Started(const std::string& settings_path) : Launcher(settings_path) { form.FormCreate(); }
 
   void Tick(const std::set<int>& keys, fesk::Point cursor) {
     input.held = keys;
     input.cursor = cursor;
-    form->Timer1Timer();
+    form.Timer1Timer();
   }
   // A movement to the right under a trigger, then every key up.
   void Stroke(const fesk::TriggerKeys& trigger) {
@@ -114,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string ini = (folder.path() / "Fesk.Ini").string();
   fesk::fuzz::ScratchFolder::Write(ini, fesk::fuzz::AsText(data, size));
 
-  Launcher launcher(ini);
-  fesk::TFFesk1& f = *launcher.form;
+  Started launcher(ini);
+  fesk::TFFesk1& f = launcher.form;
   CheckLoaded(f);
   const std::vector<std::string> loaded = Options(f);
 
@@ -138,8 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // OK, then a restart: the same options.  The strokes may have written
   // LINK, which is no option.
   f.Button1Click();
-  Launcher restarted(ini);
-  CheckLoaded(*restarted.form);
-  Check(Options(*restarted.form) == loaded, "OK and a restart show the options loaded");
+  Started restarted(ini);
+  CheckLoaded(restarted.form);
+  Check(Options(restarted.form) == loaded, "OK and a restart show the options loaded");
   return 0;
 }
