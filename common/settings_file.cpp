@@ -102,4 +102,12 @@ void SettingsFile::EraseSection(std::string_view section) {
   Apply([&](ProfileDocument& doc) { return doc.EraseSection(section); });
 }
 
+void SettingsFile::EraseEverySection(std::string_view section) {
+  Apply([&](ProfileDocument& doc) {
+    bool erased = false;
+    while (doc.EraseSection(section)) erased = true;
+    return erased;
+  });
+}
+
 }  // namespace fesk

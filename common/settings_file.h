@@ -44,6 +44,10 @@ class SettingsFile {
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void EraseSection(std::string_view section);
+  // Removes every section of that name, where EraseSection removes the
+  // first: a file written by hand may hold a section twice, and the second
+  // would come to light once the first is gone.
+  void EraseEverySection(std::string_view section);
 
   // From now on the writes of this access change only what the object holds;
   // Flush() then replaces the file once.  A save of every program thus

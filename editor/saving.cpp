@@ -1,6 +1,7 @@
 // Writing the model to "Fesk.Ini" and "FESK.TBL", and ending the editor with
 // its questions about unsaved changes.
 #include "common/group_table.h"
+#include "common/profile_document.h"
 #include "common/settings_file.h"
 #include "editor/main_form.h"
 #include "platform/ports.h"
@@ -22,16 +23,21 @@ bool TFFeskINI::Save() {
     file.WriteString(kEditorSection, "HINT", RadioButton4.checked ? kOn : kOff);
     // Programs are written under consecutive numbers.  A program without a
     // title is not written, and the programs after it close up, so that the
-    // file never has a gap at which both programs would stop reading.
+    // file never has a gap at which both programs would stop reading.  A
+    // title the file would give back empty (blanks only, or a pair of quotes
+    // around nothing, as a file written by hand may hold) counts as none:
+    // written as it is, it would make such a gap.
     int section = 0;
     for (const ProgramEntry& entry : ProgramTable) {
-      if (entry.discription.empty()) continue;
+      if (ProfileValueReadBack(entry.discription).empty()) continue;
       const std::string name = ProgramSection(section++);
       for (const FieldInfo& field : kProgramFields) {
         file.WriteString(name, field.key, entry.*field.member);
       }
     }
-    for (; section < kProgramSlots; ++section) file.EraseSection(ProgramSection(section));
+    // Every copy of a section that is no longer a program goes: the file
+    // may hold one twice, and a copy left behind would load as a program.
+    for (; section < kProgramSlots; ++section) file.EraseEverySection(ProgramSection(section));
     file.Flush();
     WriteGroupTableFile(GroupTablePath(), TreeView1.tree);
   });

@@ -1,5 +1,6 @@
 #include "launcher/services/send_keys.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -177,7 +178,8 @@ std::size_t KeySender::SendBraceItem(std::size_t pos) {
 
   const int count =
       bare ? 1
-           : ParseKeyCount(std::string_view(text_).substr(count_start, close - count_start));
+           : std::min(ParseKeyCount(std::string_view(text_).substr(count_start, close - count_start)),
+                      kMaxKeyRepeat);
   // A count of 0 or less, or one that is not a number, types nothing at all,
   // not even the Shift a layout key would need.
   if (count <= 0) return after;

@@ -43,6 +43,11 @@ inline constexpr std::array<KeyName, 42> KeyNameTable = {{
 // The code of the first KeyNameTable row named `name` (ASCII case ignored).
 std::optional<std::uint8_t> LookUpKeyName(std::string_view name);
 
+// The most times a brace item "{NAME count}" types its key.  A larger count
+// types it this many times: a count in the billions would keep the launcher
+// typing (and its sensing loop stopped) for hours, and nobody means one.
+inline constexpr int kMaxKeyRepeat = 1000;
+
 // The repeat count of a brace item: a decimal number (optional sign, digits,
 // nothing else, within 32 bits); any other text counts as 0.
 int ParseKeyCount(std::string_view text);

@@ -41,3 +41,6 @@ fesk_e2e_test(editor_ending PROGRAMS FeskINI)
 # The palette's ＯＫ whatever control had the focus, a shortcut on the main
 # "/", a group renamed to nothing.
 fesk_e2e_test(editor_page_values PROGRAMS FeskINI)
+# Hostile settings files and group tables: cycles of indentation, a level
+# jump, a missing table, NUL bytes, 10,000 sections, a 1 MB line.
+fesk_e2e_test(hostile_editor_files PROGRAMS FeskINI TIMEOUT 600)

@@ -22,3 +22,6 @@ fesk_e2e_test(launcher_window_services PROGRAMS Fesk DEPENDS fesk_e2e_service_ta
 # Figures, printed only: stroke-to-start latency, idle CPU time, size of
 # Fesk.exe (bench/launcher_wine_figures.sh runs it and shows them).
 fesk_e2e_test(launcher_figures PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
+# Hostile settings files: absurd numbers, 10,000 sections, a 1 MB line, NUL
+# bytes, a lone lead byte; each starts, saves its defaults on OK and ends.
+fesk_e2e_test(hostile_launcher_files PROGRAMS Fesk TIMEOUT 600)

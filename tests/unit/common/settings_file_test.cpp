@@ -103,6 +103,15 @@ TEST(SettingsFile, ErasingFromAMissingFileCreatesNothing) {
   EXPECT_FALSE(folder.Exists("Fesk.Ini"));
 }
 
+TEST(SettingsFile, ErasingEveryCopyOfASection) {
+  TempFolder folder;
+  folder.Write("Fesk.Ini", "[CMD1]\r\na=1\r\n[X]\r\nb=2\r\n[cmd1]\r\nc=3\r\n");
+  SettingsFile(folder.File("Fesk.Ini")).EraseSection("CMD1");
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[X]\r\nb=2\r\n[cmd1]\r\nc=3\r\n");
+  SettingsFile(folder.File("Fesk.Ini")).EraseEverySection("CMD1");
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[X]\r\nb=2\r\n");
+}
+
 TEST(SettingsFile, PathBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePathFor("C:\\Program Files\\Fesk\\Fesk.exe"),
             "C:\\Program Files\\Fesk\\Fesk.Ini");

@@ -282,5 +282,38 @@ TEST_F(SavingTest, MissingFolderFailsTheSave) {
   EXPECT_TRUE(f.Modified);
 }
 
+// A file written by hand may hold a program section twice; the second copy
+// must not come to light as a program once the save has erased the first.
+TEST_F(SavingTest, EveryCopyOfASectionNoLongerUsedGoes) {
+  WriteFile(IniPath(),
+            "[CMD0]\r\nDISCRIPTION=a\r\nCMDLINE=a.exe\r\n[CMD1]\r\nDISCRIPTION=b\r\n"
+            "[CMD1]\r\nDISCRIPTION=ghost\r\nCMDLINE=ghost.exe\r\n[CMD100]\r\nDISCRIPTION=c\r\n");
+  TFFeskINI& f = Start();
+  SelectListItem(1);
+  dialogs_.answers.push_back(Answer::kOk);
+  f.Button2Click();
+  ASSERT_EQ(f.LastSlot, 0);
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  const std::string saved = ReadFile(IniPath());
+  EXPECT_EQ(saved.find("ghost"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("[CMD100]\r\nDISCRIPTION=c\r\n"), std::string::npos) << saved;
+}
+
+// A title of blanks only, or a pair of quotes around nothing, would be given
+// back empty by the file: such a program is not written, like one without a
+// title, and the programs after it close up instead of being lost behind a
+// gap.
+TEST_F(SavingTest, ATitleTheFileWouldGiveBackEmptyCountsAsNone) {
+  WriteFile(IniPath(),
+            "[CMD0]\r\nDISCRIPTION=\"  \"\r\n[CMD1]\r\nDISCRIPTION='  '\r\nCMDLINE=x.exe\r\n"
+            "[CMD2]\r\nDISCRIPTION=\"\"\"\"\r\n[CMD3]\r\nDISCRIPTION=kept\r\nCMDLINE=kept.exe\r\n");
+  TFFeskINI& f = Start();
+  ASSERT_EQ(f.LastSlot, 3);
+  ASSERT_TRUE(SaveAnswering(Answer::kOk));
+  const std::string saved = ReadFile(IniPath());
+  EXPECT_NE(saved.find("[CMD0]\r\nDISCRIPTION=kept\r\nCMDLINE=kept.exe\r\n"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("[CMD1]"), std::string::npos) << saved;
+}
+
 }  // namespace
 }  // namespace fesk::editor::testing

@@ -159,6 +159,21 @@ TEST(SendKeysCount, ParsesDecimalNumbersOnly) {
   }
 }
 
+TEST(SendKeysCount, AHugeCountTypesTheKeyAThousandTimes) {
+  fake::RecordingKeySink sink;
+  KeySender sender(sink);
+  sender.SendKeys("{LEFT 2147483647}{} 777777772}");
+  std::size_t lefts = 0, braces = 0;
+  for (const std::string& event : sink.events) {
+    if (event == "+Left") ++lefts;
+    if (event == "+0xDD") ++braces;
+  }
+  EXPECT_EQ(lefts, static_cast<std::size_t>(kMaxKeyRepeat));
+  EXPECT_EQ(braces, static_cast<std::size_t>(kMaxKeyRepeat));
+  EXPECT_EQ(sink.events.size(), 4u * kMaxKeyRepeat + 2u);  // with Shift around "}"
+  EXPECT_EQ(kMaxKeyRepeat, 1000);
+}
+
 // Where one item ends.
 struct ItemEnd {
   const char* name;
