@@ -11,7 +11,7 @@
 
 #include "launcher/core/stroke_recognizer.h"
 #include "launcher/core/window_service_runner.h"
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "platform/fake/fake_ports.h"
 
 namespace {
@@ -45,10 +45,10 @@ struct Launcher {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray;
   NoServices services;
-  std::unique_ptr<TFFesk1> form;
+  std::unique_ptr<SettingsDialog> form;
 
   explicit Launcher(const std::string& path) {
-    form = std::make_unique<TFFesk1>(
+    form = std::make_unique<SettingsDialog>(
         LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, path, "C:\\Fesk\\"});
     form->FormCreate();
   }
@@ -63,7 +63,7 @@ BENCHMARK(BM_RecognizeStroke);
 
 void BM_IdleTick(benchmark::State& state) {
   Launcher launcher(WriteFullSettings());
-  for (auto _ : state) launcher.form->Timer1Timer();
+  for (auto _ : state) launcher.form->SensingTick();
 }
 BENCHMARK(BM_IdleTick);
 
@@ -73,10 +73,10 @@ void BM_MouseActionToStart(benchmark::State& state) {
     launcher.input.held = {vk::kShift, vk::kControl};
     for (int i = 0; i < 50; ++i) {
       launcher.input.cursor = Point{400 + i * 4, 300};
-      launcher.form->Timer1Timer();
+      launcher.form->SensingTick();
     }
     launcher.input.held.clear();
-    launcher.form->Timer1Timer();
+    launcher.form->SensingTick();
     launcher.shell.opens.clear();
   }
 }

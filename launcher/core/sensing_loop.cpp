@@ -34,7 +34,7 @@ class TimerPause {
 // A message or input box opened by a start runs its own message loop, which
 // may deliver a tick before the window has seen the timer stop; such a tick
 // returns at once, as it would with the timer really stopped.
-void SensingLoop::Timer1Timer() {
+void SensingLoop::SensingTick() {
   if (!loop_.GateOpen() || in_tick_) return;
   in_tick_ = true;
   struct EndOfTick {

@@ -24,7 +24,7 @@ struct SensingView {
 
 class SensingLoop {
  public:
-  // `timer` is the sensing timer whose ticks call Timer1Timer; it is stopped
+  // `timer` is the sensing timer whose ticks call SensingTick; it is stopped
   // while a tick starts something or waits.
   SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
               Timer& timer, InputPort& input, ClockPort& clock, DialogPort& dialogs,
@@ -41,7 +41,7 @@ class SensingLoop {
         dispatcher_(dispatcher),
         view_(std::move(view)) {}
 
-  void Timer1Timer();
+  void SensingTick();
   void RecognizeStroke(int sample_count);
 
  private:

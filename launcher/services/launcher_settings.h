@@ -33,8 +33,8 @@ class LauncherSettings {
   // The program sections into the tables; the programs' tray icons are added
   // when `tray_icons` (TRIGGER5) is on.
   void LoadPrograms(bool tray_icons);
-  // The options to section SYSTEM; throws FeskError when a write fails, the
-  // keys after it then stay unwritten.
+  // The options to section SYSTEM, all in one write; throws FeskError when
+  // the file cannot be written, which then stays as it was.
   void SaveOptions(const LauncherOptions& options) const;
   // The tray icon of the program just given id TrayProgramIconCount.
   void AddProgramTrayIcon(const TrayPicture& icon);

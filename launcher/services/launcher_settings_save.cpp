@@ -14,8 +14,12 @@ int StoredService(WindowService service) { return static_cast<int>(static_cast<u
 
 }  // namespace
 
+// The keys go to the file in one replacement at the end: the section is
+// saved whole or not at all, and a large file is rewritten once, not once
+// per key.
 void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   SettingsFile file(path_);
+  file.DeferWrites();
   file.WriteInteger(kSystemSection, syskey::kMode, static_cast<int>(o.mode));
   file.WriteInteger(kSystemSection, syskey::kSelectKey, o.mouse_action_trigger);
   file.WriteInteger(kSystemSection, syskey::kWinSelectKey, o.window_service_trigger);
@@ -30,6 +34,7 @@ void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   }
   file.WriteInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(o.tray_icon));
   file.WriteString(kSystemSection, syskey::kHint, Switch(o.hints));
+  file.Flush();
 }
 
 void LauncherSettings::WriteStartArea(SettingsFile& file, const LauncherOptions& o) const {

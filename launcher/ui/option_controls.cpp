@@ -6,15 +6,15 @@ namespace fesk {
 
 namespace {
 
-Rect RectOf(const SpinEdit& x1, const SpinEdit& y1, const SpinEdit& x2, const SpinEdit& y2) {
-  return Rect{x1.value, y1.value, x2.value, y2.value};
+Rect RectOf(const std::array<SpinEdit, 4>& fields) {
+  return Rect{fields[0].value, fields[1].value, fields[2].value, fields[3].value};
 }
 
-void ShowRect(const std::array<SpinEdit*, 4>& fields, const Rect& rect) {
-  fields[0]->SetValue(rect.left);
-  fields[1]->SetValue(rect.top);
-  fields[2]->SetValue(rect.right);
-  fields[3]->SetValue(rect.bottom);
+void ShowRect(std::array<SpinEdit, 4>& fields, const Rect& rect) {
+  fields[0].SetValue(rect.left);
+  fields[1].SetValue(rect.top);
+  fields[2].SetValue(rect.right);
+  fields[3].SetValue(rect.bottom);
 }
 
 }  // namespace
@@ -25,159 +25,135 @@ std::string IntervalText(int milliseconds) { return std::to_string(milliseconds)
 // Design-time values: those the dialog has before the first load replaces
 // them.  The timer's 30 ms is replaced by INTERVAL at that load.
 OptionControls::OptionControls() {
-  ScrollBar1.Init(kNeutralRange.low, kNeutralRange.high, 5);
-  ScrollBar2.Init(kMinimumMoveRange.low, kMinimumMoveRange.high, 10);
-  ScrollBar3.Init(kIntervalRange.low, kIntervalRange.high, 10);
-  ScrollBar1Change();
-  ScrollBar2Change();
-  ScrollBar3Change();
-  Timer1.interval = 30;
-  Timer1.enabled = false;
-  RadioGroup1.items = {"タスクトレイにアイコン表示", "アイコン非表示"};
-  RadioGroup1.SetItemIndex(0);
-  RadioGroup2.items = {"通常モード", "実行時に確認ダイアログ表示モード",
+  neutral_slider.Init(kNeutralRange.low, kNeutralRange.high, 5);
+  minimum_move_slider.Init(kMinimumMoveRange.low, kMinimumMoveRange.high, 10);
+  interval_slider.Init(kIntervalRange.low, kIntervalRange.high, 10);
+  NeutralSliderChange();
+  MinimumMoveSliderChange();
+  IntervalSliderChange();
+  sensing_timer.interval = 30;
+  sensing_timer.enabled = false;
+  tray_icon_choice.items = {"タスクトレイにアイコン表示", "アイコン非表示"};
+  tray_icon_choice.SetItemIndex(0);
+  mode_choice.items = {"通常モード", "実行時に確認ダイアログ表示モード",
                        "マウスアクション確認モード（マウスの軌跡を表示）",
                        "アイコンパレット表示モード（ｱｸｼｮﾝに対応したｱｲｺﾝを表示）"};
-  RadioGroup2.SetItemIndex(0);
-  RadioButton1.checked = true;
-  CheckBox2.SetChecked(true);
-  CheckBox4.SetChecked(true);
-  CheckBox5.SetChecked(true);
+  mode_choice.SetItemIndex(0);
+  hints_on.checked = true;
+  start_errors_box.SetChecked(true);
+  mouse_actions_box.SetChecked(true);
+  shortcut_keys_box.SetChecked(true);
   PlaceMarkers();
 
   const Action take = [this] { TakeControls(); };
-  for (CheckBox* box : {&CheckBox1, &CheckBox2, &CheckBox3, &CheckBox4, &CheckBox5, &CheckBox6,
-                        &CheckBox7, &CheckBox8, &CheckBox9, &RunSpot, &BHool}) {
+  for (CheckBox* box : {&auto_transfer_box, &start_errors_box, &unregistered_actions_box, &mouse_actions_box, &shortcut_keys_box, &screen_positions_box,
+                        &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box, &black_holes_box}) {
     box->on_click = take;
   }
-  RadioGroup1.on_click = take;
-  RadioGroup2.on_click = take;
-  for (SpinEdit* field : RunSpotFields()) field->on_change = take;
-  for (int hole = 1; hole <= 4; ++hole) {
-    for (SpinEdit* field : BlackHole(hole)) field->on_change = take;
+  tray_icon_choice.on_click = take;
+  mode_choice.on_click = take;
+  for (SpinEdit& field : run_spot_fields) field.on_change = take;
+  for (auto& hole : black_hole_fields) {
+    for (SpinEdit& field : hole) field.on_change = take;
   }
-  for (int i = 0; i < 8; ++i) ServiceList(i).on_change = take;
-  ScrollBar1.on_change = [this] { ScrollBar1Change(); };
-  ScrollBar2.on_change = [this] { ScrollBar2Change(); };
-  ScrollBar3.on_change = [this] { ScrollBar3Change(); };
+  for (int i = 0; i < 8; ++i) service_lists[i].on_change = take;
+  neutral_slider.on_change = [this] { NeutralSliderChange(); };
+  minimum_move_slider.on_change = [this] { MinimumMoveSliderChange(); };
+  interval_slider.on_change = [this] { IntervalSliderChange(); };
   TakeControls();
 }
 
-void OptionControls::ScrollBar1Change() {
-  Label7.caption = std::to_string(ScrollBar1.position());
+void OptionControls::NeutralSliderChange() {
+  neutral_text.caption = std::to_string(neutral_slider.position());
   TakeControls();
 }
 
-void OptionControls::ScrollBar2Change() {
-  Label10.caption = MinimumMoveText(ScrollBar2.position());
+void OptionControls::MinimumMoveSliderChange() {
+  minimum_move_text.caption = MinimumMoveText(minimum_move_slider.position());
   TakeControls();
 }
 
-void OptionControls::ScrollBar3Change() {
-  Label12.caption = IntervalText(ScrollBar3.position());
-  Timer1.interval = ScrollBar3.position();
+void OptionControls::IntervalSliderChange() {
+  interval_text.caption = IntervalText(interval_slider.position());
+  sensing_timer.interval = interval_slider.position();
   TakeControls();
 }
 
 void OptionControls::TakeControls() {
   LauncherOptions& o = options;
-  o.link_mouse_actions = CheckBox1.checked();
-  o.report_start_errors = CheckBox2.checked();
-  o.report_unregistered_actions = CheckBox3.checked();
-  o.mouse_actions = CheckBox4.checked();
-  o.shortcut_keys = CheckBox5.checked();
-  o.screen_positions = CheckBox6.checked();
-  o.window_services = CheckBox7.checked();
-  o.run_time_option = CheckBox8.checked();
-  o.program_tray_icons = CheckBox9.checked();
-  o.tray_icon = static_cast<TrayIconChoice>(RadioGroup1.item_index());
-  o.mode = static_cast<MouseActionMode>(RadioGroup2.item_index());
-  o.hints = RadioButton1.checked;
-  o.neutral_divisor = ScrollBar1.position();
-  o.minimum_move = ScrollBar2.position();
-  o.interval = ScrollBar3.position();
-  o.start_area.run_spot_on = RunSpot.checked();
-  o.start_area.run_spot = RectOf(RunSpotX1, RunSpotY1, RunSpotX2, RunSpotY2);
-  o.start_area.black_holes_on = BHool.checked();
-  o.start_area.black_holes = {RectOf(BHool1X1, BHool1Y1, BHool1X2, BHool1Y2),
-                              RectOf(BHool2X1, BHool2Y1, BHool2X2, BHool2Y2),
-                              RectOf(BHool3X1, BHool3Y1, BHool3X2, BHool3Y2),
-                              RectOf(BHool4X1, BHool4Y1, BHool4X2, BHool4Y2)};
+  o.link_mouse_actions = auto_transfer_box.checked();
+  o.report_start_errors = start_errors_box.checked();
+  o.report_unregistered_actions = unregistered_actions_box.checked();
+  o.mouse_actions = mouse_actions_box.checked();
+  o.shortcut_keys = shortcut_keys_box.checked();
+  o.screen_positions = screen_positions_box.checked();
+  o.window_services = window_services_box.checked();
+  o.run_time_option = run_time_option_box.checked();
+  o.program_tray_icons = program_tray_icons_box.checked();
+  o.tray_icon = static_cast<TrayIconChoice>(tray_icon_choice.item_index());
+  o.mode = static_cast<MouseActionMode>(mode_choice.item_index());
+  o.hints = hints_on.checked;
+  o.neutral_divisor = neutral_slider.position();
+  o.minimum_move = minimum_move_slider.position();
+  o.interval = interval_slider.position();
+  o.start_area.run_spot_on = run_spot_box.checked();
+  o.start_area.run_spot = RectOf(run_spot_fields);
+  o.start_area.black_holes_on = black_holes_box.checked();
+  for (std::size_t hole = 0; hole < 4; ++hole) o.start_area.black_holes[hole] = RectOf(black_hole_fields[hole]);
   for (int i = 0; i < 8; ++i) {
     o.services[static_cast<std::size_t>(i)] =
-        static_cast<WindowService>(static_cast<unsigned>(ServiceList(i).item_index));
+        static_cast<WindowService>(static_cast<unsigned>(service_lists[i].item_index));
   }
 }
 
 void OptionControls::PlaceMarkers() {
-  PlaceTriggerMarker(MouseActionMarker, options.mouse_action_trigger);
-  PlaceTriggerMarker(WindowServiceMarker, options.window_service_trigger);
+  PlaceTriggerMarker(mouse_action_marker, options.mouse_action_trigger);
+  PlaceTriggerMarker(window_service_marker, options.window_service_trigger);
 }
 
 void OptionControls::ShowOptions(const LauncherOptions& loaded) {
-  RadioGroup2.SetItemIndex(static_cast<int>(loaded.mode));
-  ScrollBar2.SetPosition(loaded.minimum_move);
-  ScrollBar3.SetPosition(loaded.interval);
-  ShowRect(RunSpotFields(), loaded.start_area.run_spot);
-  for (int hole = 1; hole <= 4; ++hole) {
-    ShowRect(BlackHole(hole), loaded.start_area.black_holes[static_cast<std::size_t>(hole - 1)]);
-  }
-  CheckBox1.SetChecked(loaded.link_mouse_actions);
-  CheckBox2.SetChecked(loaded.report_start_errors);
-  CheckBox3.SetChecked(loaded.report_unregistered_actions);
-  CheckBox8.SetChecked(loaded.run_time_option);
-  CheckBox4.SetChecked(loaded.mouse_actions);
-  CheckBox5.SetChecked(loaded.shortcut_keys);
-  CheckBox6.SetChecked(loaded.screen_positions);
-  CheckBox7.SetChecked(loaded.window_services);
-  CheckBox9.SetChecked(loaded.program_tray_icons);
+  mode_choice.SetItemIndex(static_cast<int>(loaded.mode));
+  minimum_move_slider.SetPosition(loaded.minimum_move);
+  interval_slider.SetPosition(loaded.interval);
+  ShowRect(run_spot_fields, loaded.start_area.run_spot);
+  for (std::size_t hole = 0; hole < 4; ++hole) ShowRect(black_hole_fields[hole], loaded.start_area.black_holes[hole]);
+  auto_transfer_box.SetChecked(loaded.link_mouse_actions);
+  start_errors_box.SetChecked(loaded.report_start_errors);
+  unregistered_actions_box.SetChecked(loaded.report_unregistered_actions);
+  run_time_option_box.SetChecked(loaded.run_time_option);
+  mouse_actions_box.SetChecked(loaded.mouse_actions);
+  shortcut_keys_box.SetChecked(loaded.shortcut_keys);
+  screen_positions_box.SetChecked(loaded.screen_positions);
+  window_services_box.SetChecked(loaded.window_services);
+  program_tray_icons_box.SetChecked(loaded.program_tray_icons);
   for (int i = 0; i < 8; ++i) {
-    ServiceList(i).Select(static_cast<int>(static_cast<unsigned>(loaded.services[static_cast<std::size_t>(i)])));
+    service_lists[i].Select(static_cast<int>(static_cast<unsigned>(loaded.services[static_cast<std::size_t>(i)])));
   }
-  RadioGroup1.SetItemIndex(static_cast<int>(loaded.tray_icon));
-  RadioButton1.checked = loaded.hints;
-  RadioButton2.checked = !loaded.hints;
-  ScrollBar1.SetPosition(loaded.neutral_divisor);
+  tray_icon_choice.SetItemIndex(static_cast<int>(loaded.tray_icon));
+  hints_on.checked = loaded.hints;
+  hints_off.checked = !loaded.hints;
+  neutral_slider.SetPosition(loaded.neutral_divisor);
   // The texts and the timer follow the sliders even where a position stayed.
-  ScrollBar1Change();
-  ScrollBar2Change();
-  ScrollBar3Change();
+  NeutralSliderChange();
+  MinimumMoveSliderChange();
+  IntervalSliderChange();
   options.SetMouseActionTrigger(loaded.mouse_action_trigger);
   options.SetWindowServiceTrigger(loaded.window_service_trigger);
   PlaceMarkers();
-  RunSpot.SetChecked(loaded.start_area.run_spot_on);
-  BHool.SetChecked(loaded.start_area.black_holes_on);
+  run_spot_box.SetChecked(loaded.start_area.run_spot_on);
+  black_holes_box.SetChecked(loaded.start_area.black_holes_on);
   TakeControls();
 }
 
 void OptionControls::SetCoordinateLimits(Size screen) {
-  auto limit = [&](std::array<SpinEdit*, 4> fields) {
-    for (int part = 0; part < 4; ++part) {
-      fields[part]->min_value = 0;
-      fields[part]->max_value = part % 2 == 0 ? screen.width : screen.height;
+  auto limit = [&](std::array<SpinEdit, 4>& fields) {
+    for (std::size_t part = 0; part < 4; ++part) {
+      fields[part].min_value = 0;
+      fields[part].max_value = part % 2 == 0 ? screen.width : screen.height;
     }
   };
-  limit(RunSpotFields());
-  for (int hole = 1; hole <= 4; ++hole) limit(BlackHole(hole));
-}
-
-ComboBox& OptionControls::ServiceList(int index) {
-  std::array<ComboBox*, 8> lists = {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4,
-                                    &ComboBox5, &ComboBox6, &ComboBox7, &ComboBox8};
-  return *lists.at(static_cast<std::size_t>(index));
-}
-
-std::array<SpinEdit*, 4> OptionControls::BlackHole(int number) {
-  switch (number) {
-    case 1: return {&BHool1X1, &BHool1Y1, &BHool1X2, &BHool1Y2};
-    case 2: return {&BHool2X1, &BHool2Y1, &BHool2X2, &BHool2Y2};
-    case 3: return {&BHool3X1, &BHool3Y1, &BHool3X2, &BHool3Y2};
-    default: return {&BHool4X1, &BHool4Y1, &BHool4X2, &BHool4Y2};
-  }
-}
-
-std::array<SpinEdit*, 4> OptionControls::RunSpotFields() {
-  return {&RunSpotX1, &RunSpotY1, &RunSpotX2, &RunSpotY2};
+  limit(run_spot_fields);
+  for (auto& hole : black_hole_fields) limit(hole);
 }
 
 }  // namespace fesk

@@ -24,53 +24,44 @@ class OptionControls {
   LauncherOptions options;
 
   // Page "動 作": enabled functions and reporting.
-  CheckBox CheckBox1;  // LINKFLG: hand each mouse action to the editor
-  CheckBox CheckBox2;  // PRGERRMSG: report start errors
-  CheckBox CheckBox3;  // ACTERRMSG: report unregistered mouse actions
-  CheckBox CheckBox4;  // TRIGGER1: mouse actions
-  CheckBox CheckBox5;  // TRIGGER2: shortcut keys
-  CheckBox CheckBox6;  // TRIGGER3: screen positions
-  CheckBox CheckBox7;  // TRIGGER4: Window services
-  CheckBox CheckBox8;  // RUNOPTION: run-time option
-  CheckBox CheckBox9;  // TRIGGER5: per-program tray icons
-  RadioGroup RadioGroup1;  // SYSTEMICON: 0 own tray icon shown, 1 hidden
-  RadioGroup RadioGroup2;  // MODE
-  RadioButton RadioButton1, RadioButton2;  // HINT on / off
+  CheckBox auto_transfer_box;  // LINKFLG: hand each mouse action to the editor
+  CheckBox start_errors_box;  // PRGERRMSG: report start errors
+  CheckBox unregistered_actions_box;  // ACTERRMSG: report unregistered mouse actions
+  CheckBox mouse_actions_box;  // TRIGGER1: mouse actions
+  CheckBox shortcut_keys_box;  // TRIGGER2: shortcut keys
+  CheckBox screen_positions_box;  // TRIGGER3: screen positions
+  CheckBox window_services_box;  // TRIGGER4: Window services
+  CheckBox run_time_option_box;  // RUNOPTION: run-time option
+  CheckBox program_tray_icons_box;  // TRIGGER5: per-program tray icons
+  RadioGroup tray_icon_choice;  // SYSTEMICON: 0 own tray icon shown, 1 hidden
+  RadioGroup mode_choice;  // MODE
+  RadioButton hints_on, hints_off;  // HINT on / off
 
   // Page "ﾏｳｽACTｾﾝｻｰ".
-  ScrollBar ScrollBar1;  // NUTRAL, 3..10
-  ScrollBar ScrollBar2;  // SENMIN, 0..400
-  ScrollBar ScrollBar3;  // INTERVAL, 1..100
-  Label Label7, Label10, Label12;
-  CheckBox RunSpot;
-  SpinEdit RunSpotX1, RunSpotY1, RunSpotX2, RunSpotY2;
-  CheckBox BHool;
-  SpinEdit BHool1X1, BHool1Y1, BHool1X2, BHool1Y2;
-  SpinEdit BHool2X1, BHool2Y1, BHool2X2, BHool2Y2;
-  SpinEdit BHool3X1, BHool3Y1, BHool3X2, BHool3Y2;
-  SpinEdit BHool4X1, BHool4Y1, BHool4X2, BHool4Y2;
+  ScrollBar neutral_slider;  // NUTRAL, 3..10
+  ScrollBar minimum_move_slider;  // SENMIN, 0..400
+  ScrollBar interval_slider;  // INTERVAL, 1..100
+  Label neutral_text, minimum_move_text, interval_text;
+  CheckBox run_spot_box;
+  std::array<SpinEdit, 4> run_spot_fields;  // X1, Y1, X2, Y2
+  CheckBox black_holes_box;
+  std::array<std::array<SpinEdit, 4>, 4> black_hole_fields;  // holes 1-4: X1, Y1, X2, Y2
 
   // Page "ﾏｳｽACTﾄﾘｶﾞｰ": the markers of the two triggers.
-  Label MouseActionMarker;    // "★"
-  Label WindowServiceMarker;  // "●"
+  Label mouse_action_marker;    // "★"
+  Label window_service_marker;  // "●"
 
   // Page "Winｻｰﾋﾞｽ": the operation for each of the eight directions.
-  ComboBox ComboBox1, ComboBox2, ComboBox3, ComboBox4;
-  ComboBox ComboBox5, ComboBox6, ComboBox7, ComboBox8;
+  std::array<ComboBox, 8> service_lists;
 
   // The sensing timer; its period is the INTERVAL option.
-  Timer Timer1;
+  Timer sensing_timer;
 
   // Change actions of the three sensor sliders.
-  void ScrollBar1Change();
-  void ScrollBar2Change();
-  void ScrollBar3Change();
+  void NeutralSliderChange();
+  void MinimumMoveSliderChange();
+  void IntervalSliderChange();
 
-  // ComboBox1 to ComboBox8 (index 0-7).
-  ComboBox& ServiceList(int index);
-  // X1, Y1, X2, Y2 of black hole 1-4.
-  std::array<SpinEdit*, 4> BlackHole(int number);
-  std::array<SpinEdit*, 4> RunSpotFields();
 
   // Loaded options into the controls, in the order the settings file lists
   // them; a check box or choice that changes runs its click action, as a

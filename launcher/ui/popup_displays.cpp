@@ -8,11 +8,11 @@ constexpr int kMargin = 2;  // the square sits 2 pixels inside the popup
 constexpr int kDotRadius = 3;
 
 // A new picture as large as the screen, all silver.
-void StartPicture(TFFesk2& popup, Size screen) {
-  popup.Image1.SetBounds(0, 0, screen.width, screen.height);
-  popup.Image1.Clear();
-  popup.Image1.brush = colors::kSilver;
-  popup.Image1.FillRect(Rect{0, 0, screen.width, screen.height});
+void StartPicture(TrailPopup& popup, Size screen) {
+  popup.picture.SetBounds(0, 0, screen.width, screen.height);
+  popup.picture.Clear();
+  popup.picture.brush = colors::kSilver;
+  popup.picture.FillRect(Rect{0, 0, screen.width, screen.height});
 }
 
 void PaintQuadrant(Canvas& canvas, Color color, Rect r) {
@@ -50,34 +50,34 @@ void PaintSamples(Canvas& canvas, const StrokeGeometry& stroke, std::span<const 
 
 }  // namespace
 
-void ShowTrail(TFFesk2& popup, const StrokeGeometry& stroke, std::span<const Point> samples,
+void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples,
                Size screen) {
-  popup.Label1.visible = false;
-  popup.Label2.visible = false;
+  popup.first_text.visible = false;
+  popup.second_text.visible = false;
   popup.SetBounds(stroke.min_x - kMargin, stroke.min_y - kMargin, stroke.side + 2 * kMargin,
                   stroke.side + 2 * kMargin);
   StartPicture(popup, screen);
-  PaintQuadrants(popup.Image1, stroke.side);
+  PaintQuadrants(popup.picture, stroke.side);
   const int dx = kMargin - stroke.min_x, dy = kMargin - stroke.min_y;
   const Rect& n = stroke.neutral;
-  popup.Image1.brush = colors::kWhite;
-  popup.Image1.FillRect(Rect{n.left + dx, n.top + dy, n.right + dx, n.bottom + dy});
+  popup.picture.brush = colors::kWhite;
+  popup.picture.FillRect(Rect{n.left + dx, n.top + dy, n.right + dx, n.bottom + dy});
   popup.Show();
-  PaintSamples(popup.Image1, stroke, samples);
+  PaintSamples(popup.picture, stroke, samples);
 }
 
-void ShowSensorTest(TFFesk2& popup, Size screen, int minimum_move) {
+void ShowSensorTest(TrailPopup& popup, Size screen, int minimum_move) {
   constexpr int kHalf = 200;
   popup.SetBounds(screen.width / 2 - kHalf, screen.height / 2 - kHalf, 2 * kHalf, 2 * kHalf);
   StartPicture(popup, screen);
   const int m = minimum_move / 2;
-  popup.Image1.brush = colors::kRed;
-  popup.Image1.FillRect(Rect{kHalf - m, kHalf - m, kHalf + m, kHalf + m});
-  popup.Label1.caption = kSensorTestText1;
-  popup.Label2.top = 380;
-  popup.Label2.caption = kSensorTestText2;
-  popup.Label1.visible = true;
-  popup.Label2.visible = true;
+  popup.picture.brush = colors::kRed;
+  popup.picture.FillRect(Rect{kHalf - m, kHalf - m, kHalf + m, kHalf + m});
+  popup.first_text.caption = kSensorTestText1;
+  popup.second_text.top = 380;
+  popup.second_text.caption = kSensorTestText2;
+  popup.first_text.visible = true;
+  popup.second_text.visible = true;
   popup.Show();
 }
 

@@ -34,13 +34,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32KeySink key_sink;
   Win32ForegroundWindow foreground;
   Win32KeyNames key_names;
-  TFFesk1* form_pointer = nullptr;
+  SettingsDialog* form_pointer = nullptr;
   WindowServices services(
       key_sink, foreground, shell, clock, folder,
       [&form_pointer] { if (form_pointer) form_pointer->ShowSettingsDialog(); },
       [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
 
-  TFFesk1 form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
+  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
                                    folder + kSettingsFileName, folder});
   form_pointer = &form;
 

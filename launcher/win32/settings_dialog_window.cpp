@@ -39,7 +39,7 @@ void FillBackground(HDC dc, const RECT& area) { FillRect(dc, &area, GetSysColorB
 
 // ---- Popup -----------------------------------------------------------------
 
-PopupWindow::PopupWindow(HINSTANCE instance, TFFesk2& form, std::function<void()> after_event)
+PopupWindow::PopupWindow(HINSTANCE instance, TrailPopup& form, std::function<void()> after_event)
     : form_(form), after_event_(std::move(after_event)) {
   WNDCLASSEXW popup{};
   popup.cbSize = sizeof popup;
@@ -86,7 +86,7 @@ LRESULT CALLBACK PopupWindow::Proc(HWND window, UINT message, WPARAM w, LPARAM l
                            : message == WM_RBUTTONDOWN ? MouseButton::kRight
                                                        : MouseButton::kMiddle;
       // The picture covers the popup, so every press lands on it.
-      self->form_.Image1MouseDown(button);
+      self->form_.PictureMouseDown(button);
       if (self->after_event_) self->after_event_();
       return 0;
     }
@@ -98,7 +98,7 @@ void PopupWindow::Paint(HDC dc) {
   RECT client;
   GetClientRect(hwnd_, &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-  for (const DrawCommand& command : form_.Image1.commands) {
+  for (const DrawCommand& command : form_.picture.commands) {
     HPEN pen = CreatePen(PS_SOLID, 1, ToColorRef(command.pen));
     HBRUSH brush = CreateSolidBrush(ToColorRef(command.brush));
     HGDIOBJ old_pen = SelectObject(dc, pen), old_brush = SelectObject(dc, brush);
@@ -132,7 +132,7 @@ void PopupWindow::Paint(HDC dc) {
   SetTextColor(dc, ToColorRef(colors::kBlack));
   // A text wider than the popup wraps instead of running off its edge (the
   // font that stands in for ＭＳ ゴシック may be wider than the original).
-  for (const Label* label : {&form_.Label1, &form_.Label2}) {
+  for (const Label* label : {&form_.first_text, &form_.second_text}) {
     if (!label->visible) continue;
     std::wstring text = Wide(label->caption);
     RECT area{label->left, label->top, client.right - 4, client.bottom};
@@ -154,27 +154,27 @@ void PopupWindow::Sync() {
     show_requests_ = form_.show_requests;
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd_, nullptr, FALSE);
-    painted_commands_ = form_.Image1.commands.size();
+    painted_commands_ = form_.picture.commands.size();
   } else if (form_.visible != visible) {
     ShowWindow(hwnd_, form_.visible ? SW_SHOWNOACTIVATE : SW_HIDE);
   }
-  if (form_.visible && painted_commands_ != form_.Image1.commands.size()) {
-    painted_commands_ = form_.Image1.commands.size();
+  if (form_.visible && painted_commands_ != form_.picture.commands.size()) {
+    painted_commands_ = form_.picture.commands.size();
     InvalidateRect(hwnd_, nullptr, FALSE);
   }
 }
 
 // ---- Settings dialog -------------------------------------------------------
 
-SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, TFFesk1& form, Win32Tray& tray,
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray,
                                            HWND owner)
     : FormWindow(instance), form_(form), tray_(tray),
-      popup_(instance, form.FFesk2, [this] { AfterEvent(); }) {
+      popup_(instance, form.popup, [this] { AfterEvent(); }) {
   FormStyle style;
   style.class_name = L"TFFesk1";
-  style.caption = form.Caption;
-  style.client_width = form.ClientWidth;
-  style.client_height = form.ClientHeight;
+  style.caption = form.caption;
+  style.client_width = form.client_width;
+  style.client_height = form.client_height;
   style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   style.font_name = Wide(form.font_name);
   style.icon_resource = IDI_FESK;
@@ -192,8 +192,8 @@ void SettingsDialogWindow::Start() {
 }
 
 void SettingsDialogWindow::BindWindow() {
-  pages_ = PageControlModel{&form_.PageControl1, &form_.PageControl1.pages,
-                            &form_.PageControl1.active_page, [this] { form_.PageControl1Change(); }};
+  pages_ = PageControlModel{&form_.pages, &form_.pages.pages,
+                            &form_.pages.active_page, [this] { form_.PageChange(); }};
   BindPageControl(pages_);
   BindActionPage();
   BindMouseActPage();
@@ -201,48 +201,48 @@ void SettingsDialogWindow::BindWindow() {
   BindSensorPage();
   BindServicePage();
   BindVersionPage();
-  BindButton(form_.Button1, [this] { form_.Button1Click(); });
-  BindButton(form_.Button12, [this] { form_.Button12Click(); });
-  BindGroupBox(form_.HintGroup);
-  BindRadioButton(form_.RadioButton1, [this] { form_.RadioButton1Click(); }, kNoPage, true);
-  BindRadioButton(form_.RadioButton2, [this] { form_.RadioButton2Click(); });
+  BindButton(form_.ok_button, [this] { form_.Ok(); });
+  BindButton(form_.cancel_button, [this] { form_.Cancel(); });
+  BindGroupBox(form_.hint_group);
+  BindRadioButton(form_.hints_on, [this] { form_.HintsOn(); }, kNoPage, true);
+  BindRadioButton(form_.hints_off, [this] { form_.HintsOff(); });
   FinishLayout();
 }
 
 void SettingsDialogWindow::BindActionPage() {
   const int page = kActionPage;
-  BindGroupBox(form_.FunctionGroup, page);
-  for (CheckBox* box : {&form_.CheckBox4, &form_.CheckBox5, &form_.CheckBox6, &form_.CheckBox7, &form_.CheckBox9}) {
+  BindGroupBox(form_.function_group, page);
+  for (CheckBox* box : {&form_.mouse_actions_box, &form_.shortcut_keys_box, &form_.screen_positions_box, &form_.window_services_box, &form_.program_tray_icons_box}) {
     BindCheckBox(*box, page);
   }
-  BindRadioGroup(form_.RadioGroup1, page);
-  BindGroupBox(form_.RegisterGroup, page);
+  BindRadioGroup(form_.tray_icon_choice, page);
+  BindGroupBox(form_.register_group, page);
   HINSTANCE instance = this->instance();
-  BindImage(form_.RegisterPicture1, [instance](HDC dc, const RECT& area) {
+  BindImage(form_.register_picture1, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FRAME5);
   }, nullptr, page);
-  BindImage(form_.RegisterPicture2, [instance](HDC dc, const RECT& area) {
+  BindImage(form_.register_picture2, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FESK);
   }, nullptr, page);
-  BindButton(form_.Button2, [this] { form_.Button2Click(); }, page);
-  BindButton(form_.Button14, [this] { form_.Button14Click(); }, page);
-  BindButton(form_.Button15, [this] { form_.Button15Click(); }, page);
-  BindCheckBox(form_.CheckBox2, page);
-  BindCheckBox(form_.CheckBox8, page);
+  BindButton(form_.transfer_button, [this] { form_.TransferMouseAction(); }, page);
+  BindButton(form_.editor_button, [this] { form_.OpenEditor(); }, page);
+  BindButton(form_.reload_button, [this] { form_.ReloadPrograms(); }, page);
+  BindCheckBox(form_.start_errors_box, page);
+  BindCheckBox(form_.run_time_option_box, page);
 }
 
 void SettingsDialogWindow::BindMouseActPage() {
   const int page = kMouseActPage;
-  BindRadioGroup(form_.RadioGroup2, page);
-  BindCheckBox(form_.CheckBox3, page);
-  BindCheckBox(form_.CheckBox1, page);
-  BindLabel(form_.Label41, page);
+  BindRadioGroup(form_.mode_choice, page);
+  BindCheckBox(form_.unregistered_actions_box, page);
+  BindCheckBox(form_.auto_transfer_box, page);
+  BindLabel(form_.transfer_note, page);
 }
 
 void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area) {
-  const Shape& cell = form_.TriggerCell(number);
+  const Shape& cell = form_.trigger_cells[number];
   HBRUSH brush = CreateSolidBrush(ToColorRef(cell.brush));
   FillRect(dc, &area, brush);
   DeleteObject(brush);
@@ -253,7 +253,7 @@ void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area
   // Dark cells carry white markers, light ones black.
   int brightness = cell.brush.r * 3 + cell.brush.g * 6 + cell.brush.b;
   SetTextColor(dc, brightness < 1000 ? RGB(255, 255, 255) : RGB(0, 0, 0));
-  for (const Label* marker : {&form_.MouseActionMarker, &form_.WindowServiceMarker}) {
+  for (const Label* marker : {&form_.mouse_action_marker, &form_.window_service_marker}) {
     if (std::optional<RECT> place = MarkerArea(*marker, number)) {
       std::wstring text = Wide(marker->caption);
       TextOutW(dc, place->left, place->top, text.c_str(), static_cast<int>(text.size()));
@@ -266,11 +266,11 @@ void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area
 // coordinates; nothing when it stands elsewhere.  With both triggers on one
 // cell the Window-service marker stands beside the other.
 std::optional<RECT> SettingsDialogWindow::MarkerArea(const Label& marker, int number) const {
-  const Shape& cell = form_.TriggerCell(number);
+  const Shape& cell = form_.trigger_cells[number];
   int x = marker.left - cell.left, y = marker.top - cell.top;
   if (!marker.visible || x < 0 || y < 0 || x >= cell.width || y >= cell.height) return std::nullopt;
-  const Label& first = form_.MouseActionMarker;
-  if (&marker == &form_.WindowServiceMarker && first.left == marker.left && first.top == marker.top) {
+  const Label& first = form_.mouse_action_marker;
+  if (&marker == &form_.window_service_marker && first.left == marker.left && first.top == marker.top) {
     x += first.width;
   }
   return RECT{x, y, x + marker.width, y + marker.height};
@@ -279,12 +279,12 @@ std::optional<RECT> SettingsDialogWindow::MarkerArea(const Label& marker, int nu
 // The markers are painted into the cells, so their hint is an area of the
 // cell they stand on (empty on every other cell).
 void SettingsDialogWindow::SyncMarkers() {
-  const Label* markers[] = {&form_.MouseActionMarker, &form_.WindowServiceMarker};
+  const Label* markers[] = {&form_.mouse_action_marker, &form_.window_service_marker};
   std::array<int, 4> places{markers[0]->left, markers[0]->top, markers[1]->left, markers[1]->top};
   if (places == marker_places_) return;
   marker_places_ = places;
   for (int number = 0; number < kTriggerCount; ++number) {
-    HWND cell = WindowOf(form_.TriggerCell(number));
+    HWND cell = WindowOf(form_.trigger_cells[number]);
     for (std::size_t m = 0; m < 2; ++m) {
       std::optional<RECT> area = MarkerArea(*markers[m], number);
       MoveAreaHint(cell, kMarkerHint + m, area.value_or(RECT{0, 0, 0, 0}));
@@ -296,50 +296,50 @@ void SettingsDialogWindow::SyncMarkers() {
 void SettingsDialogWindow::BindTriggerPage() {
   const int page = kTriggerPage;
   for (int number = 0; number < kTriggerCount; ++number) {
-    HWND cell = BindShape(form_.TriggerCell(number),
-                          [this, number](MouseButtonKind) { form_.TriggerCellMouseDown(number); }, page,
+    HWND cell = BindShape(form_.trigger_cells[number],
+                          [this, number](MouseButtonKind) { form_.TriggerCellClick(number); }, page,
                           [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
     SetWindowLongPtrW(cell, GWLP_ID, fesk_dialog::kFirstTriggerCell + number);
-    AddAreaHint(cell, kMarkerHint, form_.MouseActionMarker.hint);
-    AddAreaHint(cell, kMarkerHint + 1, form_.WindowServiceMarker.hint);
+    AddAreaHint(cell, kMarkerHint, form_.mouse_action_marker.hint);
+    AddAreaHint(cell, kMarkerHint + 1, form_.window_service_marker.hint);
   }
-  for (Label& caption : form_.RowCaptions) BindLabel(caption, page);
-  for (Label& caption : form_.ColumnCaptions) BindLabel(caption, page);
-  for (Shape& shape : form_.LegendShapes) BindShape(shape, nullptr, page);
-  for (Label& label : form_.LegendLabels) BindLabel(label, page);
-  BindGroupBox(form_.TriggerChoiceGroup, page);
-  BindRadioButton(form_.RadioButton3, nullptr, page, true);
-  BindRadioButton(form_.RadioButton4, nullptr, page);
+  for (Label& caption : form_.row_captions) BindLabel(caption, page);
+  for (Label& caption : form_.column_captions) BindLabel(caption, page);
+  for (Shape& shape : form_.legend_shapes) BindShape(shape, nullptr, page);
+  for (Label& label : form_.legend_labels) BindLabel(label, page);
+  BindGroupBox(form_.trigger_choice_group, page);
+  BindRadioButton(form_.mouse_action_trigger_choice, nullptr, page, true);
+  BindRadioButton(form_.window_service_trigger_choice, nullptr, page);
 }
 
 void SettingsDialogWindow::BindSensorPage() {
   const int page = kSensorPage;
-  BindCheckBox(form_.RunSpot, page);
-  for (SpinEdit* field : form_.RunSpotFields()) BindSpinEdit(*field, page);
-  BindCheckBox(form_.BHool, page);
+  BindCheckBox(form_.run_spot_box, page);
+  for (SpinEdit& field : form_.run_spot_fields) BindSpinEdit(field, page);
+  BindCheckBox(form_.black_holes_box, page);
   for (int hole = 1; hole <= 4; ++hole) {
-    for (SpinEdit* field : form_.BlackHole(hole)) BindSpinEdit(*field, page);
+    for (SpinEdit& field : form_.black_hole_fields[hole - 1]) BindSpinEdit(field, page);
   }
-  BindLabel(form_.MinimumMoveCaption, page);
-  BindScrollBar(form_.ScrollBar2, page);
-  BindLabel(form_.Label10, page);
-  BindButton(form_.Button13, [this] { form_.Button13Click(); }, page);
-  BindLabel(form_.NeutralCaption, page);
-  BindScrollBar(form_.ScrollBar1, page);
-  BindLabel(form_.Label7, page);
-  BindLabel(form_.IntervalCaption, page);
-  BindScrollBar(form_.ScrollBar3, page);
-  BindLabel(form_.Label12, page);
+  BindLabel(form_.minimum_move_caption, page);
+  BindScrollBar(form_.minimum_move_slider, page);
+  BindLabel(form_.minimum_move_text, page);
+  BindButton(form_.sensor_test_button, [this] { form_.ShowSensorTest(); }, page);
+  BindLabel(form_.neutral_caption, page);
+  BindScrollBar(form_.neutral_slider, page);
+  BindLabel(form_.neutral_text, page);
+  BindLabel(form_.interval_caption, page);
+  BindScrollBar(form_.interval_slider, page);
+  BindLabel(form_.interval_text, page);
 }
 
 void SettingsDialogWindow::BindServicePage() {
   const int page = kServicePage;
   for (int i = 0; i < 8; ++i) {
-    BindLabel(form_.DirectionLabels[static_cast<std::size_t>(i)], page);
-    BindComboBox(form_.ServiceList(i), page);
+    BindLabel(form_.direction_labels[static_cast<std::size_t>(i)], page);
+    BindComboBox(form_.service_lists[i], page);
   }
   // The directions as arrows around the centre of the block.
-  BindImage(form_.ServicePicture, [](HDC dc, const RECT& area) {
+  BindImage(form_.service_picture, [](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
     HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 128));
@@ -358,21 +358,21 @@ void SettingsDialogWindow::BindServicePage() {
 
 void SettingsDialogWindow::BindVersionPage() {
   const int page = kVersionPage;
-  BindPanel(form_.VersionFrame, page);
+  BindPanel(form_.version_frame, page);
   HINSTANCE instance = this->instance();
-  BindImage(form_.ProgramIcon, [instance](HDC dc, const RECT& area) {
+  BindImage(form_.program_icon, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FESK);
   }, nullptr, page);
-  SendMessageW(BindLabel(form_.ProductName, page), WM_SETFONT,
+  SendMessageW(BindLabel(form_.product_name, page), WM_SETFONT,
                reinterpret_cast<WPARAM>(CreateFontW(-22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                                     DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial")),
                FALSE);
-  BindLabel(form_.ProductSuffix, page);
+  BindLabel(form_.product_suffix, page);
 }
 
 void SettingsDialogWindow::SyncTimers() {
-  const Timer& timer1 = form_.Timer1;
+  const Timer& timer1 = form_.sensing_timer;
   if (timer1.enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
     SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
     timer1_running_ = true;
@@ -381,13 +381,13 @@ void SettingsDialogWindow::SyncTimers() {
     KillTimer(hwnd(), kTimer1);
     timer1_running_ = false;
   }
-  if (form_.Timer2.enabled != timer2_running_) {
-    if (form_.Timer2.enabled) {
-      SetTimer(hwnd(), kTimer2, static_cast<UINT>(form_.Timer2.interval), nullptr);
+  if (form_.trail_timer.enabled != timer2_running_) {
+    if (form_.trail_timer.enabled) {
+      SetTimer(hwnd(), kTimer2, static_cast<UINT>(form_.trail_timer.interval), nullptr);
     } else {
       KillTimer(hwnd(), kTimer2);
     }
-    timer2_running_ = form_.Timer2.enabled;
+    timer2_running_ = form_.trail_timer.enabled;
   }
 }
 
@@ -428,10 +428,10 @@ void SettingsDialogWindow::OnTimer(UINT_PTR id) {
     in_tick_ = true;
     KillTimer(hwnd(), kTimer1);
     timer1_running_ = false;
-    form_.Timer1Timer();
+    form_.SensingTick();
     in_tick_ = false;
   } else if (id == kTimer2) {
-    form_.Timer2Timer();
+    form_.TrailTick();
   }
   AfterEvent();
 }
@@ -482,7 +482,7 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
     }
     case WM_COMMAND:
       if (LOWORD(w) == IDCANCEL && l == 0) {  // Esc
-        form_.Button12Click();
+        form_.Cancel();
         AfterEvent();
         return true;
       }
@@ -494,7 +494,7 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
       HWND focus = HelpRequestWindow(l);
       HWND tabs = FindWindowExW(hwnd(), nullptr, WC_TABCONTROLW, nullptr);
       bool on_page = (focus != nullptr && focus == tabs) || PageOfWindow(focus) != kNoPage;
-      int context = on_page ? form_.PageControl1.help_context : form_.help_context;
+      int context = on_page ? form_.pages.help_context : form_.help_context;
       ShowHelp(hwnd(), form_.help_file, context);
       result = TRUE;
       return true;

@@ -1,4 +1,4 @@
-// The real settings dialog (TFFesk1) and the popup (TFFesk2) of Fesk.exe:
+// The real settings dialog (SettingsDialog) and the popup (TrailPopup) of Fesk.exe:
 // Win32 windows that mirror the headless forms and feed them the events of
 // the desktop (timers, tray clicks, dropped files, the close box).
 #pragma once
@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
 
@@ -14,7 +14,7 @@ namespace fesk::win32 {
 
 class PopupWindow {
  public:
-  PopupWindow(HINSTANCE instance, TFFesk2& form, std::function<void()> after_event);
+  PopupWindow(HINSTANCE instance, TrailPopup& form, std::function<void()> after_event);
   ~PopupWindow();
   HWND hwnd() const { return hwnd_; }
   void Sync();
@@ -23,7 +23,7 @@ class PopupWindow {
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Paint(HDC dc);
 
-  TFFesk2& form_;
+  TrailPopup& form_;
   std::function<void()> after_event_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
@@ -33,7 +33,7 @@ class PopupWindow {
 
 class SettingsDialogWindow : public FormWindow {
  public:
-  SettingsDialogWindow(HINSTANCE instance, TFFesk1& form, Win32Tray& tray, HWND owner);
+  SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray, HWND owner);
   void Start();  // runs FormCreate and shows the state it leaves
 
  protected:
@@ -56,7 +56,7 @@ class SettingsDialogWindow : public FormWindow {
   void OnTimer(UINT_PTR id);
   void OnDropFiles(HDROP drop);
 
-  TFFesk1& form_;
+  SettingsDialog& form_;
   Win32Tray& tray_;
   PopupWindow popup_;
   PageControlModel pages_;

@@ -26,8 +26,7 @@ int main() {
   BringToFront(main);
   ClickControl(Control(main, ids::kEdit3));
   Check(WaitForFocus(main, ids::kEdit3), L"the title field has the focus");
-  PressKey(VK_END, 30);
-  PressChord({VK_SHIFT, VK_HOME}, 40);
+  SelectAllText(Control(main, ids::kEdit3));
   PressKey(VK_DELETE);
   Check(WaitUntil([&] { return TextOf(main, ids::kEdit3).empty(); }, 5000), L"the title is emptied");
   PressKey(VK_TAB);

@@ -77,8 +77,7 @@ int main() {
     Check(!IsWindowVisible(GetDlgItem(browse, 1040)), L"the read-only box is hidden");
     Screenshot(L"editor_list-1-browse");
     ClickControl(name);
-    PressKey(VK_END, 30);
-    PressChord({VK_SHIFT, VK_HOME}, 40);
+    SelectAllText(name);
     TypeText(app);
     Check(WaitUntil([&] { return WindowText(name) == app; }, 5000), L"the path of app.exe is typed");
     PressKey(VK_RETURN);

@@ -150,14 +150,28 @@ inline void PressChord(std::initializer_list<WORD> keys, int hold_ms = 80) { Hel
 
 // Replaces the text of an edit box as a user does: a click into it, End,
 // Shift+Home, then the text typed.
+// Selects the whole text of the focused edit box as a user does, End and then
+// Shift+Home.  On a loaded machine Wine may see Shift come up before Home
+// arrives, and the caret only moves to the start; the selection is then
+// made by message, so that what is typed next replaces the text.
+inline void SelectAllText(HWND edit) {
+  PressKey(VK_END, 30);
+  PressChord({VK_SHIFT, VK_HOME}, 40);
+  const LRESULT selection = SendMessageW(edit, EM_GETSEL, 0, 0);
+  const int length = GetWindowTextLengthW(edit);
+  if (LOWORD(selection) != 0 || HIWORD(selection) != length) {
+    Log(L"the selection did not take; selected by message");
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+  }
+}
+
 inline bool TypeInto(HWND window, int id, std::wstring_view text) {
   HWND edit = Control(window, id);
   if (!edit) return false;
   BringToFront(window);
   ClickControl(edit);
   if (!WaitForFocus(window, id)) Log(L"TypeInto: the edit box did not take the focus");
-  PressKey(VK_END, 30);
-  PressChord({VK_SHIFT, VK_HOME}, 40);
+  SelectAllText(edit);
   bool ok = TypeText(text);
   return WaitUntil([&] { return WindowText(edit) == std::wstring(text); }, 5000) && ok;
 }

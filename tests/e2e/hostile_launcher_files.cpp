@@ -78,7 +78,9 @@ void RunOn(const std::wstring& folder, const HostileFile& file) {
   PostTrayMessage(main, 0, WM_LBUTTONDOWN);
   Check(WaitUntil([&] { return IsWindowVisible(main) != 0; }, 15000), what + L"the settings show");
   HWND ok = FindChild(main, L"Button", L"ＯＫ");
-  Check(ok != nullptr && ClickButton(ok), what + L"OK is pressed");
+  // Posted: the save of a large file may take a while on a loaded machine,
+  // and what counts is that it ends with the dialog hidden.
+  Check(ok != nullptr && PostToWindow(ok, BM_CLICK), what + L"OK is pressed");
   Check(WaitUntil([&] { return IsWindowVisible(main) == 0; }, 15000), what + L"OK hides the settings");
   const std::wstring saved = FromCp932(ReadFileBytes(ini).value_or(""));
   for (const auto& [key, value] : file.saved) {

@@ -25,11 +25,9 @@ int main() {
   const std::wstring dropped = drop_folder + L"\\ツール.exe";
   Check(!CopyInto(RecorderExe(), drop_folder, L"ツール.exe").empty(), L"a program to drop");
 
-  Process fesk = Start(folder + L"\\Fesk.exe", L"", folder);
-  HWND launcher = WaitForTopWindow({L"TFFesk1", L"FESK", fesk.id()}, 30000);
-  Check(launcher != nullptr, L"the launcher runs");
+  Process fesk;
+  HWND launcher = fesk::e2e::launcher::StartLauncher(folder, fesk);
   if (!launcher) return Finish(kName);
-  if (WaitForWineTray(10000)) MoveWineTrayAway();
   WaitLauncherReady(launcher);
 
   // ---- Right click on the tray icon ----

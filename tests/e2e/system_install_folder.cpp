@@ -37,11 +37,9 @@ int main() {
   FillEditorFolder(folder, ProgramSectionText(0, registered));
   Check(!CopyInto(LauncherExe(), folder).empty(), L"Fesk.exe is in the install folder");
 
-  Process fesk = Start(folder + L"\\Fesk.exe", L"", folder);
-  HWND launcher = WaitForTopWindow({L"TFFesk1", L"FESK", fesk.id()}, 30000);
-  Check(launcher != nullptr, L"the launcher runs");
+  Process fesk;
+  HWND launcher = fesk::e2e::launcher::StartLauncher(folder, fesk);
   if (!launcher) return Finish(kName);
-  if (WaitForWineTray(10000)) MoveWineTrayAway();
   WaitLauncherReady(launcher);
 
   Check(PostTrayMessage(launcher, 0, WM_RBUTTONDOWN), L"a right click on the launcher's tray icon");

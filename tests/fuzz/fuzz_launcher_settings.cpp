@@ -24,7 +24,7 @@ struct Started : fesk::fuzz::Launcher {
   void Tick(const std::set<int>& keys, fesk::Point cursor) {
     input.held = keys;
     input.cursor = cursor;
-    form.Timer1Timer();
+    form.SensingTick();
   }
   // A movement to the right under a trigger, then every key up.
   void Stroke(const fesk::TriggerKeys& trigger) {
@@ -38,43 +38,42 @@ struct Started : fesk::fuzz::Launcher {
 };
 
 // The option values as the dialog shows them, one text each.
-std::vector<std::string> Options(const fesk::TFFesk1& f) {
+std::vector<std::string> Options(const fesk::SettingsDialog& f) {
   std::vector<std::string> values;
   auto add = [&](auto value) { values.push_back(std::to_string(value)); };
-  for (const fesk::CheckBox* box : {&f.CheckBox1, &f.CheckBox2, &f.CheckBox3, &f.CheckBox4,
-                                    &f.CheckBox5, &f.CheckBox6, &f.CheckBox7, &f.CheckBox8,
-                                    &f.CheckBox9, &f.RunSpot, &f.BHool}) {
+  for (const fesk::CheckBox* box : {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box,
+                                    &f.shortcut_keys_box, &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box,
+                                    &f.program_tray_icons_box, &f.run_spot_box, &f.black_holes_box}) {
     add(box->checked());
   }
-  add(f.RadioGroup1.item_index());
-  add(f.RadioGroup2.item_index());
-  add(f.RadioButton1.checked);
-  add(f.RadioButton2.checked);
-  add(f.ScrollBar1.position());
-  add(f.ScrollBar2.position());
-  add(f.ScrollBar3.position());
-  values.push_back(f.Label7.caption);
-  auto& options = const_cast<fesk::TFFesk1&>(f);
-  for (const fesk::SpinEdit* field : options.RunSpotFields()) add(field->value);
-  for (int hole = 1; hole <= 4; ++hole) {
-    for (const fesk::SpinEdit* field : options.BlackHole(hole)) add(field->value);
+  add(f.tray_icon_choice.item_index());
+  add(f.mode_choice.item_index());
+  add(f.hints_on.checked);
+  add(f.hints_off.checked);
+  add(f.neutral_slider.position());
+  add(f.minimum_move_slider.position());
+  add(f.interval_slider.position());
+  values.push_back(f.neutral_text.caption);
+  for (const fesk::SpinEdit& field : f.run_spot_fields) add(field.value);
+  for (const auto& hole : f.black_hole_fields) {
+    for (const fesk::SpinEdit& field : hole) add(field.value);
   }
-  for (int i = 0; i < 8; ++i) add(options.ServiceList(i).item_index);
+  for (const fesk::ComboBox& list : f.service_lists) add(list.item_index);
   add(f.options.mouse_action_trigger);
   add(f.options.window_service_trigger);
   return values;
 }
 
-void CheckLoaded(const fesk::TFFesk1& f) {
+void CheckLoaded(const fesk::SettingsDialog& f) {
   Check(f.options.neutral_divisor >= 3 && f.options.neutral_divisor <= 10, "the neutral divisor is within 3..10");
-  Check(f.Label7.caption == std::to_string(f.options.neutral_divisor), "the neutral label shows the divisor");
+  Check(f.neutral_text.caption == std::to_string(f.options.neutral_divisor), "the neutral label shows the divisor");
   Check(f.options.minimum_move >= 0 && f.options.minimum_move <= 400, "the minimum move is within 0..400");
-  Check(f.Timer1.interval >= 1 && f.Timer1.interval <= 100, "the sensing period is within 1..100");
+  Check(f.sensing_timer.interval >= 1 && f.sensing_timer.interval <= 100, "the sensing period is within 1..100");
   Check(f.options.mouse_action_trigger >= 0 && f.options.mouse_action_trigger < fesk::kTriggerCount &&
             f.options.window_service_trigger >= 0 && f.options.window_service_trigger < fesk::kTriggerCount,
         "the trigger numbers are within 0..15");
   Check(static_cast<int>(f.options.mode) >= -1 && static_cast<int>(f.options.mode) <= 3, "MODE selects a mode or none");
-  Check(f.RadioGroup1.item_index() >= -1 && f.RadioGroup1.item_index() <= 1,
+  Check(f.tray_icon_choice.item_index() >= -1 && f.tray_icon_choice.item_index() <= 1,
         "SYSTEMICON selects an item or none");
   const fesk::ProgramTables& t = f.tables;
   Check(t.ProgramCount >= 0 && t.ProgramCount <= fesk::kMaxPrograms, "ProgramCount is within 0..100");
@@ -96,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fesk::fuzz::ScratchFolder::Write(ini, fesk::fuzz::AsText(data, size));
 
   Started launcher(ini);
-  fesk::TFFesk1& f = launcher.form;
+  fesk::SettingsDialog& f = launcher.form;
   CheckLoaded(f);
   const std::vector<std::string> loaded = Options(f);
 
@@ -114,11 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int tick = 0; tick < 3; ++tick) launcher.Tick({fesk::vk::kRightButton}, {0, 0});
   launcher.Tick({}, {0, 0});
   f.TrayIconMessage(1, fesk::kMouseRightDown);
-  f.Button2Click();
+  f.TransferMouseAction();
 
   // OK, then a restart: the same options.  The strokes may have written
   // LINK, which is no option.
-  f.Button1Click();
+  f.Ok();
   Started restarted(ini);
   CheckLoaded(restarted.form);
   Check(Options(restarted.form) == loaded, "OK and a restart show the options loaded");

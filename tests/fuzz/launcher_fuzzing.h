@@ -6,7 +6,7 @@
 #include <string>
 
 #include "launcher/core/window_service_runner.h"
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "platform/fake/fake_ports.h"
 
 namespace fesk::fuzz {
@@ -23,7 +23,7 @@ struct Launcher {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray;
   NoServices services;
-  TFFesk1 form;
+  SettingsDialog form;
 
   // The form as made, not yet created (FormCreate loads the settings).
   explicit Launcher(const std::string& settings_path)

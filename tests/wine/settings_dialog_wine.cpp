@@ -9,7 +9,7 @@
 #include <string>
 
 #include "launcher/core/window_service_runner.h"
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "launcher/win32/settings_dialog_window.h"
 #include "platform/fake/fake_ports.h"
 #include "platform/win32/windows_api.h"
@@ -25,7 +25,7 @@ class NoServices : public WindowServiceRunner {
   void RunWindowService(WindowService) override {}
 };
 
-void Tick(HWND dialog) { SendMessageW(dialog, WM_TIMER, 1, 0); }  // Timer1
+void Tick(HWND dialog) { SendMessageW(dialog, WM_TIMER, 1, 0); }  // sensing_timer
 
 void TrayLeftClick(HWND dialog) {
   SendMessageW(dialog, kTrayCallbackMessage, 0, WM_LBUTTONDOWN);
@@ -56,7 +56,7 @@ int main() {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray_port;
   NoServices services;
-  TFFesk1 form(LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr,
+  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr,
                                    folder + "Fesk.Ini", folder});
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
@@ -65,16 +65,16 @@ int main() {
   win32::SettingsDialogWindow window(instance, form, tray, owner);
   window.Start();
   const HWND dialog = window.hwnd();
-  const HWND button2 = window.WindowOf(form.Button2);
-  Check(dialog != nullptr && button2 != nullptr, "the dialog and its Button2 exist");
+  const HWND button2 = window.WindowOf(form.transfer_button);
+  Check(dialog != nullptr && button2 != nullptr, "the dialog and its transfer_button exist");
   Check(!IsWindowVisible(dialog), "the dialog starts hidden");
-  Check(!form.Button2.enabled, "Button2 is disabled until the first mouse action");
+  Check(!form.transfer_button.enabled, "Button2 is disabled until the first mouse action");
 
   // Shown: the controls show their models.
   TrayLeftClick(dialog);
   Check(IsWindowVisible(dialog) != FALSE, "a left click on the tray icon shows the dialog");
-  Check(!IsWindowEnabled(button2), "shown, Button2 is disabled like its model");
-  form.Button2.enabled = true;  // as the recognizer does
+  Check(!IsWindowEnabled(button2), "shown, transfer_button is disabled like its model");
+  form.transfer_button.enabled = true;  // as the recognizer does
   Tick(dialog);
   Check(IsWindowEnabled(button2) != FALSE, "a change made while shown is shown after the tick");
   const double shown_tick = MicrosecondsPerTick(dialog, 200);
@@ -82,7 +82,7 @@ int main() {
   // Hidden: the ticks leave the controls alone.
   SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc: Cancel
   Check(!IsWindowVisible(dialog), "Cancel hides the dialog");
-  form.Button2.enabled = false;
+  form.transfer_button.enabled = false;
   for (int i = 0; i < 100; ++i) Tick(dialog);
   Check(IsWindowEnabled(button2) != FALSE, "ticks of the hidden dialog leave its controls alone");
   const double hidden_tick = MicrosecondsPerTick(dialog, 200);
@@ -90,7 +90,7 @@ int main() {
   // Shown again: brought up to date before it can be seen.
   TrayLeftClick(dialog);
   Check(IsWindowVisible(dialog) != FALSE, "the dialog is shown again");
-  Check(!IsWindowEnabled(button2), "showing it brings Button2 up to date");
+  Check(!IsWindowEnabled(button2), "showing it brings transfer_button up to date");
 
   std::printf("tick of the sensing loop ending in the window's after-event step: "
               "hidden %.1f us, shown %.1f us\n",

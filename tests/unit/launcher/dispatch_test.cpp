@@ -8,7 +8,7 @@ namespace {
 class DispatchTest : public LauncherTest {
  protected:
   // Sections given as lists of "KEY=value" lines, one per slot.
-  TFFesk1& CreateWith(std::vector<std::string> system,
+  SettingsDialog& CreateWith(std::vector<std::string> system,
                       std::vector<std::vector<std::string>> programs) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
@@ -41,13 +41,13 @@ TEST_F(DispatchTest, LowestMatchingSlotWinsInNormalMode) {
 }
 
 TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
-  TFFesk1& f = CreateWith({"MODE=1"}, {Prog("a", "lr"), Prog("b", "lr"), Prog("c", "lr")});
+  SettingsDialog& f = CreateWith({"MODE=1"}, {Prog("a", "lr"), Prog("b", "lr"), Prog("c", "lr")});
   std::vector<Gate> gates;
   std::vector<bool> timer_running;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
     gates.push_back(f.loop.MouseActionGate);
-    timer_running.push_back(f.Timer1.enabled);
-    f.Timer1Timer();  // a tick delivered by the box's message loop
+    timer_running.push_back(f.sensing_timer.enabled);
+    f.SensingTick();  // a tick delivered by the box's message loop
   };
   dialogs.answers = {Answer::kCancel, Answer::kOk};
   StrokeRight();
@@ -60,7 +60,7 @@ TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
   EXPECT_EQ(gates, (std::vector<Gate>{Gate::kShut, Gate::kShut}));
   EXPECT_EQ(timer_running, (std::vector<bool>{false, false}));
   EXPECT_EQ(f.loop.MouseActionGate, Gate::kOpen);
-  EXPECT_TRUE(f.Timer1.enabled);
+  EXPECT_TRUE(f.sensing_timer.enabled);
 }
 
 TEST_F(DispatchTest, DeclinedEverywhereReportsNothing) {
@@ -121,7 +121,7 @@ TEST_F(DispatchTest, ProgramWithoutCodeEndsTheScan) {
 }
 
 TEST_F(DispatchTest, EmptyCodeNeverStartsAProgram) {
-  TFFesk1& f = CreateWith({"ACTERRMSG=1"}, {Prog("a", "")});
+  SettingsDialog& f = CreateWith({"ACTERRMSG=1"}, {Prog("a", "")});
   // Every sample on a centre line of the box (100..150, 100..200).
   Stroke(kShiftCtrl, {{150, 100}, {100, 150}, {150, 200}});
   EXPECT_EQ(f.loop.RecognizedCode, "");
@@ -137,7 +137,7 @@ TEST_F(DispatchTest, UnmatchedCodeIsSilentWithoutTheSwitch) {
 }
 
 TEST_F(DispatchTest, PaletteModeOpensThePaletteWithTheCode) {
-  TFFesk1& f = CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w",
+  SettingsDialog& f = CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w",
                                                           "CMDSHOW=SW_SHOWMINIMIZED"})});
   StrokeRight();
   ASSERT_EQ(shell.opens.size(), 1u);
@@ -184,14 +184,14 @@ TEST_F(DispatchTest, EmptyCommandLineIsStillOpened) {
 }
 
 TEST_F(DispatchTest, LaunchErrorsAreReportedOnlyWithTheSwitch) {
-  TFFesk1& f = CreateWith({}, {Prog("a", "lr")});
+  SettingsDialog& f = CreateWith({}, {Prog("a", "lr")});
   shell.results = {31, 32};
   StrokeRight();
   StrokeRight();
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラム起動エラー");
   EXPECT_EQ(dialogs.boxes[0].text, "\"a\" の起動ができません。\r\r原因：予知しない実行エラーが発生しました。");
-  f.CheckBox2.SetChecked(false);
+  f.start_errors_box.SetChecked(false);
   shell.results = {2};
   StrokeRight();
   EXPECT_EQ(dialogs.boxes.size(), 1u);
@@ -244,7 +244,7 @@ TEST_F(RunTimeOptionTest, NotAskedWithTheModeOffOrTheSwitchOff) {
   form->loop.RunOptionMode = false;
   StrokeRight();
   form->loop.RunOptionMode = true;
-  form->CheckBox8.SetChecked(false);  // also ends the mode
+  form->run_time_option_box.SetChecked(false);  // also ends the mode
   StrokeRight();
   EXPECT_TRUE(dialogs.inputs.empty());
   EXPECT_EQ(shell.opens.size(), 2u);

@@ -20,34 +20,34 @@ class HandOffTest : public LauncherTest {
 };
 
 TEST_F(HandOffTest, TransferButtonStartsTheEditorWithTheLastCode) {
-  TFFesk1& f = Create();
-  f.Button2Click();
+  SettingsDialog& f = Create();
+  f.TransferMouseAction();
   EXPECT_TRUE(shell.execs.empty()) << "no movement yet";
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
-  f.FFesk2.Show();
-  f.FFesk2.Label1.visible = true;
-  f.Button2Click();
+  f.popup.Show();
+  f.popup.first_text.visible = true;
+  f.TransferMouseAction();
   EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\" /Alr", 5}}));
-  EXPECT_FALSE(f.FFesk2.visible);
-  EXPECT_FALSE(f.FFesk2.Label1.visible);
+  EXPECT_FALSE(f.popup.visible);
+  EXPECT_FALSE(f.popup.first_text.visible);
 }
 
 TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   f.loop.TrailShown = true;
-  f.FFesk2.Show();
-  f.Button14Click();
+  f.popup.Show();
+  f.OpenEditor();
   EXPECT_EQ(shell.execs, (std::vector<fake::FakeShell::ExecCall>{{"\"C:\\Fesk\\FESKINI.EXE\"", 5}}));
-  EXPECT_FALSE(f.FFesk2.visible);
+  EXPECT_FALSE(f.popup.visible);
   EXPECT_TRUE(f.loop.TrailShown);
 }
 
 TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
   const std::string deep = "C:\\" + std::string(300, 'd') + "\\";
-  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        nullptr, IniPath(), deep});
   form->FormCreate();
-  form->Button14Click();
+  form->OpenEditor();
   form->FormDropFiles({"C:\\" + std::string(400, 'x') + ".txt"});
   ASSERT_EQ(shell.execs.size(), 1u);
   EXPECT_EQ(shell.execs[0].command_line, "\"" + deep + "FESKINI.EXE\"");
@@ -56,7 +56,7 @@ TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
 }
 
 TEST_F(HandOffTest, EachDroppedFileStartsItsOwnEditor) {
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   f.FormDropFiles({"C:\\a.txt", "D:\\表\\b c.lnk", "E:\\folder"});
   using Open = fake::FakeShell::OpenCall;
   EXPECT_EQ(shell.opens, (std::vector<Open>{
@@ -66,7 +66,7 @@ TEST_F(HandOffTest, EachDroppedFileStartsItsOwnEditor) {
 }
 
 TEST_F(HandOffTest, OwnTrayIconShowsTheDialogOrStartsTheEditor) {
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   f.TrayIconMessage(0, 0x202);  // button up: ignored
   f.TrayIconMessage(0, 0x200);  // move: ignored
   EXPECT_FALSE(f.visible);
@@ -127,13 +127,13 @@ class EditorCommandLineTest : public LauncherTest,
 
 TEST_P(EditorCommandLineTest, TheProgramPathIsQuoted) {
   const EditorStartCase& c = GetParam();
-  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        nullptr, IniPath(), c.folder});
   form->FormCreate();
-  form->Button14Click();
+  form->OpenEditor();
   form->TrayIconMessage(kOwnTrayIcon, kMouseRightDown);
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
-  form->Button2Click();
+  form->TransferMouseAction();
   using Exec = fake::FakeShell::ExecCall;
   EXPECT_EQ(shell.execs, (std::vector<Exec>{{c.plain, 5}, {c.plain, 5}, {c.transfer, 5}}));
   // A dropped file is opened by the shell: the program is a file name of its

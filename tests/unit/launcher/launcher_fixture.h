@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "launcher/core/window_service_runner.h"
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "platform/fake/fake_ports.h"
 
 namespace fesk::testing {
@@ -57,7 +57,7 @@ class LauncherTest : public ::testing::Test {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray;
   RecordingServices services;
-  std::unique_ptr<TFFesk1> form;
+  std::unique_ptr<SettingsDialog> form;
 
   std::string IniPath() const { return folder.File("Fesk.Ini"); }
 
@@ -82,8 +82,8 @@ class LauncherTest : public ::testing::Test {
     for (const std::string& line : lines) out << line << "\r\n";
   }
 
-  TFFesk1& Create() {
-    form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray,
+  SettingsDialog& Create() {
+    form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray,
                                                          services, nullptr, IniPath(),
                                                          kLauncherFolder});
     form->FormCreate();
@@ -94,11 +94,11 @@ class LauncherTest : public ::testing::Test {
   void Tick(std::initializer_list<int> keys, Point cursor) {
     input.held = std::set<int>(keys);
     input.cursor = cursor;
-    form->Timer1Timer();
+    form->SensingTick();
   }
   void Idle() {
     input.held.clear();
-    form->Timer1Timer();
+    form->SensingTick();
   }
 
   // A movement through the points with the keys held, then all keys up.

@@ -11,50 +11,50 @@ namespace {
 class LauncherSettingsTest : public LauncherTest {};
 
 TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
-  TFFesk1& f = Create();
-  EXPECT_EQ(f.RadioGroup2.item_index(), 0);
+  SettingsDialog& f = Create();
+  EXPECT_EQ(f.mode_choice.item_index(), 0);
   EXPECT_EQ(f.options.mouse_action_trigger, 1);
   EXPECT_EQ(f.options.window_service_trigger, 6);
   EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(1));
   EXPECT_EQ(f.options.window_service_keys, TriggerKeysFor(6));
   EXPECT_EQ(f.options.neutral_divisor, 5);
-  EXPECT_EQ(f.Label7.caption, "5");
+  EXPECT_EQ(f.neutral_text.caption, "5");
   EXPECT_EQ(f.options.minimum_move, 10);
-  EXPECT_EQ(f.Label10.caption, "10ﾄﾞｯﾄ");
-  EXPECT_EQ(f.Timer1.interval, 10);
-  EXPECT_EQ(f.Label12.caption, "10/1000秒");
-  EXPECT_FALSE(f.RunSpot.checked());
-  EXPECT_EQ((Rect{f.RunSpotX1.value, f.RunSpotY1.value, f.RunSpotX2.value, f.RunSpotY2.value}),
+  EXPECT_EQ(f.minimum_move_text.caption, "10ﾄﾞｯﾄ");
+  EXPECT_EQ(f.sensing_timer.interval, 10);
+  EXPECT_EQ(f.interval_text.caption, "10/1000秒");
+  EXPECT_FALSE(f.run_spot_box.checked());
+  EXPECT_EQ((Rect{f.run_spot_fields[0].value, f.run_spot_fields[1].value, f.run_spot_fields[2].value, f.run_spot_fields[3].value}),
             (Rect{0, 0, 1024, 768}));
-  EXPECT_FALSE(f.BHool.checked());
+  EXPECT_FALSE(f.black_holes_box.checked());
   EXPECT_EQ(f.tables.ProgramCount, 0);
   for (int position = 1; position <= 8; ++position) {
     EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(position), kNoSlot);
   }
   const bool expected_flags[] = {false, true, false, true, true, false, false, false, false};
-  const CheckBox* boxes[] = {&f.CheckBox1, &f.CheckBox2, &f.CheckBox3, &f.CheckBox4, &f.CheckBox5,
-                             &f.CheckBox6, &f.CheckBox7, &f.CheckBox8, &f.CheckBox9};
+  const CheckBox* boxes[] = {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box, &f.shortcut_keys_box,
+                             &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box, &f.program_tray_icons_box};
   for (int i = 0; i < 9; ++i) EXPECT_EQ(boxes[i]->checked(), expected_flags[i]) << "CheckBox" << i + 1;
   const int services[] = {1, 3, 2, 6, 5, 7, 4, 8};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(f.ServiceList(i).item_index, services[i]);
-  EXPECT_EQ(f.RadioGroup1.item_index(), 0);
-  EXPECT_TRUE(f.RadioButton1.checked);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(f.service_lists[i].item_index, services[i]);
+  EXPECT_EQ(f.tray_icon_choice.item_index(), 0);
+  EXPECT_TRUE(f.hints_on.checked);
   EXPECT_TRUE(f.options.hints);
-  EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(1).top + 5);
-  EXPECT_EQ(f.WindowServiceMarker.left, TriggerCellBounds(6).left);
+  EXPECT_EQ(f.mouse_action_marker.top, TriggerCellBounds(1).top + 5);
+  EXPECT_EQ(f.window_service_marker.left, TriggerCellBounds(6).left);
 }
 
 TEST_F(LauncherSettingsTest, ListEndsAtTheFirstSlotWithoutTitleAndCommand) {
   WriteIni({"[CMD0]", "DISCRIPTION=A", "[CMD1]", "CMDLINE=b.exe", "[CMD2]", "OPTION=x",
             "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=1"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.ProgramCount, 2);
   EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(1), kNoSlot);
 }
 
 TEST_F(LauncherSettingsTest, TitlesAndCodesTakeTheirDefaults) {
   WriteIni({"[CMD0]", "DISCRIPTION=", "CMDLINE=a.exe", "ACTCODE=lr", "[CMD1]", "CMDLINE=b.exe"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   ASSERT_EQ(f.tables.ProgramCount, 2);
   EXPECT_EQ(f.tables.ProgramTitles[0], "");
   EXPECT_EQ(f.tables.ProgramTitles[1], "<ﾀｲﾄﾙ未登録>");
@@ -66,7 +66,7 @@ TEST_F(LauncherSettingsTest, FirstProgramNamingAPositionOwnsIt) {
   WriteIni({"[CMD0]", "DISCRIPTION=A", "DISPLAYPOS=0", "[CMD1]", "DISCRIPTION=B", "DISPLAYPOS=3",
             "[CMD2]", "DISCRIPTION=C", "DISPLAYPOS=3", "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=9",
             "[CMD4]", "DISCRIPTION=E", "DISPLAYPOS=", "[CMD5]", "DISCRIPTION=F", "DISPLAYPOS=8"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   std::vector<int> owners;
   for (int position = 1; position <= 8; ++position) owners.push_back(f.tables.ScreenPositionSlots.Owner(position));
   EXPECT_EQ(owners, (std::vector<int>{kNoSlot, kNoSlot, 1, kNoSlot, kNoSlot, kNoSlot, kNoSlot, 5}));
@@ -76,7 +76,7 @@ TEST_F(LauncherSettingsTest, ShortcutsBecomeKeyAndModifierRequirements) {
   WriteIni({"[CMD0]", "DISCRIPTION=A", "HOTKEY=Shift+A", "[CMD1]", "DISCRIPTION=B", "HOTKEY=Alt+F5",
             "[CMD2]", "DISCRIPTION=C", "HOTKEY=Ctrl+Alt+B", "[CMD3]", "DISCRIPTION=D", "HOTKEY=Nothing",
             "[CMD4]", "DISCRIPTION=E"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.HotKeyTable[0].key, kNoSlot);
   EXPECT_EQ(f.tables.HotKeyTable[1], MakeHotKeyEntry(kShortCutAlt | 0x74));
   EXPECT_EQ(f.tables.HotKeyTable[2], MakeHotKeyEntry(kShortCutCtrl | kShortCutAlt | 'B'));
@@ -96,14 +96,14 @@ TEST_F(LauncherSettingsTest, SlidersBringValuesIntoRange) {
   };
   for (const Case& c : cases) {
     WriteIni({"[SYSTEM]", "NUTRAL=" + c.nutral, "SENMIN=" + c.senmin, "INTERVAL=" + c.interval});
-    TFFesk1& f = Create();
+    SettingsDialog& f = Create();
     EXPECT_EQ(f.options.neutral_divisor, c.divisor) << c.nutral;
-    EXPECT_EQ(f.Label7.caption, std::to_string(c.divisor));
-    EXPECT_EQ(f.ScrollBar1.position(), c.divisor);
+    EXPECT_EQ(f.neutral_text.caption, std::to_string(c.divisor));
+    EXPECT_EQ(f.neutral_slider.position(), c.divisor);
     EXPECT_EQ(f.options.minimum_move, c.minimum) << c.senmin;
-    EXPECT_EQ(f.Label10.caption, std::to_string(c.minimum) + "ﾄﾞｯﾄ");
-    EXPECT_EQ(f.Timer1.interval, c.period) << c.interval;
-    EXPECT_EQ(f.Label12.caption, std::to_string(c.period) + "/1000秒");
+    EXPECT_EQ(f.minimum_move_text.caption, std::to_string(c.minimum) + "ﾄﾞｯﾄ");
+    EXPECT_EQ(f.sensing_timer.interval, c.period) << c.interval;
+    EXPECT_EQ(f.interval_text.caption, std::to_string(c.period) + "/1000秒");
   }
 }
 
@@ -120,11 +120,11 @@ TEST_F(LauncherSettingsTest, OutOfRangeSelectionsFollowTheControls) {
   };
   for (const Case& c : cases) {
     WriteIni({"[SYSTEM]", "MODE=" + c.mode, "SYSTEMICON=" + c.icon, "WinService3=" + c.service});
-    TFFesk1& f = Create();
-    EXPECT_EQ(f.RadioGroup2.item_index(), c.mode_index) << c.mode;
-    EXPECT_EQ(f.RadioGroup1.item_index(), c.icon_index) << c.icon;
-    EXPECT_EQ(f.ComboBox3.item_index, c.service_index) << c.service;
-    f.Button1Click();
+    SettingsDialog& f = Create();
+    EXPECT_EQ(f.mode_choice.item_index(), c.mode_index) << c.mode;
+    EXPECT_EQ(f.tray_icon_choice.item_index(), c.icon_index) << c.icon;
+    EXPECT_EQ(f.service_lists[2].item_index, c.service_index) << c.service;
+    f.Ok();
     SettingsFile saved(IniPath());
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "MODE", 99), c.mode_index);
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "SYSTEMICON", 99), c.icon_index);
@@ -134,41 +134,41 @@ TEST_F(LauncherSettingsTest, OutOfRangeSelectionsFollowTheControls) {
 
 TEST_F(LauncherSettingsTest, TriggerNumbersOutsideTheTableAreIgnored) {
   WriteIni({"[SYSTEM]", "SELECTKEY=16", "WINSELECTKEY=-1"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_EQ(f.options.mouse_action_trigger, 0);
   EXPECT_EQ(f.options.window_service_trigger, 0);
   EXPECT_EQ(f.options.mouse_action_keys, TriggerKeysFor(0));
-  EXPECT_EQ(f.MouseActionMarker.top, TriggerCellBounds(0).top + 5);
+  EXPECT_EQ(f.mouse_action_marker.top, TriggerCellBounds(0).top + 5);
 
-  f.TriggerCellMouseDown(9);
+  f.TriggerCellClick(9);
   WriteIni({"[SYSTEM]", "SELECTKEY=16"});
-  f.Button12Click();
+  f.Cancel();
   EXPECT_EQ(f.options.mouse_action_trigger, 9) << "an ignored number keeps the current one";
 }
 
 TEST_F(LauncherSettingsTest, HintIsOnOnlyForTheExactText) {
   for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{{"ON", true}, {"on", false}, {"OFF", false}, {"", false}}) {
     WriteIni({"[SYSTEM]", "HINT=" + text});
-    TFFesk1& f = Create();
+    SettingsDialog& f = Create();
     EXPECT_EQ(f.options.hints, on) << text;
-    EXPECT_EQ(f.RadioButton1.checked, on);
-    EXPECT_EQ(f.RadioButton2.checked, !on);
+    EXPECT_EQ(f.hints_on.checked, on);
+    EXPECT_EQ(f.hints_off.checked, !on);
   }
 }
 
 TEST_F(LauncherSettingsTest, RunSpotAndBlackHolesAreOnOnlyForTheExactText) {
   WriteIni({"[SYSTEM]", "RUN=ON", "HOOL=On", "RUNX1=5", "RUNY2=3000", "HOOL3Y2=77"});
-  TFFesk1& f = Create();
-  EXPECT_TRUE(f.RunSpot.checked());
-  EXPECT_FALSE(f.BHool.checked());
-  EXPECT_EQ(f.RunSpotX1.value, 5);
-  EXPECT_EQ(f.RunSpotY2.value, 3000) << "the first load shows values as stored";
-  EXPECT_EQ(f.BHool3Y2.value, 77);
-  EXPECT_EQ(f.RunSpotY2.max_value, 768);
-  EXPECT_EQ(f.BHool3X1.max_value, 1024);
+  SettingsDialog& f = Create();
+  EXPECT_TRUE(f.run_spot_box.checked());
+  EXPECT_FALSE(f.black_holes_box.checked());
+  EXPECT_EQ(f.run_spot_fields[0].value, 5);
+  EXPECT_EQ(f.run_spot_fields[3].value, 3000) << "the first load shows values as stored";
+  EXPECT_EQ(f.black_hole_fields[2][3].value, 77);
+  EXPECT_EQ(f.run_spot_fields[3].max_value, 768);
+  EXPECT_EQ(f.black_hole_fields[2][0].max_value, 1024);
 
-  f.Button12Click();  // later loads bring them into the limits
-  EXPECT_EQ(f.RunSpotY2.value, 768);
+  f.Cancel();  // later loads bring them into the limits
+  EXPECT_EQ(f.run_spot_fields[3].value, 768);
 }
 
 TEST_F(LauncherSettingsTest, AllHundredSlotsUsed) {
@@ -178,7 +178,7 @@ TEST_F(LauncherSettingsTest, AllHundredSlotsUsed) {
     lines.push_back("DISCRIPTION=P" + std::to_string(slot));
   }
   WriteIniLines(lines);
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.ProgramCount, 100);
   EXPECT_EQ(f.tables.ProgramTitles[99], "P99");
 }
@@ -189,7 +189,7 @@ TEST_F(LauncherSettingsTest, ProgramTrayIconsOnlyWithTheSwitch) {
   WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "TASKTRAY=ON",
             "[CMD1]", "DISCRIPTION=B", "TASKTRAY=on", "[CMD2]", "DISCRIPTION=" + title,
             "CMDLINE=c.exe", "TASKTRAY=ON", "[CMD3]", "DISCRIPTION=D"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.TrayProgramIconCount, 3);
   EXPECT_EQ(f.tables.TrayIconProgram[1], 0);
   EXPECT_EQ(f.tables.TrayIconProgram[2], kNoSlot);
@@ -203,78 +203,78 @@ TEST_F(LauncherSettingsTest, ProgramTrayIconsOnlyWithTheSwitch) {
 
 TEST_F(LauncherSettingsTest, TaskTraySwitchIsReadOnlyWhileNoProgramIsLoaded) {
   WriteIni({"[SYSTEM]", "TRIGGER5=0", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
-  TFFesk1& f = Create();
-  EXPECT_FALSE(f.CheckBox9.checked());
+  SettingsDialog& f = Create();
+  EXPECT_FALSE(f.program_tray_icons_box.checked());
   WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
-  f.Button12Click();
-  EXPECT_FALSE(f.CheckBox9.checked());
+  f.Cancel();
+  EXPECT_FALSE(f.program_tray_icons_box.checked());
   EXPECT_EQ(f.tables.TrayProgramIconCount, 0);
 
   WriteIni({"[SYSTEM]", "TRIGGER5=1"});
-  f.Button12Click();  // no program now
+  f.Cancel();  // no program now
   WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "TASKTRAY=ON"});
-  f.Button12Click();  // read while the count was 0
-  EXPECT_TRUE(f.CheckBox9.checked());
+  f.Cancel();  // read while the count was 0
+  EXPECT_TRUE(f.program_tray_icons_box.checked());
   EXPECT_EQ(f.tables.TrayProgramIconCount, 1);
 }
 
 // Every option away from its default, saved, and read by a new launcher.
 TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
-  TFFesk1& f = Create();
-  f.RadioGroup2.SetItemIndex(2);
-  f.RadioButton4.checked = true;
-  f.RadioButton3.checked = false;
-  f.TriggerCellMouseDown(11);
-  f.RadioButton3.checked = true;
-  f.TriggerCellMouseDown(13);
-  f.ScrollBar1.SetPosition(8);
-  f.ScrollBar2.SetPosition(123);
-  f.ScrollBar3.SetPosition(45);
-  f.RunSpot.SetChecked(true);
-  f.BHool.SetChecked(true);
+  SettingsDialog& f = Create();
+  f.mode_choice.SetItemIndex(2);
+  f.window_service_trigger_choice.checked = true;
+  f.mouse_action_trigger_choice.checked = false;
+  f.TriggerCellClick(11);
+  f.mouse_action_trigger_choice.checked = true;
+  f.TriggerCellClick(13);
+  f.neutral_slider.SetPosition(8);
+  f.minimum_move_slider.SetPosition(123);
+  f.interval_slider.SetPosition(45);
+  f.run_spot_box.SetChecked(true);
+  f.black_holes_box.SetChecked(true);
   int value = 1;
-  for (SpinEdit* field : f.RunSpotFields()) field->SetValue(value++);
-  for (int hole = 1; hole <= 4; ++hole) {
-    for (SpinEdit* field : f.BlackHole(hole)) field->SetValue(value++);
+  for (SpinEdit& field : f.run_spot_fields) field.SetValue(value++);
+  for (auto& hole : f.black_hole_fields) {
+    for (SpinEdit& field : hole) field.SetValue(value++);
   }
-  for (CheckBox* box : {&f.CheckBox1, &f.CheckBox2, &f.CheckBox3, &f.CheckBox4, &f.CheckBox5,
-                        &f.CheckBox6, &f.CheckBox7, &f.CheckBox8, &f.CheckBox9}) {
+  for (CheckBox* box : {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box, &f.shortcut_keys_box,
+                        &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box, &f.program_tray_icons_box}) {
     box->SetChecked(!box->checked());
   }
-  for (int i = 0; i < 8; ++i) f.ServiceList(i).Select(10 + i);
-  f.ServiceList(4).Select(5);  // keeps the dialog reachable
-  f.RadioGroup1.SetItemIndex(1);
-  f.RadioButton2Click();
-  f.Button1Click();
+  for (int i = 0; i < 8; ++i) f.service_lists[i].Select(10 + i);
+  f.service_lists[4].Select(5);  // keeps the dialog reachable
+  f.tray_icon_choice.SetItemIndex(1);
+  f.HintsOff();
+  f.Ok();
   ASSERT_TRUE(dialogs.errors.empty());
   const std::string saved = ReadIni();
 
-  TFFesk1& g = Create();
-  EXPECT_EQ(g.RadioGroup2.item_index(), 2);
+  SettingsDialog& g = Create();
+  EXPECT_EQ(g.mode_choice.item_index(), 2);
   EXPECT_EQ(g.options.mouse_action_trigger, 13);
   EXPECT_EQ(g.options.window_service_trigger, 11);
   EXPECT_EQ(g.options.neutral_divisor, 8);
   EXPECT_EQ(g.options.minimum_move, 123);
-  EXPECT_EQ(g.Timer1.interval, 45);
-  EXPECT_TRUE(g.RunSpot.checked());
-  EXPECT_TRUE(g.BHool.checked());
-  EXPECT_EQ(g.RunSpotY2.value, 4);
-  EXPECT_EQ(g.BHool4Y2.value, 20);
-  EXPECT_EQ(g.CheckBox1.checked(), true);
-  EXPECT_EQ(g.CheckBox2.checked(), false);
-  EXPECT_EQ(g.CheckBox9.checked(), true);
-  EXPECT_EQ(g.ComboBox8.item_index, 17);
-  EXPECT_EQ(g.ComboBox5.item_index, 5);
-  EXPECT_EQ(g.RadioGroup1.item_index(), 1);
+  EXPECT_EQ(g.sensing_timer.interval, 45);
+  EXPECT_TRUE(g.run_spot_box.checked());
+  EXPECT_TRUE(g.black_holes_box.checked());
+  EXPECT_EQ(g.run_spot_fields[3].value, 4);
+  EXPECT_EQ(g.black_hole_fields[3][3].value, 20);
+  EXPECT_EQ(g.auto_transfer_box.checked(), true);
+  EXPECT_EQ(g.start_errors_box.checked(), false);
+  EXPECT_EQ(g.program_tray_icons_box.checked(), true);
+  EXPECT_EQ(g.service_lists[7].item_index, 17);
+  EXPECT_EQ(g.service_lists[4].item_index, 5);
+  EXPECT_EQ(g.tray_icon_choice.item_index(), 1);
   EXPECT_FALSE(g.options.hints);
-  g.Button1Click();
+  g.Ok();
   EXPECT_EQ(ReadIni(), saved) << "a second save writes the same file";
 }
 
 TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
   WriteIni({"[CMD0]", "DISCRIPTION=A"});
-  TFFesk1& f = Create();
-  f.Button1Click();
+  SettingsDialog& f = Create();
+  f.Ok();
   std::istringstream lines(ReadIni());
   std::vector<std::string> keys;
   std::string line, section;
@@ -303,11 +303,11 @@ TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
 }
 
 TEST_F(LauncherSettingsTest, ChangeFollowedByCancelIsGone) {
-  TFFesk1& f = Create();
-  f.CheckBox4.SetChecked(false);
-  f.ScrollBar2.SetPosition(300);
-  f.Button12Click();
-  EXPECT_TRUE(f.CheckBox4.checked());
+  SettingsDialog& f = Create();
+  f.mouse_actions_box.SetChecked(false);
+  f.minimum_move_slider.SetPosition(300);
+  f.Cancel();
+  EXPECT_TRUE(f.mouse_actions_box.checked());
   EXPECT_EQ(f.options.minimum_move, 10);
 }
 

@@ -9,20 +9,20 @@ class LifecycleTest : public LauncherTest {};
 
 TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
   WriteIni({"[SYSTEM]", "INTERVAL=25"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   EXPECT_FALSE(f.visible);
   EXPECT_TRUE(f.taskbar_button_hidden);
   EXPECT_TRUE(f.accepts_dropped_files);
   EXPECT_EQ(f.hint_hide_pause, 10000);
   EXPECT_EQ(f.help_file, "Fesk.hlp");
   EXPECT_EQ(f.help_context, 23);
-  EXPECT_TRUE(f.Timer1.enabled);
-  EXPECT_EQ(f.Timer1.interval, 25);
-  EXPECT_TRUE(f.Timer2.enabled);
-  EXPECT_EQ(f.Timer2.interval, 1000);
+  EXPECT_TRUE(f.sensing_timer.enabled);
+  EXPECT_EQ(f.sensing_timer.interval, 25);
+  EXPECT_TRUE(f.trail_timer.enabled);
+  EXPECT_EQ(f.trail_timer.interval, 1000);
   EXPECT_EQ(f.loop.MouseActionGate, Gate::kOpen);
   EXPECT_EQ(f.loop.LastCursor, (Point{-1, -1}));
-  EXPECT_FALSE(f.FFesk2.visible);
+  EXPECT_FALSE(f.popup.visible);
   ASSERT_EQ(tray.calls.size(), 1u);
   EXPECT_EQ(tray.calls[0], (fake::FakeTray::Call{fake::FakeTray::Call::kAdd, 0,
                                                  TrayPicture{TrayPicture::Kind::kApplication, 0, {}},
@@ -30,7 +30,7 @@ TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
 }
 
 TEST_F(LifecycleTest, GateIsShutUntilCreationEnds) {
-  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        nullptr, IniPath(), kLauncherFolder});
   EXPECT_EQ(form->loop.MouseActionGate, Gate::kStarting);
   WriteIni({"[CMD0]", "DISCRIPTION=a", "HOTKEY=Ctrl+A"});
@@ -40,7 +40,7 @@ TEST_F(LifecycleTest, GateIsShutUntilCreationEnds) {
 }
 
 TEST_F(LifecycleTest, ClosingAsksAndCancelKeepsEverything) {
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   tray.calls.clear();
   dialogs.answers = {Answer::kCancel};
   EXPECT_FALSE(f.FormCloseQuery());
@@ -49,14 +49,14 @@ TEST_F(LifecycleTest, ClosingAsksAndCancelKeepsEverything) {
   EXPECT_EQ(dialogs.boxes[0].caption, "終了確認");
   EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOkCancel);
   EXPECT_TRUE(tray.calls.empty());
-  EXPECT_TRUE(f.Timer1.enabled);
+  EXPECT_TRUE(f.sensing_timer.enabled);
 }
 
 TEST_F(LifecycleTest, ClosingRemovesEveryTrayIcon) {
   for (int icon : {0, 1}) {
     WriteIni({"[SYSTEM]", "TRIGGER5=1", "SYSTEMICON=" + std::to_string(icon), "[CMD0]",
               "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]", "DISCRIPTION=b", "TASKTRAY=ON"});
-    TFFesk1& f = Create();
+    SettingsDialog& f = Create();
     EXPECT_TRUE(f.FormCloseQuery());
     EXPECT_TRUE(tray.shown.empty()) << "icon choice " << icon;
     tray.shown.clear();

@@ -12,8 +12,8 @@ DrawCommand Cmd(K kind, Rect r, Color pen, Color brush) { return DrawCommand{kin
 
 TEST(ShowTrail, DrawsTheSquareTheNeutralAreaAndTheSamples) {
   bool trail_shown = false;
-  TFFesk2 popup(trail_shown);
-  popup.Label1.visible = true;
+  TrailPopup popup(trail_shown);
+  popup.first_text.visible = true;
   std::vector<Point> samples = {{100, 100}, {150, 100}, {200, 100}};
   RecognizedStroke stroke = RecognizeStroke(samples, 5);
   ShowTrail(popup, stroke.geometry, samples, Size{1024, 768});
@@ -21,10 +21,10 @@ TEST(ShowTrail, DrawsTheSquareTheNeutralAreaAndTheSamples) {
   EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{98, 98, 104, 104}));
   EXPECT_TRUE(popup.visible);
   EXPECT_EQ(popup.show_requests, 1);
-  EXPECT_FALSE(popup.Label1.visible);
-  EXPECT_FALSE(popup.Label2.visible);
-  EXPECT_EQ(popup.Image1.width, 1024);
-  EXPECT_EQ(popup.Image1.height, 768);
+  EXPECT_FALSE(popup.first_text.visible);
+  EXPECT_FALSE(popup.second_text.visible);
+  EXPECT_EQ(popup.picture.width, 1024);
+  EXPECT_EQ(popup.picture.height, 768);
   const Color silver = colors::kSilver, white = colors::kWhite, black = colors::kBlack;
   const std::vector<DrawCommand> expected = {
       Cmd(K::kFillRect, {0, 0, 1024, 768}, black, silver),
@@ -42,29 +42,29 @@ TEST(ShowTrail, DrawsTheSquareTheNeutralAreaAndTheSamples) {
       Cmd(K::kEllipse, {49, -1, 55, 5}, black, white),
       Cmd(K::kEllipse, {99, -1, 105, 5}, black, white),
   };
-  EXPECT_EQ(popup.Image1.commands, expected);
+  EXPECT_EQ(popup.picture.commands, expected);
 }
 
 TEST(ShowSensorTest, RedSquareOfTheMinimumMoveInTheMiddle) {
   bool trail_shown = true;
-  TFFesk2 popup(trail_shown);
+  TrailPopup popup(trail_shown);
   ShowSensorTest(popup, Size{1024, 768}, 61);
   EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{312, 184, 400, 400}));
-  ASSERT_EQ(popup.Image1.commands.size(), 2u);
-  EXPECT_EQ(popup.Image1.commands[0].rect, (Rect{0, 0, 1024, 768}));
-  EXPECT_EQ(popup.Image1.commands[0].brush, colors::kSilver);
-  EXPECT_EQ(popup.Image1.commands[1].kind, K::kFillRect);
-  EXPECT_EQ(popup.Image1.commands[1].rect, (Rect{170, 170, 230, 230}));
-  EXPECT_EQ(popup.Image1.commands[1].brush, colors::kRed);
-  EXPECT_EQ(popup.Label1.caption, "赤色の領域以上のマウス移動を行った場合、センサーが働きます.");
-  EXPECT_EQ(popup.Label2.caption, "このフォーム内を左マウス・クリックすると戻ります。");
-  EXPECT_EQ(popup.Label2.top, 380);
-  EXPECT_EQ(popup.Label1.left, 8);
-  EXPECT_TRUE(popup.Label1.visible && popup.Label2.visible && popup.visible);
+  ASSERT_EQ(popup.picture.commands.size(), 2u);
+  EXPECT_EQ(popup.picture.commands[0].rect, (Rect{0, 0, 1024, 768}));
+  EXPECT_EQ(popup.picture.commands[0].brush, colors::kSilver);
+  EXPECT_EQ(popup.picture.commands[1].kind, K::kFillRect);
+  EXPECT_EQ(popup.picture.commands[1].rect, (Rect{170, 170, 230, 230}));
+  EXPECT_EQ(popup.picture.commands[1].brush, colors::kRed);
+  EXPECT_EQ(popup.first_text.caption, "赤色の領域以上のマウス移動を行った場合、センサーが働きます.");
+  EXPECT_EQ(popup.second_text.caption, "このフォーム内を左マウス・クリックすると戻ります。");
+  EXPECT_EQ(popup.second_text.top, 380);
+  EXPECT_EQ(popup.first_text.left, 8);
+  EXPECT_TRUE(popup.first_text.visible && popup.second_text.visible && popup.visible);
   EXPECT_TRUE(trail_shown) << "the test display leaves a pending trail alone";
 }
 
-TEST(TFFesk2, ClicksDismissThePopup) {
+TEST(TrailPopup, ClicksDismissThePopup) {
   struct Case {
     bool on_image;
     MouseButton button;
@@ -75,13 +75,13 @@ TEST(TFFesk2, ClicksDismissThePopup) {
                         {false, MouseButton::kRight, true}, {false, MouseButton::kMiddle, true}};
   for (const Case& c : cases) {
     bool trail_shown = true;
-    TFFesk2 popup(trail_shown);
+    TrailPopup popup(trail_shown);
     ShowSensorTest(popup, Size{800, 600}, 10);
-    if (c.on_image) popup.Image1MouseDown(c.button);
+    if (c.on_image) popup.PictureMouseDown(c.button);
     else popup.FormMouseDown(c.button);
     EXPECT_EQ(popup.visible, !c.dismissed);
-    EXPECT_EQ(popup.Label1.visible, !c.dismissed);
-    EXPECT_EQ(popup.Label2.visible, !c.dismissed);
+    EXPECT_EQ(popup.first_text.visible, !c.dismissed);
+    EXPECT_EQ(popup.second_text.visible, !c.dismissed);
     EXPECT_EQ(trail_shown, !c.dismissed);
   }
 }
@@ -90,49 +90,49 @@ class PopupTest : public LauncherTest {};
 
 TEST_F(PopupTest, PendingTrailComesBackAfterOkUntilClickedAway) {
   WriteIni({"[SYSTEM]", "MODE=2"});
-  TFFesk1& f = Create();
+  SettingsDialog& f = Create();
   Stroke(kShiftCtrl, Line({100, 100}, {300, 300}));
-  ASSERT_TRUE(f.FFesk2.visible);
-  f.Button1Click();
-  EXPECT_FALSE(f.FFesk2.visible);
-  f.Timer2Timer();
-  EXPECT_TRUE(f.FFesk2.visible);
-  f.FFesk2.Image1MouseDown(MouseButton::kLeft);
-  f.Timer2Timer();
-  EXPECT_FALSE(f.FFesk2.visible);
+  ASSERT_TRUE(f.popup.visible);
+  f.Ok();
+  EXPECT_FALSE(f.popup.visible);
+  f.TrailTick();
+  EXPECT_TRUE(f.popup.visible);
+  f.popup.PictureMouseDown(MouseButton::kLeft);
+  f.TrailTick();
+  EXPECT_FALSE(f.popup.visible);
 }
 
 TEST_F(PopupTest, TestDisplayHiddenByCancelStaysHidden) {
-  TFFesk1& f = Create();
-  f.Button13Click();
-  EXPECT_TRUE(f.FFesk2.visible);
-  EXPECT_EQ(f.FFesk2.Image1.commands[1].rect, (Rect{195, 195, 205, 205}));
-  f.Button12Click();
-  EXPECT_FALSE(f.FFesk2.visible);
-  EXPECT_FALSE(f.FFesk2.Label1.visible);
-  f.Timer2Timer();
-  EXPECT_FALSE(f.FFesk2.visible);
+  SettingsDialog& f = Create();
+  f.ShowSensorTest();
+  EXPECT_TRUE(f.popup.visible);
+  EXPECT_EQ(f.popup.picture.commands[1].rect, (Rect{195, 195, 205, 205}));
+  f.Cancel();
+  EXPECT_FALSE(f.popup.visible);
+  EXPECT_FALSE(f.popup.first_text.visible);
+  f.TrailTick();
+  EXPECT_FALSE(f.popup.visible);
 }
 
 TEST_F(PopupTest, TrailAfterTheTestDisplayShowsNoText) {
   WriteIni({"[SYSTEM]", "MODE=2"});
-  TFFesk1& f = Create();
-  f.Button13Click();
-  f.FFesk2.FormMouseDown(MouseButton::kRight);
+  SettingsDialog& f = Create();
+  f.ShowSensorTest();
+  f.popup.FormMouseDown(MouseButton::kRight);
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
-  EXPECT_TRUE(f.FFesk2.visible);
-  EXPECT_FALSE(f.FFesk2.Label1.visible);
-  EXPECT_FALSE(f.FFesk2.Label2.visible);
+  EXPECT_TRUE(f.popup.visible);
+  EXPECT_FALSE(f.popup.first_text.visible);
+  EXPECT_FALSE(f.popup.second_text.visible);
 }
 
 TEST_F(PopupTest, TimerReshowsOnlyAPendingTrail) {
-  TFFesk1& f = Create();
-  f.Timer2Timer();
-  EXPECT_EQ(f.FFesk2.show_requests, 0);
+  SettingsDialog& f = Create();
+  f.TrailTick();
+  EXPECT_EQ(f.popup.show_requests, 0);
   f.loop.TrailShown = true;
-  f.Timer2Timer();
-  f.Timer2Timer();
-  EXPECT_EQ(f.FFesk2.show_requests, 2);
+  f.TrailTick();
+  f.TrailTick();
+  EXPECT_EQ(f.popup.show_requests, 2);
 }
 
 }  // namespace

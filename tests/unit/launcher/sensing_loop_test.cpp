@@ -11,7 +11,7 @@ constexpr int S = vk::kShift, C = vk::kControl, A = vk::kAlt, R = vk::kRightButt
 class SensingLoopTest : public LauncherTest {
  protected:
   // One program for "lr" allowed everywhere, plus the given SYSTEM lines.
-  TFFesk1& CreateWithRightStroke(std::vector<std::string> system = {}) {
+  SettingsDialog& CreateWithRightStroke(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
     for (const char* line : {"[CMD0]", "DISCRIPTION=Editor", "CMDLINE=C:\\app\\app.exe",
@@ -26,14 +26,14 @@ class SensingLoopTest : public LauncherTest {
 };
 
 TEST_F(SensingLoopTest, MouseActionStartsTheProgramRegisteredForItsCode) {
-  TFFesk1& f = CreateWithRightStroke();
+  SettingsDialog& f = CreateWithRightStroke();
   Stroke(kShiftCtrl, RightStroke());
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\app\\app.exe", "-x", "C:\\work", 3, "C:\\work"}));
   EXPECT_EQ(f.loop.RecognizedCode, "lr");
   EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kNone);
   EXPECT_EQ(f.loop.SampleCount, 0);
-  EXPECT_TRUE(f.Button2.enabled);
+  EXPECT_TRUE(f.transfer_button.enabled);
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -61,16 +61,16 @@ TEST_F(SensingLoopTest, HiddenTrayIconGetsNoFrames) {
 }
 
 TEST_F(SensingLoopTest, HoldingWithoutMovingRecordsOneSampleAndStartsNothing) {
-  TFFesk1& f = CreateWithRightStroke({"SENMIN=0"});
+  SettingsDialog& f = CreateWithRightStroke({"SENMIN=0"});
   for (int i = 0; i < 5; ++i) Tick(kShiftCtrl, {200, 200});
   EXPECT_EQ(f.loop.SampleCount, 1);
   Idle();
   EXPECT_TRUE(shell.opens.empty());
-  EXPECT_TRUE(f.Button2.enabled) << "the movement was recognised, just too small";
+  EXPECT_TRUE(f.transfer_button.enabled) << "the movement was recognised, just too small";
 }
 
 TEST_F(SensingLoopTest, OnlyTheFirstFiftyMovingTicksAreRecorded) {
-  TFFesk1& f = CreateWithRightStroke();
+  SettingsDialog& f = CreateWithRightStroke();
   std::vector<Point> points = Line({100, 100}, {345, 100}, 49);  // 50 samples to the right
   for (Point p : Line({345, 110}, {345, 600}, 20)) points.push_back(p);  // then far down
   for (Point p : points) Tick(kShiftCtrl, p);
@@ -100,7 +100,7 @@ TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
 }
 
 TEST_F(SensingLoopTest, AnotherModifierSuspendsTheMovementUntilAllKeysAreUp) {
-  TFFesk1& f = CreateWithRightStroke();
+  SettingsDialog& f = CreateWithRightStroke();
   for (Point p : RightStroke()) Tick(kShiftCtrl, p);
   for (Point p : Line({300, 110}, {300, 500})) Tick({S, C, A}, p);
   EXPECT_EQ(f.loop.SampleCount, 11) << "nothing recorded, nothing released";
@@ -112,8 +112,8 @@ TEST_F(SensingLoopTest, AnotherModifierSuspendsTheMovementUntilAllKeysAreUp) {
 }
 
 TEST_F(SensingLoopTest, ChangedTriggerAppliesFromTheNextTick) {
-  TFFesk1& f = CreateWithRightStroke();
-  f.TriggerCellMouseDown(9);  // Alt
+  SettingsDialog& f = CreateWithRightStroke();
+  f.TriggerCellClick(9);  // Alt
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(shell.opens.empty());
   Stroke({A}, RightStroke());
@@ -121,14 +121,14 @@ TEST_F(SensingLoopTest, ChangedTriggerAppliesFromTheNextTick) {
 }
 
 TEST_F(SensingLoopTest, MiddleButtonTriggerIgnoresTheRightButton) {
-  TFFesk1& f = CreateWithRightStroke();
-  f.TriggerCellMouseDown(15);
+  SettingsDialog& f = CreateWithRightStroke();
+  f.TriggerCellClick(15);
   Stroke({vk::kMiddleButton, R}, RightStroke());
   EXPECT_EQ(shell.opens.size(), 1u);
 }
 
 TEST_F(SensingLoopTest, SameTriggerForBothLetsTheWindowServiceWin) {
-  TFFesk1& f = CreateWithRightStroke({"TRIGGER4=1", "WINSELECTKEY=1"});
+  SettingsDialog& f = CreateWithRightStroke({"TRIGGER4=1", "WINSELECTKEY=1"});
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_EQ(services.calls, (std::vector<unsigned>{5}));
@@ -169,7 +169,7 @@ TEST_F(SensingLoopTest, NonStraightCodeSelectsNoService) {
 
 class ShortcutTest : public SensingLoopTest {
  protected:
-  TFFesk1& CreateWithShortcuts(std::vector<std::string> system = {}) {
+  SettingsDialog& CreateWithShortcuts(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
     for (const char* line : {"[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "HOTKEY=Ctrl+A",
@@ -215,7 +215,7 @@ TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^",
                  "[CMD1]", "DISCRIPTION=Slash", "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
   JapaneseKeyNames layout;
-  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        &layout, IniPath(), kLauncherFolder});
   form->FormCreate();
   Tick({C, 0xDE}, {500, 500});
@@ -229,10 +229,10 @@ TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
 }
 
 TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
-  TFFesk1& f = CreateWithShortcuts({"TRIGGER2=0"});
+  SettingsDialog& f = CreateWithShortcuts({"TRIGGER2=0"});
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
-  f.CheckBox5.SetChecked(true);
+  f.shortcut_keys_box.SetChecked(true);
   Tick({C, 'A'}, {500, 500});
   EXPECT_EQ(Opened().size(), 1u);
 }
@@ -244,7 +244,7 @@ TEST_F(ShortcutTest, PaletteModeStartsTheProgramItself) {
 }
 
 TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
-  TFFesk1& f = CreateWithShortcuts();
+  SettingsDialog& f = CreateWithShortcuts();
   shell.results = {2};
   int samples_in_box = -1;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
@@ -261,7 +261,7 @@ TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
 }
 
 TEST_F(ShortcutTest, ClosedGateSensesNothing) {
-  TFFesk1& f = CreateWithShortcuts();
+  SettingsDialog& f = CreateWithShortcuts();
   f.loop.MouseActionGate = Gate::kShut;
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
@@ -310,24 +310,24 @@ TEST_F(ScreenPositionTest, HeldPositionStartsAgainOnEveryTick) {
 }
 
 TEST_F(ScreenPositionTest, TimerIsStoppedWhileTheBlockWorks) {
-  form->Timer1.enabled = true;
+  form->sensing_timer.enabled = true;
   bool stopped_during_start = false;
-  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !form->Timer1.enabled; };
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !form->sensing_timer.enabled; };
   shell.results = {2};
   Tick({R}, {1023, 0});
   EXPECT_TRUE(stopped_during_start);
-  EXPECT_TRUE(form->Timer1.enabled);
+  EXPECT_TRUE(form->sensing_timer.enabled);
 }
 
 TEST_F(ScreenPositionTest, OffWithoutTheFunction) {
-  form->CheckBox6.SetChecked(false);
+  form->screen_positions_box.SetChecked(false);
   Tick({R}, {1023, 0});
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
 TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
-  TFFesk1& f = CreateWithRightStroke({"RUNOPTION=1"});
+  SettingsDialog& f = CreateWithRightStroke({"RUNOPTION=1"});
   tray.calls.clear();
   for (int i = 0; i < 3; ++i) Tick({C, S, A}, {10, 10});
   EXPECT_TRUE(f.loop.RunOptionMode);
@@ -339,7 +339,7 @@ TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
 }
 
 TEST_F(SensingLoopTest, RunOptionToggleNeedsTheSwitch) {
-  TFFesk1& f = CreateWithRightStroke();
+  SettingsDialog& f = CreateWithRightStroke();
   Tick({C, S, A}, {10, 10});
   EXPECT_FALSE(f.loop.RunOptionMode);
   EXPECT_TRUE(clock.sleeps.empty());
@@ -361,10 +361,10 @@ TEST_F(SensingLoopTest, StartsOutsideTheRunSpotOrInABlackHoleAreRefused) {
       {{"HOOL=ON"}, {0, 0}, false},
   };
   for (const Case& c : cases) {
-    TFFesk1& f = CreateWithRightStroke(c.system);
+    SettingsDialog& f = CreateWithRightStroke(c.system);
     Stroke(kShiftCtrl, Line(c.start, {c.start.x + 200, c.start.y}));
     EXPECT_EQ(shell.opens.size(), c.started ? 1u : 0u) << c.start.x << "," << c.start.y;
-    EXPECT_EQ(f.Button2.enabled, c.started) << "a refused movement is never recognised";
+    EXPECT_EQ(f.transfer_button.enabled, c.started) << "a refused movement is never recognised";
     EXPECT_EQ(f.loop.SampleCount, 0);
     shell.opens.clear();
   }
@@ -377,22 +377,22 @@ TEST_F(SensingLoopTest, StartRulesApplyToWindowServiceMovementsToo) {
 }
 
 TEST_F(SensingLoopTest, EditedSpotAppliesBeforeItIsSaved) {
-  TFFesk1& f = CreateWithRightStroke();
-  f.RunSpot.SetChecked(true);
-  f.RunSpotX1.SetValue(500);
+  SettingsDialog& f = CreateWithRightStroke();
+  f.run_spot_box.SetChecked(true);
+  f.run_spot_fields[0].SetValue(500);
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(shell.opens.empty());
 }
 
 TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
-  TFFesk1& f = CreateWithRightStroke({"MODE=2"});
+  SettingsDialog& f = CreateWithRightStroke({"MODE=2"});
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_EQ(shell.opens.size(), 1u);
   EXPECT_TRUE(dialogs.boxes.empty());
   EXPECT_TRUE(f.loop.TrailShown);
-  EXPECT_TRUE(f.FFesk2.visible);
-  EXPECT_EQ(f.FFesk2.left, 98);
-  EXPECT_EQ(f.FFesk2.width, 204);
+  EXPECT_TRUE(f.popup.visible);
+  EXPECT_EQ(f.popup.left, 98);
+  EXPECT_EQ(f.popup.width, 204);
 }
 
 TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
@@ -405,11 +405,11 @@ TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
 }
 
 TEST_F(SensingLoopTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
-  form = std::make_unique<TFFesk1>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
                                                        nullptr, folder.File("missing/Fesk.Ini"),
                                                        kLauncherFolder});
   form->FormCreate();
-  form->CheckBox1.SetChecked(true);
+  form->auto_transfer_box.SetChecked(true);
   Stroke(kShiftCtrl, RightStroke());
   ASSERT_EQ(dialogs.errors.size(), 1u);
   EXPECT_EQ(dialogs.errors[0], folder.File("missing/Fesk.Ini") + " に書き込めません");

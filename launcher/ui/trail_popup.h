@@ -1,7 +1,7 @@
-// TFFesk2: the borderless, always-on-top popup that serves as a picture
+// TrailPopup: the borderless, always-on-top popup that serves as a picture
 // board for the trail of the last mouse action and for the sensor test.
 //
-// Drawing is recorded as a list of commands on Image1, in the order drawn, so
+// Drawing is recorded as a list of commands on picture, in the order drawn, so
 // that the Win32 layer can replay them and tests can read exactly what is
 // shown.
 #pragma once
@@ -48,13 +48,13 @@ struct Canvas : Image {
 
 enum class MouseButton { kLeft, kRight, kMiddle };
 
-class TFFesk2 {
+class TrailPopup {
  public:
   // trail_shown is the loop's TrailShown flag, which a click into the popup
   // clears.
-  explicit TFFesk2(bool& trail_shown);
-  TFFesk2(const TFFesk2&) = delete;
-  TFFesk2& operator=(const TFFesk2&) = delete;
+  explicit TrailPopup(bool& trail_shown);
+  TrailPopup(const TrailPopup&) = delete;
+  TrailPopup& operator=(const TrailPopup&) = delete;
 
   // Window bounds and state.
   int left = 0, top = 0, width = 258, height = 227;
@@ -65,8 +65,8 @@ class TFFesk2 {
   // windows; the Win32 layer honours each one.
   int show_requests = 0;
 
-  Canvas Image1;
-  Label Label1, Label2;
+  Canvas picture;
+  Label first_text, second_text;
   std::string label_font = "ＭＳ ゴシック";
   int label_font_height = 13;
 
@@ -78,7 +78,7 @@ class TFFesk2 {
 
   // Dismissal by the user: a left click on the picture, or any button on a
   // part of the popup the picture does not cover.
-  void Image1MouseDown(MouseButton button);
+  void PictureMouseDown(MouseButton button);
   void FormMouseDown(MouseButton button);
 
  private:

@@ -1,7 +1,7 @@
 // The settings dialog's own handlers: OK, Cancel, reload, the hint switch,
 // the icon choice, the run-time option switch, the page change, the trigger
 // cells and the sensor test.
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/trigger_cells.h"
 #include "platform/ports.h"
@@ -26,7 +26,7 @@ constexpr char kGuardText[] =
 
 // Without the tray icon and without a Window service that shows the dialog,
 // nothing could bring the dialog back once it is hidden.
-bool TFFesk1::GuardStopsOk() {
+bool SettingsDialog::GuardStopsOk() {
   if (options.TrayIconShown()) return false;
   bool reachable = false;
   if (options.window_services) {
@@ -37,14 +37,14 @@ bool TFFesk1::GuardStopsOk() {
 }
 
 // A failed write shows its error and leaves the dialog open.
-void TFFesk1::Button1Click() {
+void SettingsDialog::Ok() {
   if (GuardStopsOk()) return;
   if (!RunGuarded(env_.dialogs, [this] { SaveLauncherSettings(); })) return;
   visible = false;
   HidePopup();
 }
 
-void TFFesk1::Button12Click() {
+void SettingsDialog::Cancel() {
   visible = false;
   HidePopup();
   LoadLauncherSettings();
@@ -52,66 +52,65 @@ void TFFesk1::Button12Click() {
 
 // The load goes on even when OK was stopped: the file's values then replace
 // the unsaved edits.
-void TFFesk1::Button15Click() {
-  Button1Click();
+void SettingsDialog::ReloadPrograms() {
+  Ok();
   tray_icons_.TrayProgramIconsRemove();
   LoadLauncherSettings();
   env_.dialogs.MessageBox("プログラム登録情報を読込みました。", "FESK プログラム読込", Buttons::kOk);
 }
 
-void TFFesk1::RadioButton1Click() {
-  RadioButton1.checked = true;
-  RadioButton2.checked = false;
+void SettingsDialog::HintsOn() {
+  hints_on.checked = true;
+  hints_off.checked = false;
   TakeControls();
 }
 
-void TFFesk1::RadioButton2Click() {
-  RadioButton1.checked = false;
-  RadioButton2.checked = true;
+void SettingsDialog::HintsOff() {
+  hints_on.checked = false;
+  hints_off.checked = true;
   TakeControls();
 }
 
-void TFFesk1::RadioButton3Click() {
-  RadioButton3.checked = true;
-  RadioButton4.checked = false;
+void SettingsDialog::ChooseMouseActionTrigger() {
+  mouse_action_trigger_choice.checked = true;
+  window_service_trigger_choice.checked = false;
 }
 
-void TFFesk1::RadioButton4Click() {
-  RadioButton3.checked = false;
-  RadioButton4.checked = true;
+void SettingsDialog::ChooseWindowServiceTrigger() {
+  mouse_action_trigger_choice.checked = false;
+  window_service_trigger_choice.checked = true;
 }
 
 // Hiding the icon waits for an open gate: not during start-up, and not while
 // the dispatcher's confirmation box is open.
-void TFFesk1::RadioGroup1Click() {
-  if (RadioGroup1.item_index() == 0) {
+void SettingsDialog::TrayIconChoiceClick() {
+  if (tray_icon_choice.item_index() == 0) {
     tray_icons_.TrayIconAdd();
-  } else if (RadioGroup1.item_index() == 1 && loop.GateOpen()) {
+  } else if (tray_icon_choice.item_index() == 1 && loop.GateOpen()) {
     tray_icons_.TrayIconRemove();
   }
 }
 
-void TFFesk1::CheckBox8Click() {
-  if (CheckBox8.checked()) return;
+void SettingsDialog::RunTimeOptionClick() {
+  if (run_time_option_box.checked()) return;
   loop.RunOptionMode = false;
   if (options.TrayIconShown()) tray_icons_.TrayIconRestore();
 }
 
-void TFFesk1::PageControl1Change() {
-  PageControl1.help_context = kFirstPageHelpContext + PageControl1.active_page;
+void SettingsDialog::PageChange() {
+  pages.help_context = kFirstPageHelpContext + pages.active_page;
 }
 
-void TFFesk1::TriggerCellMouseDown(int number) {
+void SettingsDialog::TriggerCellClick(int number) {
   if (number < 0 || number >= kTriggerCount) return;
-  if (RadioButton3.checked) {
-    PlaceTriggerMarker(MouseActionMarker, number);
+  if (mouse_action_trigger_choice.checked) {
+    PlaceTriggerMarker(mouse_action_marker, number);
     options.SetMouseActionTrigger(number);
   } else {
-    PlaceTriggerMarker(WindowServiceMarker, number);
+    PlaceTriggerMarker(window_service_marker, number);
     options.SetWindowServiceTrigger(number);
   }
 }
 
-void TFFesk1::Button13Click() { ShowSensorTest(); }
 
 }  // namespace fesk

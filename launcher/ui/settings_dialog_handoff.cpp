@@ -1,9 +1,9 @@
 // Starting the editor, tray-icon clicks and dropped files.
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 
 namespace fesk {
 
-void TFFesk1::ShowSettingsDialog() {
+void SettingsDialog::ShowSettingsDialog() {
   visible = true;
   ++foreground_requests;
 }
@@ -12,22 +12,22 @@ void TFFesk1::ShowSettingsDialog() {
 // program's path is quoted: unquoted, a folder with a blank in it (such as
 // "C:\Program Files\Fesk\") is read up to the blank, and Windows would start
 // "C:\Program.exe" where one exists.
-void TFFesk1::StartEditor(const std::string& arguments) {
+void SettingsDialog::StartEditor(const std::string& arguments) {
   env_.shell.Exec("\"" + env_.launcher_folder + kEditorFileName + "\"" + arguments, show::kShow);
 }
 
-void TFFesk1::Button14Click() {
+void SettingsDialog::OpenEditor() {
   StartEditor("");
   HidePopup();
 }
 
-void TFFesk1::Button2Click() {
+void SettingsDialog::TransferMouseAction() {
   if (loop.RecognizedCode.empty()) return;
   StartEditor(" /A" + loop.RecognizedCode);
   HidePopup();
 }
 
-void TFFesk1::TrayIconMessage(int id, int mouse_message) {
+void SettingsDialog::TrayIconMessage(int id, int mouse_message) {
   bool left = mouse_message == kMouseLeftDown, right = mouse_message == kMouseRightDown;
   if (!left && !right) return;
   if (id == kOwnTrayIcon) {
@@ -40,7 +40,7 @@ void TFFesk1::TrayIconMessage(int id, int mouse_message) {
 
 // A right click asks for a run-time option for this one start.  The click is
 // no mouse action, so the palette mode does not take it over.
-void TFFesk1::ProgramIconClicked(int id, bool with_option) {
+void SettingsDialog::ProgramIconClicked(int id, bool with_option) {
   int slot = tables.TrayIconProgram[static_cast<std::size_t>(id)];
   if (slot == kNoSlot) return;
   bool saved_mode = loop.RunOptionMode;
@@ -51,7 +51,7 @@ void TFFesk1::ProgramIconClicked(int id, bool with_option) {
 }
 
 // One editor per file, each given the whole path (however long) in quotes.
-void TFFesk1::FormDropFiles(const std::vector<std::string>& paths) {
+void SettingsDialog::FormDropFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     env_.shell.Open(env_.launcher_folder + kEditorFileName, "\"" + path + "\"",
                     env_.launcher_folder, show::kNormal);

@@ -1,4 +1,4 @@
-// TFFesk1: the launcher's main window, which is its settings dialog.
+// SettingsDialog: the launcher's main window, which is its settings dialog.
 //
 // It is created hidden and stays so until asked for; meanwhile its controls
 // hold the live options (LauncherOptions) and its first timer drives the
@@ -21,7 +21,7 @@
 #include "launcher/core/window_service_runner.h"
 #include "launcher/services/launcher_settings.h"
 #include "launcher/core/program_tables.h"
-#include "launcher/ui/fesk2_form.h"
+#include "launcher/ui/trail_popup.h"
 #include "launcher/ui/option_controls.h"
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
@@ -55,13 +55,13 @@ enum Page : int {
   kVersionPage,      // "ﾊﾞｰｼﾞｮﾝ"
 };
 
-class TFFesk1 : public OptionControls {
+class SettingsDialog : public OptionControls {
  public:
-  explicit TFFesk1(LauncherEnvironment environment);
+  explicit SettingsDialog(LauncherEnvironment environment);
 
   // ---- Window and application -------------------------------------------
-  std::string Caption = "FESK";
-  int ClientWidth = 451, ClientHeight = 317;
+  std::string caption = "FESK";
+  int client_width = 451, client_height = 317;
   bool centred_on_screen = true;
   bool minimize_box = false, maximize_box = false;  // system menu only
   std::string font_name = "ＭＳ ゴシック";
@@ -75,76 +75,76 @@ class TFFesk1 : public OptionControls {
   bool accepts_dropped_files = false;
   int hint_hide_pause = 0;  // milliseconds the tooltips stay up
 
-  PageControl PageControl1;
-  Button Button1;   // "ＯＫ"
-  Button Button12;  // "キャンセル" (also Esc)
-  GroupBox HintGroup;
-  Timer Timer2;     // keeps a pending trail in front
-  // Tray pictures: Image14-18 the recording frames, Image19 run-option mode.
-  Image Image14, Image15, Image16, Image17, Image18, Image19;
+  PageControl pages;
+  Button ok_button;   // "ＯＫ"
+  Button cancel_button;  // "キャンセル" (also Esc)
+  GroupBox hint_group;
+  Timer trail_timer;     // keeps a pending trail in front
+  // Hidden pictures of the tray icon: the recording frames 1-5 and the
+  // picture while run-option mode is on.
+  std::array<Image, 5> frame_pictures;
+  Image run_option_picture;
 
   // ---- Page "動 作" -------------------------------------------------------
-  GroupBox FunctionGroup;  // "有効機能"
-  GroupBox RegisterGroup;  // "プログラム登録起動"
-  Image RegisterPicture1, RegisterPicture2;
-  Button Button2;   // "ﾏｳｽ･ｱｸｼｮﾝ転送"
-  Button Button14;  // "手動設定"
-  Button Button15;  // "最新情報読込み"
+  GroupBox function_group;  // "有効機能"
+  GroupBox register_group;  // "プログラム登録起動"
+  Image register_picture1, register_picture2;
+  Button transfer_button;   // "ﾏｳｽ･ｱｸｼｮﾝ転送"
+  Button editor_button;  // "手動設定"
+  Button reload_button;  // "最新情報読込み"
 
   // ---- Page "ﾏｳｽACT" ------------------------------------------------------
-  Label Label41;
+  Label transfer_note;
 
   // ---- Page "ﾏｳｽACTﾄﾘｶﾞｰ" -------------------------------------------------
-  Shape Shape1, Shape2, Shape3, Shape4, Shape5, Shape6, Shape7, Shape8;
-  Shape Shape9, Shape10, Shape11, Shape12, Shape13, Shape14, Shape15, Shape19;
-  std::array<Label, 5> RowCaptions, ColumnCaptions;  // SHIFT, CTRL, ALT, ﾏｳｽ左, ﾏｳｽ右
-  std::array<Shape, 4> LegendShapes;
-  std::array<Label, 4> LegendLabels;
-  GroupBox TriggerChoiceGroup;
-  RadioButton RadioButton3;  // "ﾏｳｽACT[★]"
-  RadioButton RadioButton4;  // "Winｻｰﾋﾞｽ[●]"
+  std::array<Shape, kTriggerCount> trigger_cells;  // by trigger number
+  std::array<Label, 5> row_captions, column_captions;  // SHIFT, CTRL, ALT, ﾏｳｽ左, ﾏｳｽ右
+  std::array<Shape, 4> legend_shapes;
+  std::array<Label, 4> legend_labels;
+  GroupBox trigger_choice_group;
+  RadioButton mouse_action_trigger_choice;  // "ﾏｳｽACT[★]"
+  RadioButton window_service_trigger_choice;  // "Winｻｰﾋﾞｽ[●]"
 
   // ---- Page "ﾏｳｽACTｾﾝｻｰ" --------------------------------------------------
-  Label MinimumMoveCaption, NeutralCaption, IntervalCaption;
-  Button Button13;  // "ﾃｽﾄ表示"
+  Label minimum_move_caption, neutral_caption, interval_caption;
+  Button sensor_test_button;  // "ﾃｽﾄ表示"
 
   // ---- Page "Winｻｰﾋﾞｽ" ----------------------------------------------------
-  std::array<Label, 8> DirectionLabels;
-  Image ServicePicture;
+  std::array<Label, 8> direction_labels;
+  Image service_picture;
 
   // ---- Page "ﾊﾞｰｼﾞｮﾝ" -----------------------------------------------------
-  Panel VersionFrame;
-  Image ProgramIcon;
-  Label ProductName, ProductSuffix;
+  Panel version_frame;
+  Image program_icon;
+  Label product_name, product_suffix;
 
   // ---- State -------------------------------------------------------------
   LoopState loop;
   ProgramTables tables;
-  TFFesk2 FFesk2;  // the popup
+  TrailPopup popup;  // the popup
 
   // ---- Handlers -----------------------------------------------------------
   void FormCreate();
   // The close box: true when the user confirmed and the program may end.
   bool FormCloseQuery();
-  void Timer1Timer() { sensing_.Timer1Timer(); }
-  void Timer2Timer();
-  void Button1Click();   // OK
-  void Button12Click();  // Cancel
-  void Button15Click();  // reload the registered programs
-  void Button2Click();   // editor with the last mouse action
-  void Button14Click();  // editor
-  void Button13Click();  // sensor test display
-  void RadioButton1Click();
-  void RadioButton2Click();
+  void SensingTick() { sensing_.SensingTick(); }
+  void TrailTick();
+  void Ok();   // OK
+  void Cancel();  // Cancel
+  void ReloadPrograms();  // reload the registered programs
+  void TransferMouseAction();   // editor with the last mouse action
+  void OpenEditor();  // editor
+  void HintsOn();
+  void HintsOff();
   // Which trigger a cell click sets: the mouse-action one or the
   // Window-service one.
-  void RadioButton3Click();
-  void RadioButton4Click();
-  void RadioGroup1Click();
-  void CheckBox8Click();
-  void PageControl1Change();
+  void ChooseMouseActionTrigger();
+  void ChooseWindowServiceTrigger();
+  void TrayIconChoiceClick();
+  void RunTimeOptionClick();
+  void PageChange();
   // A cell of the trigger page, by trigger number 0-15.
-  void TriggerCellMouseDown(int number);
+  void TriggerCellClick(int number);
   // Message 1125 of a tray icon: its id and the mouse message.
   void TrayIconMessage(int id, int mouse_message);
   // Files dropped on the dialog, full paths in the platform's order.
@@ -166,7 +166,6 @@ class TFFesk1 : public OptionControls {
   void ShowSensorTest();
   TrayIcons& tray_icons() { return tray_icons_; }
   const CurrentProgram& current_program() const { return runner_.current_program(); }
-  Shape& TriggerCell(int number);
 
  private:
   void LayOutWindow();
@@ -178,7 +177,7 @@ class TFFesk1 : public OptionControls {
   void LayOutVersionPage();
   void FillServiceLists();
   void SetRunTimeHints();
-  void HidePopup() { FFesk2.HideWithTexts(); }
+  void HidePopup() { popup.HideWithTexts(); }
   // True when the dialog could no longer be reached after hiding it and the
   // user chose not to go on.
   bool GuardStopsOk();

@@ -1,5 +1,5 @@
 // Creation, closing and the popup timer of the main form.
-#include "launcher/ui/fesk1_form.h"
+#include "launcher/ui/settings_dialog.h"
 
 #include <span>
 
@@ -16,16 +16,16 @@ constexpr int kHintHidePause = 10000;
 
 }  // namespace
 
-TFFesk1::TFFesk1(LauncherEnvironment environment)
-    : FFesk2(loop.TrailShown),
+SettingsDialog::SettingsDialog(LauncherEnvironment environment)
+    : popup(loop.TrailShown),
       env_(std::move(environment)),
       tray_icons_(env_.tray, loop, tables),
       settings_(tables, env_.input, env_.tray, env_.key_names, env_.settings_path),
       runner_(options, loop, env_.shell, env_.dialogs, {env_.settings_path, env_.launcher_folder}),
       dispatcher_(options, loop, tables, env_.input, env_.dialogs, runner_, env_.services),
-      sensing_(options, loop, tables, Timer1, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
+      sensing_(options, loop, tables, sensing_timer, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
                dispatcher_,
-               SensingView{[this] { Button2.enabled = true; }, [this](int count) { ShowTrail(count); }}) {
+               SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }}) {
   LayOutWindow();
   LayOutActionPage();
   LayOutMouseActPage();
@@ -33,58 +33,58 @@ TFFesk1::TFFesk1(LauncherEnvironment environment)
   LayOutSensorPage();
   LayOutServicePage();
   LayOutVersionPage();
-  RadioGroup1.on_click = [this] {
+  tray_icon_choice.on_click = [this] {
     TakeControls();
-    RadioGroup1Click();
+    TrayIconChoiceClick();
   };
-  CheckBox8.on_click = [this] {
+  run_time_option_box.on_click = [this] {
     TakeControls();
-    CheckBox8Click();
+    RunTimeOptionClick();
   };
 }
 
 // Everything the loop reads is in place before the gate opens as the very
 // last step.
-void TFFesk1::FormCreate() {
+void SettingsDialog::FormCreate() {
   help_context = kFormHelpContext;
-  PageControl1.help_context = kFirstPageHelpContext + kVersionPage;
+  pages.help_context = kFirstPageHelpContext + kVersionPage;
   taskbar_button_hidden = true;
   accepts_dropped_files = true;
   hint_hide_pause = kHintHidePause;
   loop.Reset();
-  Timer1.enabled = true;
+  sensing_timer.enabled = true;
   FillServiceLists();
   tables.ProgramCount = 0;
   LoadLauncherSettings();
   SetRunTimeHints();
-  RadioGroup1Click();
+  TrayIconChoiceClick();
   options.SetMouseActionTrigger(options.mouse_action_trigger);
   options.SetWindowServiceTrigger(options.window_service_trigger);
   SetCoordinateLimits();
   loop.MouseActionGate = Gate::kOpen;
 }
 
-void TFFesk1::FillServiceLists() {
-  for (int i = 1; i < 8; ++i) ServiceList(i).items = ComboBox1.items;
+void SettingsDialog::FillServiceLists() {
+  for (int i = 1; i < 8; ++i) service_lists[i].items = service_lists[0].items;
   for (int i = 0; i < 8; ++i) {
-    ServiceList(i).Select(static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]));
+    service_lists[i].Select(static_cast<int>(kDefaultWindowServices[static_cast<std::size_t>(i)]));
   }
 }
 
-void TFFesk1::LoadLauncherSettings() {
+void SettingsDialog::LoadLauncherSettings() {
   LauncherOptions loaded = options;
   settings_.ReadOptions(loaded);
   ShowOptions(loaded);
   settings_.LoadPrograms(options.program_tray_icons);
 }
 
-void TFFesk1::SetRunTimeHints() {
-  CheckBox1.hint =
+void SettingsDialog::SetRunTimeHints() {
+  auto_transfer_box.hint =
       "ONで｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣に常時ﾏｳｽ･ｱｸｼｮﾝを自動転送します\r"
       "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣画面の[ﾏｳｽACT読込]ボタンで利用します\r"
       "\r"
       "(ﾏｳｽ･ｱｸｼｮﾝ登録時のみ使用して下さい)";
-  CheckBox8.hint =
+  run_time_option_box.hint =
       "ONでﾌﾟﾛｸﾞﾗﾑの実行直前にｵﾌﾟｼｮﾝの指定が可能となります\r"
       "\r"
       "ｵﾌﾟｼｮﾝを入力するには、FESK実行中に<Shift><Ctrl><Alt>キー\r"
@@ -92,7 +92,7 @@ void TFFesk1::SetRunTimeHints() {
       "\r"
       "繰り返しキーを押すと[ｵﾌﾟｼｮﾝ入力ﾓｰﾄﾞ]と[ｵﾌﾟｼｮﾝ未入力ﾓｰﾄﾞ]\r"
       "が順次切り変わります";
-  CheckBox9.hint =
+  program_tray_icons_box.hint =
       "ONで[タスクトレイ・アイコン]機能が有効になります\r"
       "注意：実際のｱｲｺﾝの表示/非表示には、FESKを再起動するか\r"
       "　　　「最新情報読込み」ボタンを押す必要があります";
@@ -100,33 +100,25 @@ void TFFesk1::SetRunTimeHints() {
 
 // The program icons go whether or not the launcher's own icon is shown: an
 // icon left behind would stay in the tray after the program has ended.
-bool TFFesk1::FormCloseQuery() {
+bool SettingsDialog::FormCloseQuery() {
   Answer answer = env_.dialogs.MessageBox("FESKを終了します。", "終了確認", Buttons::kOkCancel);
   if (answer != Answer::kOk) return false;
   tray_icons_.TrayProgramIconsRemove();
   tray_icons_.TrayIconRemove();
-  Timer1.enabled = false;
-  Timer2.enabled = false;
+  sensing_timer.enabled = false;
+  trail_timer.enabled = false;
   return true;
 }
 
-void TFFesk1::Timer2Timer() {
-  if (loop.TrailShown) FFesk2.Show();
+void SettingsDialog::TrailTick() {
+  if (loop.TrailShown) popup.Show();
 }
 
-void TFFesk1::ShowTrail(int sample_count) {
+void SettingsDialog::ShowTrail(int sample_count) {
   std::span<const Point> samples(loop.SamplePoints.data(), static_cast<std::size_t>(sample_count));
-  fesk::ShowTrail(FFesk2, loop.Stroke, samples, env_.input.ScreenSize());
+  fesk::ShowTrail(popup, loop.Stroke, samples, env_.input.ScreenSize());
 }
 
-void TFFesk1::ShowSensorTest() { fesk::ShowSensorTest(FFesk2, env_.input.ScreenSize(), options.minimum_move); }
-
-Shape& TFFesk1::TriggerCell(int number) {
-  std::array<Shape*, kTriggerCount> cells = {&Shape1,  &Shape2,  &Shape3,  &Shape4,
-                                             &Shape5,  &Shape6,  &Shape7,  &Shape8,
-                                             &Shape9,  &Shape10, &Shape11, &Shape12,
-                                             &Shape13, &Shape14, &Shape15, &Shape19};
-  return *cells.at(static_cast<std::size_t>(number));
-}
+void SettingsDialog::ShowSensorTest() { fesk::ShowSensorTest(popup, env_.input.ScreenSize(), options.minimum_move); }
 
 }  // namespace fesk
