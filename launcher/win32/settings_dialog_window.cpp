@@ -22,12 +22,6 @@ constexpr UINT kRepaintPage = WM_APP + 1;
 // then the Window-service marker's).
 constexpr UINT_PTR kMarkerHint = 1;
 
-MouseButton ToModel(MouseButtonKind button) {
-  return button == MouseButtonKind::kLeft    ? MouseButton::kLeft
-         : button == MouseButtonKind::kRight ? MouseButton::kRight
-                                             : MouseButton::kMiddle;
-}
-
 void DrawIconResource(HINSTANCE instance, HDC dc, int x, int y, int resource) {
   HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 32, 32, LR_SHARED));
   DrawIconEx(dc, x, y, icon, 32, 32, 0, nullptr, DI_NORMAL);

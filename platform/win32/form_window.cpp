@@ -865,7 +865,9 @@ void FormWindow::OnScroll(HWND control, int code) {
     case SB_RIGHT: position = model.max; break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
-      SCROLLINFO info{sizeof info, SIF_TRACKPOS};
+      SCROLLINFO info{};
+      info.cbSize = sizeof info;
+      info.fMask = SIF_TRACKPOS;
       GetScrollInfo(control, SB_CTL, &info);
       position = info.nTrackPos;
       break;
