@@ -152,10 +152,6 @@ std::string ProfileValueAsRead(std::string_view stored) {
   return std::string(cp932::CutToBytes(WithoutQuotes(stored), kProfileValueLimit));
 }
 
-std::string ProfileValueReadBack(std::string_view written) {
-  return ProfileValueAsRead(TrimProfileSpace(written));
-}
-
 std::string ProfileDefaultAsRead(std::string_view default_value) {
   while (!default_value.empty() && default_value.back() == ' ') default_value.remove_suffix(1);
   return ProfileValueAsRead(default_value);

@@ -61,12 +61,6 @@ std::string_view TrimProfileSpace(std::string_view s);
 std::string ProfileValueAsRead(std::string_view stored);
 std::string ProfileDefaultAsRead(std::string_view default_value);
 
-// What a read gives back for a value of one line written as it is
-// ("key=value"): the line loses its blanks at both ends and the value a pair
-// of enclosing quotes.  Nothing is escaped, so such a value does not come
-// back whole.
-std::string ProfileValueReadBack(std::string_view written);
-
 inline constexpr std::size_t kProfileValueLimit = 1023;
 
 }  // namespace fesk

@@ -89,9 +89,23 @@ void SettingsFile::Flush() {
   unwritten_ = false;
 }
 
+namespace {
+
+// Nothing is escaped in the file: a line break inside a value would end the
+// value there on reading and make the rest lines of their own.
+std::string_view FirstLine(std::string_view value) {
+  return value.substr(0, value.find_first_of("\r\n"));
+}
+
+}  // namespace
+
+std::string WrittenValueReadBack(std::string_view value) {
+  return ProfileValueAsRead(TrimProfileSpace(FirstLine(value)));
+}
+
 void SettingsFile::WriteString(std::string_view section, std::string_view key,
                                std::string_view value) {
-  Apply([&](ProfileDocument& doc) { return doc.SetValue(section, key, value); });
+  Apply([&](ProfileDocument& doc) { return doc.SetValue(section, key, FirstLine(value)); });
 }
 
 void SettingsFile::WriteInteger(std::string_view section, std::string_view key, int value) {

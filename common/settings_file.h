@@ -39,6 +39,7 @@ class SettingsFile {
   // text is not a valid 32-bit integer.
   int ReadInteger(std::string_view section, std::string_view key, int default_value) const;
 
+  // WriteString writes the value up to its first line break (CR or LF).
   // These throw SettingsWriteError ("<path> に書き込めません") when the file
   // cannot be written; what was written before stays.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
@@ -71,6 +72,12 @@ class SettingsFile {
   bool deferred_ = false;
   bool unwritten_ = false;  // deferred changes not yet in the file
 };
+
+// What ReadString gives back for a value written by WriteString: a value is
+// written up to its first line break (the rest would be read as lines of
+// their own, a "[section]" line among them), and as it is, so the line loses
+// its blanks at both ends and the value a pair of enclosing quotes.
+std::string WrittenValueReadBack(std::string_view value);
 
 // "%s に書き込めません" with the file's full path.
 std::string SettingsWriteErrorText(const std::string& path);

@@ -1,7 +1,6 @@
 // Writing the model to "Fesk.Ini" and "FESK.TBL", and ending the editor with
 // its questions about unsaved changes.
 #include "common/group_table.h"
-#include "common/profile_document.h"
 #include "common/settings_file.h"
 #include "editor/main_form.h"
 #include "platform/ports.h"
@@ -29,7 +28,7 @@ bool TFFeskINI::Save() {
     // written as it is, it would make such a gap.
     int section = 0;
     for (const ProgramEntry& entry : ProgramTable) {
-      if (ProfileValueReadBack(entry.discription).empty()) continue;
+      if (WrittenValueReadBack(entry.discription).empty()) continue;
       const std::string name = ProgramSection(section++);
       for (const FieldInfo& field : kProgramFields) {
         file.WriteString(name, field.key, entry.*field.member);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/group_table.h"
-#include "common/profile_document.h"
+#include "common/settings_file.h"
 #include "editor/main_form.h"
 #include "fuzz_support.h"
 #include "platform/fake/fake_ports.h"
@@ -55,13 +55,14 @@ inline void CheckModel(const editor::TFFeskINI& f) {
 
 // Saves, and starts a second editor on the files written: the programs with
 // a title come back in slot order, field by field, each value as the
-// settings file gives back what was written (a value is written as it is,
-// so blanks at its ends and a pair of enclosing quotes are lost); the tree
+// settings file gives back what was written (WrittenValueReadBack: up to
+// its first line break, without blanks at its ends and a pair of enclosing
+// quotes); the tree
 // comes back as the group table file reads it.
 inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
   std::vector<ProgramEntry> saved;
   for (const ProgramEntry& entry : f.ProgramTable) {
-    if (!ProfileValueReadBack(entry.discription).empty()) saved.push_back(entry);
+    if (!WrittenValueReadBack(entry.discription).empty()) saved.push_back(entry);
   }
   const std::string tree = FormatGroupTable(f.TreeView1.tree);
   const bool hints = f.RadioButton4.checked;
@@ -83,7 +84,7 @@ inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
   Check(new_entry_only || loaded == saved.size(), "the programs saved load back, as many");
   for (std::size_t n = 0; n < saved.size() && n < loaded; ++n) {
     for (const editor::FieldInfo& field : editor::kProgramFields) {
-      Check(g.ProgramTable[n].*field.member == ProfileValueReadBack(saved[n].*field.member),
+      Check(g.ProgramTable[n].*field.member == WrittenValueReadBack(saved[n].*field.member),
             "each program loads back field by field");
     }
   }

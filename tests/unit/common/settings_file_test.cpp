@@ -112,6 +112,16 @@ TEST(SettingsFile, ErasingEveryCopyOfASection) {
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[X]\r\nb=2\r\n");
 }
 
+TEST(SettingsFile, AValueIsWrittenUpToItsFirstLineBreak) {
+  TempFolder folder;
+  SettingsFile(folder.File("Fesk.Ini")).WriteString("CMD0", "CMDLINE", "a.exe\r[SYSTEM]\nINTERVAL=1");
+  SettingsFile(folder.File("Fesk.Ini")).WriteString("CMD0", "OPTION", "\n/x");
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nCMDLINE=a.exe\r\nOPTION=\r\n");
+  EXPECT_EQ(WrittenValueReadBack("a.exe\r[SYSTEM]"), "a.exe");
+  EXPECT_EQ(WrittenValueReadBack(" \"  \" "), "  ");
+  EXPECT_EQ(WrittenValueReadBack("title  "), "title");
+}
+
 TEST(SettingsFile, PathBesideTheExecutable) {
   EXPECT_EQ(SettingsFilePathFor("C:\\Program Files\\Fesk\\Fesk.exe"),
             "C:\\Program Files\\Fesk\\Fesk.Ini");
