@@ -10,18 +10,12 @@
 #include <vector>
 
 #include "launcher/core/stroke_recognizer.h"
-#include "launcher/core/window_service_runner.h"
-#include "launcher/ui/settings_dialog.h"
-#include "platform/fake/fake_ports.h"
+#include "tests/support/headless_launcher.h"
 
 namespace {
 
 using namespace fesk;
 
-class NoServices : public WindowServiceRunner {
- public:
-  void RunWindowService(WindowService) override {}
-};
 
 // A settings file with all 100 programs, each with a code, a mask and a
 // shortcut; the code "lr" belongs to the last one.
@@ -38,20 +32,9 @@ std::string WriteFullSettings() {
   return path;
 }
 
-struct Launcher {
-  fake::FakeInput input;
-  fake::FakeClock clock;
-  fake::FakeShell shell;
-  fake::FakeDialogs dialogs;
-  fake::FakeTray tray;
-  NoServices services;
-  std::unique_ptr<SettingsDialog> form;
-
-  explicit Launcher(const std::string& path) {
-    form = std::make_unique<SettingsDialog>(
-        LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, path, "C:\\Fesk\\"});
-    form->FormCreate();
-  }
+// The launcher created on the settings file, as at start-up.
+struct Launcher : fesk::testing::HeadlessLauncher {
+  explicit Launcher(const std::string& path) : HeadlessLauncher(path) { form.FormCreate(); }
 };
 
 void BM_RecognizeStroke(benchmark::State& state) {
@@ -63,7 +46,7 @@ BENCHMARK(BM_RecognizeStroke);
 
 void BM_IdleTick(benchmark::State& state) {
   Launcher launcher(WriteFullSettings());
-  for (auto _ : state) launcher.form->SensingTick();
+  for (auto _ : state) launcher.form.SensingTick();
 }
 BENCHMARK(BM_IdleTick);
 
@@ -73,10 +56,10 @@ void BM_MouseActionToStart(benchmark::State& state) {
     launcher.input.held = {vk::kShift, vk::kControl};
     for (int i = 0; i < 50; ++i) {
       launcher.input.cursor = Point{400 + i * 4, 300};
-      launcher.form->SensingTick();
+      launcher.form.SensingTick();
     }
     launcher.input.held.clear();
-    launcher.form->SensingTick();
+    launcher.form.SensingTick();
     launcher.shell.opens.clear();
   }
 }
@@ -84,7 +67,7 @@ BENCHMARK(BM_MouseActionToStart)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadLauncherSettings(benchmark::State& state) {
   Launcher launcher(WriteFullSettings());
-  for (auto _ : state) launcher.form->LoadLauncherSettings();
+  for (auto _ : state) launcher.form.LoadLauncherSettings();
 }
 BENCHMARK(BM_LoadLauncherSettings)->Unit(benchmark::kMicrosecond);
 

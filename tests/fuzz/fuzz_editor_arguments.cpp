@@ -17,7 +17,7 @@
 #include "common/cp932.h"
 #include "editor/command_line.h"
 #include "editor_fuzzing.h"
-#include "launcher_fuzzing.h"
+#include "tests/support/headless_launcher.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckSplit(line, parameters);
 
   // The launcher's hand-off of dropped files needs no settings.
-  static fesk::fuzz::Launcher launcher("Fesk.Ini");
+  static fesk::testing::HeadlessLauncher launcher("Fesk.Ini");
   for (const std::string& path : dropped) {
     launcher.shell.opens.clear();
     launcher.form.FormDropFiles({path});

@@ -11,15 +11,15 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "launcher_fuzzing.h"
+#include "tests/support/headless_launcher.h"
 
 namespace {
 
 using fesk::fuzz::Check;
 
 // The launcher started on a settings file, and what a user does to it.
-struct Started : fesk::fuzz::Launcher {
-  explicit Started(const std::string& settings_path) : Launcher(settings_path) { form.FormCreate(); }
+struct Started : fesk::testing::HeadlessLauncher {
+  explicit Started(const std::string& settings_path) : HeadlessLauncher(settings_path) { form.FormCreate(); }
 
   void Tick(const std::set<int>& keys, fesk::Point cursor) {
     input.held = keys;

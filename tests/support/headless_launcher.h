@@ -1,5 +1,5 @@
-// The headless launcher as the fuzz targets drive it: the form on the
-// platform doubles, with a settings file of the target's choosing.
+// The headless launcher on the platform doubles, with a settings file of the
+// caller's choosing: what the fuzz targets and the benchmarks drive.
 #pragma once
 
 #include <memory>
@@ -9,14 +9,14 @@
 #include "launcher/ui/settings_dialog.h"
 #include "platform/fake/fake_ports.h"
 
-namespace fesk::fuzz {
+namespace fesk::testing {
 
 class NoServices : public WindowServiceRunner {
  public:
   void RunWindowService(WindowService) override {}
 };
 
-struct Launcher {
+struct HeadlessLauncher {
   fake::FakeInput input;
   fake::FakeClock clock;
   fake::FakeShell shell;
@@ -26,9 +26,9 @@ struct Launcher {
   SettingsDialog form;
 
   // The form as made, not yet created (FormCreate loads the settings).
-  explicit Launcher(const std::string& settings_path)
+  explicit HeadlessLauncher(const std::string& settings_path)
       : form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
                                  settings_path, "C:\\Fesk\\"}) {}
 };
 
-}  // namespace fesk::fuzz
+}  // namespace fesk::testing
