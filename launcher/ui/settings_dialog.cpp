@@ -58,8 +58,7 @@ void SettingsDialog::FormCreate() {
   LoadLauncherSettings();
   SetRunTimeHints();
   TrayIconChoiceClick();
-  options.SetMouseActionTrigger(options.mouse_action_trigger);
-  options.SetWindowServiceTrigger(options.window_service_trigger);
+  // The two trigger key sets were built by the load with their numbers.
   SetCoordinateLimits();
   loop.MouseActionGate = Gate::kOpen;
 }
