@@ -8,25 +8,27 @@
 
 namespace fesk::editor {
 
-class TForm3 {
+class AboutBox {
  public:
-  TForm3();
+  AboutBox();
+  AboutBox(const AboutBox&) = delete;
+  AboutBox& operator=(const AboutBox&) = delete;
 
-  std::string Caption = "FESKINI";
-  int ClientWidth = 298, ClientHeight = 182;
-  bool FixedSize = true;
-  bool CenteredOnScreen = true;
-  bool Visible = false;
+  std::string caption = "FESKINI";
+  int client_width = 298, client_height = 182;
+  bool fixed_size = true;
+  bool centred_on_screen = true;
+  bool visible = false;
 
-  Panel Panel1;
-  Image ProgramIcon;
-  Label ProductName;  // "FeskIni"
-  Label Comments;     // "for Win32"
-  Label Version;      // "Version 2.3"
-  Button OKButton;    // "ＯＫ"
+  Panel frame;
+  Image program_icon;
+  Label product_name;  // "FeskIni"
+  Label comments;      // "for Win32"
+  Label version;       // "Version 2.3"
+  Button ok_button;    // "ＯＫ"
 
-  void Show() { Visible = true; }
-  void OKButtonClick() { Visible = false; }
+  void Show() { visible = true; }
+  void Ok() { visible = false; }
 };
 
 }  // namespace fesk::editor

@@ -21,7 +21,7 @@ std::string TrimBlanks(std::string_view text) {
 // then "\ﾃﾞｽｸﾄｯﾌﾟ".  Where that folder does not exist (every Windows since
 // profiles moved out of the Windows directory, and every non-Japanese one)
 // the user's real desktop as the shell names it takes its place.
-std::string TFFeskINI::DesktopFolder() {
+std::string MainForm::DesktopFolder() {
   std::string folder = desktop_.WindowsDirectory();
   if (!desktop_.IsWindows95Family()) {
     if (std::optional<std::string> user = desktop_.UserName()) {
@@ -34,7 +34,7 @@ std::string TFFeskINI::DesktopFolder() {
   return folder;
 }
 
-void TFFeskINI::Button16Click() {
+void MainForm::ImportDesktop() {
   if (dialogs_.MessageBox("ﾃﾞｽｸﾄｯﾌﾟ上のｱｲｺﾝを新規登録ﾌﾟﾛｸﾞﾗﾑとして\r取り込みます", kCaption,
                           Buttons::kOkCancel) != Answer::kOk) {
     return;
@@ -50,10 +50,10 @@ void TFFeskINI::Button16Click() {
     // With all slots in use the new-entry operation has said so; nothing is
     // stored for this item and the next one is offered.
     if (!StartNewEntry()) continue;
-    Edit3.text = name;
-    Edit3Exit();
-    Edit1.text = folder + "\\" + name;
-    Edit1Exit();
+    title_field.text = name;
+    StoreTitle();
+    command_field.text = folder + "\\" + name;
+    StoreCommand();
   }
 }
 

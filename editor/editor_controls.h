@@ -36,7 +36,7 @@ struct HotKeyField : Control {
   ShortCut default_modifiers = 0;
 };
 
-// The group tree.  Selecting a node goes through the form (TreeView1Change),
+// The group tree.  Selecting a node goes through the form (GroupTreeChange),
 // which is where a changed selection has its effects.
 struct TreeViewModel : Control {
   GroupTree tree;
@@ -59,6 +59,7 @@ struct BitBtn : Button {};
 // Flat button without caption or picture.
 struct SpeedButton : Control {
   bool flat = true;
+  Action on_click;  // the left button
 };
 
 // Sunken frame drawn behind other controls.

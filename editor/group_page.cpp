@@ -1,12 +1,12 @@
-// The page "グループ", the group filter CheckBox10 and the display-group
+// The page "グループ", the group filter group_filter and the display-group
 // panel.  Groups are named by their paths ("A\A1\X"), which the programs
 // keep in GROUP; renaming or moving a group rewrites the paths that begin
 // with its old one.
 //
-// In mode 1 (RadioButton6) the tree chooses the display group: selecting a
+// In mode 1 (mode1_choice) the tree chooses the display group: selecting a
 // node turns the filter on and lists that group's programs.  In mode 2
-// (RadioButton7) the tree is read-only and only chooses the group that
-// Button23 puts the selected program into.
+// (mode2_choice) the tree is read-only and only chooses the group that
+// register_in_group_button puts the selected program into.
 //
 // Operations that need a selected node do nothing without one.
 #include <algorithm>
@@ -20,37 +20,37 @@ namespace {
 constexpr char kFirstGroupName[] = "FESK";
 }
 
-void TFFeskINI::LayOutFilter(bool on) {
+void MainForm::LayOutFilter(bool on) {
   if (on) {
-    // The list moves down and uncovers Panel2 above it.
-    BitBtn2.top = 50;
-    BitBtn2.height = 48;
-    BitBtn3.top = 98;
-    BitBtn3.height = 48;
-    ListBox1.top = 50;
-    ListBox1.height = 96;
+    // The list moves down and uncovers display_group_panel above it.
+    move_up_button.top = 50;
+    move_up_button.height = 48;
+    move_down_button.top = 98;
+    move_down_button.height = 48;
+    program_list.top = 50;
+    program_list.height = 96;
   } else {
-    BitBtn2.top = 24;
-    BitBtn2.height = 61;
-    BitBtn3.top = 85;
-    BitBtn3.height = 61;
-    ListBox1.top = 24;
-    ListBox1.height = 122;
+    move_up_button.top = 24;
+    move_up_button.height = 61;
+    move_down_button.top = 85;
+    move_down_button.height = 61;
+    program_list.top = 24;
+    program_list.height = 122;
   }
 }
 
 // Lists the registered programs (slots up to the first free one), only those
 // of the display group when filtered, and selects the first.  Free slots are
 // never listed, whatever group they may have been read with.
-void TFFeskINI::RebuildList(bool filtered) {
-  ListBox1.items.clear();
+void MainForm::RebuildList(bool filtered) {
+  program_list.items.clear();
   ListSlotMap.fill(kNoListSlot);
   ListCount = 0;
   for (int n = 0; n < kProgramSlots; ++n) {
     const ProgramEntry& entry = ProgramTable[static_cast<std::size_t>(n)];
     if (entry.IsFree()) break;
     if (filtered && entry.group != DisplayGroup) continue;
-    ListBox1.items.push_back(ListItemText(n, entry.discription));
+    program_list.items.push_back(ListItemText(n, entry.discription));
     ListSlotMap[static_cast<std::size_t>(ListCount)] = n;
     ++ListCount;
   }
@@ -59,51 +59,51 @@ void TFFeskINI::RebuildList(bool filtered) {
   ShowEntry(0);
 }
 
-void TFFeskINI::CheckBox10Click() {
-  const bool on = CheckBox10.checked();
+void MainForm::GroupFilterClick() {
+  const bool on = group_filter.checked();
   LayOutFilter(on);
   if (on) {
     RebuildList(true);
-    FocusControl(ListBox1);
+    FocusControl(program_list);
     if (ListCount == 0 &&
-        (PageControl1.active == Page::kShortCut || PageControl1.active == Page::kMouseAction)) {
+        (pages.active == Page::kShortCut || pages.active == Page::kMouseAction)) {
       ShowPage(Page::kProgram);
     }
   } else {
-    Label8.caption = std::to_string(LastSlot + 1);
+    program_count.caption = std::to_string(LastSlot + 1);
     RebuildList(false);
-    FocusControl(ListBox1);
+    FocusControl(program_list);
   }
 }
 
-void TFFeskINI::SelectGroupNode(GroupNodeId node) { TreeView1Change(node); }
+void MainForm::SelectGroupNode(GroupNodeId node) { GroupTreeChange(node); }
 
 // Only a real change counts, as with the tree view's own notification: the
 // window showing the model's selection again must not rebuild the list.
-void TFFeskINI::TreeView1Change(GroupNodeId node) {
-  if (!TreeView1.tree.Exists(node)) node = kNoGroupNode;
-  if (node == TreeView1.selected) return;
-  TreeView1.selected = node;
-  if (!RadioButton6.checked || TreeView1.selected == kNoGroupNode) return;
+void MainForm::GroupTreeChange(GroupNodeId node) {
+  if (!group_tree.tree.Exists(node)) node = kNoGroupNode;
+  if (node == group_tree.selected) return;
+  group_tree.selected = node;
+  if (!mode1_choice.checked || group_tree.selected == kNoGroupNode) return;
   // Turning the filter on first lists the old display group; the new one
   // follows at once.
-  CheckBox10.SetChecked(true);
-  DisplayGroup = TreeView1.tree.Path(node);
-  Label17.caption = DisplayGroup;
+  group_filter.SetChecked(true);
+  DisplayGroup = group_tree.tree.Path(node);
+  display_group_label.caption = DisplayGroup;
   RebuildList(true);
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-bool TFFeskINI::TreeView1Editing(GroupNodeId node) {
-  if (TreeView1.read_only || !TreeView1.tree.Exists(node)) return false;
-  TreeView1.editing = node;
+bool MainForm::GroupTreeEditing(GroupNodeId node) {
+  if (group_tree.read_only || !group_tree.tree.Exists(node)) return false;
+  group_tree.editing = node;
   return true;
 }
 
 // A program's GROUP follows its group: the old path, alone or followed by
 // "\", is replaced at the start.  An empty GROUP means no group and is never
 // taken for the path of a group with an empty name.
-void TFFeskINI::ReplaceGroupPrefix(const std::string& old_path, const std::string& new_path) {
+void MainForm::ReplaceGroupPrefix(const std::string& old_path, const std::string& new_path) {
   for (int slot = 0; slot <= LastSlot; ++slot) {
     ProgramEntry& entry = ProgramTable[static_cast<std::size_t>(slot)];
     const std::string& group = entry.group;
@@ -114,15 +114,15 @@ void TFFeskINI::ReplaceGroupPrefix(const std::string& old_path, const std::strin
   }
 }
 
-void TFFeskINI::TreeView1Edited(const std::optional<std::string>& new_name) {
-  GroupTree& tree = TreeView1.tree;
-  GroupNodeId node = TreeView1.editing != kNoGroupNode ? TreeView1.editing : TreeView1.selected;
-  TreeView1.editing = kNoGroupNode;
+void MainForm::GroupTreeEdited(const std::optional<std::string>& new_name) {
+  GroupTree& tree = group_tree.tree;
+  GroupNodeId node = group_tree.editing != kNoGroupNode ? group_tree.editing : group_tree.selected;
+  group_tree.editing = kNoGroupNode;
   // An empty name is refused, as 追 加 refuses one: the group keeps its
   // name and its programs their paths, as after an edit cancelled.
   if (!new_name || new_name->empty() || !tree.Exists(node)) return;
   Modified = true;
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
   const std::string old_path = tree.Path(node);
   const GroupNodeId parent = tree.Parent(node);
   const std::string new_path =
@@ -130,44 +130,44 @@ void TFFeskINI::TreeView1Edited(const std::optional<std::string>& new_name) {
   DisplayGroup = new_path;
   ReplaceGroupPrefix(old_path, new_path);
   const ProgramEntry* entry = SelectedEntry();
-  Label20.caption = entry == nullptr ? std::string() : entry->group;
+  entry_group_label.caption = entry == nullptr ? std::string() : entry->group;
   // The panel shows the display group, which is now the renamed group.
-  Label17.caption = DisplayGroup;
+  display_group_label.caption = DisplayGroup;
   tree.Rename(node, *new_name);
 }
 
-void TFFeskINI::Button3Click() {
-  GroupTree& tree = TreeView1.tree;
+void MainForm::AddGroup() {
+  GroupTree& tree = group_tree.tree;
   if (tree.Empty()) {
     Modified = true;
     tree.AddChild(kNoGroupNode, kFirstGroupName);
     EnableGroupButtons(true);
-  } else if (TreeView1.selected != kNoGroupNode) {
-    const GroupNodeId parent = TreeView1.selected;
+  } else if (group_tree.selected != kNoGroupNode) {
+    const GroupNodeId parent = group_tree.selected;
     std::optional<std::string> name =
         dialogs_.InputBox("新規グループ作成　親[" + tree.Name(parent) + "]",
                           "新規グループ名を入力してください", "");
     if (name && !name->empty()) {
       Modified = true;
       GroupNodeId added = tree.AddChild(parent, *name);
-      TreeView1.expanded.insert(parent);
+      group_tree.expanded.insert(parent);
       SelectGroupNode(added);
     }
   }
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::Button19Click() {
-  if (TreeView1.selected == kNoGroupNode) return;
-  FocusControl(TreeView1);
-  TreeView1.editing = TreeView1.selected;
+void MainForm::RenameGroup() {
+  if (group_tree.selected == kNoGroupNode) return;
+  FocusControl(group_tree);
+  group_tree.editing = group_tree.selected;
 }
 
-void TFFeskINI::Button11Click() {
-  GroupTree& tree = TreeView1.tree;
-  const GroupNodeId node = TreeView1.selected;
+void MainForm::DeleteGroup() {
+  GroupTree& tree = group_tree.tree;
+  const GroupNodeId node = group_tree.selected;
   if (node == kNoGroupNode) return;
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
   Answer answer = dialogs_.MessageBox("\"" + tree.Name(node) +
                                           "\"\r"
                                           "グループを削除します\r"
@@ -191,140 +191,138 @@ void TFFeskINI::Button11Click() {
   } else if (it != siblings.begin()) {
     next = *(it - 1);
   }
-  for (GroupNodeId gone : tree.Subtree(node)) TreeView1.expanded.erase(gone);
+  for (GroupNodeId gone : tree.Subtree(node)) group_tree.expanded.erase(gone);
   tree.Remove(node);
-  TreeView1.selected = kNoGroupNode;
+  group_tree.selected = kNoGroupNode;
   if (tree.Empty()) EnableGroupButtons(false);
-  if (next != kNoGroupNode) TreeView1Change(next);
+  if (next != kNoGroupNode) GroupTreeChange(next);
 }
 
-void TFFeskINI::Button12Click() {
-  TreeView1.tree.SortAll(
+void MainForm::SortGroups() {
+  group_tree.tree.SortAll(
       [this](const std::string& a, const std::string& b) { return compare_names_(a, b) < 0; });
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::Button21Click() {
-  if (TreeView1.selected == kNoGroupNode) return;
-  MoveSource = TreeView1.selected;
-  Button22.enabled = true;
-  Label18.caption = TreeView1.tree.Name(MoveSource);
+void MainForm::ChooseMoveSource() {
+  if (group_tree.selected == kNoGroupNode) return;
+  MoveSource = group_tree.selected;
+  move_target_button.enabled = true;
+  move_source_label.caption = group_tree.tree.Name(MoveSource);
   ShowMoveSource(true);
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::Button22Click() {
-  GroupTree& tree = TreeView1.tree;
-  const GroupNodeId destination = TreeView1.selected;
+void MainForm::MoveGroup() {
+  GroupTree& tree = group_tree.tree;
+  const GroupNodeId destination = group_tree.selected;
   if (destination == kNoGroupNode || !tree.Exists(MoveSource)) return;
   const std::string source_path = tree.Path(MoveSource);
   DisplayGroup = tree.Path(destination);
-  Label17.caption = DisplayGroup;
+  display_group_label.caption = DisplayGroup;
   // A group cannot go into itself or below itself.  The test is on the
   // tree, so that "A" can still go under a sibling named "AB".
   if (!tree.IsInSubtree(destination, MoveSource)) {
     Modified = true;
     tree.MoveUnder(MoveSource, destination);
-    TreeView1.expanded.insert(destination);
+    group_tree.expanded.insert(destination);
     ReplaceGroupPrefix(source_path, tree.Path(MoveSource));
     SelectGroupNode(MoveSource);
-    if (CheckBox10.checked()) RebuildList(true);
+    if (group_filter.checked()) RebuildList(true);
   }
   // The source stays chosen, so that it can be moved again.
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::Button23Click() {
+void MainForm::RegisterInGroup() {
   if (ListCount == 0) {
-    FocusControl(TreeView1);
+    FocusControl(group_tree);
     return;
   }
-  const GroupNodeId node = TreeView1.selected;
+  const GroupNodeId node = group_tree.selected;
   ProgramEntry* entry = SelectedEntry();
   if (node == kNoGroupNode || entry == nullptr) return;
   Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"を\r\"" +
-                                          TreeView1.tree.Name(node) + "\"\rグループに登録します\r",
+                                          group_tree.tree.Name(node) + "\"\rグループに登録します\r",
                                       "グループ登録", Buttons::kOkCancel);
   if (answer == Answer::kOk) {
-    DisplayGroup = TreeView1.tree.Path(node);
-    Label17.caption = DisplayGroup;
+    DisplayGroup = group_tree.tree.Path(node);
+    display_group_label.caption = DisplayGroup;
     Modified = true;
     SetField(*entry, &ProgramEntry::group, DisplayGroup);
-    Label20.caption = entry->group;
-    if (CheckBox10.checked()) {
+    entry_group_label.caption = entry->group;
+    if (group_filter.checked()) {
       RebuildList(true);
-      CheckBox10Click();
+      GroupFilterClick();
     }
   }
-  FocusControl(TreeView1);
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::EnableGroupButtons(bool enabled) {
-  for (Button* button : {&Button23, &Button12, &Button19, &Button11, &Button21}) {
+void MainForm::EnableGroupButtons(bool enabled) {
+  for (Button* button : {&register_in_group_button, &sort_groups_button, &rename_group_button, &delete_group_button, &move_source_button}) {
     button->enabled = enabled;
   }
   if (!enabled) {
-    Button22.enabled = false;
+    move_target_button.enabled = false;
     ShowMoveSource(false);
   }
 }
 
-void TFFeskINI::ShowMoveSource(bool shown) {
-  const bool visible = shown && RadioButton6.checked;
-  Label18.visible = Image7.visible = Image8.visible = visible;
+void MainForm::ShowMoveSource(bool shown) {
+  const bool visible = shown && mode1_choice.checked;
+  move_source_label.visible = move_arrow_left.visible = move_arrow_right.visible = visible;
 }
 
-void TFFeskINI::ForgetMoveSource() {
+void MainForm::ForgetMoveSource() {
   MoveSource = kNoGroupNode;
-  Button22.enabled = false;
-  Label18.caption.clear();
+  move_target_button.enabled = false;
+  move_source_label.caption.clear();
   ShowMoveSource(false);
 }
 
-void TFFeskINI::SetUpMode1() {
-  for (Control* control : {static_cast<Control*>(&Button3), static_cast<Control*>(&Button12),
-                           static_cast<Control*>(&Button19), static_cast<Control*>(&Button11),
-                           static_cast<Control*>(&Button21), static_cast<Control*>(&Button22),
-                           static_cast<Control*>(&Bevel2)}) {
+void MainForm::SetUpMode1() {
+  for (Control* control : {static_cast<Control*>(&add_group_button), static_cast<Control*>(&sort_groups_button),
+                           static_cast<Control*>(&rename_group_button), static_cast<Control*>(&delete_group_button),
+                           static_cast<Control*>(&move_source_button), static_cast<Control*>(&move_target_button),
+                           static_cast<Control*>(&move_source_bevel)}) {
     control->visible = true;
   }
-  ShowMoveSource(Button22.enabled);
-  TreeView1.read_only = false;
-  TreeView1.SetBounds(80, 36, 241, 102);
-  Shape22.visible = false;
-  Button23.visible = false;
-  FocusControl(TreeView1);
+  ShowMoveSource(move_target_button.enabled);
+  group_tree.read_only = false;
+  group_tree.SetBounds(80, 36, 241, 102);
+  mode2_frame.visible = false;
+  register_in_group_button.visible = false;
+  FocusControl(group_tree);
 }
 
-void TFFeskINI::RadioButton6Click() {
-  RadioButton6.checked = true;
-  RadioButton7.checked = false;
+void MainForm::ChooseMode1() {
+  mode_choice.Check(mode1_choice);
   SetUpMode1();
 }
 
-void TFFeskINI::RadioButton7Click() {
-  if (Label6.caption == "0") {
+void MainForm::ChooseMode2() {
+  if (list_position.caption == "0") {
     // No program to put into a group.
-    RadioButton6Click();
+    ChooseMode1();
     return;
   }
-  RadioButton6.checked = false;
-  RadioButton7.checked = true;
+  mode_choice.Check(mode2_choice);
   for (Control* control :
-       {static_cast<Control*>(&Button3), static_cast<Control*>(&Button12),
-        static_cast<Control*>(&Button19), static_cast<Control*>(&Button11),
-        static_cast<Control*>(&Button21), static_cast<Control*>(&Button22),
-        static_cast<Control*>(&Image7), static_cast<Control*>(&Image8),
-        static_cast<Control*>(&Bevel2), static_cast<Control*>(&Label18)}) {
+       {static_cast<Control*>(&add_group_button), static_cast<Control*>(&sort_groups_button),
+        static_cast<Control*>(&rename_group_button), static_cast<Control*>(&delete_group_button),
+        static_cast<Control*>(&move_source_button), static_cast<Control*>(&move_target_button),
+        static_cast<Control*>(&move_arrow_left), static_cast<Control*>(&move_arrow_right),
+        static_cast<Control*>(&move_source_bevel), static_cast<Control*>(&move_source_label)}) {
     control->visible = false;
   }
-  TreeView1.read_only = true;
-  TreeView1.SetBounds(40, 36, 321, 102);
-  Shape22.visible = true;
-  Button23.visible = true;
-  FocusControl(TreeView1);
+  group_tree.read_only = true;
+  group_tree.SetBounds(40, 36, 321, 102);
+  mode2_frame.visible = true;
+  register_in_group_button.visible = true;
+  FocusControl(group_tree);
   const ProgramEntry* entry = SelectedEntry();
-  if (RadioButton4.checked && entry != nullptr) {
+  if (hints_on.checked && entry != nullptr) {
     dialogs_.MessageBox("\"" + entry->discription +
                             "\"\r"
                             "\r"
@@ -335,9 +333,9 @@ void TFFeskINI::RadioButton7Click() {
   }
 }
 
-void TFFeskINI::Panel2Click() {
+void MainForm::DisplayGroupClick() {
   ShowPage(Page::kGroup);
-  RadioButton6Click();
+  ChooseMode1();
 }
 
 }  // namespace fesk::editor

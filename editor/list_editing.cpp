@@ -15,15 +15,15 @@ constexpr int kListNumberStackDepth = 100;
 constexpr std::size_t kDroppedPathBytes = 255;
 }  // namespace
 
-void TFFeskINI::ListBox1Click() {
-  if (ListBox1.item_index < 0) return;
-  CurrentItem = ListBox1.item_index;
+void MainForm::ProgramListClick() {
+  if (program_list.item_index < 0) return;
+  CurrentItem = program_list.item_index;
   ShowEntry(CurrentItem);
 }
 
-void TFFeskINI::Button1Click() { StartNewEntry(); }
+void MainForm::NewEntry() { StartNewEntry(); }
 
-bool TFFeskINI::StartNewEntry() {
+bool MainForm::StartNewEntry() {
   ShowPage(Page::kProgram);
   bool ready = false;
   if (LastSlot >= kProgramSlots - 1) {
@@ -45,8 +45,8 @@ bool TFFeskINI::StartNewEntry() {
     ++ListCount;
     CurrentItem = position;
     LastSlot = slot;
-    Label8.caption = std::to_string(LastSlot + 1);
-    Label6.caption = std::to_string(CurrentItem + 1);
+    program_count.caption = std::to_string(LastSlot + 1);
+    list_position.caption = std::to_string(CurrentItem + 1);
 
     ProgramEntry entry;
     entry.discription = kNewEntryTitle;
@@ -60,37 +60,37 @@ bool TFFeskINI::StartNewEntry() {
       number = FreedNumbers.back();
       FreedNumbers.pop_back();
     }
-    ListBox1.items.push_back(ListItemText(number, entry.discription));
+    program_list.items.push_back(ListItemText(number, entry.discription));
     SelectItem(CurrentItem);
-    Edit1.text.clear();
-    Edit2.text.clear();
-    Edit3.text.clear();
+    command_field.text.clear();
+    work_folder_field.text.clear();
+    title_field.text.clear();
     CellCursor = -1;
     LastQuadrant = kNoQuadrant;
     ShowEntry(CurrentItem);
     ready = true;
   }
-  FocusControl(Edit3);
+  FocusControl(title_field);
   return ready;
 }
 
-void TFFeskINI::Button2Click() {
-  if (ListBox1.item_index < 0) return;
+void MainForm::DeleteEntry() {
+  if (program_list.item_index < 0) return;
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"\r  を削除します。",
                                       "登録プログラムの削除", Buttons::kOkCancel);
   if (answer != Answer::kOk) {
-    FocusControl(ListBox1);
+    FocusControl(program_list);
     return;
   }
   Modified = true;
   const auto position = static_cast<std::size_t>(CurrentItem);
-  int number = ListItemNumber(ListBox1.items[position]);
+  int number = ListItemNumber(program_list.items[position]);
   if (number >= 0 && static_cast<int>(FreedNumbers.size()) < kListNumberStackDepth) {
     FreedNumbers.push_back(number);
   }
-  ListBox1.items.erase(ListBox1.items.begin() + CurrentItem);
+  program_list.items.erase(program_list.items.begin() + CurrentItem);
 
   // Later programs move down one slot so that the slots stay without gaps.
   const int deleted = ListSlotMap[position];
@@ -119,50 +119,50 @@ void TFFeskINI::Button2Click() {
 
 // Moving exchanges the two programs' slots, wherever they lie in the full
 // list; the list items change places with them.
-void TFFeskINI::BitBtn2Click() {
+void MainForm::MoveEntryUp() {
   if (CurrentItem > 0 && CurrentItem < ListCount) {
     Modified = true;
     const auto here = static_cast<std::size_t>(CurrentItem), above = here - 1;
-    std::swap(ListBox1.items[here], ListBox1.items[above]);
+    std::swap(program_list.items[here], program_list.items[above]);
     std::swap(ProgramTable[static_cast<std::size_t>(ListSlotMap[here])],
               ProgramTable[static_cast<std::size_t>(ListSlotMap[above])]);
     --CurrentItem;
     SelectItem(CurrentItem);
     ShowEntry(CurrentItem);
   }
-  FocusControl(ListBox1);
+  FocusControl(program_list);
 }
 
-void TFFeskINI::BitBtn3Click() {
+void MainForm::MoveEntryDown() {
   if (CurrentItem >= 0 && CurrentItem < ListCount - 1) {
     Modified = true;
     const auto here = static_cast<std::size_t>(CurrentItem), below = here + 1;
-    std::swap(ListBox1.items[here], ListBox1.items[below]);
+    std::swap(program_list.items[here], program_list.items[below]);
     std::swap(ProgramTable[static_cast<std::size_t>(ListSlotMap[here])],
               ProgramTable[static_cast<std::size_t>(ListSlotMap[below])]);
     ++CurrentItem;
     SelectItem(CurrentItem);
     ShowEntry(CurrentItem);
   }
-  FocusControl(ListBox1);
+  FocusControl(program_list);
 }
 
 // The title field keeps what was typed; the entry keeps its first 40 bytes.
-void TFFeskINI::Edit3Exit() {
+void MainForm::StoreTitle() {
   ProgramEntry* entry = SelectedEntry();
-  if (entry == nullptr || Edit3.text == entry->discription) return;
-  if (Edit3.text.empty()) {
-    FocusControl(Edit3);
+  if (entry == nullptr || title_field.text == entry->discription) return;
+  if (title_field.text.empty()) {
+    FocusControl(title_field);
     return;
   }
   Modified = true;
-  SetField(*entry, &ProgramEntry::discription, Edit3.text);
-  std::string& item = ListBox1.items[static_cast<std::size_t>(CurrentItem)];
-  item = ListItemNumberField(item) + Edit3.text;
+  SetField(*entry, &ProgramEntry::discription, title_field.text);
+  std::string& item = program_list.items[static_cast<std::size_t>(CurrentItem)];
+  item = ListItemNumberField(item) + title_field.text;
   SelectItem(CurrentItem);
 }
 
-void TFFeskINI::StoreTextField(Edit& edit, EntryField field) {
+void MainForm::StoreTextField(Edit& edit, EntryField field) {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   if (edit.text != entry->*field) Modified = true;
@@ -170,107 +170,99 @@ void TFFeskINI::StoreTextField(Edit& edit, EntryField field) {
   edit.text = entry->*field;
 }
 
-void TFFeskINI::Edit1Exit() { StoreTextField(Edit1, &ProgramEntry::cmdline); }
-void TFFeskINI::Edit4Exit() { StoreTextField(Edit4, &ProgramEntry::option); }
-void TFFeskINI::Edit2Exit() { StoreTextField(Edit2, &ProgramEntry::workdir); }
+void MainForm::StoreCommand() { StoreTextField(command_field, &ProgramEntry::cmdline); }
+void MainForm::StoreOption() { StoreTextField(option_field, &ProgramEntry::option); }
+void MainForm::StoreWorkFolder() { StoreTextField(work_folder_field, &ProgramEntry::workdir); }
 
 // Leaving the field is what stores it, so Enter simply moves the focus on.
-bool TFFeskINI::FocusNextOnEnter(Edit& from, Edit& to, char key) {
+bool MainForm::FocusNextOnEnter(Edit& from, Edit& to, char key) {
   if (key != '\r') return false;
   if (focus_ != &from) FocusControl(from);
   FocusControl(to);
   return true;
 }
 
-bool TFFeskINI::Edit3KeyPress(char key) { return FocusNextOnEnter(Edit3, Edit1, key); }
-bool TFFeskINI::Edit1KeyPress(char key) { return FocusNextOnEnter(Edit1, Edit4, key); }
-bool TFFeskINI::Edit4KeyPress(char key) { return FocusNextOnEnter(Edit4, Edit2, key); }
-bool TFFeskINI::Edit2KeyPress(char key) { return FocusNextOnEnter(Edit2, Edit3, key); }
+bool MainForm::TitleKeyPress(char key) { return FocusNextOnEnter(title_field, command_field, key); }
+bool MainForm::CommandKeyPress(char key) { return FocusNextOnEnter(command_field, option_field, key); }
+bool MainForm::OptionKeyPress(char key) { return FocusNextOnEnter(option_field, work_folder_field, key); }
+bool MainForm::WorkFolderKeyPress(char key) { return FocusNextOnEnter(work_folder_field, title_field, key); }
 
 // The show state stored is that of the radio button that had the focus last.
-void TFFeskINI::StoreShowState(const char* value) {
+void MainForm::StoreShowState(const char* value) {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   if (entry->cmdshow != value) Modified = true;
   SetField(*entry, &ProgramEntry::cmdshow, value);
 }
 
-void TFFeskINI::RadioButton1Enter() { StoreShowState(kShowNormal); }
-void TFFeskINI::RadioButton2Enter() { StoreShowState(kShowMaximized); }
-void TFFeskINI::RadioButton3Enter() { StoreShowState(kShowMinimized); }
-void TFFeskINI::RadioButton1Exit() { StoreShowState(kShowNormal); }
-void TFFeskINI::RadioButton2Exit() { StoreShowState(kShowMaximized); }
-void TFFeskINI::RadioButton3Exit() { StoreShowState(kShowMinimized); }
 
-void TFFeskINI::CheckBox11Exit() {
+void MainForm::StoreTrayOption() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
-  if (CheckBox11.checked() && entry->tasktray != kOn) {
+  if (tray_box.checked() && entry->tasktray != kOn) {
     entry->tasktray = kOn;
     Modified = true;
-  } else if (!CheckBox11.checked() && !entry->tasktray.empty()) {
+  } else if (!tray_box.checked() && !entry->tasktray.empty()) {
     entry->tasktray.clear();
     Modified = true;
   }
 }
 
-void TFFeskINI::Button5Click() {
+void MainForm::BrowseProgram() {
   FileOpenRequest request;
   request.title = "実行ﾌﾟﾛｸﾞﾗﾑ･PATHの参照";
   request.filter =
       "Exe Files (*.EXE)|*.EXE|Bath Files (*.BAT)|*.BAT|PIF Files (*.PIF)|*.PIF|"
       "全てのﾌｧｲﾙ (*.*)|*.*";
   request.filter_index = 1;
-  request.file_name = Edit1.text;
+  request.file_name = command_field.text;
   request.hide_read_only = true;
   if (std::optional<std::string> chosen = open_dialog_.Execute(request)) {
-    Edit1.text = *chosen;
-    if (Edit3.text == kNewEntryTitle) Edit3.text = cp932::FileNameOf(*chosen);
-    Edit3Exit();
-    if (Edit2.text.empty()) {
-      Edit2.text = cp932::FolderOf(*chosen);
-      Edit2Exit();
+    command_field.text = *chosen;
+    if (title_field.text == kNewEntryTitle) title_field.text = cp932::FileNameOf(*chosen);
+    StoreTitle();
+    if (work_folder_field.text.empty()) {
+      work_folder_field.text = cp932::FolderOf(*chosen);
+      StoreWorkFolder();
     }
   }
   // The command is stored when the user leaves the field.
-  FocusControl(Edit1);
+  FocusControl(command_field);
 }
 
-void TFFeskINI::FilesDropped(const std::vector<std::string>& paths) {
+void MainForm::FilesDropped(const std::vector<std::string>& paths) {
   for (const std::string& dropped : paths) {
     const std::string path(cp932::CutToBytes(dropped, kDroppedPathBytes));
-    Edit3.text = cp932::FileNameOf(path);
-    Edit3Exit();
-    if (Edit2.text.empty()) {
-      Edit2.text = cp932::FolderOf(path);
-      Edit2Exit();
+    title_field.text = cp932::FileNameOf(path);
+    StoreTitle();
+    if (work_folder_field.text.empty()) {
+      work_folder_field.text = cp932::FolderOf(path);
+      StoreWorkFolder();
     }
-    Edit1.text = path;
-    Edit1Exit();
+    command_field.text = path;
+    StoreCommand();
   }
 }
 
-void TFFeskINI::DrawProgramIcon() { ListView1.icon_source = Edit1.text; }
+void MainForm::DrawProgramIcon() { icon_preview.icon_source = command_field.text; }
 
 // A test start takes the fields as shown, stored or not, in a normal window.
-void TFFeskINI::ListView1DblClick() {
-  shell_.Open(Edit1.text, Edit4.text, Edit2.text, show::kNormal);
+void MainForm::RunPreviewedProgram() {
+  shell_.Open(command_field.text, option_field.text, work_folder_field.text, show::kNormal);
 }
 
-void TFFeskINI::RadioButton4Click() {
-  RadioButton4.checked = true;
-  RadioButton5.checked = false;
-  ShowHints = true;
+void MainForm::HintsOn() {
+  hint_choice.Check(hints_on);
+  show_hints = true;
 }
 
-void TFFeskINI::RadioButton5Click() {
-  RadioButton4.checked = false;
-  RadioButton5.checked = true;
-  ShowHints = false;
+void MainForm::HintsOff() {
+  hint_choice.Check(hints_off);
+  show_hints = false;
 }
 
-void TFFeskINI::Button13Click() { Form1.Show(); }
+void MainForm::OpenPaletteDialog() { palette_dialog.Show(); }
 
-void TFFeskINI::Button9Click() { Form3.Show(); }
+void MainForm::OpenAboutBox() { about_box.Show(); }
 
 }  // namespace fesk::editor

@@ -10,21 +10,20 @@ constexpr char kHintKey[] = "HINT";
 constexpr char kDisplayGroupKey[] = "DISPGROUP";
 }  // namespace
 
-void TFFeskINI::LoadSettings() {
+void MainForm::LoadSettings() {
   SettingsFile file(SettingsPath());
 
   bool hints = file.ReadString(kEditorSection, kHintKey, kOn) == kOn;
-  RadioButton4.checked = hints;
-  RadioButton5.checked = !hints;
-  ShowHints = hints;
+  hint_choice.Check(hints ? hints_on : hints_off);
+  show_hints = hints;
 
   DisplayGroup = file.ReadString(kEditorSection, kDisplayGroupKey, "");
-  Label17.caption = DisplayGroup;
+  display_group_label.caption = DisplayGroup;
 
   ListSlotMap.fill(kNoListSlot);
   ListCount = 0;
-  ListBox1.items.clear();
-  ListBox1.item_index = -1;
+  program_list.items.clear();
+  program_list.item_index = -1;
   // -1 until a program is read, so that a list without programs is never
   // mistaken for one whose only program sits in slot 0.
   LastSlot = -1;
@@ -37,25 +36,25 @@ void TFFeskINI::LoadSettings() {
     }
     ProgramTable[static_cast<std::size_t>(n)] = entry;
     if (entry.IsFree()) break;
-    if (!CheckBox10.checked() || entry.group == DisplayGroup) {
-      ListBox1.items.push_back(ListItemText(n, entry.discription));
+    if (!group_filter.checked() || entry.group == DisplayGroup) {
+      program_list.items.push_back(ListItemText(n, entry.discription));
       ListSlotMap[static_cast<std::size_t>(ListCount)] = n;
       ++ListCount;
     }
     LastSlot = n;
-    Label6.caption = std::to_string(1);
-    Label8.caption = std::to_string(LastSlot + 1);
+    list_position.caption = std::to_string(1);
+    program_count.caption = std::to_string(LastSlot + 1);
   }
 }
 
-void TFFeskINI::LoadGroupTable() {
+void MainForm::LoadGroupTable() {
   GroupTableReadResult result = ReadGroupTableFile(GroupTablePath());
-  TreeView1.tree = std::move(result.tree);
-  TreeView1.selected = kNoGroupNode;
-  TreeView1.expanded.clear();
-  for (GroupNodeId node : TreeView1.tree.PreOrder()) TreeView1.expanded.insert(node);
+  group_tree.tree = std::move(result.tree);
+  group_tree.selected = kNoGroupNode;
+  group_tree.expanded.clear();
+  for (GroupNodeId node : group_tree.tree.PreOrder()) group_tree.expanded.insert(node);
   if (result.error) throw FeskError(*result.error);
-  if (TreeView1.tree.Empty()) EnableGroupButtons(false);
+  if (group_tree.tree.Empty()) EnableGroupButtons(false);
 }
 
 }  // namespace fesk::editor

@@ -1,10 +1,11 @@
-// The registration editor's main window "FESK プログラム登録" as a headless
-// form: its controls are models named as the window names them, its state is
-// the editor's in-memory program list, and its handlers are the window's
-// event handlers.
+// MainForm: the registration editor's main window "FESK プログラム登録" (window
+// class "TFFeskINI") as a headless form: its controls are models named by
+// what they are for, its state is the editor's in-memory program list, and
+// its handlers are the window's event handlers.  Each control's action is
+// bound to its handler once, in BindHandlers.
 //
 // The Win32 layer creates one real control per model, turns user input into
-// model changes plus a handler call, and after every handler shows the
+// model changes plus the model's action, and after every handler shows the
 // models again (captions, texts, check marks, colours, positions, visibility,
 // enabled state, list items and selection, the tree, the active page and the
 // focus).  Everything the program decides happens here.
@@ -16,7 +17,8 @@
 // the window's controls (not when a message box or another window takes it),
 // and sets the real focus to ActiveControl after each handler.
 //
-// The handlers live in one file per area: start-up and loading, list
+// The layout lives in main_form_layout.cpp, the handlers in one file per
+// area: start-up and loading, list
 // editing, saving and ending, the mouse-action, shortcut, screen-position and
 // group pages, the desktop import and the palette command.
 #pragma once
@@ -46,10 +48,10 @@ namespace fesk::editor {
 // middle of its handler (the real window repaints the named controls and
 // returns; no other message is dispatched meanwhile).
 enum class AnimationRepaint {
-  kMarker,   // Label9 moved above the next cell
-  kScreen,   // Shape21, on the first step
-  kFrames,   // Image1, Image4, Image5 and Image6 after a step
-  kPicture,  // Image2 after it grew
+  kMarker,   // next_cell_marker moved above the next cell
+  kScreen,   // animation_screen, on the first step
+  kFrames,   // pointer_waves3, pointer_waves2, pointer_waves1 and pointer_still after a step
+  kPicture,  // program_window_picture after it grew
 };
 
 struct EditorPorts {
@@ -61,99 +63,103 @@ struct EditorPorts {
   const KeyNameSource* key_names = nullptr;  // GetKeyNameTextA for the shortcut text
 };
 
-class TFFeskINI {
+class MainForm {
  public:
   // executable_path: the editor's own file name; its folder holds "Fesk.Ini",
   // "FESK.TBL" and the palette program.
-  TFFeskINI(const EditorPorts& ports, std::string executable_path,
+  MainForm(const EditorPorts& ports, std::string executable_path,
             GroupNameCompare compare_names = ApproximateLstrcmp);
-  TFFeskINI(const TFFeskINI&) = delete;
-  TFFeskINI& operator=(const TFFeskINI&) = delete;
+  MainForm(const MainForm&) = delete;
+  MainForm& operator=(const MainForm&) = delete;
 
   // ---- Window ---------------------------------------------------------
-  std::string Caption = "FESK プログラム登録";
-  int ClientWidth = 545, ClientHeight = 375;
-  std::string FontName = "ＭＳ ゴシック";
-  int FontHeight = 13;
-  bool CenteredOnScreen = true;
-  bool HasSystemMenu = true, HasMinimizeBox = true, HasMaximizeBox = false;
-  bool Visible = false;
-  int HelpContext = 0;
+  std::string caption = "FESK プログラム登録";
+  int client_width = 545, client_height = 375;
+  std::string font_name = "ＭＳ ゴシック";
+  int font_height = 13;
+  bool centred_on_screen = true;
+  bool system_menu = true, minimize_box = true, maximize_box = false;
+  bool visible = false;
+  int help_context = 0;
 
   // Application-wide state the Win32 layer carries out.
-  bool ShowHints = true;          // tool-tip hints for the whole program
-  int HintHidePause = 2500;       // ms a hint stays visible
-  bool AcceptsDroppedFiles = false;
-  bool Terminated = false;        // end the process now, exit code 0
+  bool show_hints = true;       // tool-tip hints for the whole program
+  int hint_hide_pause = 2500;   // ms a hint stays visible
+  bool accepts_dropped_files = false;
+  bool terminated = false;      // end the process now, exit code 0
 
   // ---- Upper area -------------------------------------------------------
-  ListBox ListBox1;               // program list
-  Label Label6, Label7, Label8;   // position "n ／ m"
-  IconPreview ListView1;
-  CheckBox CheckBox10;            // group filter "グループ"
-  BitBtn BitBtn2, BitBtn3;        // move up, move down
-  Panel Panel2;                   // display group, uncovered by the filter
-  Label Label17;                  // the display group inside Panel2
+  ListBox program_list;
+  Label list_position, list_position_stroke, program_count;  // "n ／ m"
+  IconPreview icon_preview;
+  CheckBox group_filter;  // "グループ"
+  BitBtn move_up_button, move_down_button;
+  Panel display_group_panel;  // uncovered by the group filter
+  Label display_group_label;  // the display group, inside display_group_panel
 
   // ---- Right column -------------------------------------------------------
-  GroupBox GroupBox1;             // "ﾋﾝﾄ"
-  RadioButton RadioButton4, RadioButton5;
-  Button Button9;                 // opens the about box
-  Button Button1, Button2, Button7, Button4, Button15, Button16;
+  GroupBox hint_group;  // "ﾋﾝﾄ"
+  RadioButton hints_on, hints_off;
+  RadioSet hint_choice{&hints_on, &hints_off};
+  Button about_button;
+  Button new_button, delete_button, desktop_button, duplicate_check_button, save_button, end_button;
 
   // ---- Pages ----------------------------------------------------------------
-  PageControl PageControl1;
-  TabSheet TabSheet1, TabSheet2, TabSheet3, TabSheet4, TabSheet5;
+  PageControl pages;
+  TabSheet program_sheet, shortcut_sheet, group_sheet, mouse_action_sheet, screen_position_sheet;
 
   // "プログラム"
-  Label Label1, Label2, Label3, Label4, Label19;  // field captions
-  Edit Edit3, Edit1, Edit4, Edit2;                // title, command, option, work folder
-  Button Button13, Button5;                       // palette dialog, browse
-  GroupBox GroupBox3;                             // "実行状態"
-  RadioButton RadioButton1, RadioButton2, RadioButton3;
-  CheckBox CheckBox11;                            // "ﾀｽｸ･ﾄﾚｲ"
-  Label Label20;                                  // the entry's group
+  Label title_caption, command_caption, option_caption, work_folder_caption, group_caption;
+  Edit title_field, command_field, option_field, work_folder_field;
+  Button palette_button, browse_button;
+  GroupBox show_state_group;  // "実行状態"
+  RadioButton show_normal, show_maximized, show_minimized;
+  RadioSet show_state{&show_normal, &show_maximized, &show_minimized};
+  // CMDSHOW of each show_state button, in its order.
+  static constexpr std::array<const char*, 3> kShowStates = {kShowNormal, kShowMaximized, kShowMinimized};
+  CheckBox tray_box;        // "ﾀｽｸ･ﾄﾚｲ"
+  Label entry_group_label;  // the entry's group
 
   // "マウスACT"
-  Shape Shape1, Shape2, Shape3, Shape4;  // palette: l, r, L, R
-  Shape Shape5, Shape6, Shape7, Shape8, Shape9, Shape10, Shape11, Shape12, Shape13, Shape14,
-      Shape15, Shape16, Shape17, Shape18, Shape19, Shape20;  // definition table
-  Label Label9;                          // "▼" above the next cell
-  Label Label12, Label10, Label11;       // "操作順序:" and the two direction lines
-  Button Button8, Button6, Button10;     // "BS", "ｸﾘｱ", "ﾏｳｽACT読込"
-  BitBtn BitBtn1;                        // "ｱｸｼｮﾝ確認"
-  Shape Shape21;                         // the screen of the animation
-  Image Image1, Image2, Image3, Image4, Image5, Image6;
-  Panel Panel1;
-  Label Label5, Label13, Label15;
-  CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7,
-      CheckBox8, CheckBox9;              // start-position mask
+  std::array<Shape, 4> quadrant_squares;  // the palette, by Quadrant: l, r, L, R
+  std::array<Shape, 16> action_cells;     // the definition table
+  Label next_cell_marker;                 // "▼" above the next cell
+  Label order_caption, first_direction_line, second_direction_line;  // "操作順序:" and the directions
+  Button backspace_button, clear_button, read_action_button;          // "BS", "ｸﾘｱ", "ﾏｳｽACT読込"
+  BitBtn confirm_button;                                              // "ｱｸｼｮﾝ確認"
+  Shape animation_screen;
+  // The pointer drawn with three, two, one and no waves.
+  Image pointer_waves3, pointer_waves2, pointer_waves1, pointer_still;
+  Image program_window_picture, crossed_mouse_picture;
+  Panel start_position_panel;
+  std::array<Label, 3> start_position_captions;
+  std::array<CheckBox, 9> start_positions;  // the start-position mask, RUNPOS 1 to 9
 
   // "ｼｮｰﾄ･ｶｯﾄ"
-  Label Label14;
-  HotKeyField HotKey1;
+  Label shortcut_caption;
+  HotKeyField shortcut_field;
 
-  // "画面ﾎﾟｼﾞｼｮﾝ"
-  Shape DspPosShape1, DspPosShape2, DspPosShape3, DspPosShape4, DspPosShape5, DspPosShape6,
-      DspPosShape7, DspPosShape8;
-  SpeedButton SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5,
-      SpeedButton6, SpeedButton7, SpeedButton8;
-  Button Button14;  // "ｷｬﾝｾﾙ"
-  Label Label21;
+  // "画面ﾎﾟｼﾞｼｮﾝ": screen positions 1 to 8
+  std::array<Shape, 8> position_cells;
+  std::array<SpeedButton, 8> position_buttons;
+  Button position_cancel_button;  // "ｷｬﾝｾﾙ"
+  Label position_text;
 
   // "グループ"
-  TreeViewModel TreeView1;
-  Button Button3, Button19, Button11, Button12, Button21, Button22, Button23;
-  Bevel Bevel2;
-  Label Label18;  // move source
-  Image Image7, Image8;
-  Shape Shape22;
-  GroupBox GroupBox4;
-  RadioButton RadioButton6, RadioButton7;  // mode 1, mode 2
+  TreeViewModel group_tree;
+  Button add_group_button, rename_group_button, delete_group_button, sort_groups_button;
+  Button move_source_button, move_target_button, register_in_group_button;
+  Bevel move_source_bevel;
+  Label move_source_label;
+  Image move_arrow_left, move_arrow_right;
+  Shape mode2_frame;
+  GroupBox mode_group;
+  RadioButton mode1_choice, mode2_choice;
+  RadioSet mode_choice{&mode1_choice, &mode2_choice};
 
   // ---- Other windows ------------------------------------------------------
-  TForm1 Form1;
-  TForm3 Form3;
+  PaletteCommandDialog palette_dialog;
+  AboutBox about_box;
 
   // ---- Editor state --------------------------------------------------------
   ProgramSlotArray ProgramTable{};
@@ -169,7 +175,7 @@ class TFFeskINI {
   int LastQuadrant = kNoQuadrant;
   GroupNodeId MoveSource = kNoGroupNode;
   // Steps made by the last animation.
-  int AnimationSteps = 0;
+  int animation_steps = 0;
 
   // Called by the animation whenever it needs controls repainted at once.
   std::function<void(AnimationRepaint)> on_animation_repaint;
@@ -201,52 +207,49 @@ class TFFeskINI {
   void LoadGroupTable();
 
   // ---- Program list ---------------------------------------------------------------
-  void ListBox1Click();
-  void Button1Click();
+  void ProgramListClick();
+  void NewEntry();
   // The new-entry operation: true when a "<新規登録>" entry is selected
   // afterwards (new or the one already at the end of the list).
   bool StartNewEntry();
-  void Button2Click();
-  void BitBtn2Click();
-  void BitBtn3Click();
-  void Edit3Exit();
-  void Edit1Exit();
-  void Edit4Exit();
-  void Edit2Exit();
+  void DeleteEntry();
+  void MoveEntryUp();
+  void MoveEntryDown();
+  void StoreTitle();
+  void StoreCommand();
+  void StoreOption();
+  void StoreWorkFolder();
   // Enter stores the field and moves on title → command → option → work
   // folder → title.  True when the key was used (the window drops it).
-  bool Edit3KeyPress(char key);
-  bool Edit1KeyPress(char key);
-  bool Edit4KeyPress(char key);
-  bool Edit2KeyPress(char key);
-  void Edit1Change() { DrawProgramIcon(); }
-  void RadioButton1Enter();
-  void RadioButton2Enter();
-  void RadioButton3Enter();
-  void RadioButton1Exit();
-  void RadioButton2Exit();
-  void RadioButton3Exit();
-  void CheckBox11Exit();
-  void Button5Click();
-  void ListView1DblClick();
-  void RadioButton4Click();
-  void RadioButton5Click();
-  void Button13Click();
-  void Button9Click();
+  bool TitleKeyPress(char key);
+  bool CommandKeyPress(char key);
+  bool OptionKeyPress(char key);
+  bool WorkFolderKeyPress(char key);
+  void CommandChange() { DrawProgramIcon(); }
+  // The show state is stored when one of its buttons gains or loses the
+  // focus (a click only moves the check mark).
+  void StoreShowState(const char* value);
+  void StoreTrayOption();
+  void BrowseProgram();
+  void RunPreviewedProgram();
+  void HintsOn();
+  void HintsOff();
+  void OpenPaletteDialog();
+  void OpenAboutBox();
   // Files dropped on the window, in the order the shell reports them.
   void FilesDropped(const std::vector<std::string>& paths);
-  // Sets ListView1.icon_source from Edit1 (the window then draws that file's
+  // Sets icon_preview.icon_source from command_field (the window then draws that file's
   // associated icon, asking the shell a second time with the icon index it
   // returned when that index is not zero).
   void DrawProgramIcon();
 
   // ---- Saving and ending -------------------------------------------------------------
-  void Button7Click();
+  void SaveClick();
   // The save; false when it was declined or failed (the error has been shown).
   bool Save();
-  void Button4Click();
+  void EndEditor();
   // The close box, system menu or Alt+F4: true when the window may close
-  // (the process then ends, Terminated is set).
+  // (the process then ends, terminated is set).
   bool FormClose();
   // Whether the editor may end (the close box, or the end of the Windows
   // session): the focused field is stored first, then, with changes, the
@@ -256,83 +259,63 @@ class TFFeskINI {
   // ---- Page control -----------------------------------------------------------------
   // The user chose a tab: the page is made active and its rules applied (a
   // page that cannot be shown gives way to the program page).
-  void PageControl1Change(Page page);
+  void PageChange(Page page);
   TabSheet& Sheet(Page page);
 
   // ---- Mouse-action page -------------------------------------------------------------
   void ShowEntry(int position);
   void ClearCells();
   void PaintNextCell(Quadrant quadrant);
-  std::array<Shape*, 16> Cells();
-  void Shape1MouseDown() { AddQuadrantLetter(kUpperLeft); }
-  void Shape2MouseDown() { AddQuadrantLetter(kUpperRight); }
-  void Shape3MouseDown() { AddQuadrantLetter(kLowerLeft); }
-  void Shape4MouseDown() { AddQuadrantLetter(kLowerRight); }
-  void Button8Click();
-  void Button6Click();
-  void Button10Click();
-  void BitBtn1Click();
-  std::array<CheckBox*, 9> RunPositionBoxes();
-  void CheckBox1Exit() { StoreRunPosition(1); }
-  void CheckBox2Exit() { StoreRunPosition(2); }
-  void CheckBox3Exit() { StoreRunPosition(3); }
-  void CheckBox4Exit() { StoreRunPosition(4); }
-  void CheckBox5Exit() { StoreRunPosition(5); }
-  void CheckBox6Exit() { StoreRunPosition(6); }
-  void CheckBox7Exit() { StoreRunPosition(7); }
-  void CheckBox8Exit() { StoreRunPosition(8); }
-  void CheckBox9Exit() { StoreRunPosition(9); }
+  // A press on a palette square, with any mouse button.
+  void AddQuadrantLetter(Quadrant quadrant);
+  void BackSpaceCell();
+  void ClearAction();
+  void ReadMouseAction();
+  void ConfirmAction();
+  // Leaving start-position box k (1 to 9) stores the mask.
+  void StoreRunPosition(int k);
   // Busy wait until the local time of day differs from its first reading.
   void WaitClockTick();
 
   // ---- Shortcut page ------------------------------------------------------------------
-  void HotKey1Exit();
-  void Button15Click();
+  void StoreShortCut();
+  void CheckDuplicateShortCuts();
 
   // ---- Screen-position page ---------------------------------------------------------------
   void ShowScreenPosition();
-  std::array<Shape*, 8> PositionCells();
-  std::array<SpeedButton*, 8> PositionButtons();
-  void SpeedButton1Click() { ChooseScreenPosition(1); }
-  void SpeedButton2Click() { ChooseScreenPosition(2); }
-  void SpeedButton3Click() { ChooseScreenPosition(3); }
-  void SpeedButton4Click() { ChooseScreenPosition(4); }
-  void SpeedButton5Click() { ChooseScreenPosition(5); }
-  void SpeedButton6Click() { ChooseScreenPosition(6); }
-  void SpeedButton7Click() { ChooseScreenPosition(7); }
-  void SpeedButton8Click() { ChooseScreenPosition(8); }
-  void Button14Click();
+  // A click on the button of screen position 1 to 8.
+  void ChooseScreenPosition(int position);
+  void CancelScreenPosition();
 
   // ---- Group page ----------------------------------------------------------------------
-  // CheckBox10's click action (also run when an operation ticks it).
-  void CheckBox10Click();
+  // group_filter's click action (also run when an operation ticks it).
+  void GroupFilterClick();
   // The tree's selection became `node` (kNoGroupNode: none); reporting the
   // selection the model already has does nothing.
-  void TreeView1Change(GroupNodeId node);
+  void GroupTreeChange(GroupNodeId node);
   // The user starts editing a label in place: false refuses it (mode 2).
-  bool TreeView1Editing(GroupNodeId node);
+  bool GroupTreeEditing(GroupNodeId node);
   // The in-place edit ended with a new name, or was cancelled (nothing).
-  void TreeView1Edited(const std::optional<std::string>& new_name);
-  void Button3Click();
-  void Button19Click();
-  void Button11Click();
-  void Button12Click();
-  void Button21Click();
-  void Button22Click();
-  void Button23Click();
-  void RadioButton6Click();
-  void RadioButton7Click();
-  void Panel2Click();
-  void Label17Click() { Panel2Click(); }
-  void Label20Click() { Panel2Click(); }
+  void GroupTreeEdited(const std::optional<std::string>& new_name);
+  void AddGroup();
+  void RenameGroup();
+  void DeleteGroup();
+  void SortGroups();
+  void ChooseMoveSource();
+  void MoveGroup();
+  void RegisterInGroup();
+  void ChooseMode1();
+  void ChooseMode2();
+  // A click on the display group (its panel or either group label).
+  void DisplayGroupClick();
 
   // ---- Desktop import ---------------------------------------------------------------------
-  void Button16Click();
+  void ImportDesktop();
   // The folder the import searches.
   std::string DesktopFolder();
 
   // ---- Palette command -----------------------------------------------------------------------
-  // "ＯＫ" of TForm1 with its checked choice (nothing checked: null); the
+  // "ＯＫ" of PaletteCommandDialog with its checked choice (nothing checked: null); the
   // title field has the focus afterwards.
   void ApplyPaletteCommand(const PaletteCommand* choice);
 
@@ -350,16 +333,13 @@ class TFFeskINI {
   void UpdatePositionDisplay(int position);
 
   void StoreTextField(Edit& edit, EntryField field);
-  void StoreShowState(const char* value);
   bool FocusNextOnEnter(Edit& from, Edit& to, char key);
 
   void ShowDirectionText(const std::string& code);
-  void AddQuadrantLetter(Quadrant quadrant);
-  void StoreRunPosition(int k);
+
   void AnimateStep(int x, int y);
   void RequestRepaint(AnimationRepaint what);
 
-  void ChooseScreenPosition(int position);
   void PaintPositionCells(std::string_view displaypos);
 
   void ShowPage(Page page);

@@ -2,7 +2,7 @@
 // selected entry and ends every editing operation.
 //
 // The code is built by clicking the four quadrant squares; the table of 16
-// cells shows it in colour, two lines name its moves, Image3 marks codes that
+// cells shows it in colour, two lines name its moves, crossed_mouse_picture marks codes that
 // make no useful gesture, and "ｱｸｼｮﾝ確認" plays the movement back.
 #include <algorithm>
 #include <cstdlib>
@@ -34,48 +34,43 @@ int Sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 
 }  // namespace
 
-void TFFeskINI::ShowEntry(int position) {
-  for (Image* picture : {&Image1, &Image4, &Image5, &Image6, &Image2}) picture->visible = false;
+void MainForm::ShowEntry(int position) {
+  for (Image* picture : {&pointer_waves3, &pointer_waves2, &pointer_waves1, &pointer_still, &program_window_picture}) picture->visible = false;
 
   UpdatePositionDisplay(position);
 
   const ProgramEntry* entry = nullptr;
-  if (ListBox1.item_index >= 0 && position >= 0 && position < ListCount) {
+  if (program_list.item_index >= 0 && position >= 0 && position < ListCount) {
     int slot = ListSlotMap[static_cast<std::size_t>(position)];
     if (slot >= 0 && slot < kProgramSlots) entry = &ProgramTable[static_cast<std::size_t>(slot)];
   }
   if (entry == nullptr) {
-    Edit3.text.clear();
-    Edit1.text.clear();
-    Edit2.text.clear();
-    RadioButton1.checked = true;
-    RadioButton2.checked = RadioButton3.checked = false;
-    CheckBox11.SetChecked(false);
-    HotKey1.value = 0;
-    Label20.caption.clear();
+    title_field.text.clear();
+    command_field.text.clear();
+    work_folder_field.text.clear();
+    show_state.Check(show_normal);
+    tray_box.SetChecked(false);
+    shortcut_field.value = 0;
+    entry_group_label.caption.clear();
     DrawProgramIcon();
     return;
   }
 
   // Program page.
-  Edit3.text = entry->discription;
-  Edit1.text = entry->cmdline;
-  Edit2.text = entry->workdir;
-  Edit4.text = entry->option;
-  const std::pair<RadioButton*, const char*> states[] = {
-      {&RadioButton1, kShowNormal}, {&RadioButton2, kShowMaximized}, {&RadioButton3, kShowMinimized}};
-  for (const auto& [button, value] : states) {
-    if (entry->cmdshow == value) {
-      for (const auto& other : states) other.first->checked = other.first == button;
-    }
+  title_field.text = entry->discription;
+  command_field.text = entry->cmdline;
+  work_folder_field.text = entry->workdir;
+  option_field.text = entry->option;
+  for (std::size_t i = 0; i < kShowStates.size(); ++i) {
+    if (entry->cmdshow == kShowStates[i]) show_state.Check(i);
   }
-  CheckBox11.SetChecked(entry->tasktray == kOn);
+  tray_box.SetChecked(entry->tasktray == kOn);
   DrawProgramIcon();
 
   PaintPositionCells(entry->displaypos);
 
   ShowDirectionText(entry->actcode);
-  Image3.visible = IncompleteCode(entry->actcode);
+  crossed_mouse_picture.visible = IncompleteCode(entry->actcode);
   ClearCells();
   for (std::size_t j = 0; j < entry->actcode.size() && j < kCellCount; ++j) {
     Quadrant quadrant = QuadrantOfLetter(entry->actcode[j]);
@@ -84,23 +79,22 @@ void TFFeskINI::ShowEntry(int position) {
     LastQuadrant = quadrant;
   }
 
-  std::array<CheckBox*, 9> boxes = RunPositionBoxes();
-  for (std::size_t k = 0; k < boxes.size(); ++k) {
-    boxes[k]->SetChecked(k < entry->runpos.size() && entry->runpos[k] == '1');
+  for (std::size_t k = 0; k < start_positions.size(); ++k) {
+    start_positions[k].SetChecked(k < entry->runpos.size() && entry->runpos[k] == '1');
   }
 
-  HotKey1.value = TextToShortCut(entry->hotkey, key_names_);
-  Label20.caption = entry->group;
+  shortcut_field.value = TextToShortCut(entry->hotkey, key_names_);
+  entry_group_label.caption = entry->group;
 }
 
-void TFFeskINI::ShowDirectionText(const std::string& code) {
+void MainForm::ShowDirectionText(const std::string& code) {
   DirectionLines lines = DirectionText(code);
-  Label10.caption = lines.first;
-  Label11.caption = lines.second;
+  first_direction_line.caption = lines.first;
+  second_direction_line.caption = lines.second;
 }
 
-void TFFeskINI::ClearCells() {
-  for (Shape* cell : Cells()) cell->brush = colors::kWhite;
+void MainForm::ClearCells() {
+  for (Shape& cell : action_cells) cell.brush = colors::kWhite;
   LastQuadrant = kNoQuadrant;
   CellCursor = -1;
   PaintNextCell(kNoQuadrant);
@@ -108,20 +102,20 @@ void TFFeskINI::ClearCells() {
 
 // Paints the next free cell and moves the marker above the one after it;
 // after the 16th cell the marker stays above the last.
-void TFFeskINI::PaintNextCell(Quadrant quadrant) {
+void MainForm::PaintNextCell(Quadrant quadrant) {
   if (CellCursor > kCellCount - 1) return;
-  Cells()[static_cast<std::size_t>(std::max(CellCursor, 0))]->brush = QuadrantColour(quadrant);
-  if (CellCursor < kCellCount - 1) Label9.left = 111 + 8 * CellCursor;
+  action_cells[static_cast<std::size_t>(std::max(CellCursor, 0))].brush = QuadrantColour(quadrant);
+  if (CellCursor < kCellCount - 1) next_cell_marker.left = 111 + 8 * CellCursor;
   ++CellCursor;
 }
 
-void TFFeskINI::AddQuadrantLetter(Quadrant quadrant) {
+void MainForm::AddQuadrantLetter(Quadrant quadrant) {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   // A code never holds the same letter twice in a row.
   if (LastQuadrant == quadrant || CellCursor >= kCellCount) return;
   Modified = true;
-  FocusControl(ListBox1);
+  FocusControl(program_list);
   const auto position = static_cast<std::size_t>(std::max(CellCursor + 1, 1));
   std::string code = entry->actcode;
   const char letter = QuadrantLetter(quadrant);
@@ -135,7 +129,7 @@ void TFFeskINI::AddQuadrantLetter(Quadrant quadrant) {
   LastQuadrant = quadrant;
 }
 
-void TFFeskINI::Button8Click() {
+void MainForm::BackSpaceCell() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr || CellCursor <= 0) return;
   Modified = true;
@@ -145,14 +139,14 @@ void TFFeskINI::Button8Click() {
   ShowEntry(CurrentItem);
 }
 
-void TFFeskINI::Button6Click() {
+void MainForm::ClearAction() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr || entry->actcode.empty()) return;
   Answer answer = dialogs_.MessageBox(
       "\"" + entry->discription + "\"の\rマウス・アクションをクリアします。",
       "マウス・アクションのクリア", Buttons::kOkCancel);
   if (answer != Answer::kOk) {
-    FocusControl(ListBox1);
+    FocusControl(program_list);
     return;
   }
   Modified = true;
@@ -165,8 +159,8 @@ void TFFeskINI::Button6Click() {
 // Copies the code of the launcher's last mouse action.  An empty transfer
 // empties the code, and the page is redrawn in that case too so that it
 // shows what the entry now holds.  A code that changes is a change to save.
-void TFFeskINI::Button10Click() {
-  FocusControl(ListBox1);
+void MainForm::ReadMouseAction() {
+  FocusControl(program_list);
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   SettingsFile file(SettingsPath());
@@ -177,10 +171,10 @@ void TFFeskINI::Button10Click() {
   ShowEntry(CurrentItem);
 }
 
-// CheckBox k edits character k of the mask.  A mask shorter than k - 1
+// Start-position box k edits character k of the mask.  A mask shorter than k - 1
 // characters is first filled with "0", the state its boxes show, so that the
 // box's value lands at its own position.
-void TFFeskINI::StoreRunPosition(int k) {
+void MainForm::StoreRunPosition(int k) {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   Modified = true;
@@ -188,27 +182,27 @@ void TFFeskINI::StoreRunPosition(int k) {
   const auto before = static_cast<std::size_t>(k - 1);
   if (mask.size() < before) mask.append(before - mask.size(), '0');
   std::string changed = mask.substr(0, before);
-  changed += RunPositionBoxes()[before]->checked() ? '1' : '0';
+  changed += start_positions[before].checked() ? '1' : '0';
   if (mask.size() > before + 1) changed += mask.substr(before + 1);
   SetField(*entry, &ProgramEntry::runpos, changed);
 }
 
-void TFFeskINI::RequestRepaint(AnimationRepaint what) {
+void MainForm::RequestRepaint(AnimationRepaint what) {
   if (on_animation_repaint) on_animation_repaint(what);
 }
 
 // Plays the code back: a pointer travels from corner to corner of the
 // screen square, one pixel per clock tick, then a program window grows from
 // the middle.  The pace follows the clock, not a delay.
-void TFFeskINI::BitBtn1Click() {
+void MainForm::ConfirmAction() {
   const ProgramEntry* entry = SelectedEntry();
-  if (entry == nullptr || Image3.visible) return;
-  BitBtn1.enabled = false;
-  Image2.visible = false;
-  AnimationSteps = 0;
+  if (entry == nullptr || crossed_mouse_picture.visible) return;
+  confirm_button.enabled = false;
+  program_window_picture.visible = false;
+  animation_steps = 0;
 
-  const int x0 = Shape21.left + 1, y0 = Shape21.top + 1;
-  const int x1 = Shape21.left + Shape21.width - 31, y1 = Shape21.top + Shape21.height - 31;
+  const int x0 = animation_screen.left + 1, y0 = animation_screen.top + 1;
+  const int x1 = animation_screen.left + animation_screen.width - 31, y1 = animation_screen.top + animation_screen.height - 31;
   auto corner = [&](char letter) {
     switch (QuadrantOfLetter(letter)) {
       case kUpperRight: return Point{x1, y0};
@@ -222,7 +216,7 @@ void TFFeskINI::BitBtn1Click() {
   auto at = [&](std::size_t i) { return i <= code.size() ? code[i - 1] : '\0'; };
   for (std::size_t i = 1; i <= kCellCount; ++i) {
     const char a = at(i), b = at(i + 1);
-    Label9.left = (a != '\0' && i != kCellCount) ? kFirstMarkerLeft + 8 * static_cast<int>(i)
+    next_cell_marker.left = (a != '\0' && i != kCellCount) ? kFirstMarkerLeft + 8 * static_cast<int>(i)
                                                   : kFirstMarkerLeft;
     RequestRepaint(AnimationRepaint::kMarker);
     if (DirectionName(a, b).empty()) continue;
@@ -232,36 +226,36 @@ void TFFeskINI::BitBtn1Click() {
     for (int s = 0; s < steps; ++s) AnimateStep(from.x + dx * s, from.y + dy * s);
   }
 
-  if (AnimationSteps > 0) {
-    for (Image* frame : {&Image1, &Image4, &Image5, &Image6}) frame->visible = false;
-    Image2.SetBounds(Shape21.left + Shape21.width / 2, Shape21.top + Shape21.height / 2, 1, 1);
-    Image2.visible = true;
+  if (animation_steps > 0) {
+    for (Image* frame : {&pointer_waves3, &pointer_waves2, &pointer_waves1, &pointer_still}) frame->visible = false;
+    program_window_picture.SetBounds(animation_screen.left + animation_screen.width / 2, animation_screen.top + animation_screen.height / 2, 1, 1);
+    program_window_picture.visible = true;
     for (int n = 0; n < kPictureGrowthSteps; ++n) {
-      Image2.SetBounds(Image2.left - 2, Image2.top - 2, Image2.width + 4, Image2.height + 4);
+      program_window_picture.SetBounds(program_window_picture.left - 2, program_window_picture.top - 2, program_window_picture.width + 4, program_window_picture.height + 4);
       RequestRepaint(AnimationRepaint::kPicture);
       WaitClockTick();
     }
   }
-  BitBtn1.enabled = true;
+  confirm_button.enabled = true;
 }
 
 // One position of the pointer: the frames turn through one, two and three
 // waves, then none.
-void TFFeskINI::AnimateStep(int x, int y) {
-  ++AnimationSteps;
-  Image* const frames[4] = {&Image6, &Image5, &Image4, &Image1};  // by step mod 4
-  Image* shown = frames[AnimationSteps % 4];
+void MainForm::AnimateStep(int x, int y) {
+  ++animation_steps;
+  Image* const frames[4] = {&pointer_still, &pointer_waves1, &pointer_waves2, &pointer_waves3};  // by step mod 4
+  Image* shown = frames[animation_steps % 4];
   for (Image* frame : frames) {
     frame->top = y;
     frame->visible = frame == shown;
   }
   shown->left = x;
   WaitClockTick();
-  if (AnimationSteps == 1) RequestRepaint(AnimationRepaint::kScreen);
+  if (animation_steps == 1) RequestRepaint(AnimationRepaint::kScreen);
   RequestRepaint(AnimationRepaint::kFrames);
 }
 
-void TFFeskINI::WaitClockTick() {
+void MainForm::WaitClockTick() {
   const LocalTime first = clock_.Now();
   while (clock_.Now() == first) {
   }

@@ -1,48 +1,48 @@
-// Switching the pages of PageControl1.  The shortcut, mouse-action and
+// Switching the pages of pages.  The shortcut, mouse-action and
 // screen-position pages show the selected program and cannot be shown while
 // the program list is empty; the program page takes their place.
 #include "editor/main_form.h"
 
 namespace fesk::editor {
 
-void TFFeskINI::PageControl1Change(Page page) { ShowPage(page); }
+void MainForm::PageChange(Page page) { ShowPage(page); }
 
-void TFFeskINI::ShowPage(Page page) {
-  PageControl1.active = page;
+void MainForm::ShowPage(Page page) {
+  pages.active = page;
   switch (page) {
     case Page::kProgram:
-      PageControl1.help_context = 35;
+      pages.help_context = 35;
       DrawProgramIcon();
       break;
     case Page::kShortCut:
-      PageControl1.help_context = 36;
+      pages.help_context = 36;
       if (RefusePageWithoutPrograms("ショートカット")) return;
-      Button15.enabled = true;
-      FocusControl(HotKey1);
+      duplicate_check_button.enabled = true;
+      FocusControl(shortcut_field);
       break;
     case Page::kMouseAction:
-      PageControl1.help_context = 37;
+      pages.help_context = 37;
       if (RefusePageWithoutPrograms("マウスＡＣＴ")) return;
-      Button15.enabled = true;
+      duplicate_check_button.enabled = true;
       break;
     case Page::kScreenPosition:
-      PageControl1.help_context = 38;
+      pages.help_context = 38;
       if (RefusePageWithoutPrograms("画面ポイント")) return;
-      Button15.enabled = true;
+      duplicate_check_button.enabled = true;
       break;
     case Page::kGroup:
-      PageControl1.help_context = 39;
-      Button15.enabled = false;
-      FocusControl(TreeView1);
+      pages.help_context = 39;
+      duplicate_check_button.enabled = false;
+      FocusControl(group_tree);
       break;
   }
 }
 
-// Label6 reads "0" exactly when the list shows no program.
-bool TFFeskINI::RefusePageWithoutPrograms(const char* page_name) {
-  if (Label6.caption != "0") return false;
+// list_position reads "0" exactly when the list shows no program.
+bool MainForm::RefusePageWithoutPrograms(const char* page_name) {
+  if (list_position.caption != "0") return false;
   ShowPage(Page::kProgram);
-  if (RadioButton4.checked) {
+  if (hints_on.checked) {
     dialogs_.MessageBox(std::string("\"") + page_name +
                             "\"ページは表示できません\r"
                             "\r"

@@ -8,32 +8,32 @@ namespace fesk::editor {
 // that had it (the shortcut field, a start-position box, a show-state
 // button) stores its value as it is left, before the command is written,
 // so that the command's values stand.
-void TFFeskINI::ApplyPaletteCommand(const PaletteCommand* choice) {
+void MainForm::ApplyPaletteCommand(const PaletteCommand* choice) {
   ShowPage(Page::kProgram);
-  FocusControl(Edit3);
+  FocusControl(title_field);
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   // Without a choice the title, option and command fields keep what they show.
   if (choice != nullptr) {
-    Edit3.text = choice->title;
-    Edit4.text = choice->option;
-    Edit1.text = PaletteProgramPath();
+    title_field.text = choice->title;
+    option_field.text = choice->option;
+    command_field.text = PaletteProgramPath();
   }
-  Edit2.text = folder_;
+  work_folder_field.text = folder_;
 
   entry->cmdshow = kShowNormal;
   entry->actcode.clear();
   Modified = true;
   // An empty title field keeps the stored title, as leaving the field would.
-  if (!Edit3.text.empty()) {
-    SetField(*entry, &ProgramEntry::discription, Edit3.text);
-    std::string& item = ListBox1.items[static_cast<std::size_t>(CurrentItem)];
-    item = ListItemNumberField(item) + Edit3.text;
+  if (!title_field.text.empty()) {
+    SetField(*entry, &ProgramEntry::discription, title_field.text);
+    std::string& item = program_list.items[static_cast<std::size_t>(CurrentItem)];
+    item = ListItemNumberField(item) + title_field.text;
     SelectItem(CurrentItem);
   }
-  SetField(*entry, &ProgramEntry::cmdline, Edit1.text);
-  SetField(*entry, &ProgramEntry::workdir, Edit2.text);
-  SetField(*entry, &ProgramEntry::option, Edit4.text);
+  SetField(*entry, &ProgramEntry::cmdline, command_field.text);
+  SetField(*entry, &ProgramEntry::workdir, work_folder_field.text);
+  SetField(*entry, &ProgramEntry::option, option_field.text);
   entry->runpos = kEditorRunPosDefault;
   entry->hotkey.clear();
   SetField(*entry, &ProgramEntry::group, DisplayGroup);

@@ -1,7 +1,7 @@
 // The palette command dialog "FESK 特殊機能設定": turns the selected entry
 // into a command that starts the icon palette program "FESKPAL.EXE" in one
-// of its ten display modes.  Modeless, always on top, hidden until Button13
-// of the main window shows it; the choice stays between openings.
+// of its ten display modes.  Modeless, always on top, hidden until the main
+// window's palette button shows it; the choice stays between openings.
 #pragma once
 
 #include "common/program_files.h"
@@ -13,7 +13,7 @@
 
 namespace fesk::editor {
 
-class TFFeskINI;
+class MainForm;
 
 // One choice of the dialog: the title and the option it writes.
 struct PaletteCommand {
@@ -36,43 +36,38 @@ inline constexpr std::array<PaletteCommand, 10> kPaletteCommands = {{
 }};
 
 
-class TForm1 {
+class PaletteCommandDialog {
  public:
-  explicit TForm1(TFFeskINI& owner);
-  TForm1(const TForm1&) = delete;
-  TForm1& operator=(const TForm1&) = delete;
+  explicit PaletteCommandDialog(MainForm& owner);
+  PaletteCommandDialog(const PaletteCommandDialog&) = delete;
+  PaletteCommandDialog& operator=(const PaletteCommandDialog&) = delete;
 
   // Window.
-  std::string Caption = "FESK 特殊機能設定";
-  int ClientWidth = 364, ClientHeight = 232;
-  std::string FontName = "ＭＳ ゴシック";
-  int FontHeight = 12;
-  bool AlwaysOnTop = true;
-  bool CenteredOnScreen = true;
-  bool Visible = false;
+  std::string caption = "FESK 特殊機能設定";
+  int client_width = 364, client_height = 232;
+  std::string font_name = "ＭＳ ゴシック";
+  int font_height = 12;
+  bool always_on_top = true;
+  bool centred_on_screen = true;
+  bool visible = false;
 
-  Panel Panel1;  // lowered frame around the heading and the choices
-  Panel Panel2;  // raised frame of the heading
-  Label Label1;  // heading, 15-pixel font
-  int HeadingFontHeight = 15;
-  RadioButton RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
-      RadioButton6, RadioButton7, RadioButton8, RadioButton9, RadioButton10;
-  Button Button1;  // "ＯＫ"
+  Panel frame;          // lowered frame around the heading and the choices
+  Panel heading_frame;  // raised frame of the heading
+  Label heading;        // 15-pixel font
+  int heading_font_height = 15;
+  std::array<RadioButton, 10> choices;  // in table order
+  RadioSet choice_set{choices};
+  Button ok_button;  // "ＯＫ"
 
-  // The ten choices in table order.
-  std::array<RadioButton*, 10> Choices();
-
-  void Show() { Visible = true; }
-  // A click on choice 0-9 checks it and clears the others.
-  void ChoiceClick(int index);
+  void Show() { visible = true; }
   // The checked choice, or nothing.
-  const PaletteCommand* CheckedCommand();
+  const PaletteCommand* CheckedCommand() const;
   // "ＯＫ": applies the choice to the main window's selected entry and hides
   // the dialog.
-  void Button1Click();
+  void Ok();
 
  private:
-  TFFeskINI& owner_;
+  MainForm& owner_;
 };
 
 }  // namespace fesk::editor

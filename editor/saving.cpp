@@ -7,9 +7,9 @@
 
 namespace fesk::editor {
 
-void TFFeskINI::Button7Click() { Save(); }
+void MainForm::SaveClick() { Save(); }
 
-bool TFFeskINI::Save() {
+bool MainForm::Save() {
   if (!SaveSilently &&
       dialogs_.MessageBox("保存を実行します。", "保存確認", Buttons::kOkCancel) != Answer::kOk) {
     return false;
@@ -19,7 +19,7 @@ bool TFFeskINI::Save() {
   bool saved = RunGuarded(dialogs_, [this] {
     SettingsFile file(SettingsPath());
     file.DeferWrites();
-    file.WriteString(kEditorSection, "HINT", RadioButton4.checked ? kOn : kOff);
+    file.WriteString(kEditorSection, "HINT", hints_on.checked ? kOn : kOff);
     // Programs are written under consecutive numbers.  A program without a
     // title is not written, and the programs after it close up, so that the
     // file never has a gap at which both programs would stop reading.  A
@@ -38,11 +38,11 @@ bool TFFeskINI::Save() {
     // may hold one twice, and a copy left behind would load as a program.
     for (; section < kProgramSlots; ++section) file.EraseEverySection(ProgramSection(section));
     file.Flush();
-    WriteGroupTableFile(GroupTablePath(), TreeView1.tree);
+    WriteGroupTableFile(GroupTablePath(), group_tree.tree);
   });
   if (!saved) return false;
   Modified = false;
-  if (RadioButton4.checked) {
+  if (hints_on.checked) {
     dialogs_.MessageBox(
         "保存を行いました。\r"
         "\r"
@@ -54,10 +54,10 @@ bool TFFeskINI::Save() {
   return true;
 }
 
-void TFFeskINI::Button4Click() {
+void MainForm::EndEditor() {
   StoreFocusedControl();
   if (!Modified) {
-    Terminated = true;
+    terminated = true;
     return;
   }
   Answer answer = dialogs_.MessageBox(
@@ -70,21 +70,21 @@ void TFFeskINI::Button4Click() {
     bool saved = Save();
     SaveSilently = false;
     // A failed save has shown its error; the changes are still here.
-    if (saved) Terminated = true;
+    if (saved) terminated = true;
   } else if (answer == Answer::kNo) {
-    Terminated = true;
+    terminated = true;
   }
 }
 
-bool TFFeskINI::FormClose() {
+bool MainForm::FormClose() {
   if (!FormCloseQuery()) return false;
-  Terminated = true;
+  terminated = true;
   return true;
 }
 
 // Closing runs no exit handler of its own: what the focused field holds is
 // stored here, so that a text typed but not yet stored counts as a change.
-bool TFFeskINI::FormCloseQuery() {
+bool MainForm::FormCloseQuery() {
   StoreFocusedControl();
   return !Modified ||
          dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",

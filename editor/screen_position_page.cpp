@@ -5,20 +5,19 @@
 
 namespace fesk::editor {
 
-void TFFeskINI::ShowScreenPosition() {
+void MainForm::ShowScreenPosition() {
   const ProgramEntry* entry = SelectedEntry();
   PaintPositionCells(entry == nullptr ? std::string_view() : std::string_view(entry->displaypos));
 }
 
 // Any value other than "1" to "8" leaves every cell plain.
-void TFFeskINI::PaintPositionCells(std::string_view displaypos) {
-  std::array<Shape*, 8> cells = PositionCells();
-  for (Shape* cell : cells) cell->brush = colors::kButtonFace;
+void MainForm::PaintPositionCells(std::string_view displaypos) {
+  for (Shape& cell : position_cells) cell.brush = colors::kButtonFace;
   int position = ScreenPositionOfText(displaypos);
-  if (position != 0) cells[static_cast<std::size_t>(position - 1)]->brush = colors::kRed;
+  if (position != 0) position_cells[static_cast<std::size_t>(position - 1)].brush = colors::kRed;
 }
 
-void TFFeskINI::ChooseScreenPosition(int position) {
+void MainForm::ChooseScreenPosition(int position) {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   const std::string value = std::to_string(position);
@@ -27,7 +26,7 @@ void TFFeskINI::ChooseScreenPosition(int position) {
   ShowScreenPosition();
 }
 
-void TFFeskINI::Button14Click() {
+void MainForm::CancelScreenPosition() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
   if (!entry->displaypos.empty()) Modified = true;

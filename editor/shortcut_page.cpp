@@ -1,4 +1,4 @@
-// The page "ｼｮｰﾄ･ｶｯﾄ" and the duplicate check of Button15 "重複ﾁｪｯｸ".
+// The page "ｼｮｰﾄ･ｶｯﾄ" and the duplicate check of duplicate_check_button "重複ﾁｪｯｸ".
 #include "common/cp932.h"
 #include "editor/main_form.h"
 
@@ -7,19 +7,19 @@ namespace fesk::editor {
 // Storing needs a selected program only; the group tree plays no part.  The
 // field is set again from the stored text, so that it shows what the
 // launcher will read (a keypad digit comes back as the main keyboard's).
-void TFFeskINI::HotKey1Exit() {
+void MainForm::StoreShortCut() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
-  const std::string text = HotKey1.value == 0 ? std::string() : ShortCutToText(HotKey1.value, key_names_);
+  const std::string text = shortcut_field.value == 0 ? std::string() : ShortCutToText(shortcut_field.value, key_names_);
   if (text != entry->hotkey) Modified = true;
   SetField(*entry, &ProgramEntry::hotkey, text);
-  HotKey1.value = TextToShortCut(entry->hotkey, key_names_);
+  shortcut_field.value = TextToShortCut(entry->hotkey, key_names_);
 }
 
 // Compares the selected program with every other registered one, in slot
 // order and whatever the group filter shows, and reports each clash in its
 // own box.  Nothing is changed.
-void TFFeskINI::Button15Click() {
+void MainForm::CheckDuplicateShortCuts() {
   const ProgramEntry* selected = SelectedEntry();
   if (selected == nullptr) return;
   const int own_slot = ListSlotMap[static_cast<std::size_t>(CurrentItem)];
@@ -43,7 +43,7 @@ void TFFeskINI::Button15Click() {
                           "重複定義", Buttons::kOk);
       if (check.field == &ProgramEntry::hotkey) {
         ShowPage(Page::kShortCut);
-        FocusControl(HotKey1);
+        FocusControl(shortcut_field);
       }
     }
   }

@@ -1,8 +1,10 @@
 // Headless models of window controls.
 //
-// A form is a plain class whose members are these models, named as the
-// windows name their controls (Button7, Edit1, CheckBox4 ...), and whose
-// handlers are ordinary member functions.  Tests build forms without any
+// A form is a plain class whose members are these models, named by what
+// they are for (save_button, title_field ...), and whose handlers are
+// ordinary member functions.  A form binds each control's action to its
+// handler once, on the model (on_click, on_change ...); the Win32 layer runs
+// that action when the user works the real control.  Tests build forms without any
 // window; the Win32 layer creates one real control per model and keeps the
 // two in step (user input goes into the model and runs the handler; after
 // every handler the window shows the model's state again).
@@ -12,8 +14,12 @@
 // box runs its click action).
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +30,9 @@
 namespace fesk {
 
 using Action = std::function<void()>;
+
+enum class MouseButton { kLeft, kRight, kMiddle };
+using MouseAction = std::function<void(MouseButton)>;
 
 struct Color {
   std::uint8_t r = 0, g = 0, b = 0;
@@ -66,6 +75,7 @@ struct Label : Control {
 
 struct Button : Control {
   std::string caption;
+  Action on_click;
 };
 
 // Check box: changing `checked` in code runs on_click, as a click would.
@@ -84,9 +94,40 @@ struct CheckBox : Control {
   bool checked_ = false;
 };
 
+// A radio button belongs to a RadioSet, which keeps one of them checked.
+// on_click runs after a click has checked it.
 struct RadioButton : Control {
   std::string caption;
   bool checked = false;
+  Action on_click;
+};
+
+// Radio buttons that exclude each other, in their order on the form: the
+// buttons stay members of their form under their own names, the set knows
+// which belong together.
+class RadioSet {
+ public:
+  RadioSet(std::initializer_list<RadioButton*> buttons) : buttons_(buttons) {}
+  template <std::size_t N>
+  explicit RadioSet(std::array<RadioButton, N>& buttons) {
+    for (RadioButton& button : buttons) buttons_.push_back(&button);
+  }
+
+  const std::vector<RadioButton*>& buttons() const { return buttons_; }
+  // `chosen` checked, every other button of the set cleared.
+  void Check(const RadioButton& chosen) {
+    for (RadioButton* button : buttons_) button->checked = button == &chosen;
+  }
+  void Check(std::size_t index) { Check(*buttons_.at(index)); }
+  std::optional<std::size_t> CheckedIndex() const {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+      if (buttons_[i]->checked) return i;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  std::vector<RadioButton*> buttons_;
 };
 
 // Group of radio items: changing the selection in code runs on_click.
@@ -169,21 +210,31 @@ struct ComboBox : Control {
   }
 };
 
+// Text field: on_change runs for every change the user makes, on_enter_key
+// when Enter is pressed in it.
 struct Edit : Control {
   std::string text;
   int max_length = 0;
+  Action on_change;
+  Action on_enter_key;
 };
 
+// List: on_click runs after the user chose another item.
 struct ListBox : Control {
   std::vector<std::string> items;
   int item_index = -1;
+  Action on_click;
 };
 
+// A filled rectangle; on_mouse_down hears any button pressed on it.
 struct Shape : Control {
   Color brush = colors::kWhite;
+  MouseAction on_mouse_down;
 };
 
-struct Image : Control {};
+struct Image : Control {
+  MouseAction on_mouse_down;
+};
 
 struct Panel : Control {
   std::string caption;

@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ShowingFileOpenDialog showing_open_dialog(open_dialog, showing_dialogs);
   Win32Desktop desktop;
   Win32KeyNames key_names;
-  editor::TFFeskINI form(
+  editor::MainForm form(
       editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names},
       ProgramPath(), JapaneseLstrcmp);
 

@@ -1,5 +1,5 @@
-// FeskINI.exe's windows: the main window "FESK プログラム登録" (TFFeskINI),
-// the palette command dialog (TForm1) and the about box (TForm3), as Win32
+// FeskINI.exe's windows: the main window "FESK プログラム登録" (MainForm),
+// the palette command dialog (PaletteCommandDialog) and the about box (AboutBox), as Win32
 // windows that mirror the headless form.
 //
 // The form decides everything.  These windows make one real control per
@@ -33,45 +33,53 @@
 
 namespace fesk::win32 {
 
+// Sets the style bits `add` and clears `remove`.
+inline void AddStyle(HWND window, LONG_PTR add, LONG_PTR remove = 0) {
+  LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  SetWindowLongPtrW(window, GWL_STYLE, (style | add) & ~remove);
+}
+
 class MainWindow;
 
-// TForm1 "FESK 特殊機能設定": modeless, always on top, hidden until Button13.
+// PaletteCommandDialog "FESK 特殊機能設定": modeless, always on top, hidden until palette_button.
 class PaletteWindow : public FormWindow {
  public:
-  PaletteWindow(HINSTANCE instance, MainWindow& main, editor::TForm1& form, HWND owner);
+  PaletteWindow(HINSTANCE instance, MainWindow& main, editor::PaletteCommandDialog& form, HWND owner);
   void SyncShown();
 
  protected:
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
   void AfterEvent() override;
+  void RunAction(const Action& action) override;
 
  private:
   MainWindow& main_;
-  editor::TForm1& form_;
+  editor::PaletteCommandDialog& form_;
   HFONT heading_font_ = nullptr;
   bool shown_ = false;
 };
 
-// TForm3: the about box.
+// AboutBox: the about box.
 class AboutWindow : public FormWindow {
  public:
-  AboutWindow(HINSTANCE instance, MainWindow& main, editor::TForm3& form, HWND owner);
+  AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner);
   void SyncShown();
 
  protected:
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
   void AfterEvent() override;
+  void RunAction(const Action& action) override;
 
  private:
   MainWindow& main_;
-  editor::TForm3& form_;
+  editor::AboutBox& form_;
   HFONT name_font_ = nullptr;
   bool shown_ = false;
 };
 
 class MainWindow : public FormWindow {
  public:
-  MainWindow(HINSTANCE instance, editor::TFFeskINI& form, std::wstring help_file);
+  MainWindow(HINSTANCE instance, editor::MainForm& form, std::wstring help_file);
   ~MainWindow() override;
 
   // FormCreate with the command line's parameters, then the window is shown.
@@ -87,7 +95,7 @@ class MainWindow : public FormWindow {
   // One of the three windows became the active one.
   void NoteFormActivated(HWND window);
   // Runs a handler of the form (focus moves inside it are not reported).
-  void Run(const std::function<void()>& handler);
+  void RunAction(const Action& action) override;
 
  protected:
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
@@ -127,10 +135,15 @@ class MainWindow : public FormWindow {
   void PaintIconPreview(HDC dc);
   int HelpContextOf(HWND window) const;
 
+  static constexpr UINT kDeferredSync = WM_APP + 1;  // show the models again, later
+  static constexpr UINT kFormActivate = WM_APP + 2;  // the main form became the active form
+  static constexpr UINT_PTR kFocusSubclass = 0x46e5;
+  static constexpr UINT_PTR kPreviewSubclass = 0x46e6;
+
   static LRESULT CALLBACK FocusProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   static LRESULT CALLBACK PreviewProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
-  editor::TFFeskINI& form_;
+  editor::MainForm& form_;
   std::wstring help_file_;  // "Fesk.hlp", for F1
   PageControlModel pages_;
   std::vector<std::string> page_names_;
@@ -153,16 +166,16 @@ class MainWindow : public FormWindow {
   std::map<GroupNodeId, HTREEITEM> tree_items_;
   std::map<GroupNodeId, std::string> tree_names_;
   std::map<GroupNodeId, bool> tree_expanded_;
-  GroupNodeId tree_selected_ = kNoGroupNode - 1;
+  std::optional<GroupNodeId> tree_selected_;
   bool tree_read_only_ = false;
   bool label_editing_ = false;
-  WORD hotkey_shown_ = 0xFFFF;  // the field's own word (key and HOTKEYF_*)
-  std::string icon_shown_ = "\x01";
+  std::optional<WORD> hotkey_shown_;  // the field's own word (key and HOTKEYF_*)
+  std::optional<std::string> icon_shown_;
   HICON icon_ = nullptr;
 
   // Application state shown.
-  int hints_shown_ = -1;
-  int hint_pause_shown_ = -1;
+  std::optional<bool> hints_shown_;
+  std::optional<int> hint_pause_shown_;
   bool drops_accepted_ = false;
   bool visible_ = false;
 

@@ -1,5 +1,5 @@
 // The editor's pictures, drawn with GDI into whatever rectangle their
-// control has, so that Image2 can grow from one pixel to its full size.
+// control has, so that program_window_picture can grow from one pixel to its full size.
 #pragma once
 
 #include "platform/controls.h"
@@ -10,15 +10,15 @@ namespace fesk::win32 {
 // A shape: the brush inside a black one-pixel frame.  The model's
 // button-face colour stands for the system's.
 void PaintShape(HDC dc, const RECT& area, Color brush);
-// Image3: a computer mouse crossed out by a red X, on green.
+// crossed_mouse_picture: a computer mouse crossed out by a red X, on green.
 void PaintCrossedMouse(HDC dc, const RECT& area);
-// Image1, Image4, Image5, Image6: the mouse seen from above on green with
+// pointer_waves3, pointer_waves2, pointer_waves1, pointer_still: the mouse seen from above on green with
 // `waves` yellow arcs (0 to 3) radiating above it.
 void PaintPointerFrame(HDC dc, const RECT& area, int waves);
-// Image2: a program window (blue title bar with its buttons, white client
+// program_window_picture: a program window (blue title bar with its buttons, white client
 // area) on green, stretched to the area.
 void PaintProgramWindow(HDC dc, const RECT& area);
-// Image7 and Image8: a small red triangle pointing right.
+// move_arrow_left and move_arrow_right: a small red triangle pointing right.
 void PaintRightTriangle(HDC dc, const RECT& area, int background_colour);
 // A flat button without caption.
 void PaintFlatButton(HDC dc, const RECT& area);

@@ -1,4 +1,5 @@
-// The palette command dialog (TForm1) and the about box (TForm3).  Both are
+// The palette command dialog (window class "TForm1") and the about box
+// ("TForm3").  Both are
 // shown without being modal; what they change is the main window's, so every
 // event in them ends with the main window showing its models again.
 #include "editor/win32/control_ids.h"
@@ -46,62 +47,59 @@ FormStyle SmallDialogStyle(const wchar_t* class_name, const std::string& caption
 
 }  // namespace
 
-// ---- TForm1 -------------------------------------------------------------------
+// ---- The palette command dialog ---------------------------------------------
 
-PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::TForm1& form, HWND owner)
+PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::PaletteCommandDialog& form, HWND owner)
     : FormWindow(instance), main_(main), form_(form) {
-  FormStyle style = SmallDialogStyle(L"TForm1", form.Caption, form.ClientWidth, form.ClientHeight,
-                                     form.CenteredOnScreen, form.AlwaysOnTop ? WS_EX_TOPMOST : 0);
-  style.font_name = Wide(form.FontName);
-  style.font_height = form.FontHeight;
+  FormStyle style = SmallDialogStyle(L"TForm1", form.caption, form.client_width, form.client_height,
+                                     form.centred_on_screen, form.always_on_top ? WS_EX_TOPMOST : 0);
+  style.font_name = Wide(form.font_name);
+  style.font_height = form.font_height;
   Create(style, owner);
 
   std::vector<HWND> stack;
-  std::array<RadioButton*, 10> choices = form_.Choices();
-  for (int i = 0; i < 10; ++i) {
-    RadioButton& choice = *choices[static_cast<std::size_t>(i)];
-    stack.push_back(WithId(BindRadioButton(choice, [this, i] { form_.ChoiceClick(i); }, kNoPage, i == 0),
-                           ids::kPaletteChoice1 + i));
-    SetContainer(choice, form_.Panel1);
+  std::vector<HWND> choices = BindRadioSet(form_.choice_set);
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    stack.push_back(WithId(choices[i], ids::kFirstPaletteChoice + static_cast<int>(i)));
+    SetContainer(form_.choices[i], form_.frame);
   }
-  HWND ok = WithId(BindButton(form_.Button1, [this] { form_.Button1Click(); }), ids::kPaletteOk);
+  HWND ok = WithId(BindButton(form_.ok_button), ids::kPaletteOk);
   SetWindowLongPtrW(ok, GWL_STYLE, GetWindowLongPtrW(ok, GWL_STYLE) | WS_GROUP);
   stack.push_back(ok);
-  HWND heading = WithId(BindLabel(form_.Label1, kNoPage, SS_CENTER), ids::kPaletteLabel1);
-  SetContainer(form_.Label1, form_.Panel1);
-  heading_font_ = MakeFont(form.FontName, form.HeadingFontHeight);
+  HWND heading = WithId(BindLabel(form_.heading, kNoPage, SS_CENTER), ids::kPaletteHeading);
+  SetContainer(form_.heading, form_.frame);
+  heading_font_ = MakeFont(form.font_name, form.heading_font_height);
   SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(heading_font_), FALSE);
   stack.push_back(heading);
-  stack.push_back(WithId(BindPanel(form_.Panel2, kNoPage, true), ids::kPalettePanel2));
-  SetContainer(form_.Panel2, form_.Panel1);
-  stack.push_back(WithId(BindPanel(form_.Panel1, kNoPage, false), ids::kPalettePanel1));
+  stack.push_back(WithId(BindPanel(form_.heading_frame, kNoPage, true), ids::kPaletteHeadingFrame));
+  SetContainer(form_.heading_frame, form_.frame);
+  stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kPaletteFrame));
   Stack(stack);
   SyncAll();
 }
 
 void PaletteWindow::SyncShown() {
   SyncAll();
-  if (form_.Visible == shown_) return;
-  shown_ = form_.Visible;
+  if (form_.visible == shown_) return;
+  shown_ = form_.visible;
   ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
   if (shown_) {
     // As a dialog opens: the focus on the choice made, else on the first.
-    RadioButton* focused = form_.Choices()[0];
-    for (RadioButton* choice : form_.Choices()) {
-      if (choice->checked) focused = choice;
-    }
-    SetFocus(WindowOf(*focused));
+    const std::size_t focused = form_.choice_set.CheckedIndex().value_or(0);
+    SetFocus(WindowOf(form_.choices[focused]));
   }
 }
 
 void PaletteWindow::AfterEvent() { main_.AfterEvent(); }
+
+void PaletteWindow::RunAction(const Action& action) { main_.RunAction(action); }
 
 bool PaletteWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_CLOSE:
       // The close box hides the dialog; the choice stays.
-      form_.Visible = false;
+      form_.visible = false;
       main_.AfterEvent();
       return true;
     case WM_ACTIVATE:
@@ -111,56 +109,58 @@ bool PaletteWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
   return false;
 }
 
-// ---- TForm3 -------------------------------------------------------------------
+// ---- The about box ---------------------------------------------------------------
 
-AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::TForm3& form, HWND owner)
+AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner)
     : FormWindow(instance), main_(main), form_(form) {
-  Create(SmallDialogStyle(L"TForm3", form.Caption, form.ClientWidth, form.ClientHeight,
-                          form.CenteredOnScreen, 0),
+  Create(SmallDialogStyle(L"TForm3", form.caption, form.client_width, form.client_height,
+                          form.centred_on_screen, 0),
          owner);
 
   std::vector<HWND> stack;
-  stack.push_back(WithId(BindButton(form_.OKButton, [this] { form_.OKButtonClick(); }), ids::kAboutOk));
+  stack.push_back(WithId(BindButton(form_.ok_button), ids::kAboutOk));
   HINSTANCE module = instance;
-  stack.push_back(WithId(BindImage(form_.ProgramIcon, [module](HDC dc, const RECT& area) {
+  stack.push_back(WithId(BindImage(form_.program_icon, [module](HDC dc, const RECT& area) {
                            FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
                            HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI),
                                                                       IMAGE_ICON, 32, 32, LR_SHARED));
                            DrawIconEx(dc, area.left, area.top, icon, 32, 32, 0, nullptr, DI_NORMAL);
                          }),
                          ids::kAboutIcon));
-  HWND name = WithId(BindLabel(form_.ProductName), ids::kAboutProductName);
+  HWND name = WithId(BindLabel(form_.product_name), ids::kAboutProductName);
   name_font_ = CreateFontW(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
   SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(name_font_), FALSE);
   stack.push_back(name);
-  stack.push_back(WithId(BindLabel(form_.Comments), ids::kAboutComments));
-  stack.push_back(WithId(BindLabel(form_.Version), ids::kAboutVersion));
-  for (const Label* label : {&form_.ProductName, &form_.Comments, &form_.Version}) SetAutoSize(*label);
-  for (Control* inside : {static_cast<Control*>(&form_.ProgramIcon), static_cast<Control*>(&form_.ProductName),
-                          static_cast<Control*>(&form_.Comments), static_cast<Control*>(&form_.Version)}) {
-    SetContainer(*inside, form_.Panel1);
+  stack.push_back(WithId(BindLabel(form_.comments), ids::kAboutComments));
+  stack.push_back(WithId(BindLabel(form_.version), ids::kAboutVersion));
+  for (const Label* label : {&form_.product_name, &form_.comments, &form_.version}) SetAutoSize(*label);
+  for (Control* inside : {static_cast<Control*>(&form_.program_icon), static_cast<Control*>(&form_.product_name),
+                          static_cast<Control*>(&form_.comments), static_cast<Control*>(&form_.version)}) {
+    SetContainer(*inside, form_.frame);
   }
-  stack.push_back(WithId(BindPanel(form_.Panel1, kNoPage, false), ids::kAboutPanel1));
+  stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kAboutFrame));
   Stack(stack);
   SyncAll();
 }
 
 void AboutWindow::SyncShown() {
   SyncAll();
-  if (form_.Visible == shown_) return;
-  shown_ = form_.Visible;
+  if (form_.visible == shown_) return;
+  shown_ = form_.visible;
   ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
-  if (shown_) SetFocus(WindowOf(form_.OKButton));
+  if (shown_) SetFocus(WindowOf(form_.ok_button));
 }
 
 void AboutWindow::AfterEvent() { main_.AfterEvent(); }
+
+void AboutWindow::RunAction(const Action& action) { main_.RunAction(action); }
 
 bool AboutWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
   result = 0;
   switch (message) {
     case WM_CLOSE:
-      form_.OKButtonClick();
+      main_.RunAction([this] { form_.Ok(); });
       main_.AfterEvent();
       return true;
     case WM_ACTIVATE:

@@ -130,8 +130,7 @@ void OptionControls::ShowOptions(const LauncherOptions& loaded) {
     service_lists[i].Select(static_cast<int>(static_cast<unsigned>(loaded.services[static_cast<std::size_t>(i)])));
   }
   tray_icon_choice.SetItemIndex(static_cast<int>(loaded.tray_icon));
-  hints_on.checked = loaded.hints;
-  hints_off.checked = !loaded.hints;
+  hint_choice.Check(loaded.hints ? hints_on : hints_off);
   neutral_slider.SetPosition(loaded.neutral_divisor);
   // The texts and the timer follow the sliders even where a position stayed.
   NeutralSliderChange();

@@ -36,6 +36,7 @@ class OptionControls {
   RadioGroup tray_icon_choice;  // SYSTEMICON: 0 own tray icon shown, 1 hidden
   RadioGroup mode_choice;  // MODE
   RadioButton hints_on, hints_off;  // HINT on / off
+  RadioSet hint_choice{&hints_on, &hints_off};
 
   // Page "ﾏｳｽACTｾﾝｻｰ".
   ScrollBar neutral_slider;  // NUTRAL, 3..10

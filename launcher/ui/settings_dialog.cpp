@@ -33,6 +33,24 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
   LayOutSensorPage();
   LayOutServicePage();
   LayOutVersionPage();
+  BindHandlers();
+}
+
+// What each control's action does.
+void SettingsDialog::BindHandlers() {
+  ok_button.on_click = [this] { Ok(); };
+  cancel_button.on_click = [this] { Cancel(); };
+  hints_on.on_click = [this] { HintsOn(); };
+  hints_off.on_click = [this] { HintsOff(); };
+  transfer_button.on_click = [this] { TransferMouseAction(); };
+  editor_button.on_click = [this] { OpenEditor(); };
+  reload_button.on_click = [this] { ReloadPrograms(); };
+  sensor_test_button.on_click = [this] { ShowSensorTest(); };
+  mouse_action_trigger_choice.on_click = [this] { ChooseMouseActionTrigger(); };
+  window_service_trigger_choice.on_click = [this] { ChooseWindowServiceTrigger(); };
+  for (int number = 0; number < kTriggerCount; ++number) {
+    trigger_cells[number].on_mouse_down = [this, number](MouseButton) { TriggerCellClick(number); };
+  }
   tray_icon_choice.on_click = [this] {
     TakeControls();
     TrayIconChoiceClick();

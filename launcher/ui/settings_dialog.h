@@ -104,6 +104,7 @@ class SettingsDialog : public OptionControls {
   GroupBox trigger_choice_group;
   RadioButton mouse_action_trigger_choice;  // "ﾏｳｽACT[★]"
   RadioButton window_service_trigger_choice;  // "Winｻｰﾋﾞｽ[●]"
+  RadioSet trigger_choice{&mouse_action_trigger_choice, &window_service_trigger_choice};
 
   // ---- Page "ﾏｳｽACTｾﾝｻｰ" --------------------------------------------------
   Label minimum_move_caption, neutral_caption, interval_caption;
@@ -168,6 +169,7 @@ class SettingsDialog : public OptionControls {
   const CurrentProgram& current_program() const { return runner_.current_program(); }
 
  private:
+  void BindHandlers();
   void LayOutWindow();
   void LayOutActionPage();
   void LayOutMouseActPage();

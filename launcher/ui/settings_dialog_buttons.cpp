@@ -60,26 +60,18 @@ void SettingsDialog::ReloadPrograms() {
 }
 
 void SettingsDialog::HintsOn() {
-  hints_on.checked = true;
-  hints_off.checked = false;
+  hint_choice.Check(hints_on);
   TakeControls();
 }
 
 void SettingsDialog::HintsOff() {
-  hints_on.checked = false;
-  hints_off.checked = true;
+  hint_choice.Check(hints_off);
   TakeControls();
 }
 
-void SettingsDialog::ChooseMouseActionTrigger() {
-  mouse_action_trigger_choice.checked = true;
-  window_service_trigger_choice.checked = false;
-}
+void SettingsDialog::ChooseMouseActionTrigger() { trigger_choice.Check(mouse_action_trigger_choice); }
 
-void SettingsDialog::ChooseWindowServiceTrigger() {
-  mouse_action_trigger_choice.checked = false;
-  window_service_trigger_choice.checked = true;
-}
+void SettingsDialog::ChooseWindowServiceTrigger() { trigger_choice.Check(window_service_trigger_choice); }
 
 // Hiding the icon waits for an open gate: not during start-up, and not while
 // the dispatcher's confirmation box is open.

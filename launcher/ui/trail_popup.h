@@ -46,8 +46,6 @@ struct Canvas : Image {
   void Ellipse(Rect r) { commands.push_back({DrawCommand::Kind::kEllipse, r, pen, brush, {}}); }
 };
 
-enum class MouseButton { kLeft, kRight, kMiddle };
-
 class TrailPopup {
  public:
   // trail_shown is the loop's TrailShown flag, which a click into the popup

@@ -195,11 +195,10 @@ void SettingsDialogWindow::BindWindow() {
   BindSensorPage();
   BindServicePage();
   BindVersionPage();
-  BindButton(form_.ok_button, [this] { form_.Ok(); });
-  BindButton(form_.cancel_button, [this] { form_.Cancel(); });
+  BindButton(form_.ok_button);
+  BindButton(form_.cancel_button);
   BindGroupBox(form_.hint_group);
-  BindRadioButton(form_.hints_on, [this] { form_.HintsOn(); }, kNoPage, true);
-  BindRadioButton(form_.hints_off, [this] { form_.HintsOff(); });
+  BindRadioSet(form_.hint_choice);
   FinishLayout();
 }
 
@@ -215,14 +214,14 @@ void SettingsDialogWindow::BindActionPage() {
   BindImage(form_.register_picture1, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FRAME5);
-  }, nullptr, page);
+  }, page);
   BindImage(form_.register_picture2, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FESK);
-  }, nullptr, page);
-  BindButton(form_.transfer_button, [this] { form_.TransferMouseAction(); }, page);
-  BindButton(form_.editor_button, [this] { form_.OpenEditor(); }, page);
-  BindButton(form_.reload_button, [this] { form_.ReloadPrograms(); }, page);
+  }, page);
+  BindButton(form_.transfer_button, page);
+  BindButton(form_.editor_button, page);
+  BindButton(form_.reload_button, page);
   BindCheckBox(form_.start_errors_box, page);
   BindCheckBox(form_.run_time_option_box, page);
 }
@@ -290,8 +289,7 @@ void SettingsDialogWindow::SyncMarkers() {
 void SettingsDialogWindow::BindTriggerPage() {
   const int page = kTriggerPage;
   for (int number = 0; number < kTriggerCount; ++number) {
-    HWND cell = BindShape(form_.trigger_cells[number],
-                          [this, number](MouseButtonKind) { form_.TriggerCellClick(number); }, page,
+    HWND cell = BindShape(form_.trigger_cells[number], page,
                           [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
     SetWindowLongPtrW(cell, GWLP_ID, fesk_dialog::kFirstTriggerCell + number);
     AddAreaHint(cell, kMarkerHint, form_.mouse_action_marker.hint);
@@ -299,11 +297,10 @@ void SettingsDialogWindow::BindTriggerPage() {
   }
   for (Label& caption : form_.row_captions) BindLabel(caption, page);
   for (Label& caption : form_.column_captions) BindLabel(caption, page);
-  for (Shape& shape : form_.legend_shapes) BindShape(shape, nullptr, page);
+  for (Shape& shape : form_.legend_shapes) BindShape(shape, page);
   for (Label& label : form_.legend_labels) BindLabel(label, page);
   BindGroupBox(form_.trigger_choice_group, page);
-  BindRadioButton(form_.mouse_action_trigger_choice, nullptr, page, true);
-  BindRadioButton(form_.window_service_trigger_choice, nullptr, page);
+  BindRadioSet(form_.trigger_choice, page);
 }
 
 void SettingsDialogWindow::BindSensorPage() {
@@ -317,7 +314,7 @@ void SettingsDialogWindow::BindSensorPage() {
   BindLabel(form_.minimum_move_caption, page);
   BindScrollBar(form_.minimum_move_slider, page);
   BindLabel(form_.minimum_move_text, page);
-  BindButton(form_.sensor_test_button, [this] { form_.ShowSensorTest(); }, page);
+  BindButton(form_.sensor_test_button, page);
   BindLabel(form_.neutral_caption, page);
   BindScrollBar(form_.neutral_slider, page);
   BindLabel(form_.neutral_text, page);
@@ -347,7 +344,7 @@ void SettingsDialogWindow::BindServicePage() {
     }
     SelectObject(dc, old);
     DeleteObject(pen);
-  }, nullptr, page);
+  }, page);
 }
 
 void SettingsDialogWindow::BindVersionPage() {
@@ -357,7 +354,7 @@ void SettingsDialogWindow::BindVersionPage() {
   BindImage(form_.program_icon, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     DrawIconResource(instance, dc, 0, 0, IDI_FESK);
-  }, nullptr, page);
+  }, page);
   SendMessageW(BindLabel(form_.product_name, page), WM_SETFONT,
                reinterpret_cast<WPARAM>(CreateFontW(-22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                                     DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial")),

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -19,8 +20,6 @@
 namespace fesk::win32 {
 
 inline constexpr int kNoPage = -1;  // a control outside the page control
-
-enum class MouseButtonKind { kLeft, kRight, kMiddle };
 
 struct FormStyle {
   const wchar_t* class_name = L"FeskForm";
@@ -33,6 +32,8 @@ struct FormStyle {
   int font_height = 12;
   int icon_resource = 1;
 };
+
+struct Picture;
 
 class FormWindow {
  public:
@@ -48,30 +49,32 @@ class FormWindow {
   HFONT font() const { return font_; }
 
   // ---- Bindings -----------------------------------------------------------
+  // Each binding creates the control's window; what the user does there runs
+  // the model's own action (on_click, on_change ...), through RunAction.
   void BindPageControl(struct PageControlModel& pages);
   HWND BindLabel(Label& model, int page = kNoPage, DWORD extra_style = 0);
-  HWND BindButton(Button& model, Action click, int page = kNoPage);
+  HWND BindButton(Button& model, int page = kNoPage);
   HWND BindCheckBox(CheckBox& model, int page = kNoPage);
-  HWND BindRadioButton(RadioButton& model, Action click, int page = kNoPage,
-                       bool first_of_group = false);
+  // One radio button per member of the set, in its order; the first starts
+  // the group.  A click checks the button in its set, then runs on_click.
+  std::vector<HWND> BindRadioSet(RadioSet& set, int page = kNoPage);
   // A group box with one radio button per item, stacked in the group.
   void BindRadioGroup(RadioGroup& model, int page = kNoPage);
   HWND BindScrollBar(ScrollBar& model, int page = kNoPage);
   HWND BindSpinEdit(SpinEdit& model, int page = kNoPage);
   HWND BindComboBox(ComboBox& model, int page = kNoPage, int dropped_height = 300);
-  HWND BindEdit(Edit& model, Action change, Action leave, Action enter_key, int page = kNoPage);
-  HWND BindListBox(ListBox& model, Action click, int page = kNoPage);
+  HWND BindEdit(Edit& model, int page = kNoPage);
+  HWND BindListBox(ListBox& model, int page = kNoPage);
   HWND BindGroupBox(GroupBox& model, int page = kNoPage);
   HWND BindPanel(Panel& model, int page = kNoPage, bool raised = true);
-  // A coloured rectangle (Shape) or a picture (Image), drawn by `paint`;
-  // mouse presses are reported with the button.
+  // A coloured rectangle (Shape) or a picture (Image), drawn by `paint`
+  // (a shape without painter is filled with its colour); mouse presses run
+  // the model's on_mouse_down.
   using Painter = std::function<void(HDC dc, const RECT& area)>;
-  using MouseDown = std::function<void(MouseButtonKind button)>;
-  HWND BindShape(Shape& model, MouseDown mouse_down, int page = kNoPage, Painter paint = nullptr);
-  HWND BindImage(Image& model, Painter paint, MouseDown mouse_down = nullptr, int page = kNoPage);
+  HWND BindShape(Shape& model, int page = kNoPage, Painter paint = nullptr);
+  HWND BindImage(Image& model, Painter paint, int page = kNoPage);
   // Any other control drawn by `paint` (flat buttons, bevels, markers).
-  HWND BindPicture(Control& model, Painter paint, MouseDown mouse_down = nullptr,
-                   int page = kNoPage);
+  HWND BindPicture(Control& model, Painter paint, MouseAction mouse_down = nullptr, int page = kNoPage);
   // A control the program creates itself (MakeChild) and fills itself: the
   // form places, shows, enables and hints it like its own controls and calls
   // `sync` in every SyncAll (Syncing() is true meanwhile, so notifications
@@ -122,9 +125,14 @@ class FormWindow {
   virtual bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
   // Runs after every event that reached a model.
   virtual void AfterEvent() { SyncAll(); }
+  // Runs a model's action for user input (nothing when it has none); a
+  // program may wrap its handlers here.
+  virtual void RunAction(const Action& action) {
+    if (action) action();
+  }
 
   Binding& Add(std::unique_ptr<Binding> binding);
-  HWND BindPictureWindow(Control& model, Shape* shape, Painter paint, MouseDown mouse_down, int page);
+  HWND BindPictureWindow(Control& model, Picture picture, int page);
   HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
                  DWORD ex_style, const Control& model, int page);
   RECT PageArea() const;
@@ -133,15 +141,23 @@ class FormWindow {
  private:
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK PictureProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK EnterKeyProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  bool RunEnterKey(HWND field);
+  bool RunMouseDown(Binding& binding, MouseButton button);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   Binding* Find(HWND window) const;
   int PageBackground(const Binding* binding) const;
   void OnCommand(HWND control, int code);
+  bool OnInput(Binding& binding, int code);
+  void ReadEditText(Binding& binding, Edit& model);
+  void ReadSpinEdit(Binding& binding, SpinEdit& model, int code);
   void OnScroll(HWND control, int code);
   void OnNotify(NMHDR* header);
   void AddHint(HWND window, const std::string& hint);
   void SyncBinding(Binding& binding);
+  void SyncContent(Binding& binding);
   void SyncBounds(Binding& binding, const Control& model);
+  RECT WantedBounds(const Binding& binding, const Control& model);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
@@ -149,7 +165,7 @@ class FormWindow {
   HFONT font_ = nullptr;
   struct PageControlModel* pages_ = nullptr;
   HWND tab_ = nullptr;
-  int shown_page_ = -2;
+  std::optional<int> shown_page_;
   bool syncing_ = false;
   RECT sync_page_area_{};
   std::vector<std::unique_ptr<Binding>> bindings_;

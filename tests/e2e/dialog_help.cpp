@@ -22,8 +22,9 @@
 //
 // Each address must name the Fesk.html beside the programs, and the
 // document must have the section the address points at.  Last, a browser
-// registered without quotes around a path with a blank ("...\Web Browser\
-// browser.exe %1") opens the help, not a decoy Web.exe beside its folder.
+// registered without quotes around a path with a blank
+// ("...\Web Browser\browser.exe %1") opens the help, not a decoy Web.exe
+// beside its folder.
 #include "tests/e2e/editor_scenario_support.h"
 #include "tests/e2e/launcher_scenario_support.h"
 
@@ -196,16 +197,16 @@ int main() {
   HWND window = ed::StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!window) return Finish("dialog_help");
   BringToFront(window);
-  HWND list = ed::Control(window, ed::ids::kListBox1);
+  HWND list = ed::Control(window, ed::ids::kProgramList);
   Check(ed::ClickListItem(list, 0), L"the program in the list is clicked");
-  Check(ed::WaitForFocus(window, ed::ids::kListBox1), L"the list has the focus");
+  Check(ed::WaitForFocus(window, ed::ids::kProgramList), L"the list has the focus");
   help.PressF1AndExpect(30, L"on the editor's program list");
 
-  HWND pages = ed::Control(window, ed::ids::kPageControl1);
+  HWND pages = ed::Control(window, ed::ids::kPages);
   Check(ed::ClickTab(pages, static_cast<int>(ed::Tab::kProgram)), L"the tab \"プログラム\" is clicked");
   help.PressF1AndExpect(35, L"on the editor's tab \"プログラム\"");
   Check(ed::ClickTab(pages, static_cast<int>(ed::Tab::kShortCut)), L"the tab \"ｼｮｰﾄ･ｶｯﾄ\" is clicked");
-  Check(ed::WaitForFocus(window, ed::ids::kHotKey1), L"the hot-key field has the focus");
+  Check(ed::WaitForFocus(window, ed::ids::kShortcutField), L"the hot-key field has the focus");
   help.PressF1AndExpect(36, L"on the editor's hot-key field");
   Check(ed::ClickTab(pages, static_cast<int>(ed::Tab::kMouseAction)), L"the tab \"マウスACT\" is clicked");
   help.PressF1AndExpect(37, L"on the editor's tab \"マウスACT\"");
@@ -216,13 +217,13 @@ int main() {
   Check(tree && WaitUntil([&] { return ed::FocusOf(window) == tree; }, 5000), L"the group tree has the focus");
   help.PressF1AndExpect(39, L"on the editor's group tree");
   Check(ed::ClickTab(pages, static_cast<int>(ed::Tab::kProgram)), L"back on \"プログラム\"");
-  Check(ed::ClickId(window, ed::ids::kEdit3) && ed::WaitForFocus(window, ed::ids::kEdit3),
+  Check(ed::ClickId(window, ed::ids::kTitleField) && ed::WaitForFocus(window, ed::ids::kTitleField),
         L"the title field has the focus");
   help.PressF1AndExpect(35, L"on the editor's title field");
   // The duplicate check finds nothing to report with one program and
   // leaves the focus on its button.
   Check(ed::ClickTab(pages, static_cast<int>(ed::Tab::kShortCut)), L"the tab \"ｼｮｰﾄ･ｶｯﾄ\" is clicked again");
-  Check(ed::ClickId(window, ed::ids::kButton15) && ed::WaitForFocus(window, ed::ids::kButton15),
+  Check(ed::ClickId(window, ed::ids::kDuplicateCheckButton) && ed::WaitForFocus(window, ed::ids::kDuplicateCheckButton),
         L"the duplicate check \"重複ﾁｪｯｸ\" has the focus");
   help.PressF1AndExpect(40, L"on the editor's duplicate check");
 

@@ -49,11 +49,11 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND list = Control(main, ids::kListBox1);
+  HWND list = Control(main, ids::kProgramList);
 
   // ---- Import: Yes, No, Yes in the order offered ----
   BringToFront(main);
-  ClickId(main, ids::kButton16);
+  ClickId(main, ids::kDesktopButton);
   AnswerBox(kCaption, L"ﾃﾞｽｸﾄｯﾌﾟ上のｱｲｺﾝを新規登録ﾌﾟﾛｸﾞﾗﾑとして\r\n取り込みます", IDOK, pid);
   std::vector<std::wstring> offered, registered;
   for (int i = 0; i < 10; ++i) {
@@ -78,13 +78,13 @@ int main() {
   for (std::size_t i = 0; i < registered.size(); ++i) expected_items.push_back(std::to_wstring(i + 1) + L"   " + registered[i]);
   Check(WaitUntil([&] { return ListItems(list) == expected_items; }, 5000), L"Yes registered an entry, No did not");
   if (!registered.empty()) {
-    CheckText(main, ids::kEdit3, registered.back(), L"the last one is selected, titled by its name");
-    CheckText(main, ids::kEdit1, desktop + L"\\" + registered.back(), L"its command is the desktop folder and the name");
+    CheckText(main, ids::kTitleField, registered.back(), L"the last one is selected, titled by its name");
+    CheckText(main, ids::kCommandField, desktop + L"\\" + registered.back(), L"its command is the desktop folder and the name");
   }
 
   // ---- A second import, cancelled at its second entry ----
   BringToFront(main);
-  ClickId(main, ids::kButton16);
+  ClickId(main, ids::kDesktopButton);
   AnswerBox(kCaption, {}, IDOK, pid);
   AnswerBox(kCaption, {}, IDYES, pid);
   AnswerBox(kCaption, {}, IDCANCEL, pid);

@@ -71,9 +71,9 @@ int main() {
     Process editor;
     HWND main = StartEditor(exe, L"/Alr", folder, editor);
     if (!main) return Finish(kName);
-    CheckText(main, ids::kEdit3, L"<新規登録>", L"the hand-off opens a new entry");
+    CheckText(main, ids::kTitleField, L"<新規登録>", L"the hand-off opens a new entry");
     BringToFront(main);
-    ClickId(main, ids::kButton4);
+    ClickId(main, ids::kEndButton);
     Check(AnswerBox(L"終了確認", kExitQuestion, IDCANCEL, editor.id()), L"終 了 asks about the handed-over code");
     Check(!editor.Wait(1500), L"Cancel keeps the editor");
     CloseWithOk(main, editor);
@@ -85,8 +85,8 @@ int main() {
     HWND main = StartEditor(exe, L"", folder, editor);
     if (!main) return Finish(kName);
     Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page");
-    ClickId(main, ids::kButton10);
-    CheckText(main, ids::kLabel10, L"右上", L"ﾏｳｽACT読込 takes LINK \"Lr\"");
+    ClickId(main, ids::kReadActionButton);
+    CheckText(main, ids::kFirstDirectionLine, L"右上", L"ﾏｳｽACT読込 takes LINK \"Lr\"");
     CloseWithOk(main, editor);
   }
 
@@ -95,12 +95,12 @@ int main() {
     Process editor;
     HWND main = StartEditor(exe, L"", folder, editor);
     if (!main) return Finish(kName);
-    TypeWithoutLeaving(main, ids::kEdit3, L"打ちかけ");
+    TypeWithoutLeaving(main, ids::kTitleField, L"打ちかけ");
     Check(PressCloseBox(main), L"the close box");
     Check(AnswerBox(L"終了確認", kCloseQuestion, IDCANCEL, editor.id()), L"the typed title is asked about");
     Check(!editor.Wait(1500), L"Cancel keeps the editor");
-    CheckText(main, ids::kEdit3, L"打ちかけ", L"with the title as typed");
-    Check(WaitUntil([&] { return ListItems(Control(main, ids::kListBox1)) == std::vector<std::wstring>{L"0   打ちかけ"}; }, 5000),
+    CheckText(main, ids::kTitleField, L"打ちかけ", L"with the title as typed");
+    Check(WaitUntil([&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   打ちかけ"}; }, 5000),
           L"and stored, as leaving the field stores it");
     CloseWithOk(main, editor);
   }
@@ -110,7 +110,7 @@ int main() {
     Process editor;
     HWND main = StartEditor(exe, L"", folder, editor);
     if (!main) return Finish(kName);
-    TypeWithoutLeaving(main, ids::kEdit1, L"C:\\windows\\regedit.exe");
+    TypeWithoutLeaving(main, ids::kCommandField, L"C:\\windows\\regedit.exe");
     BringToFront(main);
     PressChord({VK_MENU, VK_F4});
     Check(AnswerBox(L"終了確認", kCloseQuestion, IDOK, editor.id()), L"Alt+F4 asks about the typed command");
@@ -122,7 +122,7 @@ int main() {
     Process editor;
     HWND main = StartEditor(exe, L"", folder, editor);
     if (!main) return Finish(kName);
-    TypeWithoutLeaving(main, ids::kEdit4, L"/x");
+    TypeWithoutLeaving(main, ids::kOptionField, L"/x");
     SessionEndQuery refused(main);
     Check(AnswerBox(L"終了確認", kCloseQuestion, IDCANCEL, editor.id()), L"the session's end asks about the typed option");
     std::optional<bool> answer = refused.Answer();

@@ -1,7 +1,7 @@
 // The fields of the program page and what goes around them, through the
 // real window: Enter walks title → command → option → work folder → title;
 // a click on a show-state button stores it; the task-tray box is stored when
-// it loses the focus; a keypad digit in HotKey1 comes back as the main
+// it loses the focus; a keypad digit in shortcut_field comes back as the main
 // keyboard's digit; three files dropped at once leave the last one; a page
 // that needs a program gives way to the program page with "FESKINI 確認"
 // while the filtered list is empty; a click on the group caption opens the
@@ -37,54 +37,54 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND list = Control(main, ids::kListBox1);
+  HWND list = Control(main, ids::kProgramList);
 
   // ---- 新規登録 twice: one new entry ----
   BringToFront(main);
-  ClickId(main, ids::kButton1);
-  Check(FocusIs(main, ids::kEdit3), L"新規登録 puts the focus into the title");
-  ClickId(main, ids::kButton1);
+  ClickId(main, ids::kNewButton);
+  Check(FocusIs(main, ids::kTitleField), L"新規登録 puts the focus into the title");
+  ClickId(main, ids::kNewButton);
   Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"0   既存", L"1   <新規登録>"}; }, 5000),
         L"新規登録 twice leaves one new entry");
-  CheckText(main, ids::kLabel20, L"FESK\\空", L"the new entry's group is DISPGROUP");
+  CheckText(main, ids::kEntryGroupLabel, L"FESK\\空", L"the new entry's group is DISPGROUP");
 
   // ---- Enter walks the four fields ----
-  Check(TypeInto(main, ids::kEdit3, L"新しい"), L"a title");
+  Check(TypeInto(main, ids::kTitleField, L"新しい"), L"a title");
   PressKey(VK_RETURN);
-  Check(FocusIs(main, ids::kEdit1), L"Enter: title → command");
+  Check(FocusIs(main, ids::kCommandField), L"Enter: title → command");
   PressKey(VK_RETURN);
-  Check(FocusIs(main, ids::kEdit4), L"Enter: command → option");
+  Check(FocusIs(main, ids::kOptionField), L"Enter: command → option");
   PressKey(VK_RETURN);
-  Check(FocusIs(main, ids::kEdit2), L"Enter: option → work folder");
+  Check(FocusIs(main, ids::kWorkFolderField), L"Enter: option → work folder");
   PressKey(VK_RETURN);
-  Check(FocusIs(main, ids::kEdit3), L"Enter: work folder → title");
+  Check(FocusIs(main, ids::kTitleField), L"Enter: work folder → title");
 
   // ---- Drops: the last of three files stays ----
   Check(DropFiles(main, {dropped[0], dropped[1], dropped[2]}), L"three files are dropped");
-  CheckText(main, ids::kEdit1, dropped[2], L"the command is the third file");
-  CheckText(main, ids::kEdit3, L"三 番目.txt", L"so is the title");
-  CheckText(main, ids::kEdit2, files + L"\\", L"the work folder is the first file's folder");
+  CheckText(main, ids::kCommandField, dropped[2], L"the command is the third file");
+  CheckText(main, ids::kTitleField, L"三 番目.txt", L"so is the title");
+  CheckText(main, ids::kWorkFolderField, files + L"\\", L"the work folder is the first file's folder");
 
   // ---- Show state and task tray ----
-  ClickId(main, ids::kRadioButton2);
-  Check(WaitUntil([&] { return Checked(main, ids::kRadioButton2); }, 5000), L"最大化 is clicked");
-  ClickId(main, ids::kCheckBox11);
-  Check(WaitUntil([&] { return Checked(main, ids::kCheckBox11); }, 5000), L"ﾀｽｸ･ﾄﾚｲ is ticked");
-  ClickId(main, ids::kEdit4);  // the box loses the focus: stored
-  Check(FocusIs(main, ids::kEdit4), L"the option field has the focus");
+  ClickId(main, ids::kShowMaximized);
+  Check(WaitUntil([&] { return Checked(main, ids::kShowMaximized); }, 5000), L"最大化 is clicked");
+  ClickId(main, ids::kTrayBox);
+  Check(WaitUntil([&] { return Checked(main, ids::kTrayBox); }, 5000), L"ﾀｽｸ･ﾄﾚｲ is ticked");
+  ClickId(main, ids::kOptionField);  // the box loses the focus: stored
+  Check(FocusIs(main, ids::kOptionField), L"the option field has the focus");
 
   // ---- A keypad digit ----
   Check(ShowTab(main, Tab::kShortCut), L"the shortcut page");
-  Check(FocusIs(main, ids::kHotKey1), L"HotKey1 has the focus");
+  Check(FocusIs(main, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(main);
   PressChord({VK_CONTROL, VK_MENU, VK_NUMPAD5});
-  HWND hotkey = Control(main, ids::kHotKey1);
+  HWND hotkey = Control(main, ids::kShortcutField);
   const LRESULT typed = SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0);
-  Log(L"HotKey1 holds key " + std::to_wstring(LOBYTE(typed)) + L" with modifiers " + std::to_wstring(HIBYTE(typed)));
-  Check(ShowTab(main, Tab::kProgram), L"leaving HotKey1 stores it");
+  Log(L"shortcut_field holds key " + std::to_wstring(LOBYTE(typed)) + L" with modifiers " + std::to_wstring(HIBYTE(typed)));
+  Check(ShowTab(main, Tab::kProgram), L"leaving shortcut_field stores it");
   Check(ShowTab(main, Tab::kShortCut), L"back on the shortcut page");
   Check(WaitUntil([&] { return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('5', HOTKEYF_CONTROL | HOTKEYF_ALT); }, 5000),
-        L"HotKey1 shows Ctrl+Alt and the main keyboard's 5");
+        L"shortcut_field shows Ctrl+Alt and the main keyboard's 5");
   Screenshot(L"editor_fields-1-keypad-digit");
 
   // ---- Save what the fields hold ----
@@ -100,7 +100,7 @@ int main() {
 
   // ---- A page without programs in the filtered list ----
   Check(ShowTab(main, Tab::kGroup), L"the group page");
-  HWND tree = Control(main, ids::kTreeView1);
+  HWND tree = Control(main, ids::kGroupTree);
   Check(ClickTreeItem(tree, L"空"), L"the empty group 空 is selected");
   Check(WaitUntil([&] { return ListItems(list).empty() == false && ListItems(list).size() == 1; }, 5000),
         L"空 lists the new program (its group is 空)");
@@ -108,20 +108,20 @@ int main() {
   Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"0   既存"}; }, 5000), L"FESK lists 既存");
   // Nothing in FESK\空 any more once its program is moved to FESK: mode 2.
   ClickListItem(list, 0);
-  ClickId(main, ids::kCheckBox10);  // filter off
+  ClickId(main, ids::kGroupFilter);  // filter off
   Check(WaitUntil([&] { return ListItems(list).size() == 2; }, 5000), L"the filter off lists both");
   Check(ClickListItem(list, 1), L"the new program is selected");
-  ClickId(main, ids::kRadioButton7);
+  ClickId(main, ids::kMode2Choice);
   AnswerBox(L"FESKINI 確認", {}, IDOK, pid);
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is chosen as its group");
-  ClickId(main, ids::kButton23);
+  ClickId(main, ids::kRegisterInGroupButton);
   AnswerBox(L"グループ登録", {}, IDOK, pid);
-  ClickId(main, ids::kRadioButton6);
-  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kButton3)) != 0; }, 5000), L"back in mode 1");
+  ClickId(main, ids::kMode1Choice);
+  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kAddGroupButton)) != 0; }, 5000), L"back in mode 1");
   Check(ClickTreeItem(tree, L"空"), L"空 is selected: now an empty list");
   Check(WaitUntil([&] { return ListItems(list).empty(); }, 5000), L"the filtered list is empty");
-  CheckText(main, ids::kLabel6, L"0", L"the position reads 0");
-  HWND tab = Control(main, ids::kPageControl1);
+  CheckText(main, ids::kListPosition, L"0", L"the position reads 0");
+  HWND tab = Control(main, ids::kPages);
   std::optional<RECT> mouse_tab = TabRect(tab, static_cast<int>(Tab::kMouseAction));
   if (mouse_tab) ClickClient(tab, {(mouse_tab->left + mouse_tab->right) / 2, (mouse_tab->top + mouse_tab->bottom) / 2});
   HWND refusal = WaitForMessageBox(L"FESKINI 確認", 15000, pid);
@@ -135,16 +135,16 @@ int main() {
   }
   Check(WaitUntil([&] { return CurrentTab(tab) == static_cast<int>(Tab::kProgram); }, 5000),
         L"the program page is shown instead");
-  Check(IsWindowVisible(Control(main, ids::kEdit3)) && !IsWindowVisible(Control(main, ids::kShape1)),
+  Check(IsWindowVisible(Control(main, ids::kTitleField)) && !IsWindowVisible(Control(main, ids::kFirstQuadrantSquare)),
         L"with the program page's controls, not the mouse-action page's");
 
   // ---- The group caption opens the group page in mode 1 ----
-  ClickId(main, ids::kLabel17);
+  ClickId(main, ids::kDisplayGroupLabel);
   Check(WaitUntil([&] { return CurrentTab(tab) == static_cast<int>(Tab::kGroup); }, 5000),
         L"a click on the display group shows the group page");
-  Check(Checked(main, ids::kRadioButton6), L"in mode 1");
+  Check(Checked(main, ids::kMode1Choice), L"in mode 1");
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   AnswerBox(L"終了確認", {}, IDNO, pid);
   Check(editor.Wait(15000), L"the editor ends");
 
@@ -159,9 +159,9 @@ int main() {
   HWND full_main = StartEditor(full + L"\\FeskINI.exe", L"", full, second);
   if (!full_main) return Finish(kName);
   BringToFront(full_main);
-  ClickId(full_main, ids::kButton1);
+  ClickId(full_main, ids::kNewButton);
   AnswerBox(L"FESKプログラム登録上限", L"現在のＦＥＳＫでは、\r\nこれ以上プログラムを登録できません", IDOK, second.id());
-  CheckEqual(static_cast<long long>(ListItems(Control(full_main, ids::kListBox1)).size()), 100,
+  CheckEqual(static_cast<long long>(ListItems(Control(full_main, ids::kProgramList)).size()), 100,
              L"the list still holds 100 programs");
   return Finish(kName);
 }

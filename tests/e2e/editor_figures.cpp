@@ -96,12 +96,12 @@ int main() {
     if (!main) return Finish(kName);
     starts.push_back(Milliseconds(before, shown));
     if (run == 0) {
-      CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kListBox1)).size()), 100,
+      CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 100,
                  L"all 100 programs are listed");
-      CheckText(main, ids::kLabel8, L"100", L"the count reads 100");
+      CheckText(main, ids::kProgramCount, L"100", L"the count reads 100");
     }
     BringToFront(main);
-    ClickId(main, ids::kButton4);
+    ClickId(main, ids::kEndButton);
     Check(editor.Wait(15000), L"終 了 ends the editor (run " + std::to_wstring(run + 1) + L")");
   }
   PrintFigures(L"FeskINI.exe start with 100 programs until its window is shown", starts);
@@ -114,7 +114,7 @@ int main() {
   const std::wstring table = folder + L"\\FESK.TBL";
   for (int run = 0; run < kSaves; ++run) {
     BringToFront(main);
-    ClickId(main, ids::kButton7);
+    ClickId(main, ids::kSaveButton);
     HWND question = WaitForMessageBox(L"保存確認", 15000, editor.id());
     Check(question != nullptr, L"保 存 asks first");
     if (!question) break;

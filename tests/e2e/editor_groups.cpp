@@ -41,7 +41,7 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND tree = Control(main, ids::kTreeView1), list = Control(main, ids::kListBox1);
+  HWND tree = Control(main, ids::kGroupTree), list = Control(main, ids::kProgramList);
   Check(ShowTab(main, Tab::kGroup), L"the group page");
   CheckEqual(TreeAsTable(tree), table, L"the tree is read from FESK.TBL, fully expanded");
 
@@ -49,7 +49,7 @@ int main() {
   Check(ClickTreeItem(tree, L"B"), L"B is selected");
   Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"0   ビー"}; }, 5000),
         L"the list shows B's program only (not X's, not BX's)");
-  ClickId(main, ids::kButton19);
+  ClickId(main, ids::kRenameGroupButton);
   Check(WaitUntil([&] { return TreeLabelEdit(tree) != nullptr; }, 5000), L"編 集 opens the name for editing");
   HWND label_edit = TreeLabelEdit(tree);
   CheckEqual(WindowText(label_edit), L"B", L"holding the old name");
@@ -58,16 +58,16 @@ int main() {
   PressKey(VK_ESCAPE);
   Check(WaitUntil([&] { return TreeLabelEdit(tree) == nullptr; }, 5000), L"Escape ends the edit");
   CheckEqual(TreeAsTable(tree), table, L"a cancelled edit changes nothing");
-  ClickId(main, ids::kButton19);
+  ClickId(main, ids::kRenameGroupButton);
   Check(WaitUntil([&] { return TreeLabelEdit(tree) != nullptr; }, 5000), L"編 集 again");
   TypeText(L"C");
   PressKey(VK_RETURN);
   Check(WaitUntil([&] { return TreeLabelEdit(tree) == nullptr && FindTreeItem(tree, L"C") != nullptr; }, 5000),
         L"Enter gives the group its new name");
-  CheckText(main, ids::kLabel17, L"FESK\\C", L"the display group is the renamed group");
+  CheckText(main, ids::kDisplayGroupLabel, L"FESK\\C", L"the display group is the renamed group");
 
   // ---- Sort: every level in lstrcmpA order ----
-  ClickId(main, ids::kButton12);
+  ClickId(main, ids::kSortGroupsButton);
   std::vector<std::wstring> expected = {L"C", L"BX", L"A", L"ｶﾅ", L"あ", L"漢", L"b"};
   std::stable_sort(expected.begin(), expected.end(), [](const std::wstring& a, const std::wstring& b) {
     return lstrcmpA(Cp932(a).c_str(), Cp932(b).c_str()) < 0;
@@ -81,25 +81,25 @@ int main() {
 
   // ---- Move X (below C) under A ----
   Check(ClickTreeItem(tree, L"X"), L"X is selected");
-  ClickId(main, ids::kButton21);
-  CheckText(main, ids::kLabel18, L"X", L"移動元 shows the source");
-  Check(IsWindowEnabled(Control(main, ids::kButton22)) != 0, L"and enables 移動先");
+  ClickId(main, ids::kMoveSourceButton);
+  CheckText(main, ids::kMoveSourceLabel, L"X", L"移動元 shows the source");
+  Check(IsWindowEnabled(Control(main, ids::kMoveTargetButton)) != 0, L"and enables 移動先");
   Check(ClickTreeItem(tree, L"A"), L"A is selected");
-  ClickId(main, ids::kButton22);
+  ClickId(main, ids::kMoveTargetButton);
   Check(WaitUntil([&] {
           std::vector<TreeItem> items = TreeItems(tree);
           auto a = std::find_if(items.begin(), items.end(), [](const TreeItem& i) { return i.name == L"A"; });
           return a != items.end() && a + 1 != items.end() && (a + 1)->name == L"X" && (a + 1)->depth == 2;
         }, 5000),
         L"移動先 puts X below A");
-  CheckText(main, ids::kLabel17, L"FESK\\A\\X", L"the moved group is the display group");
+  CheckText(main, ids::kDisplayGroupLabel, L"FESK\\A\\X", L"the moved group is the display group");
   Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"1   エックス"}; }, 5000),
         L"and lists X's program");
   Screenshot(L"editor_groups-3-moved");
 
   // ---- Delete BX ----
   Check(ClickTreeItem(tree, L"BX"), L"BX is selected");
-  ClickId(main, ids::kButton11);
+  ClickId(main, ids::kDeleteGroupButton);
   AnswerBox(L"グループの削除",
             L"\"BX\"\r\nグループを削除します\r\n\r\n（グループを削除しても削除グループに属する\r\n　プログラム情報は、変わりません）",
             IDOK, pid);

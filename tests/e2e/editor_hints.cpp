@@ -1,6 +1,6 @@
 // Hints of the editor's labels as a user meets them: resting the mouse on a
 // label with a hint shows that hint, not the hint of what lies under the
-// label (the captions on the start-position panel lie on Panel1, whose own
+// label (the captions on the start-position panel lie on start_position_panel, whose own
 // hint is "ﾁｪｯｸONで実行可能").
 #include "tests/e2e/editor_scenario_support.h"
 
@@ -38,18 +38,18 @@ int main() {
   if (!main) return Finish(kName);
   Pause(500);
 
-  CheckHint(main, ids::kLabel6, L"選択されている件数位置", L"Label6, the selected position");
-  CheckHint(main, ids::kLabel8, L"登録されているﾌﾟﾛｸﾞﾗﾑ件数", L"Label8, the number of programs");
+  CheckHint(main, ids::kListPosition, L"選択されている件数位置", L"list_position, the selected position");
+  CheckHint(main, ids::kProgramCount, L"登録されているﾌﾟﾛｸﾞﾗﾑ件数", L"program_count, the number of programs");
 
   Check(ShowTab(main, Tab::kMouseAction), L"the page マウスACT");
   Pause(300);
-  CheckHint(main, ids::kLabel12, L"ﾏｳｽをこの順序で移動させるとﾌﾟﾛｸﾞﾗﾑを実行します", L"Label12 \"操作順序:\"");
-  for (int id : {ids::kLabel5, ids::kLabel13, ids::kLabel15}) {
+  CheckHint(main, ids::kOrderCaption, L"ﾏｳｽをこの順序で移動させるとﾌﾟﾛｸﾞﾗﾑを実行します", L"order_caption \"操作順序:\"");
+  for (int id : {ids::kStartPositionCaption1, ids::kStartPositionCaption2, ids::kStartPositionCaption3}) {
     CheckHint(main, id, L"右のﾁｪｯｸﾎﾞｯｸｽは、画面の相対位置を表わしています",
               L"a caption on the start-position panel (" + TextOf(main, id) + L")");
   }
   // Between the captions and the check boxes the panel's own hint shows.
-  HWND panel = Control(main, ids::kPanel1), caption = Control(main, ids::kLabel5);
+  HWND panel = Control(main, ids::kStartPositionPanel), caption = Control(main, ids::kStartPositionCaption1);
   if (panel && caption) {
     RECT p{}, c{};
     GetWindowRect(panel, &p);

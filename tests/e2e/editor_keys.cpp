@@ -20,32 +20,32 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND list = Control(main, ids::kListBox1);
+  HWND list = Control(main, ids::kProgramList);
 
   // ---- An emptied title ----
   BringToFront(main);
-  ClickControl(Control(main, ids::kEdit3));
-  Check(WaitForFocus(main, ids::kEdit3), L"the title field has the focus");
-  SelectAllText(Control(main, ids::kEdit3));
+  ClickControl(Control(main, ids::kTitleField));
+  Check(WaitForFocus(main, ids::kTitleField), L"the title field has the focus");
+  SelectAllText(Control(main, ids::kTitleField));
   PressKey(VK_DELETE);
-  Check(WaitUntil([&] { return TextOf(main, ids::kEdit3).empty(); }, 5000), L"the title is emptied");
+  Check(WaitUntil([&] { return TextOf(main, ids::kTitleField).empty(); }, 5000), L"the title is emptied");
   PressKey(VK_TAB);
   Pause(500);
-  Check(WaitForFocus(main, ids::kEdit3), L"Tab out of an empty title: the focus comes back to it");
+  Check(WaitForFocus(main, ids::kTitleField), L"Tab out of an empty title: the focus comes back to it");
   CheckEqual(ListItems(list).front(), L"0   最初", L"the stored title stays");
 
   // ---- A 50-byte title ----
   const std::wstring long_title = L"あいうえおかきくけこさしすせそたちつてとなにぬねの";
   TypeText(long_title);
-  Check(WaitUntil([&] { return TextOf(main, ids::kEdit3) == long_title; }, 5000), L"25 double-byte characters are typed");
+  Check(WaitUntil([&] { return TextOf(main, ids::kTitleField) == long_title; }, 5000), L"25 double-byte characters are typed");
   PressKey(VK_RETURN);
-  Check(WaitForFocus(main, ids::kEdit1), L"Enter stores it and moves on");
+  Check(WaitForFocus(main, ids::kCommandField), L"Enter stores it and moves on");
   CheckEqual(ListItems(list).front(), L"0   " + long_title, L"the list shows all 50 bytes");
-  CheckText(main, ids::kEdit3, long_title, L"so does the field");
+  CheckText(main, ids::kTitleField, long_title, L"so does the field");
 
   // ---- Esc and Enter outside the fields ----
   ClickListItem(list, 0);
-  Check(WaitForFocus(main, ids::kListBox1), L"the list has the focus");
+  Check(WaitForFocus(main, ids::kProgramList), L"the list has the focus");
   PressKey(VK_ESCAPE);
   PressKey(VK_RETURN);
   Pause(1500);
@@ -60,8 +60,8 @@ int main() {
              Cp932(ProgramSectionText(0, saved)), L"DISCRIPTION holds the first 40 bytes");
 
   // ---- Alt+F4 with a change ----
-  ClickId(main, ids::kButton1);
-  Check(TypeInto(main, ids::kEdit3, L"変更"), L"a new entry gets a title");
+  ClickId(main, ids::kNewButton);
+  Check(TypeInto(main, ids::kTitleField, L"変更"), L"a new entry gets a title");
   PressKey(VK_TAB);
   Check(WaitUntil([&] { return ListItems(list).size() == 2 && ListItems(list)[1] == L"1   変更"; }, 5000),
         L"stored on leaving the field");

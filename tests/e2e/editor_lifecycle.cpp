@@ -26,7 +26,7 @@ int main() {
   Process editor;
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(name);
-  CheckText(main, ids::kEdit3, L"登録済み", L"the registered program is shown");
+  CheckText(main, ids::kTitleField, L"登録済み", L"the registered program is shown");
 
   // A second start, with a program to register: it ends and changes nothing.
   Process second = Start(folder + L"\\FeskINI.exe", L"C:\\windows\\regedit.exe", folder);
@@ -35,15 +35,15 @@ int main() {
   CheckEqual(CountProcesses(L"FeskINI.exe"), 1, L"one editor runs");
   CheckEqual(static_cast<long long>(FindTopWindows({kEditorClass, kEditorCaption}).size()), 1,
              L"one editor window exists");
-  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kListBox1)).size()), 1,
+  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 1,
              L"the first editor's list still holds one program");
   Check(editor.Running(), L"the first editor still runs");
 
   // Without a change the close box would end the editor at once; so first
   // a change: a new title, typed and stored by leaving the field with Tab.
-  Check(TypeInto(main, ids::kEdit3, L"変更後"), L"a new title is typed");
+  Check(TypeInto(main, ids::kTitleField, L"変更後"), L"a new title is typed");
   PressKey(VK_TAB);
-  Check(WaitUntil([&] { return ListItems(Control(main, ids::kListBox1)) == std::vector<std::wstring>{L"0   変更後"}; }, 5000),
+  Check(WaitUntil([&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   変更後"}; }, 5000),
         L"the list shows the changed title");
 
   // Close box, Cancel: the editor stays, with its change.
@@ -62,7 +62,7 @@ int main() {
   }
   Check(!editor.Wait(1500), L"Cancel keeps the editor running");
   Check(IsWindowVisible(main) != 0, L"with its window shown");
-  CheckText(main, ids::kEdit3, L"変更後", L"and its change");
+  CheckText(main, ids::kTitleField, L"変更後", L"and its change");
   CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or("(missing)"), settings_before,
              L"Fesk.Ini is untouched");
 
@@ -79,6 +79,6 @@ int main() {
   Process third;
   HWND again = StartEditor(folder + L"\\FeskINI.exe", L"", folder, third);
   Check(again != nullptr, L"after the end a new editor starts");
-  if (again) CheckText(again, ids::kEdit3, L"登録済み", L"showing the title from the file");
+  if (again) CheckText(again, ids::kTitleField, L"登録済み", L"showing the title from the file");
   return Finish(name);
 }

@@ -51,14 +51,14 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND list = Control(main, ids::kListBox1);
+  HWND list = Control(main, ids::kProgramList);
 
   // ---- Duplicate check on 一: the shortcut and the corner clash with 二 ----
   BringToFront(main);
-  ClickId(main, ids::kButton15);
+  ClickId(main, ids::kDuplicateCheckButton);
   AnswerBox(L"重複定義", L"\"一\"で\r\n指定されたショートカット・キーは\r\n\"二\"で定義済みです", IDOK, pid);
   AnswerBox(L"重複定義", L"\"一\"で\r\n指定された画面ポジションは\r\n\"二\"で定義済みです", IDOK, pid);
-  Check(WaitUntil([&] { return CurrentTab(Control(main, ids::kPageControl1)) == static_cast<int>(Tab::kShortCut); }, 5000),
+  Check(WaitUntil([&] { return CurrentTab(Control(main, ids::kPages)) == static_cast<int>(Tab::kShortCut); }, 5000),
         L"the shortcut clash shows the shortcut page");
   Pause(500);
   Check(FindTopWindow({L"#32770", L"重複定義", pid}) == nullptr, L"\"lr\" and \"LR\" do not clash: two boxes only");
@@ -66,9 +66,9 @@ int main() {
   // ---- Browse for 三's program ----
   Check(ShowTab(main, Tab::kProgram), L"the program page");
   Check(ClickListItem(list, 2), L"三 is selected");
-  ClickId(main, ids::kButton5);
+  ClickId(main, ids::kBrowseButton);
   HWND browse = WaitForMessageBox(L"実行ﾌﾟﾛｸﾞﾗﾑ･PATHの参照", 20000, pid);
-  Check(browse != nullptr, L"Button5 opens \"実行ﾌﾟﾛｸﾞﾗﾑ･PATHの参照\"");
+  Check(browse != nullptr, L"browse_button opens \"実行ﾌﾟﾛｸﾞﾗﾑ･PATHの参照\"");
   if (browse) {
     HWND name = FileNameEdit(browse);
     Check(name != nullptr, L"the dialog has a file name field");
@@ -83,14 +83,14 @@ int main() {
     PressKey(VK_RETURN);
     Check(WaitTopWindowGone(browse, 15000), L"Enter chooses it");
   }
-  CheckText(main, ids::kEdit1, app, L"the command field holds the chosen file");
-  CheckText(main, ids::kEdit3, L"三", L"a title already given stays");
-  CheckText(main, ids::kEdit2, bin + L"\\", L"the empty work folder becomes the file's folder");
-  Check(TypeInto(main, ids::kEdit4, L"/テスト 1"), L"an option is typed (leaving the command stores it)");
+  CheckText(main, ids::kCommandField, app, L"the command field holds the chosen file");
+  CheckText(main, ids::kTitleField, L"三", L"a title already given stays");
+  CheckText(main, ids::kWorkFolderField, bin + L"\\", L"the empty work folder becomes the file's folder");
+  Check(TypeInto(main, ids::kOptionField, L"/テスト 1"), L"an option is typed (leaving the command stores it)");
   PressKey(VK_TAB);
 
   // ---- Test start: a double click on the icon preview ----
-  HWND preview = Control(main, ids::kListView1);
+  HWND preview = Control(main, ids::kIconPreview);
   RECT rect{};
   GetWindowRect(preview, &rect);
   const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
@@ -106,38 +106,38 @@ int main() {
   // ---- Move 三 up, delete 二, a new entry takes the freed number ----
   BringToFront(main);
   Check(ClickListItem(list, 2), L"三 is selected again");
-  ClickId(main, ids::kBitBtn2);
+  ClickId(main, ids::kMoveUpButton);
   Check(WaitUntil([&] { return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"1   二", L"3   四"}; }, 5000),
         L"三 moves up with its number");
   CheckEqual(static_cast<long long>(SelectedListItem(list)), 1, L"and stays selected");
   Check(ClickListItem(list, 2), L"二 is selected");
-  ClickId(main, ids::kButton2);
+  ClickId(main, ids::kDeleteButton);
   AnswerBox(L"登録プログラムの削除", L"\"二\"\r\n  を削除します。", IDOK, pid);
   Check(WaitUntil([&] { return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"3   四"}; }, 5000),
         L"二 is deleted, the others keep their numbers");
-  CheckText(main, ids::kEdit3, L"三", L"the item before it is selected");
-  ClickId(main, ids::kButton1);
+  CheckText(main, ids::kTitleField, L"三", L"the item before it is selected");
+  ClickId(main, ids::kNewButton);
   Check(WaitUntil([&] { return Items(list).size() == 4 && Items(list)[3] == L"1   <新規登録>"; }, 5000),
         L"新規登録 takes the freed number 1");
-  Check(TypeInto(main, ids::kEdit3, L"五"), L"the new entry's title");
+  Check(TypeInto(main, ids::kTitleField, L"五"), L"the new entry's title");
   PressKey(VK_RETURN);
 
   // ---- The launcher's last code, and the animation ----
   Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page");
-  ClickId(main, ids::kButton10);
-  CheckText(main, ids::kLabel10, L"右上", L"ﾏｳｽACT読込 takes LINK \"Lr\"");
-  ClickId(main, ids::kBitBtn1);
+  ClickId(main, ids::kReadActionButton);
+  CheckText(main, ids::kFirstDirectionLine, L"右上", L"ﾏｳｽACT読込 takes LINK \"Lr\"");
+  ClickId(main, ids::kConfirmButton);
   Check(WaitUntil([&] {
-          return IsWindowEnabled(Control(main, ids::kBitBtn1)) && IsWindowVisible(Control(main, ids::kImage2));
+          return IsWindowEnabled(Control(main, ids::kConfirmButton)) && IsWindowVisible(Control(main, ids::kProgramWindowPicture));
         }, 30000),
         L"ｱｸｼｮﾝ確認 plays the move and ends on the window picture");
   Screenshot(L"editor_list-2-animation-end");
 
   // ---- Hints off: the save asks but gives no notice ----
-  ClickId(main, ids::kRadioButton5);
-  Check(WaitUntil([&] { return Checked(main, ids::kRadioButton5); }, 5000), L"hints OFF");
+  ClickId(main, ids::kHintsOff);
+  Check(WaitUntil([&] { return Checked(main, ids::kHintsOff); }, 5000), L"hints OFF");
   BringToFront(main);
-  ClickId(main, ids::kButton7);
+  ClickId(main, ids::kSaveButton);
   AnswerBox(L"保存確認", L"保存を実行します。", IDOK, pid);
   ProgramKeys browsed = three;
   browsed.cmdline = app;
@@ -157,15 +157,15 @@ int main() {
 
   // ---- 終 了 with a change: Cancel stays, No ends without saving ----
   Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page");
-  ClickId(main, ids::kButton8);  // BS: one letter less, a change
-  CheckText(main, ids::kLabel10, L"", L"BS leaves one letter, no move");
+  ClickId(main, ids::kBackspaceButton);  // BS: one letter less, a change
+  CheckText(main, ids::kFirstDirectionLine, L"", L"BS leaves one letter, no move");
   const std::wstring exit_question = L"FESK プログラム登録が変更されています。\r\n\r\n変更を保存しますか？";
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   AnswerBox(L"終了確認", exit_question, IDCANCEL, pid);
   Check(!editor.Wait(1500), L"Cancel keeps the editor open");
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   AnswerBox(L"終了確認", exit_question, IDNO, pid);
   Check(editor.Wait(15000), L"No ends the editor");
   CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or(""), expected, L"without saving");

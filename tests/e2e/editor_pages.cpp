@@ -5,7 +5,7 @@
 // grows FESK, ツール, Office under ツール, ｹﾞｰﾑ.  With the filter off, mode 2
 // ("ﾌﾟﾛｸﾞﾗﾑをｸﾞﾙｰﾌﾟに登録/移動") puts each program into a group through
 // "プログラムをグループに登録" and its box "グループ登録".  The second program
-// gets a shortcut typed into HotKey1 with injected keys, the top-right
+// gets a shortcut typed into shortcut_field with injected keys, the top-right
 // corner on the screen-position page, a code clicked on the coloured
 // squares and a start-position mask without the centre.  保 存 then writes
 // FESK.TBL (TABs, CR LF) and every key of Fesk.Ini byte for byte.  Each page
@@ -30,7 +30,7 @@ COLORREF ScreenPixel(POINT point) {
 // cell its flat button leaves uncovered): 3 pixels inside its outer corner.
 COLORREF CellBand(HWND main, int position) {
   RECT rect{};
-  GetWindowRect(Control(main, ids::kDspPosShape1 + position - 1), &rect);
+  GetWindowRect(Control(main, ids::kFirstPositionCell + position - 1), &rect);
   const bool right = position == 3 || position == 5 || position == 8;
   const bool bottom = position >= 6;
   return ScreenPixel({right ? rect.right - 3 : rect.left + 2, bottom ? rect.bottom - 3 : rect.top + 2});
@@ -45,7 +45,7 @@ std::wstring Hex(COLORREF colour) {
 // 追 加 with a group selected: the input box names the parent; the name is
 // typed into it (or the box is cancelled).
 bool AddGroup(HWND main, DWORD editor, std::wstring_view parent, std::wstring_view name, bool cancel = false) {
-  ClickId(main, ids::kButton3);
+  ClickId(main, ids::kAddGroupButton);
   const std::wstring caption = L"新規グループ作成　親[" + std::wstring(parent) + L"]";
   HWND box = WaitForMessageBox(caption, 15000, editor);
   Check(box != nullptr, L"追 加 asks for the name in \"" + caption + L"\"");
@@ -61,9 +61,9 @@ bool AddGroup(HWND main, DWORD editor, std::wstring_view parent, std::wstring_vi
   return WaitTopWindowGone(box, 10000);
 }
 
-// Button23 in mode 2 with a program and a group selected, answered OK.
+// register_in_group_button in mode 2 with a program and a group selected, answered OK.
 void PutIntoGroup(HWND main, DWORD editor, std::wstring_view title, std::wstring_view group) {
-  ClickId(main, ids::kButton23);
+  ClickId(main, ids::kRegisterInGroupButton);
   AnswerBox(L"グループ登録", L"\"" + std::wstring(title) + L"\"を\r\n\"" + std::wstring(group) + L"\"\r\nグループに登録します\r\n",
             IDOK, editor);
 }
@@ -82,27 +82,27 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  HWND list = Control(main, ids::kListBox1);
-  HWND tree = Control(main, ids::kTreeView1);
+  HWND list = Control(main, ids::kProgramList);
+  HWND tree = Control(main, ids::kGroupTree);
   CheckEqual(static_cast<long long>(ListItems(list).size()), 3, L"three programs are listed");
   Screenshot(L"editor_pages-1-program");
 
   // ---- Groups, mode 1 ----
   Check(ShowTab(main, Tab::kGroup), L"the group page is shown");
-  Check(!IsWindowEnabled(Control(main, ids::kButton19)) && !IsWindowEnabled(Control(main, ids::kButton11)),
+  Check(!IsWindowEnabled(Control(main, ids::kRenameGroupButton)) && !IsWindowEnabled(Control(main, ids::kDeleteGroupButton)),
         L"with an empty tree 編 集 and 削 除 are disabled");
   Screenshot(L"editor_pages-2-group-empty");
-  ClickId(main, ids::kButton3);
+  ClickId(main, ids::kAddGroupButton);
   Check(WaitUntil([&] { return TreeAsTable(tree) == L"FESK\r\n"; }, 5000), L"the first 追 加 makes the group FESK");
-  Check(IsWindowEnabled(Control(main, ids::kButton19)) != 0, L"and enables 編 集");
+  Check(IsWindowEnabled(Control(main, ids::kRenameGroupButton)) != 0, L"and enables 編 集");
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is selected");
-  Check(WaitUntil([&] { return Checked(main, ids::kCheckBox10); }, 5000), L"selecting a group turns the filter on");
-  CheckText(main, ids::kLabel17, L"FESK", L"the display group is FESK");
+  Check(WaitUntil([&] { return Checked(main, ids::kGroupFilter); }, 5000), L"selecting a group turns the filter on");
+  CheckText(main, ids::kDisplayGroupLabel, L"FESK", L"the display group is FESK");
   CheckEqual(static_cast<long long>(ListItems(list).size()), 0, L"no program is in FESK yet");
 
   Check(AddGroup(main, pid, L"FESK", L"ツール"), L"ツール is added below FESK");
   Check(WaitUntil([&] { return SelectedTreeItemName(tree) == L"ツール"; }, 5000), L"and selected");
-  CheckText(main, ids::kLabel17, L"FESK\\ツール", L"the display group is its path");
+  CheckText(main, ids::kDisplayGroupLabel, L"FESK\\ツール", L"the display group is its path");
   Check(AddGroup(main, pid, L"ツール", L"Office"), L"Office is added below ツール");
   Check(AddGroup(main, pid, L"Office", L"取消", true), L"a cancelled box");
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is selected again");
@@ -112,18 +112,18 @@ int main() {
   Screenshot(L"editor_pages-3-group-mode1");
 
   // ---- Programs into groups, mode 2 ----
-  ClickId(main, ids::kCheckBox10);
+  ClickId(main, ids::kGroupFilter);
   Check(WaitUntil([&] { return ListItems(list).size() == 3; }, 5000), L"the filter off lists all three programs");
   const std::wstring titles[] = {L"電卓", L"メモ帳", L"ﾚｼﾞｽﾄﾘ"};
   const std::wstring groups[] = {L"ツール", L"Office", L"ｹﾞｰﾑ"};
   Check(ClickListItem(list, 0), L"the first program is selected");
-  ClickId(main, ids::kRadioButton7);
+  ClickId(main, ids::kMode2Choice);
   AnswerBox(L"FESKINI 確認",
             L"\"電卓\"\r\n\r\n　を登録するグループを選択して\r\n　[プログラムをグループに登録]の\r\n　ボタンを押してください",
             IDOK, pid);
-  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kButton23)) != 0; }, 5000),
+  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kRegisterInGroupButton)) != 0; }, 5000),
         L"mode 2 shows \"プログラムをグループに登録\"");
-  Check(!IsWindowVisible(Control(main, ids::kButton3)), L"and hides 追 加");
+  Check(!IsWindowVisible(Control(main, ids::kAddGroupButton)), L"and hides 追 加");
   for (int i = 0; i < 3; ++i) {
     Check(ClickListItem(list, i), L"program " + std::to_wstring(i) + L" is selected");
     Check(ClickTreeItem(tree, groups[i]), L"the group " + groups[i] + L" is selected");
@@ -135,20 +135,20 @@ int main() {
   // ---- Shortcut ----
   Check(ClickListItem(list, 1), L"メモ帳 is selected");
   Check(ShowTab(main, Tab::kShortCut), L"the shortcut page is shown");
-  Check(WaitForFocus(main, ids::kHotKey1), L"HotKey1 has the focus");
+  Check(WaitForFocus(main, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(main);
   PressChord({VK_CONTROL, VK_MENU, 'K'});
-  HWND hotkey = Control(main, ids::kHotKey1);
+  HWND hotkey = Control(main, ids::kShortcutField);
   Check(WaitUntil([&] {
           return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT);
         }, 5000),
-        L"HotKey1 holds Ctrl+Alt+K");
+        L"shortcut_field holds Ctrl+Alt+K");
   Screenshot(L"editor_pages-5-shortcut");
 
   // ---- Screen position ----
-  Check(ShowTab(main, Tab::kScreenPosition), L"the screen-position page is shown (leaving HotKey1 stores it)");
+  Check(ShowTab(main, Tab::kScreenPosition), L"the screen-position page is shown (leaving shortcut_field stores it)");
   const COLORREF plain = CellBand(main, 3);
-  ClickId(main, ids::kSpeedButton1 + 2);
+  ClickId(main, ids::kFirstPositionButton + 2);
   Check(WaitUntil([&] { return CellBand(main, 3) == RGB(255, 0, 0); }, 5000),
         L"the top-right cell turns red (was " + Hex(plain) + L", is " + Hex(CellBand(main, 3)) + L")");
   Check(CellBand(main, 1) != RGB(255, 0, 0), L"the top-left cell stays plain");
@@ -156,12 +156,12 @@ int main() {
 
   // ---- Mouse action and start positions ----
   Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page is shown");
-  Check(IsWindowVisible(Control(main, ids::kImage3)) != 0, L"without a code the crossed-out mouse shows");
-  for (int shape : {0, 1, 3, 3}) ClickId(main, ids::kShape1 + shape);  // red, lime, yellow, yellow again
-  Check(WaitUntil([&] { return TextOf(main, ids::kLabel10) == L"右→下"; }, 5000),
-        L"red, lime, yellow read \"右→下\" (the repeated yellow adds nothing): " + TextOf(main, ids::kLabel10));
-  Check(!IsWindowVisible(Control(main, ids::kImage3)), L"the code is complete");
-  HWND centre = Control(main, ids::kCheckBox1 + 4);
+  Check(IsWindowVisible(Control(main, ids::kCrossedMousePicture)) != 0, L"without a code the crossed-out mouse shows");
+  for (int shape : {0, 1, 3, 3}) ClickId(main, ids::kFirstQuadrantSquare + shape);  // red, lime, yellow, yellow again
+  Check(WaitUntil([&] { return TextOf(main, ids::kFirstDirectionLine) == L"右→下"; }, 5000),
+        L"red, lime, yellow read \"右→下\" (the repeated yellow adds nothing): " + TextOf(main, ids::kFirstDirectionLine));
+  Check(!IsWindowVisible(Control(main, ids::kCrossedMousePicture)), L"the code is complete");
+  HWND centre = Control(main, ids::kFirstStartPosition + 4);
   Check(SendMessageW(centre, BM_GETCHECK, 0, 0) == BST_CHECKED, L"the centre start position is allowed");
   ClickControl(centre);
   Check(WaitUntil([&] { return SendMessageW(centre, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, 5000),
@@ -171,7 +171,7 @@ int main() {
 
   // ---- Program page shows the group ----
   Check(ShowTab(main, Tab::kProgram), L"the program page is shown");
-  CheckText(main, ids::kLabel20, L"FESK\\ツール\\Office", L"メモ帳's group on the program page");
+  CheckText(main, ids::kEntryGroupLabel, L"FESK\\ツール\\Office", L"メモ帳's group on the program page");
   Screenshot(L"editor_pages-8-program-group");
 
   // ---- Save ----

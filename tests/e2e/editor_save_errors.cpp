@@ -20,7 +20,7 @@ bool SetReadOnly(const std::wstring& path, bool read_only) {
 // 保 存, OK, then the error box (caption: the program's title).
 void SaveExpectingError(HWND main, DWORD pid, const std::wstring& error) {
   BringToFront(main);
-  ClickId(main, ids::kButton7);
+  ClickId(main, ids::kSaveButton);
   AnswerBox(L"保存確認", L"保存を実行します。", IDOK, pid);
   Check(AnswerBox(kEditorCaption, error, IDOK, pid), L"the error is shown in the program's box");
   Pause(1500);
@@ -42,7 +42,7 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  Check(TypeInto(main, ids::kEdit3, L"二番目の名前"), L"a new title");
+  Check(TypeInto(main, ids::kTitleField, L"二番目の名前"), L"a new title");
   PressKey(VK_TAB);
 
   // ---- The group table cannot be written ----
@@ -55,7 +55,7 @@ int main() {
   SetReadOnly(table, false);
 
   // ---- The settings cannot be written ----
-  Check(TypeInto(main, ids::kEdit3, L"三番目の名前"), L"another title");
+  Check(TypeInto(main, ids::kTitleField, L"三番目の名前"), L"another title");
   PressKey(VK_TAB);
   const std::string written = ReadFileBytes(settings).value_or("");
   Check(SetReadOnly(settings, true), L"Fesk.Ini is made read-only");
@@ -69,7 +69,7 @@ int main() {
   CheckBytes(ReadFileBytes(settings).value_or(""), Cp932(L"[FESKIN]\r\nHINT=ON\r\n" + ProgramSectionText(0, renamed)),
              L"Fesk.Ini holds the last title");
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   Check(editor.Wait(15000), L"the editor ends");
 
   // ---- No group table at the start ----
@@ -89,9 +89,9 @@ int main() {
   HWND again = WaitForTopWindow(query, 30000);
   Check(again != nullptr, L"the window opens anyway");
   if (again) {
-    CheckEqual(static_cast<long long>(ListItems(Control(again, ids::kListBox1)).size()), 1,
+    CheckEqual(static_cast<long long>(ListItems(Control(again, ids::kProgramList)).size()), 1,
                L"with the list loaded and the command line's program not added");
-    CheckText(again, ids::kEdit1, L"", L"nothing is selected: the command field is empty");
+    CheckText(again, ids::kCommandField, L"", L"nothing is selected: the command field is empty");
   }
   return Finish(kName);
 }

@@ -1,6 +1,6 @@
 // From the editor to the launcher.  FeskINI.exe is started as the launcher
 // hands over a mouse action: "/Alr" and a program.  A title is typed into
-// Edit3 through the real window, 保 存 asks "保存確認" and then gives the
+// title_field through the real window, 保 存 asks "保存確認" and then gives the
 // notice, and Fesk.Ini holds the program's section byte for byte with its
 // eleven keys in their order.  Then Fesk.exe runs on the same folder and a
 // left-to-right stroke starts the program the editor registered.
@@ -24,19 +24,19 @@ int main() {
   if (!main) return Finish(name);
 
   // The hand-off made a new entry with the code and the program.
-  CheckText(main, ids::kEdit3, L"<新規登録>", L"the new entry's title");
-  CheckText(main, ids::kEdit1, app, L"the program handed over is the command");
-  CheckText(main, ids::kLabel10, L"右", L"the code \"lr\" reads as one move to the right");
-  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kListBox1)).size()), 1, L"the list holds one entry");
-  Check(WaitForFocus(main, ids::kEdit3), L"the title field has the focus");
+  CheckText(main, ids::kTitleField, L"<新規登録>", L"the new entry's title");
+  CheckText(main, ids::kCommandField, app, L"the program handed over is the command");
+  CheckText(main, ids::kFirstDirectionLine, L"右", L"the code \"lr\" reads as one move to the right");
+  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 1, L"the list holds one entry");
+  Check(WaitForFocus(main, ids::kTitleField), L"the title field has the focus");
   Screenshot(L"editor_save_handoff-started");
 
   // The title typed as a user types it; Enter stores it and moves on.
   const std::wstring title = L"メモ帳ﾃｽﾄ 1";
-  Check(TypeInto(main, ids::kEdit3, title), L"the title is typed into Edit3");
+  Check(TypeInto(main, ids::kTitleField, title), L"the title is typed into title_field");
   PressKey(VK_RETURN);
-  Check(WaitForFocus(main, ids::kEdit1), L"Enter moves on to the command field");
-  std::vector<std::wstring> items = ListItems(Control(main, ids::kListBox1));
+  Check(WaitForFocus(main, ids::kCommandField), L"Enter moves on to the command field");
+  std::vector<std::wstring> items = ListItems(Control(main, ids::kProgramList));
   CheckEqual(items.empty() ? L"" : items[0], L"0   " + title, L"the list item shows the number and the new title");
 
   Check(SaveThroughWindow(main, editor.id()), L"保 存: the question and the notice");
@@ -52,7 +52,7 @@ int main() {
 
   // 終 了 without unsaved changes ends the editor at once.
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   Check(editor.Wait(15000), L"終 了 ends the editor");
   CheckEqual(static_cast<long long>(editor.ExitCode().value_or(999)), 0, L"with exit code 0");
 

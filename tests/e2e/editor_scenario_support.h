@@ -30,7 +30,7 @@ namespace ids = fesk::win32::feskini;
 inline constexpr wchar_t kEditorClass[] = L"TFFeskINI";
 inline constexpr wchar_t kEditorCaption[] = L"FESK プログラム登録";
 
-// The tabs of PageControl1, in order.
+// The tabs of pages, in order.
 enum class Tab { kProgram = 0, kShortCut, kMouseAction, kScreenPosition, kGroup };
 
 // ---------------------------------------------------------------- folder
@@ -241,7 +241,7 @@ inline bool ClickTab(HWND tab, int index) {
 }
 
 inline bool ShowTab(HWND main, Tab page) {
-  return ClickTab(Control(main, ids::kPageControl1), static_cast<int>(page));
+  return ClickTab(Control(main, ids::kPages), static_cast<int>(page));
 }
 
 // ---------------------------------------------------------------- tree view
@@ -339,21 +339,21 @@ inline HWND TreeLabelEdit(HWND tree) {
 
 // ---------------------------------------------------------------- palette dialog
 
-// Clicks Button13 (on the program page) and waits for "FESK 特殊機能設定";
+// Clicks palette_button (on the program page) and waits for "FESK 特殊機能設定";
 // null when it did not come.
 inline HWND ShowPaletteDialog(HWND main, DWORD process_id) {
-  ClickControl(Control(main, ids::kButton13));
+  ClickControl(Control(main, ids::kPaletteButton));
   WindowQuery query(L"TForm1", L"FESK 特殊機能設定", process_id);
   query.visible_only = true;
   HWND palette = WaitForTopWindow(query, 10000);
-  Check(palette != nullptr, L"Button13 shows \"FESK 特殊機能設定\"");
+  Check(palette != nullptr, L"palette_button shows \"FESK 特殊機能設定\"");
   return palette;
 }
 
-// Clicks choice `index` (0 to 9, RadioButton1 to RadioButton10) and waits
+// Clicks choice `index` (0 to 9) and waits
 // until it is checked.
 inline bool ChoosePaletteCommand(HWND palette, int index, std::wstring_view caption) {
-  HWND choice = GetDlgItem(palette, ids::kPaletteChoice1 + index);
+  HWND choice = GetDlgItem(palette, ids::kFirstPaletteChoice + index);
   CheckEqual(WindowText(choice), caption, L"the choice's caption");
   ClickControl(choice);
   return WaitUntil([&] { return SendMessageW(choice, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000);
@@ -404,10 +404,10 @@ inline constexpr wchar_t kSavedNotice[] =
     L"保存を行いました。\r\n\r\n設定を有効にするには、FESK及びFESKPALで\r\n"
     L"[最新情報読込み]を実行するか再起動する\r\n必要があります。";
 
-// 保 存 (Button7), OK on "保存を実行します。", then the notice, answered too.
+// 保 存 (save_button), OK on "保存を実行します。", then the notice, answered too.
 inline bool SaveThroughWindow(HWND main, DWORD process_id) {
   BringToFront(main);
-  if (!ClickId(main, ids::kButton7)) return false;
+  if (!ClickId(main, ids::kSaveButton)) return false;
   if (!AnswerBox(L"保存確認", L"保存を実行します。", IDOK, process_id)) return false;
   return AnswerBox(L"保存確認", kSavedNotice, IDOK, process_id);
 }
@@ -496,7 +496,7 @@ inline HWND WaitForStartedEditor() {
 inline bool EndEditor(HWND main) {
   const DWORD pid = WindowProcess(main);
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   // A box is complete, buttons and all, once it is shown.
   WindowQuery question(L"#32770", L"終了確認", pid);
   question.visible_only = true;

@@ -11,7 +11,7 @@ fesk_e2e_test(editor_lifecycle PROGRAMS FeskINI)
 fesk_e2e_test(editor_pages PROGRAMS FeskINI)
 # The whole road: the editor registers, the launcher reloads and starts by
 # gesture, shortcut and corner, hands a gesture to a new editor, and starts
-# a palette entry made in TForm1.
+# a palette entry made in the palette command dialog.
 fesk_e2e_test(system_road TIMEOUT 400)
 # Figures, printed only: start with 100 programs until the window shows, and
 # a save of 100 programs.

@@ -70,7 +70,7 @@ std::vector<HostileFiles> Table(const std::wstring& folder) {
 }
 
 long long TreeCount(HWND main) {
-  return static_cast<long long>(SendMessageW(Control(main, ids::kTreeView1), TVM_GETCOUNT, 0, 0));
+  return static_cast<long long>(SendMessageW(Control(main, ids::kGroupTree), TVM_GETCOUNT, 0, 0));
 }
 
 void RunOn(const std::wstring& folder, const HostileFiles& files) {
@@ -96,7 +96,7 @@ void RunOn(const std::wstring& folder, const HostileFiles& files) {
   }
   DWORD_PTR result = 0;
   Check(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0, what + L"it answers");
-  const std::vector<std::wstring> items = ListItems(Control(main, ids::kListBox1));
+  const std::vector<std::wstring> items = ListItems(Control(main, ids::kProgramList));
   CheckEqual(static_cast<long long>(items.size()), files.programs, what + L"programs listed");
   if (!files.first_item.empty() && !items.empty()) CheckEqual(items[0], files.first_item, what + L"the first item");
   CheckEqual(TreeCount(main), files.groups, what + L"groups in the tree");

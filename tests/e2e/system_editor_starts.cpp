@@ -35,8 +35,8 @@ int main() {
   HWND editor = WaitForStartedEditor();
   Check(editor != nullptr, L"starts the editor");
   if (editor) {
-    CheckText(editor, ids::kEdit3, L"登録済み", L"without parameters it shows the first program");
-    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kListBox1)).size()), 1, L"and no new entry");
+    CheckText(editor, ids::kTitleField, L"登録済み", L"without parameters it shows the first program");
+    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1, L"and no new entry");
     Check(EndEditor(editor), L"the editor is ended");
   }
 
@@ -46,7 +46,7 @@ int main() {
   editor = WaitForStartedEditor();
   Check(editor != nullptr, L"the Window service \"FESKﾌﾟﾛｸﾞﾗﾑ登録\" starts the editor");
   if (editor) {
-    CheckText(editor, ids::kEdit3, L"登録済み", L"again without parameters");
+    CheckText(editor, ids::kTitleField, L"登録済み", L"again without parameters");
     Check(EndEditor(editor), L"the editor is ended");
   }
 
@@ -55,9 +55,9 @@ int main() {
   editor = WaitForStartedEditor();
   Check(editor != nullptr, L"the drop starts the editor");
   if (editor) {
-    CheckText(editor, ids::kEdit1, dropped, L"with the dropped path as the new entry's command");
-    CheckText(editor, ids::kEdit3, L"<新規登録>", L"the title is left for the user");
-    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kListBox1)).size()), 2,
+    CheckText(editor, ids::kCommandField, dropped, L"with the dropped path as the new entry's command");
+    CheckText(editor, ids::kTitleField, L"<新規登録>", L"the title is left for the user");
+    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 2,
                L"next to the registered program");
     Screenshot(L"system_editor_starts-dropped");
     Check(EndEditor(editor), L"the editor is ended");

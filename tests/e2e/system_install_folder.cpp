@@ -20,8 +20,8 @@ const char* const kName = "system_install_folder";
 void CheckPlainEditor(HWND editor, std::wstring_view how) {
   Check(editor != nullptr, std::wstring(how) + L" starts the editor");
   if (!editor) return;
-  CheckText(editor, ids::kEdit3, L"登録済み", L"it shows the registered program");
-  CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kListBox1)).size()), 1,
+  CheckText(editor, ids::kTitleField, L"登録済み", L"it shows the registered program");
+  CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1,
              L"and registers nothing new");
   Check(EndEditor(editor), L"the editor is ended");
 }
@@ -62,10 +62,10 @@ int main() {
   HWND handed = WaitForStartedEditor();
   Check(handed != nullptr, L"ﾏｳｽ･ｱｸｼｮﾝ転送 starts the editor");
   if (handed) {
-    CheckEqual(static_cast<long long>(ListItems(Control(handed, ids::kListBox1)).size()), 2,
+    CheckEqual(static_cast<long long>(ListItems(Control(handed, ids::kProgramList)).size()), 2,
                L"beside the registered program a new entry for the code");
-    CheckText(handed, ids::kEdit3, L"<新規登録>", L"the new entry is selected");
-    CheckText(handed, ids::kEdit1, L"", L"its command is empty: no part of the editor's path was taken as a program");
+    CheckText(handed, ids::kTitleField, L"<新規登録>", L"the new entry is selected");
+    CheckText(handed, ids::kCommandField, L"", L"its command is empty: no part of the editor's path was taken as a program");
     Screenshot(L"system_install_folder-transfer");
     Check(EndEditor(handed), L"the editor is ended");
   }

@@ -1,12 +1,12 @@
 // The whole road: the editor registers a program, the running launcher
 // reloads and starts it by gesture, shortcut and corner; the launcher hands
-// a fresh gesture to a new editor; a palette entry made in TForm1 starts the
+// a fresh gesture to a new editor; a palette entry made in PaletteCommandDialog starts the
 // palette program.
 //
 //  1. Fesk.exe runs (screen positions on).  FeskINI.exe starts on an empty
 //     list; its desktop import is asked and cancelled (photographed).
 //  2. app.exe (a recorder copy) is dropped on the editor's window; the
-//     coloured squares give it the code red, lime, yellow ("lrR"), HotKey1
+//     coloured squares give it the code red, lime, yellow ("lrR"), shortcut_field
 //     Ctrl+Alt+J, the screen-position page the bottom-right corner, the
 //     group page the group FESK; 保 存.
 //  3. A tray click opens the launcher's dialog; "最新情報読込み" is answered
@@ -15,8 +15,8 @@
 //  4. A stroke from right to left ("rl", no program has it), then
 //     "ﾏｳｽ･ｱｸｼｮﾝ転送" on the dialog starts the editor of the launcher's folder
 //     with the code; the new entry shows "左" and is saved with ACTCODE=rl.
-//  5. In that editor a new entry becomes "パレット３を表示" through Button13
-//     and TForm1 (photographed), gets Ctrl+Alt+P and is saved; after a
+//  5. In that editor a new entry becomes "パレット３を表示" through palette_button
+//     and PaletteCommandDialog (photographed), gets Ctrl+Alt+P and is saved; after a
 //     reload Ctrl+Alt+P starts FESKPAL.EXE (a recorder copy) with "3".
 #include "tests/e2e/editor_scenario_support.h"
 
@@ -74,10 +74,10 @@ int main() {
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!main) return Finish(kName);
   const DWORD pid = editor.id();
-  CheckText(main, ids::kEdit3, L"<新規登録>", L"an empty list opens on a new entry");
+  CheckText(main, ids::kTitleField, L"<新規登録>", L"an empty list opens on a new entry");
 
   BringToFront(main);
-  ClickId(main, ids::kButton16);
+  ClickId(main, ids::kDesktopButton);
   HWND question = WaitForMessageBox(L"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", 15000, pid);
   Check(question != nullptr, L"ﾃﾞｽｸﾄｯﾌﾟ asks first");
   if (question) {
@@ -90,46 +90,46 @@ int main() {
     PressButton(question, IDCANCEL);
     Check(WaitTopWindowGone(question, 10000), L"Cancel ends the import");
   }
-  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kListBox1)).size()), 1,
+  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 1,
              L"the cancelled import registered nothing");
 
   // ---- 2. Registering app.exe ----
   Check(DropFiles(main, {app}), L"app.exe is dropped on the editor");
-  Check(WaitUntil([&] { return TextOf(main, ids::kEdit1) == app; }, 10000), L"the drop fills the command");
-  CheckText(main, ids::kEdit3, L"app.exe", L"the title is the file's name");
-  CheckText(main, ids::kEdit2, app_folder + L"\\", L"the work folder is the file's folder");
+  Check(WaitUntil([&] { return TextOf(main, ids::kCommandField) == app; }, 10000), L"the drop fills the command");
+  CheckText(main, ids::kTitleField, L"app.exe", L"the title is the file's name");
+  CheckText(main, ids::kWorkFolderField, app_folder + L"\\", L"the work folder is the file's folder");
 
   Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page");
-  for (int shape : {0, 1, 3}) ClickId(main, ids::kShape1 + shape);
-  Check(WaitUntil([&] { return TextOf(main, ids::kLabel10) == L"右→下"; }, 5000),
-        L"red, lime, yellow: \"右→下\" (" + TextOf(main, ids::kLabel10) + L")");
+  for (int shape : {0, 1, 3}) ClickId(main, ids::kFirstQuadrantSquare + shape);
+  Check(WaitUntil([&] { return TextOf(main, ids::kFirstDirectionLine) == L"右→下"; }, 5000),
+        L"red, lime, yellow: \"右→下\" (" + TextOf(main, ids::kFirstDirectionLine) + L")");
 
   Check(ShowTab(main, Tab::kShortCut), L"the shortcut page");
-  Check(WaitForFocus(main, ids::kHotKey1), L"HotKey1 has the focus");
+  Check(WaitForFocus(main, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(main);
   PressChord({VK_CONTROL, VK_MENU, 'J'});
   Check(WaitUntil([&] {
-          return SendMessageW(Control(main, ids::kHotKey1), HKM_GETHOTKEY, 0, 0) ==
+          return SendMessageW(Control(main, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
                  MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_ALT);
         }, 5000),
-        L"HotKey1 holds Ctrl+Alt+J");
+        L"shortcut_field holds Ctrl+Alt+J");
 
   Check(ShowTab(main, Tab::kScreenPosition), L"the screen-position page");
-  ClickId(main, ids::kSpeedButton1 + 7);
+  ClickId(main, ids::kFirstPositionButton + 7);
 
-  HWND list = Control(main, ids::kListBox1), tree = Control(main, ids::kTreeView1);
+  HWND list = Control(main, ids::kProgramList), tree = Control(main, ids::kGroupTree);
   Check(ShowTab(main, Tab::kGroup), L"the group page");
-  ClickId(main, ids::kButton3);
+  ClickId(main, ids::kAddGroupButton);
   Check(WaitUntil([&] { return TreeAsTable(tree) == L"FESK\r\n"; }, 5000), L"the first group FESK");
   Check(ClickTreeItem(tree, L"FESK"), L"FESK is selected (the filter turns on)");
-  Check(WaitUntil([&] { return Checked(main, ids::kCheckBox10); }, 5000), L"the filter is on");
-  ClickId(main, ids::kCheckBox10);
+  Check(WaitUntil([&] { return Checked(main, ids::kGroupFilter); }, 5000), L"the filter is on");
+  ClickId(main, ids::kGroupFilter);
   Check(WaitUntil([&] { return ListItems(list).size() == 1; }, 5000), L"the filter off lists app.exe again");
   Check(ClickListItem(list, 0), L"app.exe is selected");
-  ClickId(main, ids::kRadioButton7);
+  ClickId(main, ids::kMode2Choice);
   AnswerBox(L"FESKINI 確認", {}, IDOK, pid);
-  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kButton23)) != 0; }, 5000), L"mode 2");
-  ClickId(main, ids::kButton23);
+  Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kRegisterInGroupButton)) != 0; }, 5000), L"mode 2");
+  ClickId(main, ids::kRegisterInGroupButton);
   AnswerBox(L"グループ登録", L"\"app.exe\"を\r\n\"FESK\"\r\nグループに登録します\r\n", IDOK, pid);
   Screenshot(L"system_road-2-editor-group");
 
@@ -145,7 +145,7 @@ int main() {
              L"CMD0 holds app.exe with its code, shortcut, corner and group");
   CheckBytes(ReadFileBytes(folder + L"\\FESK.TBL").value_or(""), "FESK\r\n", L"FESK.TBL holds FESK");
   BringToFront(main);
-  ClickId(main, ids::kButton4);
+  ClickId(main, ids::kEndButton);
   Check(editor.Wait(15000), L"終 了 ends the editor");
 
   // ---- 3. The launcher reloads and starts app.exe three ways ----
@@ -190,18 +190,18 @@ int main() {
   if (!handed) return Finish(kName);
   const DWORD handed_pid = WindowProcess(handed);
   Screenshot(L"system_road-3-handed-over");
-  HWND handed_list = Control(handed, ids::kListBox1);
+  HWND handed_list = Control(handed, ids::kProgramList);
   CheckEqual(static_cast<long long>(ListItems(handed_list).size()), 2, L"it lists app.exe and a new entry");
-  CheckText(handed, ids::kEdit3, L"<新規登録>", L"the new entry is selected");
-  CheckText(handed, ids::kLabel10, L"左", L"its code reads \"左\": the launcher handed over \"rl\"");
+  CheckText(handed, ids::kTitleField, L"<新規登録>", L"the new entry is selected");
+  CheckText(handed, ids::kFirstDirectionLine, L"左", L"its code reads \"左\": the launcher handed over \"rl\"");
   const std::wstring handed_title = L"転送された動き";
-  Check(TypeInto(handed, ids::kEdit3, handed_title), L"a title for the handed-over code");
+  Check(TypeInto(handed, ids::kTitleField, handed_title), L"a title for the handed-over code");
   PressKey(VK_RETURN);
 
-  // ---- 5. A palette entry through TForm1 ----
+  // ---- 5. A palette entry through PaletteCommandDialog ----
   BringToFront(handed);
-  ClickId(handed, ids::kButton1);
-  Check(WaitUntil([&] { return ListItems(handed_list).size() == 3 && TextOf(handed, ids::kEdit3) == L"<新規登録>"; }, 5000),
+  ClickId(handed, ids::kNewButton);
+  Check(WaitUntil([&] { return ListItems(handed_list).size() == 3 && TextOf(handed, ids::kTitleField) == L"<新規登録>"; }, 5000),
         L"新規登録 adds a third entry");
   HWND palette = ShowPaletteDialog(handed, handed_pid);
   if (palette) {
@@ -210,19 +210,19 @@ int main() {
     ClickId(palette, ids::kPaletteOk);
     Check(WaitUntil([&] { return !IsWindowVisible(palette); }, 10000), L"ＯＫ hides the dialog");
   }
-  CheckText(handed, ids::kEdit3, L"FESKPAL パレット３を表示", L"the entry's title");
-  CheckText(handed, ids::kEdit4, L"3", L"its option");
-  CheckText(handed, ids::kEdit1, folder + L"\\FESKPAL.EXE", L"its command: the palette program");
+  CheckText(handed, ids::kTitleField, L"FESKPAL パレット３を表示", L"the entry's title");
+  CheckText(handed, ids::kOptionField, L"3", L"its option");
+  CheckText(handed, ids::kCommandField, folder + L"\\FESKPAL.EXE", L"its command: the palette program");
   Check(ShowTab(handed, Tab::kShortCut), L"the shortcut page");
-  Check(WaitForFocus(handed, ids::kHotKey1), L"HotKey1 has the focus");
+  Check(WaitForFocus(handed, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(handed);
   PressChord({VK_CONTROL, VK_MENU, 'P'});
   Check(WaitUntil([&] {
-          return SendMessageW(Control(handed, ids::kHotKey1), HKM_GETHOTKEY, 0, 0) ==
+          return SendMessageW(Control(handed, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
                  MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT);
         }, 5000),
-        L"HotKey1 holds Ctrl+Alt+P");
-  Check(ShowTab(handed, Tab::kProgram), L"back on the program page (HotKey1 is stored)");
+        L"shortcut_field holds Ctrl+Alt+P");
+  Check(ShowTab(handed, Tab::kProgram), L"back on the program page (shortcut_field is stored)");
   Screenshot(L"system_road-5-palette-entry");
   Check(SaveThroughWindow(handed, handed_pid), L"保 存 in the handed-over editor");
   file = ReadFileBytes(folder + L"\\Fesk.Ini").value_or("");
@@ -238,7 +238,7 @@ int main() {
   CheckBytes(SectionBytes(file, "CMD2"), Cp932(ProgramSectionText(2, palette_keys)),
              L"CMD2 is the palette command with Ctrl+Alt+P");
   BringToFront(handed);
-  ClickId(handed, ids::kButton4);
+  ClickId(handed, ids::kEndButton);
   Check(WaitUntil([&] { return !IsWindow(handed); }, 15000), L"終 了 ends the handed-over editor");
 
   ReloadLauncher(launcher, fesk.id());

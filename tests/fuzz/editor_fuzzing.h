@@ -25,19 +25,19 @@ struct Editor {
   editor::testing::FakeOpenDialog open_dialog;
   editor::testing::FakeDesktop desktop;
   editor::testing::FakeKeyNames key_names;
-  std::unique_ptr<editor::TFFeskINI> form;
+  std::unique_ptr<editor::MainForm> form;
 
   Editor(const std::string& executable, const std::vector<std::string>& parameters) {
-    form = std::make_unique<editor::TFFeskINI>(
+    form = std::make_unique<editor::MainForm>(
         editor::EditorPorts{dialogs, shell, clock, open_dialog, desktop, &key_names}, executable);
     form->FormCreate(parameters);
   }
 };
 
-inline void CheckModel(const editor::TFFeskINI& f) {
+inline void CheckModel(const editor::MainForm& f) {
   Check(f.LastSlot >= -1 && f.LastSlot < editor::kProgramSlots, "LastSlot is a slot or -1");
   Check(f.ListCount >= 0 && f.ListCount <= f.LastSlot + 1, "the list holds loaded programs only");
-  Check(f.ListBox1.items.size() == static_cast<std::size_t>(f.ListCount), "one list item per entry");
+  Check(f.program_list.items.size() == static_cast<std::size_t>(f.ListCount), "one list item per entry");
   for (int i = 0; i < editor::kProgramSlots; ++i) {
     int slot = f.ListSlotMap[static_cast<std::size_t>(i)];
     if (i < f.ListCount) {
@@ -59,23 +59,23 @@ inline void CheckModel(const editor::TFFeskINI& f) {
 // its first line break, without blanks at its ends and a pair of enclosing
 // quotes); the tree
 // comes back as the group table file reads it.
-inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
+inline void CheckSaveLoadsBack(editor::MainForm& f) {
   std::vector<ProgramEntry> saved;
   for (const ProgramEntry& entry : f.ProgramTable) {
     if (!WrittenValueReadBack(entry.discription).empty()) saved.push_back(entry);
   }
-  const std::string tree = FormatGroupTable(f.TreeView1.tree);
-  const bool hints = f.RadioButton4.checked;
+  const std::string tree = FormatGroupTable(f.group_tree.tree);
+  const bool hints = f.hints_on.checked;
   f.Save();
   Check(!f.Modified, "the save succeeds");
   Check(ScratchFolder::Read(f.GroupTablePath()) == tree, "the group table is the tree");
 
   const GroupTableReadResult tree_read = ParseGroupTable(tree);
   Editor reloaded(f.ProgramFolder() + "FeskINI.exe", {});
-  editor::TFFeskINI& g = *reloaded.form;
+  editor::MainForm& g = *reloaded.form;
   CheckModel(g);
   Check(reloaded.dialogs.errors.empty() || tree_read.error, "the saved files load without an error");
-  Check(g.RadioButton4.checked == hints, "the hint switch loads back");
+  Check(g.hints_on.checked == hints, "the hint switch loads back");
   // An editor started without programs opens on a new entry, which is no
   // program of the file.
   const std::size_t loaded = static_cast<std::size_t>(g.LastSlot + 1);
@@ -88,7 +88,7 @@ inline void CheckSaveLoadsBack(editor::TFFeskINI& f) {
             "each program loads back field by field");
     }
   }
-  Check(FormatGroupTable(g.TreeView1.tree) == FormatGroupTable(tree_read.tree), "the groups load back");
+  Check(FormatGroupTable(g.group_tree.tree) == FormatGroupTable(tree_read.tree), "the groups load back");
 }
 
 }  // namespace fesk::fuzz

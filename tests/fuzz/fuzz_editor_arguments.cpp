@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fesk::fuzz::ScratchFolder::Write(program_folder + "Fesk.Ini", kSettings);
   fesk::fuzz::ScratchFolder::Write(program_folder + "FESK.TBL", "");
   fesk::fuzz::Editor editor(program_folder + "FeskINI.exe", parameters);
-  fesk::editor::TFFeskINI& f = *editor.form;
+  fesk::editor::MainForm& f = *editor.form;
   fesk::fuzz::CheckModel(f);
   if (!parameters.empty()) {
     Check(f.LastSlot == 2, "the command line starts a new entry after the programs");

@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (files.second) fesk::fuzz::ScratchFolder::Write(program_folder + "FESK.TBL", *files.second);
 
   fesk::fuzz::Editor editor(program_folder + "FeskINI.exe", {});
-  fesk::editor::TFFeskINI& f = *editor.form;
+  fesk::editor::MainForm& f = *editor.form;
   fesk::fuzz::CheckModel(f);
   if (!files.second) fesk::fuzz::Check(!editor.dialogs.errors.empty(), "a missing group table is reported");
 
   for (Page page : {Page::kProgram, Page::kShortCut, Page::kMouseAction, Page::kScreenPosition,
                     Page::kGroup, Page::kProgram}) {
-    f.PageControl1Change(page);
+    f.PageChange(page);
   }
   f.FormActivate();
   fesk::fuzz::CheckModel(f);

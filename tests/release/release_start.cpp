@@ -88,7 +88,7 @@ int main() {
   WindowQuery shown(L"TFFeskINI", L"FESK プログラム登録", feskini.id());
   shown.visible_only = true;
   HWND window = WaitForTopWindow(shown, 30000);
-  Check(window != nullptr, L"the editor's main window \"TFFeskINI\" is shown");
+  Check(window != nullptr, L"the editor's main window \"MainForm\" is shown");
   Screenshot(L"release_start-editor");
 
   if (window) {

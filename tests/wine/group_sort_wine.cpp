@@ -7,7 +7,7 @@
 //
 // The names mix kanji, hiragana, katakana, half-width katakana, full-width
 // letters, ASCII in every case, digits and punctuation.  They are sorted as
-// children of one group node, the way Button12 sorts them, and as a plain
+// children of one group node, the way sort_groups_button sorts them, and as a plain
 // list with lstrcmpA; the two orders must be equal.  How the portable
 // ApproximateLstrcmp (the editor's default outside Windows) orders them is
 // printed for information only.

@@ -33,20 +33,20 @@ TEST_F(DesktopImportTest, FolderOfEachPlatformFamily) {
     desktop_.windows95 = c.windows95;
     desktop_.user_name = c.user;
     desktop_.existing_folders = {c.folder};
-    TFFeskINI& f = Start();
+    MainForm& f = Start();
     dialogs_.answers = {Answer::kOk};
-    f.Button16Click();
+    f.ImportDesktop();
     EXPECT_EQ(desktop_.searched, (std::vector<std::string>{std::string(c.folder) + "\\*.*"}));
   }
 }
 
 TEST_F(DesktopImportTest, MissingFolderFallsBackToTheShellDesktop) {
   desktop_.existing_folders.clear();
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   EXPECT_EQ(f.DesktopFolder(), "C:\\Users\\taro\\Desktop");
   desktop_.entries["C:\\Users\\taro\\Desktop\\*.*"] = {".", "..", "Mail.lnk"};
   dialogs_.answers = {Answer::kOk, Answer::kYes};
-  f.Button16Click();
+  f.ImportDesktop();
   EXPECT_EQ(Entry(0).discription, "Mail.lnk");
   EXPECT_EQ(Entry(0).cmdline, "C:\\Users\\taro\\Desktop\\Mail.lnk");
 }
@@ -67,10 +67,10 @@ TEST_F(DesktopImportTest, AnswersDecideWhatIsRegistered) {
     dialogs_.boxes.clear();
     desktop_.existing_folders = {nt_folder};
     desktop_.entries[nt_folder + "\\*.*"] = {".", "Mail.lnk", "..", "Docs", "memo.txt"};
-    TFFeskINI& f = Start();
+    MainForm& f = Start();
     dialogs_.answers = {Answer::kOk};
     dialogs_.answers.insert(dialogs_.answers.end(), c.answers.begin(), c.answers.end());
-    f.Button16Click();
+    f.ImportDesktop();
     EXPECT_EQ(Titles(), c.titles);
     ASSERT_GE(dialogs_.boxes.size(), 2u);
     EXPECT_EQ(dialogs_.boxes[0].caption, "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録");
@@ -84,18 +84,18 @@ TEST_F(DesktopImportTest, AnswersDecideWhatIsRegistered) {
 TEST_F(DesktopImportTest, ItemsBecomeTitleAndFullPath) {
   desktop_.existing_folders = {nt_folder};
   desktop_.entries[nt_folder + "\\*.*"] = {std::string(45, 'n') + ".lnk"};
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   dialogs_.answers = {Answer::kOk, Answer::kYes};
-  f.Button16Click();
+  f.ImportDesktop();
   EXPECT_EQ(Entry(0).discription, std::string(40, 'n'));
   EXPECT_EQ(Entry(0).cmdline, nt_folder + "\\" + std::string(45, 'n') + ".lnk");
   EXPECT_TRUE(f.Modified);
 }
 
 TEST_F(DesktopImportTest, CancelAtTheStartSearchesNothing) {
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   dialogs_.answers = {Answer::kCancel};
-  f.Button16Click();
+  f.ImportDesktop();
   EXPECT_TRUE(desktop_.searched.empty());
 }
 
@@ -105,9 +105,9 @@ TEST_F(DesktopImportTest, FullListGoesOnWithTheNextItem) {
   WritePrograms(programs);
   desktop_.existing_folders = {nt_folder};
   desktop_.entries[nt_folder + "\\*.*"] = {"a.lnk", "b.lnk"};
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   dialogs_.answers = {Answer::kOk, Answer::kYes, Answer::kOk, Answer::kYes, Answer::kOk};
-  f.Button16Click();
+  f.ImportDesktop();
   std::vector<std::string> captions;
   for (const auto& box : dialogs_.boxes) captions.push_back(box.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録",
@@ -120,7 +120,7 @@ TEST_F(DesktopImportTest, FullListGoesOnWithTheNextItem) {
 
 class PaletteDialogTest : public EditorTest {
  protected:
-  TFFeskINI& StartWithEntry() {
+  MainForm& StartWithEntry() {
     WritePrograms({{"Old", "old.exe",
                     {{"CMDSHOW", "SW_SHOWMINIMIZED"}, {"TASKTRAY", "ON"}, {"WORKDIR", "w"},
                      {"OPTION", "o"}, {"ACTCODE", "lr"}, {"RUNPOS", "000000000"},
@@ -131,25 +131,24 @@ class PaletteDialogTest : public EditorTest {
 };
 
 TEST_F(PaletteDialogTest, DialogLayout) {
-  TFFeskINI& f = Start();
-  TForm1& d = f.Form1;
-  EXPECT_EQ(d.Caption, "FESK 特殊機能設定");
-  EXPECT_EQ(d.ClientWidth, 364);
-  EXPECT_EQ(d.ClientHeight, 232);
-  EXPECT_TRUE(d.AlwaysOnTop);
-  EXPECT_EQ(d.Label1.caption, "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）");
-  EXPECT_EQ(d.Button1.caption, "ＯＫ");
-  EXPECT_EQ((Rect{d.Button1.left, d.Button1.top, d.Button1.width, d.Button1.height}),
+  MainForm& f = Start();
+  PaletteCommandDialog& d = f.palette_dialog;
+  EXPECT_EQ(d.caption, "FESK 特殊機能設定");
+  EXPECT_EQ(d.client_width, 364);
+  EXPECT_EQ(d.client_height, 232);
+  EXPECT_TRUE(d.always_on_top);
+  EXPECT_EQ(d.heading.caption, "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）");
+  EXPECT_EQ(d.ok_button.caption, "ＯＫ");
+  EXPECT_EQ((Rect{d.ok_button.left, d.ok_button.top, d.ok_button.width, d.ok_button.height}),
             (Rect{136, 200, 89, 25}));
-  std::array<RadioButton*, 10> choices = d.Choices();
   for (int i = 0; i < 10; ++i) {
-    const RadioButton& choice = *choices[static_cast<std::size_t>(i)];
+    const RadioButton& choice = d.choices[static_cast<std::size_t>(i)];
     EXPECT_FALSE(choice.checked);
     EXPECT_EQ(choice.left, i < 5 ? 16 : 192);
     EXPECT_EQ(choice.top, 48 + 24 * (i % 5));
   }
-  EXPECT_EQ(choices[0]->caption, "ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示");
-  EXPECT_EQ(choices[9]->caption, "パレット８を表示");
+  EXPECT_EQ(d.choices[0].caption, "ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示");
+  EXPECT_EQ(d.choices[9].caption, "パレット８を表示");
 }
 
 TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
@@ -161,10 +160,10 @@ TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
       {"FESKPAL パレット７を表示", "7"}, {"FESKPAL パレット８を表示", "8"}};
   for (int i = 0; i < 10; ++i) {
     form_.reset();
-    TFFeskINI& f = StartWithEntry();
-    f.Button13Click();
-    f.Form1.ChoiceClick(i);
-    f.Form1.Button1Click();
+    MainForm& f = StartWithEntry();
+    f.OpenPaletteDialog();
+    f.palette_dialog.choice_set.Check(i);
+    f.palette_dialog.ok_button.on_click();
     const ProgramEntry& e = Entry(0);
     EXPECT_EQ(e.discription, expected[i].first) << i;
     EXPECT_EQ(e.option, expected[i].second) << i;
@@ -177,21 +176,21 @@ TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
     EXPECT_EQ(e.group, "G\\H");
     EXPECT_EQ(e.tasktray, "ON");
     EXPECT_EQ(e.displaypos, "4");
-    EXPECT_EQ(f.ListBox1.items[0], std::string("0   ") + expected[i].first);
-    EXPECT_EQ(f.Edit3.text, expected[i].first);
+    EXPECT_EQ(f.program_list.items[0], std::string("0   ") + expected[i].first);
+    EXPECT_EQ(f.title_field.text, expected[i].first);
     EXPECT_EQ(f.CellCursor, 0);
     EXPECT_EQ(f.LastQuadrant, kNoQuadrant);
-    EXPECT_EQ(f.HotKey1.value, 0);
+    EXPECT_EQ(f.shortcut_field.value, 0);
     EXPECT_TRUE(f.Modified);
-    EXPECT_FALSE(f.Form1.Visible);
-    EXPECT_EQ(f.ActiveControl(), &f.Edit3);
+    EXPECT_FALSE(f.palette_dialog.visible);
+    EXPECT_EQ(f.ActiveControl(), &f.title_field);
   }
 }
 
 TEST_F(PaletteDialogTest, WithoutChoiceTheFieldsAreStoredAsTheyStand) {
-  TFFeskINI& f = StartWithEntry();
-  f.Edit3.text = "Typed";
-  f.Form1.Button1Click();
+  MainForm& f = StartWithEntry();
+  f.title_field.text = "Typed";
+  f.palette_dialog.ok_button.on_click();
   const ProgramEntry& e = Entry(0);
   EXPECT_EQ(e.discription, "Typed");
   EXPECT_EQ(e.cmdline, "old.exe");
@@ -210,23 +209,23 @@ TEST_F(PaletteDialogTest, WithoutChoiceTheFieldsAreStoredAsTheyStand) {
 TEST_F(PaletteDialogTest, ValuesStandWhateverControlHadTheFocus) {
   struct Case {
     const char* name;
-    Control* (*control)(TFFeskINI&);
+    Control* (*control)(MainForm&);
     int passes;  // a show-state button that gains the focus is chosen: once
   };
   const Case cases[] = {
-      {"HotKey1", [](TFFeskINI& f) -> Control* { return &f.HotKey1; }, 2},
-      {"CheckBox5", [](TFFeskINI& f) -> Control* { return &f.CheckBox5; }, 2},
-      {"CheckBox1", [](TFFeskINI& f) -> Control* { return &f.CheckBox1; }, 2},
-      {"RadioButton3", [](TFFeskINI& f) -> Control* { return &f.RadioButton3; }, 1},
-      {"CheckBox11", [](TFFeskINI& f) -> Control* { return &f.CheckBox11; }, 2},
+      {"shortcut_field", [](MainForm& f) -> Control* { return &f.shortcut_field; }, 2},
+      {"start_positions[4]", [](MainForm& f) -> Control* { return &f.start_positions[4]; }, 2},
+      {"start_positions[0]", [](MainForm& f) -> Control* { return &f.start_positions[0]; }, 2},
+      {"show_minimized", [](MainForm& f) -> Control* { return &f.show_minimized; }, 1},
+      {"tray_box", [](MainForm& f) -> Control* { return &f.tray_box; }, 2},
   };
   for (const Case& c : cases) {
     form_.reset();
-    TFFeskINI& f = StartWithEntry();
-    f.Button13Click();
+    MainForm& f = StartWithEntry();
+    f.OpenPaletteDialog();
     f.FocusControl(*c.control(f));
-    f.Form1.ChoiceClick(4);
-    f.Form1.Button1Click();
+    f.palette_dialog.choice_set.Check(4);
+    f.palette_dialog.ok_button.on_click();
     for (int pass = 0; pass < c.passes; ++pass) {
       const ProgramEntry& e = Entry(0);
       EXPECT_EQ(e.hotkey, "") << c.name << " pass " << pass;
@@ -234,50 +233,50 @@ TEST_F(PaletteDialogTest, ValuesStandWhateverControlHadTheFocus) {
       EXPECT_EQ(e.cmdshow, "SW_SHOW") << c.name << " pass " << pass;
       EXPECT_EQ(e.tasktray, "ON") << c.name << " pass " << pass;
       EXPECT_EQ(e.option, "3") << c.name << " pass " << pass;
-      EXPECT_EQ(f.ActiveControl(), &f.Edit3) << c.name;
-      EXPECT_EQ(f.PageControl1.active, Page::kProgram) << "the title field is shown: " << c.name;
+      EXPECT_EQ(f.ActiveControl(), &f.title_field) << c.name;
+      EXPECT_EQ(f.pages.active, Page::kProgram) << "the title field is shown: " << c.name;
       // The user goes through the same control again without touching it.
       f.FocusControl(*c.control(f));
-      f.FocusControl(f.Edit3);
+      f.FocusControl(f.title_field);
     }
   }
 }
 
 TEST_F(PaletteDialogTest, ChoiceStaysBetweenOpenings) {
-  TFFeskINI& f = StartWithEntry();
-  f.Button13Click();
-  f.Form1.ChoiceClick(4);
-  f.Form1.ChoiceClick(2);
-  f.Form1.Button1Click();
-  f.Button13Click();
-  EXPECT_EQ(f.Form1.CheckedCommand(), &kPaletteCommands[2]);
-  EXPECT_FALSE(f.Form1.RadioButton5.checked);
+  MainForm& f = StartWithEntry();
+  f.OpenPaletteDialog();
+  f.palette_dialog.choice_set.Check(4);
+  f.palette_dialog.choice_set.Check(2);
+  f.palette_dialog.ok_button.on_click();
+  f.OpenPaletteDialog();
+  EXPECT_EQ(f.palette_dialog.CheckedCommand(), &kPaletteCommands[2]);
+  EXPECT_FALSE(f.palette_dialog.choices[4].checked);
 }
 
 TEST_F(PaletteDialogTest, EmptyListOnlyHidesTheDialog) {
   WritePrograms({{"A", "a", {{"GROUP", "G"}}}}, {{"DISPGROUP", "none"}});
-  TFFeskINI& f = Start();
-  f.CheckBox10.SetChecked(true);
-  f.Button13Click();
-  f.Form1.ChoiceClick(0);
-  f.Form1.Button1Click();
-  EXPECT_FALSE(f.Form1.Visible);
+  MainForm& f = Start();
+  f.group_filter.SetChecked(true);
+  f.OpenPaletteDialog();
+  f.palette_dialog.choice_set.Check(0);
+  f.palette_dialog.ok_button.on_click();
+  EXPECT_FALSE(f.palette_dialog.visible);
   EXPECT_EQ(Entry(0).discription, "A");
   EXPECT_FALSE(f.Modified);
-  EXPECT_EQ(f.ActiveControl(), &f.Edit3);
+  EXPECT_EQ(f.ActiveControl(), &f.title_field);
 }
 
 TEST(AboutBox, ShowsNameAndVersion) {
-  TForm3 about;
-  EXPECT_EQ(about.Caption, "FESKINI");
-  EXPECT_EQ(about.ProductName.caption, "FeskIni");
-  EXPECT_EQ(about.Comments.caption, "for Win32");
-  EXPECT_EQ(about.Version.caption, "Version 2.3");
-  EXPECT_EQ(about.OKButton.caption, "ＯＫ");
+  AboutBox about;
+  EXPECT_EQ(about.caption, "FESKINI");
+  EXPECT_EQ(about.product_name.caption, "FeskIni");
+  EXPECT_EQ(about.comments.caption, "for Win32");
+  EXPECT_EQ(about.version.caption, "Version 2.3");
+  EXPECT_EQ(about.ok_button.caption, "ＯＫ");
   about.Show();
-  EXPECT_TRUE(about.Visible);
-  about.OKButtonClick();
-  EXPECT_FALSE(about.Visible);
+  EXPECT_TRUE(about.visible);
+  about.ok_button.on_click();
+  EXPECT_FALSE(about.visible);
 }
 
 }  // namespace

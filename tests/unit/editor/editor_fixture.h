@@ -92,14 +92,14 @@ class EditorTest : public ::testing::Test {
 
   // Starts the editor as the program does (FormCreate), with an empty group
   // table unless the test wrote one or removed it.
-  TFFeskINI& Start(const std::vector<std::string>& parameters = {}, bool with_table = true) {
+  MainForm& Start(const std::vector<std::string>& parameters = {}, bool with_table = true) {
     if (with_table && !FileExists(TablePath())) WriteTable("");
-    form_ = std::make_unique<TFFeskINI>(
+    form_ = std::make_unique<MainForm>(
         EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, ExePath());
     form_->FormCreate(parameters);
     return *form_;
   }
-  TFFeskINI& form() { return *form_; }
+  MainForm& form() { return *form_; }
 
   // A user's click on a button: the focus moves to it, then it acts.
   template <typename Handler>
@@ -109,9 +109,9 @@ class EditorTest : public ::testing::Test {
   }
   // The user selects list position p.
   void SelectListItem(int position) {
-    form_->FocusControl(form_->ListBox1);
-    form_->ListBox1.item_index = position;
-    form_->ListBox1Click();
+    form_->FocusControl(form_->program_list);
+    form_->program_list.item_index = position;
+    form_->ProgramListClick();
   }
   // The user types into a field and moves the focus on.
   void TypeInto(Edit& edit, const std::string& text, Control& next) {
@@ -131,7 +131,7 @@ class EditorTest : public ::testing::Test {
   FakeOpenDialog open_dialog_;
   FakeDesktop desktop_;
   FakeKeyNames key_names_;
-  std::unique_ptr<TFFeskINI> form_;
+  std::unique_ptr<MainForm> form_;
 };
 
 }  // namespace fesk::editor::testing

@@ -8,7 +8,7 @@ namespace {
 class GroupPageTest : public EditorTest {
  protected:
   // A, A\B, A\B\X, A\BX, D and five programs in them (P3 in none).
-  TFFeskINI& StartWithGroups() {
+  MainForm& StartWithGroups() {
     WriteTable("A\r\n\tB\r\n\t\tX\r\n\tBX\r\nD\r\n");
     WritePrograms({{"P0", "p0", {{"GROUP", "A\\B"}}},
                    {"P1", "p1", {{"GROUP", "A\\B\\X"}}},
@@ -18,7 +18,7 @@ class GroupPageTest : public EditorTest {
     return Start();
   }
   GroupNodeId Node(const std::string& path) {
-    const GroupTree& tree = form().TreeView1.tree;
+    const GroupTree& tree = form().group_tree.tree;
     for (GroupNodeId node : tree.PreOrder()) {
       if (tree.Path(node) == path) return node;
     }
@@ -27,7 +27,7 @@ class GroupPageTest : public EditorTest {
   }
   std::vector<std::string> Paths() {
     std::vector<std::string> paths;
-    const GroupTree& tree = form().TreeView1.tree;
+    const GroupTree& tree = form().group_tree.tree;
     for (GroupNodeId node : tree.PreOrder()) paths.push_back(tree.Path(node));
     return paths;
   }
@@ -36,163 +36,163 @@ class GroupPageTest : public EditorTest {
     for (int slot = 0; slot <= form().LastSlot; ++slot) groups.push_back(Entry(slot).group);
     return groups;
   }
-  void Select(const std::string& path) { form().TreeView1Change(Node(path)); }
+  void Select(const std::string& path) { form().GroupTreeChange(Node(path)); }
 };
 
 TEST_F(GroupPageTest, FirstGroupIsFeskAndTheNextOneIsAskedFor) {
   WritePrograms({{"P0", "p0"}});
-  TFFeskINI& f = Start();
-  f.PageControl1Change(Page::kGroup);
-  Click(f.Button3, &TFFeskINI::Button3Click);
+  MainForm& f = Start();
+  f.PageChange(Page::kGroup);
+  Click(f.add_group_button, &MainForm::AddGroup);
   EXPECT_EQ(Paths(), (std::vector<std::string>{"FESK"}));
   EXPECT_TRUE(dialogs_.inputs.empty());
   EXPECT_TRUE(f.Modified);
-  for (const Button* b : {&f.Button23, &f.Button12, &f.Button19, &f.Button11, &f.Button21}) {
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button}) {
     EXPECT_TRUE(b->enabled) << b->caption;
   }
-  EXPECT_FALSE(f.Button22.enabled);
+  EXPECT_FALSE(f.move_target_button.enabled);
   // The tree had the focus with nothing selected: it selects its first group.
-  EXPECT_EQ(f.TreeView1.selected, Node("FESK"));
+  EXPECT_EQ(f.group_tree.selected, Node("FESK"));
   EXPECT_EQ(f.DisplayGroup, "FESK");
-  EXPECT_TRUE(f.CheckBox10.checked());
+  EXPECT_TRUE(f.group_filter.checked());
 
   dialogs_.input_answers = {std::string("Sub")};
-  Click(f.Button3, &TFFeskINI::Button3Click);
+  Click(f.add_group_button, &MainForm::AddGroup);
   ASSERT_EQ(dialogs_.inputs.size(), 1u);
   EXPECT_EQ(dialogs_.inputs[0].caption, "新規グループ作成　親[FESK]");
   EXPECT_EQ(dialogs_.inputs[0].prompt, "新規グループ名を入力してください");
   EXPECT_EQ(dialogs_.inputs[0].value, "");
   EXPECT_EQ(Paths(), (std::vector<std::string>{"FESK", "FESK\\Sub"}));
-  EXPECT_EQ(f.TreeView1.selected, Node("FESK\\Sub"));
+  EXPECT_EQ(f.group_tree.selected, Node("FESK\\Sub"));
   EXPECT_EQ(f.DisplayGroup, "FESK\\Sub");
-  EXPECT_EQ(f.Label17.caption, "FESK\\Sub");
-  EXPECT_TRUE(f.TreeView1.expanded.count(Node("FESK")));
-  EXPECT_EQ(f.ActiveControl(), &f.TreeView1);
+  EXPECT_EQ(f.display_group_label.caption, "FESK\\Sub");
+  EXPECT_TRUE(f.group_tree.expanded.count(Node("FESK")));
+  EXPECT_EQ(f.ActiveControl(), &f.group_tree);
 }
 
 TEST_F(GroupPageTest, EmptyOrCancelledNameAddsNothing) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("D");
   f.Modified = false;
   dialogs_.input_answers = {std::string(), std::nullopt};
-  f.Button3Click();
-  f.Button3Click();
+  f.AddGroup();
+  f.AddGroup();
   EXPECT_EQ(Paths().size(), 5u);
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(GroupPageTest, SelectingAGroupListsExactlyItsPrograms) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
-  EXPECT_TRUE(f.CheckBox10.checked());
+  EXPECT_TRUE(f.group_filter.checked());
   EXPECT_EQ(f.DisplayGroup, "A\\B");
-  EXPECT_EQ(f.Label17.caption, "A\\B");
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   P0"}));
-  EXPECT_EQ(f.Label8.caption, "1");
-  EXPECT_EQ(f.ListBox1.top, 50);
-  EXPECT_EQ(f.ListBox1.height, 96);
-  EXPECT_EQ(f.BitBtn2.top, 50);
-  EXPECT_EQ(f.BitBtn3.top, 98);
-  EXPECT_EQ(f.ActiveControl(), &f.TreeView1);
+  EXPECT_EQ(f.display_group_label.caption, "A\\B");
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0"}));
+  EXPECT_EQ(f.program_count.caption, "1");
+  EXPECT_EQ(f.program_list.top, 50);
+  EXPECT_EQ(f.program_list.height, 96);
+  EXPECT_EQ(f.move_up_button.top, 50);
+  EXPECT_EQ(f.move_down_button.top, 98);
+  EXPECT_EQ(f.ActiveControl(), &f.group_tree);
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(GroupPageTest, ReportingTheSameSelectionAgainChangesNothing) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A");
-  f.CheckBox10.SetChecked(false);
+  f.group_filter.SetChecked(false);
   SelectListItem(2);
   Select("A");
-  EXPECT_FALSE(f.CheckBox10.checked());
+  EXPECT_FALSE(f.group_filter.checked());
   EXPECT_EQ(f.CurrentItem, 2);
 }
 
 TEST_F(GroupPageTest, FilterOffListsEveryProgramAgain) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
-  f.CheckBox10.SetChecked(false);
+  f.group_filter.SetChecked(false);
   EXPECT_EQ(f.ListCount, 5);
-  EXPECT_EQ(f.Label8.caption, "5");
-  EXPECT_EQ(f.ListBox1.item_index, 0);
-  EXPECT_EQ(f.ListBox1.top, 24);
-  EXPECT_EQ(f.ListBox1.height, 122);
-  EXPECT_EQ(f.BitBtn2.height, 61);
-  EXPECT_EQ(f.ActiveControl(), &f.ListBox1);
+  EXPECT_EQ(f.program_count.caption, "5");
+  EXPECT_EQ(f.program_list.item_index, 0);
+  EXPECT_EQ(f.program_list.top, 24);
+  EXPECT_EQ(f.program_list.height, 122);
+  EXPECT_EQ(f.move_up_button.height, 61);
+  EXPECT_EQ(f.ActiveControl(), &f.program_list);
 }
 
 TEST_F(GroupPageTest, FilterLeavingAnEmptyListLeavesTheShortcutPage) {
-  TFFeskINI& f = StartWithGroups();
-  f.PageControl1Change(Page::kShortCut);
+  MainForm& f = StartWithGroups();
+  f.PageChange(Page::kShortCut);
   f.DisplayGroup = "nothing here";
-  f.CheckBox10.SetChecked(true);
+  f.group_filter.SetChecked(true);
   EXPECT_EQ(f.ListCount, 0);
-  EXPECT_EQ(f.PageControl1.active, Page::kProgram);
+  EXPECT_EQ(f.pages.active, Page::kProgram);
 }
 
 TEST_F(GroupPageTest, RenameRewritesThePathAndThoseBelowIt) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
-  f.Button19Click();
-  EXPECT_EQ(f.TreeView1.editing, Node("A\\B"));
-  f.TreeView1Edited(std::string("C"));
+  f.RenameGroup();
+  EXPECT_EQ(f.group_tree.editing, Node("A\\B"));
+  f.GroupTreeEdited(std::string("C"));
   EXPECT_EQ(Groups(), (std::vector<std::string>{"A\\C", "A\\C\\X", "A\\BX", "", "A"}));
   EXPECT_EQ(Paths(), (std::vector<std::string>{"A", "A\\C", "A\\C\\X", "A\\BX", "D"}));
   EXPECT_EQ(f.DisplayGroup, "A\\C");
-  EXPECT_EQ(f.Label17.caption, "A\\C");
-  EXPECT_EQ(f.Label20.caption, "A\\C");
+  EXPECT_EQ(f.display_group_label.caption, "A\\C");
+  EXPECT_EQ(f.entry_group_label.caption, "A\\C");
   EXPECT_TRUE(f.Modified);
-  EXPECT_EQ(f.TreeView1.editing, kNoGroupNode);
+  EXPECT_EQ(f.group_tree.editing, kNoGroupNode);
 }
 
 TEST_F(GroupPageTest, CancelledRenameChangesNothing) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
-  EXPECT_TRUE(f.TreeView1Editing(Node("A\\B")));
-  f.TreeView1Edited(std::nullopt);
+  EXPECT_TRUE(f.GroupTreeEditing(Node("A\\B")));
+  f.GroupTreeEdited(std::nullopt);
   EXPECT_EQ(Paths(), (std::vector<std::string>{"A", "A\\B", "A\\B\\X", "A\\BX", "D"}));
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(GroupPageTest, EmptyNameIsRefusedAndTheOldNameKept) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A");
   f.Modified = false;
-  f.Button19Click();
-  f.TreeView1Edited(std::string());
+  f.RenameGroup();
+  f.GroupTreeEdited(std::string());
   EXPECT_EQ(Paths(), (std::vector<std::string>{"A", "A\\B", "A\\B\\X", "A\\BX", "D"}));
   EXPECT_EQ(Groups(), (std::vector<std::string>{"A\\B", "A\\B\\X", "A\\BX", "", "A"}));
   EXPECT_EQ(f.DisplayGroup, "A");
   EXPECT_FALSE(f.Modified);
-  EXPECT_EQ(f.TreeView1.editing, kNoGroupNode);
+  EXPECT_EQ(f.group_tree.editing, kNoGroupNode);
 }
 
 TEST_F(GroupPageTest, MoveTakesTheSubgroupsAndTheirPrograms) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A");
-  f.Button21Click();
-  EXPECT_TRUE(f.Button22.enabled);
-  EXPECT_EQ(f.Label18.caption, "A");
-  EXPECT_TRUE(f.Image7.visible);
-  EXPECT_TRUE(f.Image8.visible);
+  f.ChooseMoveSource();
+  EXPECT_TRUE(f.move_target_button.enabled);
+  EXPECT_EQ(f.move_source_label.caption, "A");
+  EXPECT_TRUE(f.move_arrow_left.visible);
+  EXPECT_TRUE(f.move_arrow_right.visible);
   Select("D");
-  f.Button22Click();
+  f.MoveGroup();
   EXPECT_EQ(Paths(), (std::vector<std::string>{"D", "D\\A", "D\\A\\B", "D\\A\\B\\X", "D\\A\\BX"}));
   EXPECT_EQ(Groups(), (std::vector<std::string>{"D\\A\\B", "D\\A\\B\\X", "D\\A\\BX", "", "D\\A"}));
-  EXPECT_EQ(f.TreeView1.selected, Node("D\\A"));
+  EXPECT_EQ(f.group_tree.selected, Node("D\\A"));
   EXPECT_EQ(f.DisplayGroup, "D\\A");
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"4   P4"}));
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"4   P4"}));
   EXPECT_TRUE(f.Modified);
-  EXPECT_TRUE(f.Button22.enabled);
+  EXPECT_TRUE(f.move_target_button.enabled);
   EXPECT_EQ(f.MoveSource, Node("D\\A"));
 }
 
 TEST_F(GroupPageTest, MoveIntoItselfOrBelowIsRefused) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A");
-  f.Button21Click();
+  f.ChooseMoveSource();
   for (const char* destination : {"A\\B", "A"}) {
     Select(destination);
-    f.Button22Click();
+    f.MoveGroup();
     EXPECT_EQ(Paths(), (std::vector<std::string>{"A", "A\\B", "A\\B\\X", "A\\BX", "D"}));
     EXPECT_EQ(f.DisplayGroup, destination);
     EXPECT_FALSE(f.Modified);
@@ -202,23 +202,23 @@ TEST_F(GroupPageTest, MoveIntoItselfOrBelowIsRefused) {
 TEST_F(GroupPageTest, MoveUnderASiblingWithTheSameBeginning) {
   WriteTable("A\r\nAB\r\n");
   WritePrograms({{"P0", "p0", {{"GROUP", "A"}}}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   Select("A");
-  f.Button21Click();
+  f.ChooseMoveSource();
   Select("AB");
-  f.Button22Click();
+  f.MoveGroup();
   EXPECT_EQ(Paths(), (std::vector<std::string>{"AB", "AB\\A"}));
   EXPECT_EQ(Entry(0).group, "AB\\A");
 }
 
 TEST_F(GroupPageTest, DeleteRemovesTheSubgroupsAndLeavesTheProgramsAlone) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
   dialogs_.answers = {Answer::kCancel, Answer::kOk};
-  f.Button11Click();
+  f.DeleteGroup();
   EXPECT_EQ(Paths().size(), 5u);
   EXPECT_FALSE(f.Modified);
-  f.Button11Click();
+  f.DeleteGroup();
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
   EXPECT_EQ(dialogs_.boxes[1].caption, "グループの削除");
   EXPECT_EQ(dialogs_.boxes[1].text,
@@ -228,8 +228,8 @@ TEST_F(GroupPageTest, DeleteRemovesTheSubgroupsAndLeavesTheProgramsAlone) {
   EXPECT_EQ(Groups(), (std::vector<std::string>{"A\\B", "A\\B\\X", "A\\BX", "", "A"}));
   EXPECT_TRUE(f.Modified);
   // The next sibling is selected and becomes the display group.
-  EXPECT_EQ(f.TreeView1.selected, Node("A\\BX"));
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"2   P2"}));
+  EXPECT_EQ(f.group_tree.selected, Node("A\\BX"));
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"2   P2"}));
 }
 
 TEST_F(GroupPageTest, SelectionAfterDeleteIsNextSiblingElseParentElsePrevious) {
@@ -240,68 +240,68 @@ TEST_F(GroupPageTest, SelectionAfterDeleteIsNextSiblingElseParentElsePrevious) {
   const Case cases[] = {{"A", "D"}, {"A\\BX", "A"}, {"D", "A"}};
   for (const Case& c : cases) {
     form_.reset();
-    TFFeskINI& f = StartWithGroups();
+    MainForm& f = StartWithGroups();
     Select(c.deleted);
     dialogs_.answers = {Answer::kOk};
-    f.Button11Click();
-    EXPECT_EQ(f.TreeView1.selected, Node(c.selected)) << c.deleted;
+    f.DeleteGroup();
+    EXPECT_EQ(f.group_tree.selected, Node(c.selected)) << c.deleted;
     EXPECT_EQ(f.DisplayGroup, c.selected) << c.deleted;
   }
 }
 
 TEST_F(GroupPageTest, DeletedMoveSourceIsForgotten) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B\\X");
-  f.Button21Click();
+  f.ChooseMoveSource();
   Select("A");
   dialogs_.answers = {Answer::kOk};
-  f.Button11Click();
+  f.DeleteGroup();
   EXPECT_EQ(f.MoveSource, kNoGroupNode);
-  EXPECT_FALSE(f.Button22.enabled);
-  EXPECT_FALSE(f.Image7.visible);
-  EXPECT_EQ(f.Label18.caption, "");
-  f.Button22Click();
+  EXPECT_FALSE(f.move_target_button.enabled);
+  EXPECT_FALSE(f.move_arrow_left.visible);
+  EXPECT_EQ(f.move_source_label.caption, "");
+  f.MoveGroup();
   EXPECT_EQ(Paths(), (std::vector<std::string>{"D"}));
 }
 
 TEST_F(GroupPageTest, DeletingTheLastGroupDisablesTheButtons) {
   WriteTable("Only\r\n");
   WritePrograms({{"P0", "p0"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   Select("Only");
-  f.Button21Click();
+  f.ChooseMoveSource();
   dialogs_.answers = {Answer::kOk};
-  f.Button11Click();
-  EXPECT_TRUE(f.TreeView1.tree.Empty());
-  for (const Button* b : {&f.Button23, &f.Button12, &f.Button19, &f.Button11, &f.Button21, &f.Button22}) {
+  f.DeleteGroup();
+  EXPECT_TRUE(f.group_tree.tree.Empty());
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
     EXPECT_FALSE(b->enabled) << b->caption;
   }
-  EXPECT_EQ(f.TreeView1.selected, kNoGroupNode);
+  EXPECT_EQ(f.group_tree.selected, kNoGroupNode);
   // Operations needing a group do nothing now.
-  f.Button19Click();
-  f.Button23Click();
-  EXPECT_EQ(f.TreeView1.editing, kNoGroupNode);
+  f.RenameGroup();
+  f.RegisterInGroup();
+  EXPECT_EQ(f.group_tree.editing, kNoGroupNode);
   EXPECT_EQ(dialogs_.boxes.size(), 1u);
 }
 
 TEST_F(GroupPageTest, SortOrdersEveryLevelWithoutSettingModified) {
   WriteTable("b\r\nB\r\na\r\n\tz\r\n\ty\r\n");
-  TFFeskINI& f = Start();
-  f.Button12Click();
+  MainForm& f = Start();
+  f.SortGroups();
   EXPECT_EQ(Paths(), (std::vector<std::string>{"a", "a\\y", "a\\z", "b", "B"}));
   EXPECT_FALSE(f.Modified);
-  f.Button4Click();
+  f.EndEditor();
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_TRUE(f.Terminated);
+  EXPECT_TRUE(f.terminated);
 }
 
 TEST_F(GroupPageTest, SortUsesTheComparatorGiven) {
   WriteTable("a\r\nc\r\nb\r\n");
-  TFFeskINI f(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, ExePath(),
+  MainForm f(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, ExePath(),
               [](const std::string& x, const std::string& y) { return y.compare(x); });
   f.FormCreate({});
-  f.Button12Click();
-  const GroupTree& tree = f.TreeView1.tree;
+  f.SortGroups();
+  const GroupTree& tree = f.group_tree.tree;
   std::vector<std::string> names;
   for (GroupNodeId node : tree.PreOrder()) names.push_back(tree.Name(node));
   EXPECT_EQ(names, (std::vector<std::string>{"c", "b", "a"}));
@@ -310,33 +310,33 @@ TEST_F(GroupPageTest, SortUsesTheComparatorGiven) {
 TEST_F(GroupPageTest, ModeTwoNeedsAProgram) {
   WriteTable("G\r\n");
   WritePrograms({{"P0", "p0", {{"GROUP", "other"}}}});
-  TFFeskINI& f = Start();
-  f.PageControl1Change(Page::kGroup);  // selects G: the list becomes empty
-  ASSERT_EQ(f.Label6.caption, "0");
-  f.RadioButton7Click();
-  EXPECT_TRUE(f.RadioButton6.checked);
-  EXPECT_FALSE(f.RadioButton7.checked);
-  EXPECT_TRUE(f.Button3.visible);
-  EXPECT_FALSE(f.Button23.visible);
-  EXPECT_FALSE(f.TreeView1.read_only);
+  MainForm& f = Start();
+  f.PageChange(Page::kGroup);  // selects G: the list becomes empty
+  ASSERT_EQ(f.list_position.caption, "0");
+  f.ChooseMode2();
+  EXPECT_TRUE(f.mode1_choice.checked);
+  EXPECT_FALSE(f.mode2_choice.checked);
+  EXPECT_TRUE(f.add_group_button.visible);
+  EXPECT_FALSE(f.register_in_group_button.visible);
+  EXPECT_FALSE(f.group_tree.read_only);
   EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(GroupPageTest, ModeTwoPutsTheSelectedProgramIntoAGroup) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   SelectListItem(3);  // P3, in no group
-  f.PageControl1Change(Page::kGroup);
-  f.CheckBox10.SetChecked(false);
+  f.PageChange(Page::kGroup);
+  f.group_filter.SetChecked(false);
   SelectListItem(3);
-  f.RadioButton7Click();
-  EXPECT_TRUE(f.RadioButton7.checked);
-  EXPECT_TRUE(f.TreeView1.read_only);
-  EXPECT_EQ((Rect{f.TreeView1.left, f.TreeView1.top, f.TreeView1.width, f.TreeView1.height}),
+  f.ChooseMode2();
+  EXPECT_TRUE(f.mode2_choice.checked);
+  EXPECT_TRUE(f.group_tree.read_only);
+  EXPECT_EQ((Rect{f.group_tree.left, f.group_tree.top, f.group_tree.width, f.group_tree.height}),
             (Rect{40, 36, 321, 102}));
-  EXPECT_TRUE(f.Shape22.visible);
-  EXPECT_TRUE(f.Button23.visible);
-  for (const Control* c : {static_cast<const Control*>(&f.Button3), static_cast<const Control*>(&f.Button22),
-                           static_cast<const Control*>(&f.Label18), static_cast<const Control*>(&f.Bevel2)}) {
+  EXPECT_TRUE(f.mode2_frame.visible);
+  EXPECT_TRUE(f.register_in_group_button.visible);
+  for (const Control* c : {static_cast<const Control*>(&f.add_group_button), static_cast<const Control*>(&f.move_target_button),
+                           static_cast<const Control*>(&f.move_source_label), static_cast<const Control*>(&f.move_source_bevel)}) {
     EXPECT_FALSE(c->visible);
   }
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
@@ -348,49 +348,48 @@ TEST_F(GroupPageTest, ModeTwoPutsTheSelectedProgramIntoAGroup) {
   const std::string display = f.DisplayGroup;
   Select("D");
   EXPECT_EQ(f.DisplayGroup, display);
-  EXPECT_FALSE(f.CheckBox10.checked());
+  EXPECT_FALSE(f.group_filter.checked());
 
   dialogs_.answers = {Answer::kOk};
-  f.Button23Click();
+  f.RegisterInGroup();
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
   EXPECT_EQ(dialogs_.boxes[1].caption, "グループ登録");
   EXPECT_EQ(dialogs_.boxes[1].text, "\"P3\"を\r\"D\"\rグループに登録します\r");
   EXPECT_EQ(Entry(3).group, "D");
   EXPECT_EQ(f.DisplayGroup, "D");
-  EXPECT_EQ(f.Label17.caption, "D");
-  EXPECT_EQ(f.Label20.caption, "D");
+  EXPECT_EQ(f.display_group_label.caption, "D");
+  EXPECT_EQ(f.entry_group_label.caption, "D");
   EXPECT_TRUE(f.Modified);
-  EXPECT_EQ(f.ActiveControl(), &f.TreeView1);
+  EXPECT_EQ(f.ActiveControl(), &f.group_tree);
 }
 
 TEST_F(GroupPageTest, PuttingIntoAGroupRebuildsTheFilteredList) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A\\B");
-  f.RadioButton7Click();
+  f.ChooseMode2();
   Select("D");
   dialogs_.answers = {Answer::kOk, Answer::kOk};
-  f.Button23Click();
+  f.RegisterInGroup();
   EXPECT_EQ(Entry(0).group, "D");
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   P0"}));
-  EXPECT_TRUE(f.CheckBox10.checked());
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0"}));
+  EXPECT_TRUE(f.group_filter.checked());
 }
 
 TEST_F(GroupPageTest, DisplayGroupPanelShowsTheGroupPageInModeOne) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   SelectListItem(0);
-  f.PageControl1Change(Page::kGroup);
-  f.RadioButton7Click();
-  f.PageControl1Change(Page::kProgram);
-  for (void (TFFeskINI::*click)() : {&TFFeskINI::Panel2Click, &TFFeskINI::Label17Click,
-                                     &TFFeskINI::Label20Click}) {
-    f.RadioButton7Click();
-    f.PageControl1Change(Page::kProgram);
+  f.PageChange(Page::kGroup);
+  f.ChooseMode2();
+  f.PageChange(Page::kProgram);
+  for (void (MainForm::*click)() : {&MainForm::DisplayGroupClick}) {
+    f.ChooseMode2();
+    f.PageChange(Page::kProgram);
     (f.*click)();
-    EXPECT_EQ(f.PageControl1.active, Page::kGroup);
-    EXPECT_TRUE(f.RadioButton6.checked);
-    EXPECT_FALSE(f.TreeView1.read_only);
-    EXPECT_FALSE(f.Button15.enabled);
-    EXPECT_EQ(f.ActiveControl(), &f.TreeView1);
+    EXPECT_EQ(f.pages.active, Page::kGroup);
+    EXPECT_TRUE(f.mode1_choice.checked);
+    EXPECT_FALSE(f.group_tree.read_only);
+    EXPECT_FALSE(f.duplicate_check_button.enabled);
+    EXPECT_EQ(f.ActiveControl(), &f.group_tree);
   }
 }
 
@@ -399,23 +398,23 @@ TEST_F(GroupPageTest, GroupWithAnEmptyNameNeverListsFreeSlots) {
   WriteFile(IniPath(), IniText({{"CMD0", {{"DISCRIPTION", "P0"}, {"CMDLINE", "p0"}}},
                                 {"CMD1", {{"DISCRIPTION", "P1"}, {"CMDLINE", "p1"}, {"GROUP", "G"}}},
                                 {"CMD2", {{"GROUP", ""}}}}));
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   Select("");
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   P0"}));
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0"}));
   // Renaming it does not pull the programs of no group into it.
-  f.Button19Click();
-  f.TreeView1Edited(std::string("Named"));
+  f.RenameGroup();
+  f.GroupTreeEdited(std::string("Named"));
   EXPECT_EQ(Entry(0).group, "");
 }
 
 TEST_F(GroupPageTest, EditedTreeIsSavedAndReadBack) {
-  TFFeskINI& f = StartWithGroups();
+  MainForm& f = StartWithGroups();
   Select("A");
-  f.Button21Click();
+  f.ChooseMoveSource();
   Select("D");
-  f.Button22Click();
+  f.MoveGroup();
   dialogs_.input_answers = {std::string("表示")};
-  f.Button3Click();
+  f.AddGroup();
   dialogs_.answers = {Answer::kOk, Answer::kOk};
   ASSERT_TRUE(f.Save());
   const std::vector<std::string> saved = Paths();

@@ -6,23 +6,23 @@ namespace {
 
 class MouseActionTest : public EditorTest {
  protected:
-  TFFeskINI& StartWithCode(const std::string& code, const std::string& runpos = "111111111") {
+  MainForm& StartWithCode(const std::string& code, const std::string& runpos = "111111111") {
     WritePrograms({{"Prog", "p.exe", {{"ACTCODE", code}, {"RUNPOS", runpos}}}});
     return Start();
   }
   std::vector<Color> CellColours() {
     std::vector<Color> colours;
-    for (Shape* cell : form().Cells()) colours.push_back(cell->brush);
+    for (const Shape& cell : form().action_cells) colours.push_back(cell.brush);
     return colours;
   }
   // Presses the quadrant squares for the letters of a code.
   void Press(const std::string& letters) {
     for (char letter : letters) {
       switch (letter) {
-        case 'l': form().Shape1MouseDown(); break;
-        case 'r': form().Shape2MouseDown(); break;
-        case 'L': form().Shape3MouseDown(); break;
-        case 'R': form().Shape4MouseDown(); break;
+        case 'l': form().quadrant_squares[0].on_mouse_down(MouseButton::kLeft); break;
+        case 'r': form().quadrant_squares[1].on_mouse_down(MouseButton::kLeft); break;
+        case 'L': form().quadrant_squares[2].on_mouse_down(MouseButton::kLeft); break;
+        case 'R': form().quadrant_squares[3].on_mouse_down(MouseButton::kLeft); break;
       }
     }
   }
@@ -40,85 +40,85 @@ TEST_F(MouseActionTest, ShowEntryFillsEveryPage) {
                    {"HOTKEY", "Ctrl+Alt+F5"},
                    {"GROUP", "A\\B"},
                    {"DISPLAYPOS", "3"}}}});
-  TFFeskINI& f = Start();
-  EXPECT_EQ(f.Edit3.text, "Prog");
-  EXPECT_EQ(f.Edit1.text, "p.exe");
-  EXPECT_EQ(f.Edit2.text, "C:\\W\\");
-  EXPECT_EQ(f.Edit4.text, "-x");
-  EXPECT_TRUE(f.RadioButton2.checked);
-  EXPECT_FALSE(f.RadioButton1.checked);
-  EXPECT_TRUE(f.CheckBox11.checked());
-  EXPECT_EQ(f.DspPosShape3.brush, colors::kRed);
-  EXPECT_EQ(f.DspPosShape1.brush, colors::kButtonFace);
-  EXPECT_EQ(f.Label10.caption, "右→左下");
-  EXPECT_EQ(f.Label11.caption, "");
-  EXPECT_FALSE(f.Image3.visible);
+  MainForm& f = Start();
+  EXPECT_EQ(f.title_field.text, "Prog");
+  EXPECT_EQ(f.command_field.text, "p.exe");
+  EXPECT_EQ(f.work_folder_field.text, "C:\\W\\");
+  EXPECT_EQ(f.option_field.text, "-x");
+  EXPECT_TRUE(f.show_maximized.checked);
+  EXPECT_FALSE(f.show_normal.checked);
+  EXPECT_TRUE(f.tray_box.checked());
+  EXPECT_EQ(f.position_cells[2].brush, colors::kRed);
+  EXPECT_EQ(f.position_cells[0].brush, colors::kButtonFace);
+  EXPECT_EQ(f.first_direction_line.caption, "右→左下");
+  EXPECT_EQ(f.second_direction_line.caption, "");
+  EXPECT_FALSE(f.crossed_mouse_picture.visible);
   EXPECT_EQ(CellColours()[0], colors::kRed);
   EXPECT_EQ(CellColours()[1], colors::kLime);
   EXPECT_EQ(CellColours()[2], colors::kBlue);
   EXPECT_EQ(CellColours()[3], colors::kWhite);
   EXPECT_EQ(f.CellCursor, 3);
   EXPECT_EQ(f.LastQuadrant, kLowerLeft);
-  EXPECT_EQ(f.Label9.left, 127);  // one pixel left of cell 3
+  EXPECT_EQ(f.next_cell_marker.left, 127);  // one pixel left of cell 3
   std::vector<bool> boxes;
-  for (CheckBox* box : f.RunPositionBoxes()) boxes.push_back(box->checked());
+  for (const CheckBox& box : f.start_positions) boxes.push_back(box.checked());
   EXPECT_EQ(boxes, (std::vector<bool>{true, false, true, false, true, false, true, false, true}));
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0x74));
-  EXPECT_EQ(f.Label20.caption, "A\\B");
-  EXPECT_EQ(f.Label6.caption, "1");
-  EXPECT_EQ(f.Label8.caption, "1");
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0x74));
+  EXPECT_EQ(f.entry_group_label.caption, "A\\B");
+  EXPECT_EQ(f.list_position.caption, "1");
+  EXPECT_EQ(f.program_count.caption, "1");
 }
 
 TEST_F(MouseActionTest, ShowEntryWithoutSelectionClearsTheProgramFields) {
-  TFFeskINI& f = StartWithCode("lr");
-  f.HotKey1.value = 0x41;
-  f.ListBox1.item_index = -1;
+  MainForm& f = StartWithCode("lr");
+  f.shortcut_field.value = 0x41;
+  f.program_list.item_index = -1;
   f.ShowEntry(0);
-  EXPECT_EQ(f.Edit3.text, "");
-  EXPECT_EQ(f.Edit1.text, "");
-  EXPECT_EQ(f.Edit2.text, "");
-  EXPECT_TRUE(f.RadioButton1.checked);
-  EXPECT_FALSE(f.CheckBox11.checked());
-  EXPECT_EQ(f.HotKey1.value, 0);
-  EXPECT_EQ(f.Label20.caption, "");
-  EXPECT_EQ(f.Label10.caption, "右");  // the rest of the pages stays as it was
+  EXPECT_EQ(f.title_field.text, "");
+  EXPECT_EQ(f.command_field.text, "");
+  EXPECT_EQ(f.work_folder_field.text, "");
+  EXPECT_TRUE(f.show_normal.checked);
+  EXPECT_FALSE(f.tray_box.checked());
+  EXPECT_EQ(f.shortcut_field.value, 0);
+  EXPECT_EQ(f.entry_group_label.caption, "");
+  EXPECT_EQ(f.first_direction_line.caption, "右");  // the rest of the pages stays as it was
 }
 
 TEST_F(MouseActionTest, EmptyCodeShowsWhiteCellsAndTheWarning) {
-  TFFeskINI& f = StartWithCode("");
+  MainForm& f = StartWithCode("");
   EXPECT_EQ(CellColours(), std::vector<Color>(16, colors::kWhite));
-  EXPECT_EQ(f.Label9.left, 103);
+  EXPECT_EQ(f.next_cell_marker.left, 103);
   EXPECT_EQ(f.CellCursor, 0);
-  EXPECT_TRUE(f.Image3.visible);
-  EXPECT_EQ(f.Label10.caption, "");
-  f.Button8Click();
-  f.Button6Click();
-  f.BitBtn1Click();
+  EXPECT_TRUE(f.crossed_mouse_picture.visible);
+  EXPECT_EQ(f.first_direction_line.caption, "");
+  f.BackSpaceCell();
+  f.ClearAction();
+  f.ConfirmAction();
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_EQ(f.AnimationSteps, 0);
+  EXPECT_EQ(f.animation_steps, 0);
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(MouseActionTest, SquaresAddLettersNeverTwoEqualNeighbours) {
-  TFFeskINI& f = StartWithCode("");
+  MainForm& f = StartWithCode("");
   Press("ll");
   EXPECT_EQ(Selected().actcode, "l");
   Press("rl");
   EXPECT_EQ(Selected().actcode, "lrl");
-  EXPECT_EQ(f.Label10.caption, "右→左");
+  EXPECT_EQ(f.first_direction_line.caption, "右→左");
   EXPECT_TRUE(f.Modified);
-  EXPECT_EQ(f.ActiveControl(), &f.ListBox1);
+  EXPECT_EQ(f.ActiveControl(), &f.program_list);
 }
 
 TEST_F(MouseActionTest, TableHoldsSixteenLettersAndBackSpaceRemovesTheLast) {
-  TFFeskINI& f = StartWithCode("");
+  MainForm& f = StartWithCode("");
   Press("lrlrlrlrlrlrlrlr");
   EXPECT_EQ(Selected().actcode, "lrlrlrlrlrlrlrlr");
   EXPECT_EQ(f.CellCursor, 16);
-  EXPECT_EQ(f.Label9.left, 223);  // stays above the last cell
+  EXPECT_EQ(f.next_cell_marker.left, 223);  // stays above the last cell
   Press("L");
   EXPECT_EQ(Selected().actcode, "lrlrlrlrlrlrlrlr");
-  f.Button8Click();
+  f.BackSpaceCell();
   EXPECT_EQ(Selected().actcode, "lrlrlrlrlrlrlrl");
   EXPECT_EQ(f.CellCursor, 15);
   EXPECT_EQ(CellColours()[15], colors::kWhite);
@@ -126,13 +126,13 @@ TEST_F(MouseActionTest, TableHoldsSixteenLettersAndBackSpaceRemovesTheLast) {
 }
 
 TEST_F(MouseActionTest, ClearAsksWithTheTitle) {
-  TFFeskINI& f = StartWithCode("lr");
+  MainForm& f = StartWithCode("lr");
   dialogs_.answers = {Answer::kCancel, Answer::kOk};
-  f.Button6Click();
+  f.ClearAction();
   EXPECT_EQ(Selected().actcode, "lr");
-  EXPECT_EQ(f.ActiveControl(), &f.ListBox1);
+  EXPECT_EQ(f.ActiveControl(), &f.program_list);
   EXPECT_FALSE(f.Modified);
-  f.Button6Click();
+  f.ClearAction();
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
   EXPECT_EQ(dialogs_.boxes[1].caption, "マウス・アクションのクリア");
   EXPECT_EQ(dialogs_.boxes[1].text, "\"Prog\"の\rマウス・アクションをクリアします。");
@@ -142,47 +142,47 @@ TEST_F(MouseActionTest, ClearAsksWithTheTitle) {
 }
 
 TEST_F(MouseActionTest, ReadingTheTransferredCodeIsAChangeWhenTheCodeChanges) {
-  TFFeskINI& f = StartWithCode("lr");
+  MainForm& f = StartWithCode("lr");
   const std::string programs = ReadFile(IniPath());
   WriteFile(IniPath(), programs + "[SYSTEM]\r\nLINK=lr\r\n");
-  f.Button10Click();
+  f.ReadMouseAction();
   EXPECT_EQ(Selected().actcode, "lr");
   EXPECT_FALSE(f.Modified) << "the same code again changes nothing";
 
   WriteFile(IniPath(), programs + "[SYSTEM]\r\nLINK=Lr\r\n");
-  f.Button10Click();
+  f.ReadMouseAction();
   EXPECT_EQ(Selected().actcode, "Lr");
-  EXPECT_EQ(f.Label10.caption, "右上");
+  EXPECT_EQ(f.first_direction_line.caption, "右上");
   EXPECT_TRUE(f.Modified);
-  EXPECT_EQ(f.ActiveControl(), &f.ListBox1);
-  f.Button4Click();
+  EXPECT_EQ(f.ActiveControl(), &f.program_list);
+  f.EndEditor();
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
 
   WriteFile(IniPath(), "[SYSTEM]\r\nLINK=" + std::string(40, 'l') + "\r\n");
-  f.Button10Click();
+  f.ReadMouseAction();
   EXPECT_EQ(Selected().actcode, std::string(30, 'l'));
 
   WriteFile(IniPath(), "[SYSTEM]\r\nLINK=\r\n");
-  f.Button10Click();
+  f.ReadMouseAction();
   EXPECT_EQ(Selected().actcode, "");
   EXPECT_EQ(f.CellCursor, 0);
 }
 
 TEST_F(MouseActionTest, StartPositionBoxIsStoredWhenLeft) {
-  TFFeskINI& f = StartWithCode("lr", "101010101");
-  f.FocusControl(f.CheckBox5);
-  f.CheckBox5.SetChecked(false);
-  f.FocusControl(f.ListBox1);
+  MainForm& f = StartWithCode("lr", "101010101");
+  f.FocusControl(f.start_positions[4]);
+  f.start_positions[4].SetChecked(false);
+  f.FocusControl(f.program_list);
   EXPECT_EQ(Selected().runpos, "101000101");
   EXPECT_TRUE(f.Modified);
 }
 
 TEST_F(MouseActionTest, StartPositionBoxesAreSkippedByTab) {
-  TFFeskINI& f = StartWithCode("lr");
-  for (CheckBox* box : f.RunPositionBoxes()) EXPECT_FALSE(f.TakesTabFocus(*box));
-  EXPECT_TRUE(f.TakesTabFocus(f.Edit3));
-  EXPECT_TRUE(f.TakesTabFocus(f.CheckBox11));
+  MainForm& f = StartWithCode("lr");
+  for (const CheckBox& box : f.start_positions) EXPECT_FALSE(f.TakesTabFocus(box));
+  EXPECT_TRUE(f.TakesTabFocus(f.title_field));
+  EXPECT_TRUE(f.TakesTabFocus(f.tray_box));
 }
 
 TEST_F(MouseActionTest, ShortMaskIsFilledUpToTheBoxLeft) {
@@ -196,11 +196,11 @@ TEST_F(MouseActionTest, ShortMaskIsFilledUpToTheBoxLeft) {
                         {"", 1, true, "1"}, {"111111111", 9, false, "111111110"}};
   for (const Case& c : cases) {
     form_.reset();
-    TFFeskINI& f = StartWithCode("lr", c.mask);
-    CheckBox& box = *f.RunPositionBoxes()[static_cast<std::size_t>(c.box - 1)];
+    MainForm& f = StartWithCode("lr", c.mask);
+    CheckBox& box = f.start_positions[static_cast<std::size_t>(c.box - 1)];
     f.FocusControl(box);
     box.SetChecked(c.checked);
-    f.FocusControl(f.ListBox1);
+    f.FocusControl(f.program_list);
     EXPECT_EQ(Selected().runpos, c.stored) << c.mask << " box " << c.box;
   }
 }
@@ -213,23 +213,23 @@ TEST_F(MouseActionTest, AnimationTakesTwentySixStepsPerMoveAndTwelveForThePictur
   const Case cases[] = {{"lr", 26}, {"lrl", 52}, {"lR", 26}, {"lLrR", 78}};
   for (const Case& c : cases) {
     form_.reset();
-    TFFeskINI& f = StartWithCode(c.code);
+    MainForm& f = StartWithCode(c.code);
     std::map<AnimationRepaint, int> repaints;
     std::vector<Point> positions;
     bool button_enabled_meanwhile = false;
     f.on_animation_repaint = [&](AnimationRepaint what) {
       ++repaints[what];
-      button_enabled_meanwhile |= f.BitBtn1.enabled;
+      button_enabled_meanwhile |= f.confirm_button.enabled;
       if (what == AnimationRepaint::kFrames) {
-        for (Image* frame : {&f.Image1, &f.Image4, &f.Image5, &f.Image6}) {
+        for (Image* frame : {&f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still}) {
           if (frame->visible) positions.push_back({frame->left, frame->top});
         }
       }
     };
     const long long ticks_before = clock_.now_ms / clock_.resolution;
-    f.BitBtn1Click();
+    f.ConfirmAction();
     const long long ticks = clock_.now_ms / clock_.resolution - ticks_before;
-    EXPECT_EQ(f.AnimationSteps, c.steps) << c.code;
+    EXPECT_EQ(f.animation_steps, c.steps) << c.code;
     EXPECT_EQ(repaints[AnimationRepaint::kFrames], c.steps) << c.code;
     EXPECT_EQ(repaints[AnimationRepaint::kPicture], 12) << c.code;
     EXPECT_EQ(repaints[AnimationRepaint::kScreen], 1) << c.code;
@@ -238,51 +238,51 @@ TEST_F(MouseActionTest, AnimationTakesTwentySixStepsPerMoveAndTwelveForThePictur
     EXPECT_GE(ticks, c.steps + 12) << c.code;
     EXPECT_EQ(positions.size(), static_cast<std::size_t>(c.steps));
     EXPECT_FALSE(button_enabled_meanwhile);
-    EXPECT_TRUE(f.BitBtn1.enabled);
-    EXPECT_TRUE(f.Image2.visible);
-    EXPECT_EQ((Rect{f.Image2.left, f.Image2.top, f.Image2.width, f.Image2.height}),
+    EXPECT_TRUE(f.confirm_button.enabled);
+    EXPECT_TRUE(f.program_window_picture.visible);
+    EXPECT_EQ((Rect{f.program_window_picture.left, f.program_window_picture.top, f.program_window_picture.width, f.program_window_picture.height}),
               (Rect{314, 104, 49, 49}));
-    EXPECT_EQ(f.Label9.left, 103);
+    EXPECT_EQ(f.next_cell_marker.left, 103);
   }
 }
 
 TEST_F(MouseActionTest, PointerTravelsAlongTheTopEdgeForRight) {
-  TFFeskINI& f = StartWithCode("lr");
+  MainForm& f = StartWithCode("lr");
   std::vector<Point> positions;
   std::vector<const Image*> shown;
   f.on_animation_repaint = [&](AnimationRepaint what) {
     if (what != AnimationRepaint::kFrames) return;
-    for (Image* frame : {&f.Image1, &f.Image4, &f.Image5, &f.Image6}) {
+    for (Image* frame : {&f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still}) {
       if (frame->visible) {
         positions.push_back({frame->left, frame->top});
         shown.push_back(frame);
       }
     }
   };
-  f.BitBtn1Click();
+  f.ConfirmAction();
   ASSERT_EQ(positions.size(), 26u);
   for (std::size_t s = 0; s < positions.size(); ++s) {
     EXPECT_EQ(positions[s], (Point{311 + static_cast<int>(s), 101}));
   }
   // The frame turns with the step: one, two, three waves, then none.
   EXPECT_EQ((std::vector<const Image*>(shown.begin(), shown.begin() + 5)),
-            (std::vector<const Image*>{&f.Image5, &f.Image4, &f.Image1, &f.Image6, &f.Image5}));
-  for (const Image* frame : {&f.Image1, &f.Image4, &f.Image5, &f.Image6}) EXPECT_FALSE(frame->visible);
+            (std::vector<const Image*>{&f.pointer_waves1, &f.pointer_waves2, &f.pointer_waves3, &f.pointer_still, &f.pointer_waves1}));
+  for (const Image* frame : {&f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still}) EXPECT_FALSE(frame->visible);
   f.ShowEntry(0);
-  EXPECT_FALSE(f.Image2.visible);
-  EXPECT_FALSE(f.Image4.visible);
+  EXPECT_FALSE(f.program_window_picture.visible);
+  EXPECT_FALSE(f.pointer_waves2.visible);
 }
 
 TEST_F(MouseActionTest, IncompleteCodeIsNotAnimated) {
   for (const char* code : {"rR", "LR"}) {
     form_.reset();
-    TFFeskINI& f = StartWithCode(code);
-    EXPECT_TRUE(f.Image3.visible) << code;
+    MainForm& f = StartWithCode(code);
+    EXPECT_TRUE(f.crossed_mouse_picture.visible) << code;
     int repaints = 0;
     f.on_animation_repaint = [&](AnimationRepaint) { ++repaints; };
-    f.BitBtn1Click();
+    f.ConfirmAction();
     EXPECT_EQ(repaints, 0);
-    EXPECT_EQ(f.AnimationSteps, 0);
+    EXPECT_EQ(f.animation_steps, 0);
   }
 }
 
@@ -299,11 +299,11 @@ TEST_F(MouseActionTest, PagesNeedingAProgramGiveWayToTheProgramPage) {
       form_.reset();
       dialogs_.boxes.clear();
       WritePrograms({{"A", "a", {{"GROUP", "G"}}}}, {{"HINT", hints ? "ON" : "OFF"}, {"DISPGROUP", "none"}});
-      TFFeskINI& f = Start();
-      f.CheckBox10.SetChecked(true);
-      ASSERT_EQ(f.Label6.caption, "0");
-      f.PageControl1Change(c.page);
-      EXPECT_EQ(f.PageControl1.active, Page::kProgram);
+      MainForm& f = Start();
+      f.group_filter.SetChecked(true);
+      ASSERT_EQ(f.list_position.caption, "0");
+      f.PageChange(c.page);
+      EXPECT_EQ(f.pages.active, Page::kProgram);
       if (hints) {
         ASSERT_EQ(dialogs_.boxes.size(), 1u);
         EXPECT_EQ(dialogs_.boxes[0].caption, "FESKINI 確認");
@@ -320,7 +320,7 @@ TEST_F(MouseActionTest, PagesNeedingAProgramGiveWayToTheProgramPage) {
 }
 
 TEST_F(MouseActionTest, PageSwitchesSetHelpContextsAndTheCheckButton) {
-  TFFeskINI& f = StartWithCode("lr");
+  MainForm& f = StartWithCode("lr");
   struct Case {
     Page page;
     int help;
@@ -331,13 +331,13 @@ TEST_F(MouseActionTest, PageSwitchesSetHelpContextsAndTheCheckButton) {
                         {Page::kGroup, 39, false}, {Page::kScreenPosition, 38, true},
                         {Page::kProgram, 35, true}};
   for (const Case& c : cases) {
-    f.PageControl1Change(c.page);
-    EXPECT_EQ(f.PageControl1.active, c.page);
-    EXPECT_EQ(f.PageControl1.help_context, c.help);
-    EXPECT_EQ(f.Button15.enabled, c.check_enabled);
+    f.PageChange(c.page);
+    EXPECT_EQ(f.pages.active, c.page);
+    EXPECT_EQ(f.pages.help_context, c.help);
+    EXPECT_EQ(f.duplicate_check_button.enabled, c.check_enabled);
   }
-  f.PageControl1Change(Page::kShortCut);
-  EXPECT_EQ(f.ActiveControl(), &f.HotKey1);
+  f.PageChange(Page::kShortCut);
+  EXPECT_EQ(f.ActiveControl(), &f.shortcut_field);
 }
 
 }  // namespace

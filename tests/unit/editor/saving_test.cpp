@@ -17,15 +17,15 @@ class SavingTest : public EditorTest {
 };
 
 TEST_F(SavingTest, WritesExactlyTheHintAndTheProgramSections) {
-  TFFeskINI& f = Start();
-  TypeInto(f.Edit3, "メモ帳", f.Edit1);
-  TypeInto(f.Edit1, "C:\\WINDOWS\\NOTEPAD.EXE", f.ListBox1);
-  f.Shape1MouseDown();
-  f.Shape2MouseDown();
-  f.SpeedButton3Click();
-  Click(f.Button1, &TFFeskINI::Button1Click);
-  TypeInto(f.Edit3, "Calc", f.Edit2);
-  TypeInto(f.Edit2, "C:\\", f.ListBox1);
+  MainForm& f = Start();
+  TypeInto(f.title_field, "メモ帳", f.command_field);
+  TypeInto(f.command_field, "C:\\WINDOWS\\NOTEPAD.EXE", f.program_list);
+  f.quadrant_squares[0].on_mouse_down(MouseButton::kLeft);
+  f.quadrant_squares[1].on_mouse_down(MouseButton::kLeft);
+  f.position_buttons[2].on_click();
+  Click(f.new_button, &MainForm::NewEntry);
+  TypeInto(f.title_field, "Calc", f.work_folder_field);
+  TypeInto(f.work_folder_field, "C:\\", f.program_list);
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   EXPECT_EQ(ReadFile(IniPath()),
             "[FESKIN]\r\nHINT=ON\r\n"
@@ -49,8 +49,8 @@ TEST_F(SavingTest, WritesExactlyTheHintAndTheProgramSections) {
 TEST_F(SavingTest, CancelWritesNothing) {
   WritePrograms({{"A", "a"}});
   const std::string before = ReadFile(IniPath());
-  TFFeskINI& f = Start();
-  TypeInto(f.Edit3, "B", f.ListBox1);
+  MainForm& f = Start();
+  TypeInto(f.title_field, "B", f.program_list);
   EXPECT_FALSE(SaveAnswering(Answer::kCancel));
   EXPECT_EQ(ReadFile(IniPath()), before);
   EXPECT_TRUE(f.Modified);
@@ -58,28 +58,28 @@ TEST_F(SavingTest, CancelWritesNothing) {
 
 TEST_F(SavingTest, NoticeFollowsTheHintSwitch) {
   WritePrograms({{"A", "a"}}, {{"HINT", "OFF"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   EXPECT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_NE(ReadFile(IniPath()).find("HINT=OFF\r\n"), std::string::npos);
-  f.RadioButton4Click();
+  f.HintsOn();
   f.Modified = true;
   dialogs_.boxes.clear();
   dialogs_.answers.push_back(Answer::kYes);
-  f.Button4Click();
+  f.EndEditor();
   ASSERT_EQ(dialogs_.boxes.size(), 2u);
   EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
   EXPECT_EQ(dialogs_.boxes[1].text.substr(0, std::string("保存を行いました。").size()), "保存を行いました。");
-  EXPECT_TRUE(f.Terminated);
+  EXPECT_TRUE(f.terminated);
   EXPECT_FALSE(f.SaveSilently);
 }
 
 TEST_F(SavingTest, DeletingTheLastOfFiveLeavesFourSections) {
   WritePrograms({{"A", "a"}, {"B", "b"}, {"C", "c"}, {"D", "d"}, {"E", "e"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   SelectListItem(4);
   dialogs_.answers.push_back(Answer::kOk);
-  f.Button2Click();
+  f.DeleteEntry();
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   const std::string text = ReadFile(IniPath());
   EXPECT_NE(text.find("[CMD3]"), std::string::npos);
@@ -91,10 +91,10 @@ TEST_F(SavingTest, SaveKeepsOtherSectionsAndKeys) {
                                 {"CMD0", {{"DISCRIPTION", "A"}, {"CMDLINE", "a"}, {"EXTRA", "x"}}},
                                 {"CMD1", {{"DISCRIPTION", "B"}, {"CMDLINE", "b"}}},
                                 {"CMD100", {{"DISCRIPTION", "far"}}}}));
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   SelectListItem(1);
   dialogs_.answers.push_back(Answer::kOk);
-  f.Button2Click();
+  f.DeleteEntry();
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   const std::string text = ReadFile(IniPath());
   EXPECT_NE(text.find("[SYSTEM]\r\nMODE=2\r\n"), std::string::npos);
@@ -107,12 +107,12 @@ TEST_F(SavingTest, ProgramWithoutTitleIsDroppedWithoutLeavingAGap) {
   WriteFile(IniPath(), IniText({{"CMD0", {{"DISCRIPTION", "A"}, {"CMDLINE", "a"}}},
                                 {"CMD1", {{"CMDLINE", "untitled.exe"}}},
                                 {"CMD2", {{"DISCRIPTION", "C"}, {"CMDLINE", "c"}}}}));
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   ASSERT_EQ(f.ListCount, 3);
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   form_.reset();
-  TFFeskINI& again = Start();
-  EXPECT_EQ(again.ListBox1.items, (std::vector<std::string>{"0   A", "1   C"}));
+  MainForm& again = Start();
+  EXPECT_EQ(again.program_list.items, (std::vector<std::string>{"0   A", "1   C"}));
 }
 
 TEST_F(SavingTest, SavedProgramsAndTreeReadBackTheSame) {
@@ -129,7 +129,7 @@ TEST_F(SavingTest, SavedProgramsAndTreeReadBackTheSame) {
   form_.reset();
   Start();
   EXPECT_EQ(Entry(0), before);
-  EXPECT_EQ(FormatGroupTable(form().TreeView1.tree), table_before);
+  EXPECT_EQ(FormatGroupTable(form().group_tree.tree), table_before);
 }
 
 TEST_F(SavingTest, ExitQuestionAnswers) {
@@ -151,11 +151,11 @@ TEST_F(SavingTest, ExitQuestionAnswers) {
     dialogs_.boxes.clear();
     WritePrograms({{"A", "a"}});
     const std::string before = ReadFile(IniPath());
-    TFFeskINI& f = Start();
-    if (c.modified) TypeInto(f.Edit3, "Changed", f.ListBox1);
+    MainForm& f = Start();
+    if (c.modified) TypeInto(f.title_field, "Changed", f.program_list);
     dialogs_.answers.assign(c.answers.begin(), c.answers.end());
-    f.Button4Click();
-    EXPECT_EQ(f.Terminated, c.terminated);
+    f.EndEditor();
+    EXPECT_EQ(f.terminated, c.terminated);
     EXPECT_EQ(ReadFile(IniPath()) != before, c.written);
     ASSERT_EQ(dialogs_.boxes.size(), c.boxes);
     if (c.modified) {
@@ -171,19 +171,19 @@ TEST_F(SavingTest, ExitQuestionAnswers) {
 TEST_F(SavingTest, TextTypedButNotStoredIsAskedAboutOnEveryEnd) {
   struct Case {
     const char* name;
-    std::function<bool(TFFeskINI&)> end;  // true: the editor may end
+    std::function<bool(MainForm&)> end;  // true: the editor may end
   };
   const Case ends[] = {
-      {"close box", [](TFFeskINI& f) { return f.FormClose(); }},
-      {"session end", [](TFFeskINI& f) { return f.FormCloseQuery(); }},
-      {"終 了", [](TFFeskINI& f) { f.Button4Click(); return f.Terminated; }},
+      {"close box", [](MainForm& f) { return f.FormClose(); }},
+      {"session end", [](MainForm& f) { return f.FormCloseQuery(); }},
+      {"終 了", [](MainForm& f) { f.EndEditor(); return f.terminated; }},
   };
   for (const Case& end : ends) {
-    for (Edit TFFeskINI::*field : {&TFFeskINI::Edit3, &TFFeskINI::Edit1, &TFFeskINI::Edit4, &TFFeskINI::Edit2}) {
+    for (Edit MainForm::*field : {&MainForm::title_field, &MainForm::command_field, &MainForm::option_field, &MainForm::work_folder_field}) {
       form_.reset();
       dialogs_.boxes.clear();
       WritePrograms({{"A", "a"}});
-      TFFeskINI& f = Start();
+      MainForm& f = Start();
       Edit& edit = f.*field;
       f.FocusControl(edit);
       edit.text = "typed";
@@ -201,20 +201,20 @@ TEST_F(SavingTest, TextTypedButNotStoredIsAskedAboutOnEveryEnd) {
 
 TEST_F(SavingTest, SessionEndWithoutChangesAsksNothing) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  f.FocusControl(f.Edit3);
+  MainForm& f = Start();
+  f.FocusControl(f.title_field);
   EXPECT_TRUE(f.FormCloseQuery());
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_FALSE(f.Terminated) << "the session's end ends the process, not the question";
+  EXPECT_FALSE(f.terminated) << "the session's end ends the process, not the question";
 }
 
 TEST_F(SavingTest, NewEntryAloneIsLostOnExitWithoutAQuestion) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  Click(f.Button1, &TFFeskINI::Button1Click);
-  f.Button4Click();
+  MainForm& f = Start();
+  Click(f.new_button, &MainForm::NewEntry);
+  f.EndEditor();
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_TRUE(f.Terminated);
+  EXPECT_TRUE(f.terminated);
 }
 
 TEST_F(SavingTest, ClosingTheWindowAsksOnlyWithChanges) {
@@ -229,11 +229,11 @@ TEST_F(SavingTest, ClosingTheWindowAsksOnlyWithChanges) {
     dialogs_.boxes.clear();
     WritePrograms({{"A", "a"}});
     const std::string before = ReadFile(IniPath());
-    TFFeskINI& f = Start();
+    MainForm& f = Start();
     f.Modified = c.modified;
     dialogs_.answers = {c.answer};
     EXPECT_EQ(f.FormClose(), c.closes);
-    EXPECT_EQ(f.Terminated, c.closes);
+    EXPECT_EQ(f.terminated, c.closes);
     EXPECT_EQ(ReadFile(IniPath()), before);
     ASSERT_EQ(dialogs_.boxes.size(), c.modified ? 1u : 0u);
     if (c.modified) {
@@ -246,14 +246,14 @@ TEST_F(SavingTest, ClosingTheWindowAsksOnlyWithChanges) {
 
 TEST_F(SavingTest, FailedSettingsWriteKeepsModifiedAndTheEditorOpen) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  TypeInto(f.Edit3, "Changed", f.ListBox1);
+  MainForm& f = Start();
+  TypeInto(f.title_field, "Changed", f.program_list);
   MakeReadOnly(IniPath());
   dialogs_.answers.push_back(Answer::kYes);
-  f.Button4Click();
+  f.EndEditor();
   EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{IniPath() + " に書き込めません"}));
   EXPECT_TRUE(f.Modified);
-  EXPECT_FALSE(f.Terminated);
+  EXPECT_FALSE(f.terminated);
   EXPECT_FALSE(f.SaveSilently);
   EXPECT_EQ(dialogs_.boxes.size(), 1u);  // no notice
   // Closing afterwards still asks.
@@ -263,8 +263,8 @@ TEST_F(SavingTest, FailedSettingsWriteKeepsModifiedAndTheEditorOpen) {
 
 TEST_F(SavingTest, FailedGroupTableWriteComesAfterTheSettings) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  TypeInto(f.Edit3, "Changed", f.ListBox1);
+  MainForm& f = Start();
+  TypeInto(f.title_field, "Changed", f.program_list);
   MakeReadOnly(TablePath());
   EXPECT_FALSE(SaveAnswering(Answer::kOk));
   EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{"ﾌｧｲﾙ " + TablePath() + " を作成できません"}));
@@ -274,8 +274,8 @@ TEST_F(SavingTest, FailedGroupTableWriteComesAfterTheSettings) {
 }
 
 TEST_F(SavingTest, MissingFolderFailsTheSave) {
-  TFFeskINI& f = Start();
-  TypeInto(f.Edit3, "X", f.ListBox1);
+  MainForm& f = Start();
+  TypeInto(f.title_field, "X", f.program_list);
   std::filesystem::remove_all(dir_);
   EXPECT_FALSE(SaveAnswering(Answer::kOk));
   EXPECT_EQ(dialogs_.errors.size(), 1u);
@@ -288,10 +288,10 @@ TEST_F(SavingTest, EveryCopyOfASectionNoLongerUsedGoes) {
   WriteFile(IniPath(),
             "[CMD0]\r\nDISCRIPTION=a\r\nCMDLINE=a.exe\r\n[CMD1]\r\nDISCRIPTION=b\r\n"
             "[CMD1]\r\nDISCRIPTION=ghost\r\nCMDLINE=ghost.exe\r\n[CMD100]\r\nDISCRIPTION=c\r\n");
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   SelectListItem(1);
   dialogs_.answers.push_back(Answer::kOk);
-  f.Button2Click();
+  f.DeleteEntry();
   ASSERT_EQ(f.LastSlot, 0);
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   const std::string saved = ReadFile(IniPath());
@@ -307,7 +307,7 @@ TEST_F(SavingTest, ATitleTheFileWouldGiveBackEmptyCountsAsNone) {
   WriteFile(IniPath(),
             "[CMD0]\r\nDISCRIPTION=\"  \"\r\n[CMD1]\r\nDISCRIPTION='  '\r\nCMDLINE=x.exe\r\n"
             "[CMD2]\r\nDISCRIPTION=\"\"\"\"\r\n[CMD3]\r\nDISCRIPTION=kept\r\nCMDLINE=kept.exe\r\n");
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   ASSERT_EQ(f.LastSlot, 3);
   ASSERT_TRUE(SaveAnswering(Answer::kOk));
   const std::string saved = ReadFile(IniPath());

@@ -10,18 +10,18 @@ namespace {
 class ShortCutTest : public EditorTest {
  protected:
   void LeaveHotKey(ShortCut value) {
-    form().FocusControl(form().HotKey1);
-    form().HotKey1.value = value;
-    form().FocusControl(form().ListBox1);
+    form().FocusControl(form().shortcut_field);
+    form().shortcut_field.value = value;
+    form().FocusControl(form().program_list);
   }
 };
 
 TEST_F(ShortCutTest, StoredShortcutComesBackAsTheStoredText) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   LeaveHotKey(kShortCutCtrl | 0x65);  // Ctrl + keypad 5
   EXPECT_EQ(Selected().hotkey, "Ctrl+5");
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0x35));
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | 0x35));
   EXPECT_TRUE(f.Modified);
   LeaveHotKey(kShortCutAlt | 0xBA);  // a key named by the layout
   EXPECT_EQ(Selected().hotkey, "Alt+;");
@@ -33,44 +33,44 @@ TEST_F(ShortCutTest, StoredShortcutComesBackAsTheStoredText) {
 // that is the key pressed, so that the next pass leaves the text alone.
 TEST_F(ShortCutTest, LayoutNamedKeysStayInTheField) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   LeaveHotKey(kShortCutCtrl | 0xDE);
   EXPECT_EQ(Selected().hotkey, "Ctrl+^");
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | 0xDE));
   f.Modified = false;
-  f.FocusControl(f.HotKey1);
-  f.FocusControl(f.ListBox1);
+  f.FocusControl(f.shortcut_field);
+  f.FocusControl(f.program_list);
   EXPECT_EQ(Selected().hotkey, "Ctrl+^") << "the next pass keeps it";
   EXPECT_FALSE(f.Modified);
 
   LeaveHotKey(kShortCutCtrl | kShortCutAlt | 0xBF);  // the main keyboard's "/"
   EXPECT_EQ(Selected().hotkey, "Ctrl+Alt+/");
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0xBF));
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | kShortCutAlt | 0xBF));
   LeaveHotKey(kShortCutCtrl | 0x6F);  // the keypad's "/" comes back as the main one
   EXPECT_EQ(Selected().hotkey, "Ctrl+/");
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xBF));
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | 0xBF));
 }
 
 TEST_F(ShortCutTest, StoredCaretShortcutIsShownWhenTheProgramIsSelected) {
   WritePrograms({{"A", "a"}, {"B", "b", {{"HOTKEY", "Ctrl+^"}}}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   SelectListItem(1);
-  EXPECT_EQ(f.HotKey1.value, ShortCut(kShortCutCtrl | 0xDE));
+  EXPECT_EQ(f.shortcut_field.value, ShortCut(kShortCutCtrl | 0xDE));
 }
 
 TEST_F(ShortCutTest, LeavingUnchangedDoesNotSetModified) {
   WritePrograms({{"A", "a", {{"HOTKEY", "Shift+Ctrl+F12"}}}});
-  TFFeskINI& f = Start();
-  f.FocusControl(f.HotKey1);
-  f.FocusControl(f.ListBox1);
+  MainForm& f = Start();
+  f.FocusControl(f.shortcut_field);
+  f.FocusControl(f.program_list);
   EXPECT_EQ(Selected().hotkey, "Shift+Ctrl+F12");
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(ShortCutTest, StoringDoesNotDependOnTheGroupTree) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  ASSERT_TRUE(f.TreeView1.tree.Empty());
+  MainForm& f = Start();
+  ASSERT_TRUE(f.group_tree.tree.Empty());
   LeaveHotKey(kShortCutCtrl | 'Q');
   EXPECT_EQ(Selected().hotkey, "Ctrl+Q");
 }
@@ -81,10 +81,10 @@ TEST_F(ShortCutTest, DuplicateCheckReportsEveryClashInSlotOrder) {
                  {"Other2", "o2", {{"HOTKEY", "Ctrl+A"}, {"ACTCODE", "LR"}, {"DISPLAYPOS", "3"}, {"GROUP", "X"}}},
                  {"Empty", "e", {{"GROUP", "X"}}}},
                 {{"DISPGROUP", "G"}});
-  TFFeskINI& f = Start();
-  f.CheckBox10.SetChecked(true);  // only "Mine" is listed
+  MainForm& f = Start();
+  f.group_filter.SetChecked(true);  // only "Mine" is listed
   ASSERT_EQ(f.ListCount, 1);
-  f.Button15Click();
+  f.CheckDuplicateShortCuts();
   ASSERT_EQ(dialogs_.boxes.size(), 3u);
   EXPECT_EQ(dialogs_.boxes[0].text, "\"Mine\"で\r指定されたマウス・アクションは\r\"Other1\"で定義済みです");
   EXPECT_EQ(dialogs_.boxes[1].text, "\"Mine\"で\r指定されたショートカット・キーは\r\"Other2\"で定義済みです");
@@ -93,38 +93,38 @@ TEST_F(ShortCutTest, DuplicateCheckReportsEveryClashInSlotOrder) {
     EXPECT_EQ(box.caption, "重複定義");
     EXPECT_EQ(box.buttons, Buttons::kOk);
   }
-  EXPECT_EQ(f.PageControl1.active, Page::kShortCut);
-  EXPECT_EQ(f.ActiveControl(), &f.HotKey1);
+  EXPECT_EQ(f.pages.active, Page::kShortCut);
+  EXPECT_EQ(f.ActiveControl(), &f.shortcut_field);
   EXPECT_FALSE(f.Modified);
 }
 
 TEST_F(ShortCutTest, ProgramsWithoutValuesNeverClash) {
   WritePrograms({{"A", "a"}, {"B", "b"}});
-  TFFeskINI& f = Start();
-  f.Button15Click();
+  MainForm& f = Start();
+  f.CheckDuplicateShortCuts();
   SelectListItem(1);
-  f.Button15Click();
+  f.CheckDuplicateShortCuts();
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_EQ(f.PageControl1.active, Page::kProgram);
+  EXPECT_EQ(f.pages.active, Page::kProgram);
 }
 
 class ScreenPositionTest : public EditorTest {
  protected:
   std::vector<Color> CellColours() {
     std::vector<Color> colours;
-    for (Shape* cell : form().PositionCells()) colours.push_back(cell->brush);
+    for (const Shape& cell : form().position_cells) colours.push_back(cell.brush);
     return colours;
   }
 };
 
 TEST_F(ScreenPositionTest, EachButtonStoresItsPositionAndPaintsItsCell) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   const std::vector<std::function<void()>> clicks = {
-      [&] { f.SpeedButton1Click(); }, [&] { f.SpeedButton2Click(); },
-      [&] { f.SpeedButton3Click(); }, [&] { f.SpeedButton4Click(); },
-      [&] { f.SpeedButton5Click(); }, [&] { f.SpeedButton6Click(); },
-      [&] { f.SpeedButton7Click(); }, [&] { f.SpeedButton8Click(); }};
+      [&] { f.position_buttons[0].on_click(); }, [&] { f.position_buttons[1].on_click(); },
+      [&] { f.position_buttons[2].on_click(); }, [&] { f.position_buttons[3].on_click(); },
+      [&] { f.position_buttons[4].on_click(); }, [&] { f.position_buttons[5].on_click(); },
+      [&] { f.position_buttons[6].on_click(); }, [&] { f.position_buttons[7].on_click(); }};
   for (int n = 1; n <= 8; ++n) {
     clicks[static_cast<std::size_t>(n - 1)]();
     EXPECT_EQ(Selected().displaypos, std::to_string(n));
@@ -136,23 +136,23 @@ TEST_F(ScreenPositionTest, EachButtonStoresItsPositionAndPaintsItsCell) {
 
 TEST_F(ScreenPositionTest, SecondClickChangesNothing) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  f.SpeedButton3Click();
+  MainForm& f = Start();
+  f.position_buttons[2].on_click();
   EXPECT_TRUE(f.Modified);
   f.Modified = false;
-  f.SpeedButton3Click();
+  f.position_buttons[2].on_click();
   EXPECT_FALSE(f.Modified);
-  EXPECT_EQ(f.DspPosShape3.brush, colors::kRed);
+  EXPECT_EQ(f.position_cells[2].brush, colors::kRed);
 }
 
 TEST_F(ScreenPositionTest, CancelClearsThePosition) {
   WritePrograms({{"A", "a"}, {"B", "b", {{"DISPLAYPOS", "5"}}}});
-  TFFeskINI& f = Start();
-  f.Button14Click();
+  MainForm& f = Start();
+  f.CancelScreenPosition();
   EXPECT_FALSE(f.Modified);
   SelectListItem(1);
-  EXPECT_EQ(f.DspPosShape5.brush, colors::kRed);
-  f.Button14Click();
+  EXPECT_EQ(f.position_cells[4].brush, colors::kRed);
+  f.CancelScreenPosition();
   EXPECT_TRUE(f.Modified);
   EXPECT_EQ(Selected().displaypos, "");
   EXPECT_EQ(CellColours(), std::vector<Color>(8, colors::kButtonFace));
@@ -162,17 +162,17 @@ TEST_F(ScreenPositionTest, CancelClearsThePosition) {
 // program shown before does not stay red) and is saved as it was read.
 TEST_F(ScreenPositionTest, OtherValuesPaintNoCellAndAreSavedAsTheyAre) {
   WritePrograms({{"A", "a", {{"DISPLAYPOS", "9"}}}, {"B", "b", {{"DISPLAYPOS", "3"}}}});
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   const std::vector<Color> plain(8, colors::kButtonFace);
   EXPECT_EQ(CellColours(), plain);
-  f.PageControl1Change(Page::kScreenPosition);
+  f.PageChange(Page::kScreenPosition);
   SelectListItem(1);
-  EXPECT_EQ(f.DspPosShape3.brush, colors::kRed);
+  EXPECT_EQ(f.position_cells[2].brush, colors::kRed);
   SelectListItem(0);
   EXPECT_EQ(CellColours(), plain);
-  f.PageControl1Change(Page::kProgram);
+  f.PageChange(Page::kProgram);
   dialogs_.answers = {Answer::kOk};
-  f.Button7Click();
+  f.SaveClick();
   const std::string saved = ReadFile(IniPath());
   EXPECT_NE(saved.find("[CMD0]\r\n"), std::string::npos);
   EXPECT_NE(saved.find("DISPLAYPOS=9\r\n"), std::string::npos) << saved;
@@ -181,11 +181,11 @@ TEST_F(ScreenPositionTest, OtherValuesPaintNoCellAndAreSavedAsTheyAre) {
 
 TEST_F(ScreenPositionTest, EmptyListMakesTheButtonsDoNothing) {
   WritePrograms({{"A", "a", {{"GROUP", "G"}}}}, {{"DISPGROUP", "none"}});
-  TFFeskINI& f = Start();
-  f.CheckBox10.SetChecked(true);
+  MainForm& f = Start();
+  f.group_filter.SetChecked(true);
   ASSERT_EQ(f.ListCount, 0);
-  f.SpeedButton1Click();
-  f.Button14Click();
+  f.position_buttons[0].on_click();
+  f.CancelScreenPosition();
   EXPECT_FALSE(f.Modified);
   EXPECT_EQ(Entry(0).displaypos, "");
 }
@@ -195,9 +195,13 @@ TEST_F(ScreenPositionTest, EmptyListMakesTheButtonsDoNothing) {
 // colour is left on the side of the screen's border the position stands
 // for (both sides at a corner).
 TEST_F(ScreenPositionTest, FlatButtonsLeaveTheBandOnTheBorderSide) {
-  TFFeskINI& f = Start();
-  std::array<Shape*, 8> cells = f.PositionCells();
-  std::array<SpeedButton*, 8> buttons = f.PositionButtons();
+  MainForm& f = Start();
+  std::array<Shape*, 8> cells;
+  std::array<SpeedButton*, 8> buttons;
+  for (std::size_t i = 0; i < 8; ++i) {
+    cells[i] = &f.position_cells[i];
+    buttons[i] = &f.position_buttons[i];
+  }
   int left = cells[0]->left, top = cells[0]->top, right = left, bottom = top;
   for (const Shape* cell : cells) {
     left = std::min(left, cell->left);

@@ -8,14 +8,14 @@ namespace {
 class StartupTest : public EditorTest {};
 
 TEST_F(StartupTest, NoFileAndNoParametersOpensOnOneNewEntry) {
-  TFFeskINI& f = Start();
-  EXPECT_TRUE(f.Visible);
-  ASSERT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   <新規登録>"}));
-  EXPECT_EQ(f.ListBox1.item_index, 0);
-  EXPECT_EQ(f.Edit3.text, "<新規登録>");
-  EXPECT_EQ(f.ActiveControl(), &f.Edit3);
-  EXPECT_EQ(f.Label6.caption, "1");
-  EXPECT_EQ(f.Label8.caption, "1");
+  MainForm& f = Start();
+  EXPECT_TRUE(f.visible);
+  ASSERT_EQ(f.program_list.items, (std::vector<std::string>{"0   <新規登録>"}));
+  EXPECT_EQ(f.program_list.item_index, 0);
+  EXPECT_EQ(f.title_field.text, "<新規登録>");
+  EXPECT_EQ(f.ActiveControl(), &f.title_field);
+  EXPECT_EQ(f.list_position.caption, "1");
+  EXPECT_EQ(f.program_count.caption, "1");
   EXPECT_EQ(f.LastSlot, 0);
   EXPECT_FALSE(f.Modified);
   EXPECT_TRUE(dialogs_.boxes.empty());
@@ -23,54 +23,54 @@ TEST_F(StartupTest, NoFileAndNoParametersOpensOnOneNewEntry) {
 
 TEST_F(StartupTest, OneProgramWithoutParametersIsSelectedAndShown) {
   WritePrograms({{"Notepad", "notepad.exe", {{"WORKDIR", "C:\\W\\"}}}});
-  TFFeskINI& f = Start();
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   Notepad"}));
-  EXPECT_EQ(f.ListBox1.item_index, 0);
+  MainForm& f = Start();
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   Notepad"}));
+  EXPECT_EQ(f.program_list.item_index, 0);
   EXPECT_EQ(f.CurrentItem, 0);
-  EXPECT_EQ(f.Edit3.text, "Notepad");
-  EXPECT_EQ(f.Edit1.text, "notepad.exe");
-  EXPECT_EQ(f.Edit2.text, "C:\\W\\");
+  EXPECT_EQ(f.title_field.text, "Notepad");
+  EXPECT_EQ(f.command_field.text, "notepad.exe");
+  EXPECT_EQ(f.work_folder_field.text, "C:\\W\\");
   EXPECT_EQ(f.LastSlot, 0);
-  EXPECT_EQ(f.Label8.caption, "1");
+  EXPECT_EQ(f.program_count.caption, "1");
 }
 
 TEST_F(StartupTest, ProgramParameterGoesIntoASecondNewEntry) {
   WritePrograms({{"Notepad", "notepad.exe"}});
-  TFFeskINI& f = Start({"C:\\Tools\\calc.exe"});
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   Notepad", "1   <新規登録>"}));
+  MainForm& f = Start({"C:\\Tools\\calc.exe"});
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   Notepad", "1   <新規登録>"}));
   EXPECT_EQ(f.CurrentItem, 1);
   EXPECT_EQ(Entry(1).cmdline, "C:\\Tools\\calc.exe");
-  EXPECT_EQ(f.Edit1.text, "C:\\Tools\\calc.exe");
+  EXPECT_EQ(f.command_field.text, "C:\\Tools\\calc.exe");
   EXPECT_EQ(Entry(0).discription, "Notepad");
   EXPECT_EQ(Entry(0).cmdline, "notepad.exe");
   EXPECT_TRUE(f.Modified);
 }
 
 TEST_F(StartupTest, MouseActionHandOffWithAProgram) {
-  TFFeskINI& f = Start({"/AlrL", "C:\\a.exe"});
+  MainForm& f = Start({"/AlrL", "C:\\a.exe"});
   EXPECT_EQ(Entry(0).discription, "<新規登録>");
   EXPECT_EQ(Entry(0).actcode, "lrL");
   EXPECT_EQ(Entry(0).cmdline, "C:\\a.exe");
   EXPECT_EQ(f.CellCursor, 3);
-  EXPECT_EQ(f.Label10.caption, "右→左下");
-  EXPECT_EQ(f.ActiveControl(), &f.Edit3);
+  EXPECT_EQ(f.first_direction_line.caption, "右→左下");
+  EXPECT_EQ(f.ActiveControl(), &f.title_field);
 }
 
 TEST_F(StartupTest, HandedOverCodeIsAChangeThatEndingAsksAbout) {
-  TFFeskINI& f = Start({"/Alr"});
+  MainForm& f = Start({"/Alr"});
   EXPECT_TRUE(f.Modified);
-  f.Button4Click();
+  f.EndEditor();
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_EQ(dialogs_.boxes[0].caption, "終了確認");
-  EXPECT_FALSE(f.Terminated);  // Cancel
+  EXPECT_FALSE(f.terminated);  // Cancel
   form_.reset();
   dialogs_.boxes.clear();
   // "/A" without a code hands over nothing.
-  TFFeskINI& g = Start({"/A"});
+  MainForm& g = Start({"/A"});
   EXPECT_FALSE(g.Modified);
-  g.Button4Click();
+  g.EndEditor();
   EXPECT_TRUE(dialogs_.boxes.empty());
-  EXPECT_TRUE(g.Terminated);
+  EXPECT_TRUE(g.terminated);
 }
 
 TEST_F(StartupTest, HandOffKeepsAtMostSixteenLetters) {
@@ -89,7 +89,7 @@ TEST_F(StartupTest, FullListLeavesRegisteredProgramsAloneOnAHandOff) {
   std::vector<Program> programs;
   for (int n = 0; n < 100; ++n) programs.push_back({"P" + std::to_string(n), "p.exe"});
   WritePrograms(programs);
-  TFFeskINI& f = Start({"/Alr", "C:\\x.exe"});
+  MainForm& f = Start({"/Alr", "C:\\x.exe"});
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_EQ(dialogs_.boxes[0].caption, "FESKプログラム登録上限");
   EXPECT_EQ(f.ListCount, 100);
@@ -102,8 +102,8 @@ TEST_F(StartupTest, ListEndsAtTheFirstSlotWithoutTitleAndCommand) {
   WriteFile(IniPath(), IniText({{"CMD0", {{"DISCRIPTION", "A"}, {"CMDLINE", "a"}}},
                                 {"CMD1", {{"CMDLINE", "b.exe"}}},
                                 {"CMD3", {{"DISCRIPTION", "D"}, {"CMDLINE", "d"}}}}));
-  TFFeskINI& f = Start();
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   A", "1   "}));
+  MainForm& f = Start();
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   A", "1   "}));
   EXPECT_EQ(f.LastSlot, 1);
   EXPECT_EQ(f.ListCount, 2);
   EXPECT_EQ(Entry(1).cmdline, "b.exe");
@@ -133,97 +133,97 @@ TEST_F(StartupTest, HintSwitchAndDisplayGroupAreRead) {
   for (const Case& c : cases) {
     WritePrograms({{"A", "a"}}, c.feskin);
     form_.reset();
-    TFFeskINI& f = Start();
-    EXPECT_EQ(f.ShowHints, c.hints);
-    EXPECT_EQ(f.RadioButton4.checked, c.hints);
-    EXPECT_EQ(f.RadioButton5.checked, !c.hints);
+    MainForm& f = Start();
+    EXPECT_EQ(f.show_hints, c.hints);
+    EXPECT_EQ(f.hints_on.checked, c.hints);
+    EXPECT_EQ(f.hints_off.checked, !c.hints);
   }
   WritePrograms({{"A", "a"}}, {{"DISPGROUP", "X\\Y"}});
   form_.reset();
   EXPECT_EQ(Start().DisplayGroup, "X\\Y");
-  EXPECT_EQ(form().Label17.caption, "X\\Y");
+  EXPECT_EQ(form().display_group_label.caption, "X\\Y");
 }
 
 TEST_F(StartupTest, LoadHonoursTheGroupFilter) {
   WritePrograms({{"A", "a", {{"GROUP", "G"}}}, {"B", "b", {{"GROUP", "H"}}},
                  {"C", "c", {{"GROUP", "G"}}}},
                 {{"DISPGROUP", "G"}});
-  TFFeskINI& f = Start();
-  f.CheckBox10.SetChecked(true);
+  MainForm& f = Start();
+  f.group_filter.SetChecked(true);
   f.LoadSettings();
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   A", "2   C"}));
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   A", "2   C"}));
   EXPECT_EQ(f.ListSlotMap[1], 2);
   EXPECT_EQ(f.ListSlotMap[2], kNoListSlot);
   EXPECT_EQ(f.LastSlot, 2);
 }
 
 TEST_F(StartupTest, StartUpSettings) {
-  TFFeskINI& f = Start();
-  EXPECT_EQ(f.HelpContext, 30);
-  EXPECT_EQ(f.Button1.help_context, 31);
-  EXPECT_EQ(f.Button16.help_context, 31);
-  EXPECT_EQ(f.Button2.help_context, 33);
-  for (const Control* c : {static_cast<const Control*>(&f.BitBtn2), static_cast<const Control*>(&f.BitBtn3),
-                           static_cast<const Control*>(&f.CheckBox10), static_cast<const Control*>(&f.Button15)}) {
+  MainForm& f = Start();
+  EXPECT_EQ(f.help_context, 30);
+  EXPECT_EQ(f.new_button.help_context, 31);
+  EXPECT_EQ(f.desktop_button.help_context, 31);
+  EXPECT_EQ(f.delete_button.help_context, 33);
+  for (const Control* c : {static_cast<const Control*>(&f.move_up_button), static_cast<const Control*>(&f.move_down_button),
+                           static_cast<const Control*>(&f.group_filter), static_cast<const Control*>(&f.duplicate_check_button)}) {
     EXPECT_EQ(c->help_context, 40);
   }
-  EXPECT_EQ(f.HintHidePause, 10000);
-  EXPECT_TRUE(f.AcceptsDroppedFiles);
-  EXPECT_EQ(f.ListBox1.hint, "ﾌﾟﾛｸﾞﾗﾑ･ﾘｽﾄ\r　(ﾌﾟﾛｸﾞﾗﾑを選択して下さい)");
-  EXPECT_EQ(f.CheckBox10.hint,
+  EXPECT_EQ(f.hint_hide_pause, 10000);
+  EXPECT_TRUE(f.accepts_dropped_files);
+  EXPECT_EQ(f.program_list.hint, "ﾌﾟﾛｸﾞﾗﾑ･ﾘｽﾄ\r　(ﾌﾟﾛｸﾞﾗﾑを選択して下さい)");
+  EXPECT_EQ(f.group_filter.hint,
             "ﾁｪｯｸON :ｸﾞﾙｰﾌﾟで選択されている\r          対応ﾃﾞｰﾀがﾌﾟﾛｸﾞﾗﾑ･ﾘｽﾄに\r"
             "          表示されます\rﾁｪｯｸOFF:全てのﾃﾞｰﾀがﾌﾟﾛｸﾞﾗﾑ･ﾘｽﾄに\r          表示されます。");
-  EXPECT_EQ(f.Label21.caption,
+  EXPECT_EQ(f.position_text.caption,
             "ここで指定した画面端で\r右ﾏｳｽ･ｸﾘｯｸすると\r対応するプログラムを\r実行できます\r\r(１個所に１プログラム)");
   // Full-width spaces (81 40 in code page 932) lead the continued lines.
-  EXPECT_NE(f.Panel2.hint.find("\r\x81\x40("), std::string::npos);
-  EXPECT_FALSE(f.Form1.Visible);
-  EXPECT_FALSE(f.Form3.Visible);
+  EXPECT_NE(f.display_group_panel.hint.find("\r\x81\x40("), std::string::npos);
+  EXPECT_FALSE(f.palette_dialog.visible);
+  EXPECT_FALSE(f.about_box.visible);
 }
 
 TEST_F(StartupTest, EmptyGroupTableDisablesTheGroupButtons) {
-  TFFeskINI& f = Start();
-  for (const Button* b : {&f.Button23, &f.Button12, &f.Button19, &f.Button11, &f.Button21, &f.Button22}) {
+  MainForm& f = Start();
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
     EXPECT_FALSE(b->enabled) << b->caption;
   }
-  EXPECT_TRUE(f.Button3.enabled);
+  EXPECT_TRUE(f.add_group_button.enabled);
 }
 
 TEST_F(StartupTest, GroupTableIsReadAndFullyExpanded) {
   WriteTable("A\r\n\tA1\r\n\t\tX\r\n\tA2\r\nB\r\n");
-  TFFeskINI& f = Start();
-  const GroupTree& tree = f.TreeView1.tree;
+  MainForm& f = Start();
+  const GroupTree& tree = f.group_tree.tree;
   ASSERT_EQ(tree.PreOrder().size(), 5u);
   EXPECT_EQ(tree.Path(tree.PreOrder()[2]), "A\\A1\\X");
-  EXPECT_EQ(f.TreeView1.expanded.size(), 5u);
-  EXPECT_TRUE(f.Button12.enabled);
-  EXPECT_FALSE(f.Button22.enabled);
+  EXPECT_EQ(f.group_tree.expanded.size(), 5u);
+  EXPECT_TRUE(f.sort_groups_button.enabled);
+  EXPECT_FALSE(f.move_target_button.enabled);
 }
 
 TEST_F(StartupTest, MissingGroupTableStopsTheStartUpAfterTheList) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start({"C:\\x.exe"}, /*with_table=*/false);
+  MainForm& f = Start({"C:\\x.exe"}, /*with_table=*/false);
   EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{"ﾌｧｲﾙ " + TablePath() + " は開けません"}));
-  EXPECT_EQ(f.ListBox1.items, (std::vector<std::string>{"0   A"}));
-  EXPECT_EQ(f.ListBox1.item_index, -1);
-  EXPECT_TRUE(f.Button12.enabled);  // not disabled: the table was never read
-  EXPECT_FALSE(f.Image3.visible);
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   A"}));
+  EXPECT_EQ(f.program_list.item_index, -1);
+  EXPECT_TRUE(f.sort_groups_button.enabled);  // not disabled: the table was never read
+  EXPECT_FALSE(f.crossed_mouse_picture.visible);
 }
 
 TEST_F(StartupTest, LevelJumpKeepsTheNodesBeforeIt) {
   WriteTable("A\r\n\t\tdeep\r\nB\r\n");
-  TFFeskINI& f = Start();
+  MainForm& f = Start();
   EXPECT_EQ(dialogs_.errors, (std::vector<std::string>{"ｱｲﾃﾑ \"deep\" の階層が不正です"}));
-  EXPECT_EQ(f.TreeView1.tree.PreOrder().size(), 1u);
-  EXPECT_TRUE(f.ListBox1.items.empty());
+  EXPECT_EQ(f.group_tree.tree.PreOrder().size(), 1u);
+  EXPECT_TRUE(f.program_list.items.empty());
 }
 
 TEST_F(StartupTest, ActivationShowsTheSelectedEntryAgain) {
   WritePrograms({{"A", "a"}});
-  TFFeskINI& f = Start();
-  f.Edit3.text = "typed but not stored";
+  MainForm& f = Start();
+  f.title_field.text = "typed but not stored";
   f.FormActivate();
-  EXPECT_EQ(f.Edit3.text, "A");
+  EXPECT_EQ(f.title_field.text, "A");
 }
 
 }  // namespace
