@@ -1,6 +1,6 @@
-// FeskINI.exe's windows: the main window "FESK プログラム登録" (MainForm),
-// the palette command dialog (PaletteCommandDialog) and the about box (AboutBox), as Win32
-// windows that mirror the headless form.
+// FeskINI.exe's windows: the main window "FESK プログラム登録" (MainForm), the
+// palette command dialog (PaletteCommandDialog) and the about box
+// (AboutBox), as Win32 windows that mirror the headless forms.
 //
 // The form decides everything.  These windows make one real control per
 // model, turn what the user does into model changes and handler calls, and
@@ -41,40 +41,60 @@ inline void AddStyle(HWND window, LONG_PTR add, LONG_PTR remove = 0) {
 
 class MainWindow;
 
-// PaletteCommandDialog "FESK 特殊機能設定": modeless, always on top, hidden until palette_button.
-class PaletteWindow : public FormWindow {
+// A modeless dialog of the main window: what it changes is the main
+// window's, so its events end with the main window showing its models again
+// and its handlers run as the main window's.
+class SmallDialogWindow : public FormWindow {
  public:
-  PaletteWindow(HINSTANCE instance, MainWindow& main, editor::PaletteCommandDialog& form, HWND owner);
+  SmallDialogWindow(HINSTANCE instance, MainWindow& main) : FormWindow(instance), main_(main) {}
+  // Shows the model, and the window itself when the form shows or hides it.
   void SyncShown();
 
  protected:
+  virtual bool FormVisible() const = 0;
+  // The control that takes the focus when the dialog opens.
+  virtual HWND FocusOnOpening() = 0;
+  // The close box.
+  virtual void Close() = 0;
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
   void AfterEvent() override;
   void RunAction(const Action& action) override;
 
- private:
   MainWindow& main_;
-  editor::PaletteCommandDialog& form_;
-  HFONT heading_font_ = nullptr;
+
+ private:
   bool shown_ = false;
 };
 
-// AboutBox: the about box.
-class AboutWindow : public FormWindow {
+// "FESK 特殊機能設定": always on top, hidden until the palette button shows it;
+// the close box hides it and the choice stays.
+class PaletteWindow : public SmallDialogWindow {
  public:
-  AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner);
-  void SyncShown();
+  PaletteWindow(HINSTANCE instance, MainWindow& main, editor::PaletteCommandDialog& form, HWND owner);
 
  protected:
-  bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
-  void AfterEvent() override;
-  void RunAction(const Action& action) override;
+  bool FormVisible() const override { return form_.visible; }
+  HWND FocusOnOpening() override;
+  void Close() override { form_.visible = false; }
 
  private:
-  MainWindow& main_;
+  editor::PaletteCommandDialog& form_;
+  HFONT heading_font_ = nullptr;
+};
+
+// The about box; the close box is its OK.
+class AboutWindow : public SmallDialogWindow {
+ public:
+  AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner);
+
+ protected:
+  bool FormVisible() const override { return form_.visible; }
+  HWND FocusOnOpening() override { return WindowOf(form_.ok_button); }
+  void Close() override { form_.Ok(); }
+
+ private:
   editor::AboutBox& form_;
   HFONT name_font_ = nullptr;
-  bool shown_ = false;
 };
 
 class MainWindow : public FormWindow {

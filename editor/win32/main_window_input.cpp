@@ -114,16 +114,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       OnDropFiles(reinterpret_cast<HDROP>(w));
       return true;
     case WM_ERASEBKGND: {
-      // Group boxes draw no inside of their own; what shows through on a
-      // page must be the page's colour, which the captions use too.
-      HDC dc = reinterpret_cast<HDC>(w);
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      if (IsWindowVisible(tab_)) {
-        RECT page = PageArea();
-        FillRect(dc, &page, GetSysColorBrush(BackgroundOf(form_.title_field)));
-      }
+      EraseBackground(reinterpret_cast<HDC>(w));
       result = 1;
       return true;
     }

@@ -47,10 +47,38 @@ FormStyle SmallDialogStyle(const wchar_t* class_name, const std::string& caption
 
 }  // namespace
 
+// ---- Either dialog ----------------------------------------------------------------
+
+void SmallDialogWindow::SyncShown() {
+  SyncAll();
+  if (FormVisible() == shown_) return;
+  shown_ = FormVisible();
+  ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
+  if (shown_) SetFocus(FocusOnOpening());
+}
+
+void SmallDialogWindow::AfterEvent() { main_.AfterEvent(); }
+
+void SmallDialogWindow::RunAction(const Action& action) { main_.RunAction(action); }
+
+bool SmallDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_CLOSE:
+      main_.RunAction([this] { Close(); });
+      main_.AfterEvent();
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(w) != WA_INACTIVE) main_.NoteFormActivated(hwnd());
+      return false;
+  }
+  return false;
+}
+
 // ---- The palette command dialog ---------------------------------------------
 
 PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::PaletteCommandDialog& form, HWND owner)
-    : FormWindow(instance), main_(main), form_(form) {
+    : SmallDialogWindow(instance, main), form_(form) {
   FormStyle style = SmallDialogStyle(L"TForm1", form.caption, form.client_width, form.client_height,
                                      form.centred_on_screen, form.always_on_top ? WS_EX_TOPMOST : 0);
   style.font_name = Wide(form.font_name);
@@ -78,41 +106,15 @@ PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::Palet
   SyncAll();
 }
 
-void PaletteWindow::SyncShown() {
-  SyncAll();
-  if (form_.visible == shown_) return;
-  shown_ = form_.visible;
-  ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
-  if (shown_) {
-    // As a dialog opens: the focus on the choice made, else on the first.
-    const std::size_t focused = form_.choice_set.CheckedIndex().value_or(0);
-    SetFocus(WindowOf(form_.choices[focused]));
-  }
-}
-
-void PaletteWindow::AfterEvent() { main_.AfterEvent(); }
-
-void PaletteWindow::RunAction(const Action& action) { main_.RunAction(action); }
-
-bool PaletteWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
-  result = 0;
-  switch (message) {
-    case WM_CLOSE:
-      // The close box hides the dialog; the choice stays.
-      form_.visible = false;
-      main_.AfterEvent();
-      return true;
-    case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE) main_.NoteFormActivated(hwnd());
-      return false;
-  }
-  return false;
+// As a dialog opens: the focus on the choice made, else on the first.
+HWND PaletteWindow::FocusOnOpening() {
+  return WindowOf(form_.choices[form_.choice_set.CheckedIndex().value_or(0)]);
 }
 
 // ---- The about box ---------------------------------------------------------------
 
 AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner)
-    : FormWindow(instance), main_(main), form_(form) {
+    : SmallDialogWindow(instance, main), form_(form) {
   Create(SmallDialogStyle(L"TForm3", form.caption, form.client_width, form.client_height,
                           form.centred_on_screen, 0),
          owner);
@@ -142,32 +144,6 @@ AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox&
   stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kAboutFrame));
   Stack(stack);
   SyncAll();
-}
-
-void AboutWindow::SyncShown() {
-  SyncAll();
-  if (form_.visible == shown_) return;
-  shown_ = form_.visible;
-  ShowWindow(hwnd(), shown_ ? SW_SHOW : SW_HIDE);
-  if (shown_) SetFocus(WindowOf(form_.ok_button));
-}
-
-void AboutWindow::AfterEvent() { main_.AfterEvent(); }
-
-void AboutWindow::RunAction(const Action& action) { main_.RunAction(action); }
-
-bool AboutWindow::OnMessage(UINT message, WPARAM w, LPARAM, LRESULT& result) {
-  result = 0;
-  switch (message) {
-    case WM_CLOSE:
-      main_.RunAction([this] { form_.Ok(); });
-      main_.AfterEvent();
-      return true;
-    case WM_ACTIVATE:
-      if (LOWORD(w) != WA_INACTIVE) main_.NoteFormActivated(hwnd());
-      return false;
-  }
-  return false;
 }
 
 }  // namespace fesk::win32

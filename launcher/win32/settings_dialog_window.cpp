@@ -460,14 +460,7 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
       RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       return true;
     case WM_ERASEBKGND: {
-      // What shows through a group box on a page must be the page's colour,
-      // which its controls take too.
-      HDC dc = reinterpret_cast<HDC>(w);
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      RECT page = PageArea();
-      FillRect(dc, &page, GetSysColorBrush(COLOR_WINDOW));
+      EraseBackground(reinterpret_cast<HDC>(w));
       result = 1;
       return true;
     }

@@ -255,6 +255,16 @@ void FormWindow::RepaintPictures() {
   }
 }
 
+void FormWindow::EraseBackground(HDC dc) const {
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (tab_ != nullptr && IsWindowVisible(tab_)) {
+    RECT page = PageArea();
+    FillRect(dc, &page, GetSysColorBrush(COLOR_WINDOW));
+  }
+}
+
 int FormWindow::PageBackground(const Binding* binding) const {
   return binding && binding->page != kNoPage && tab_ ? COLOR_WINDOW : COLOR_BTNFACE;
 }

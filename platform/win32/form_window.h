@@ -136,6 +136,11 @@ class FormWindow {
   HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
                  DWORD ex_style, const Control& model, int page);
   RECT PageArea() const;
+  // The form's background: the dialog's colour, and the page's colour over
+  // the page the page control shows.  Group boxes draw no inside of their
+  // own, so what shows through them on a page is the page's colour, which
+  // the controls there take too.
+  void EraseBackground(HDC dc) const;
   bool Syncing() const { return syncing_; }
 
  private:
