@@ -1,41 +1,20 @@
 // Figures of the launcher's hot paths: the recogniser, an idle sensing tick
-// with a full program list, a whole mouse action from first sample to start,
-// and the load of the options and the program tables.
+// with 100 programs of which none or all have a shortcut key, a whole mouse
+// action from first sample to start, and the load of the options and the
+// program tables.  bench/idle_tick_callgrind.sh counts the idle tick's
+// instructions.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
 #include <vector>
 
+#include "bench/launcher_fixture.h"
 #include "launcher/core/stroke_recognizer.h"
-#include "tests/support/headless_launcher.h"
 
 namespace {
 
 using namespace fesk;
 
-
-// A settings file with all 100 programs, each with a code, a mask and a
-// shortcut; the code "lr" belongs to the last one.
-std::string WriteFullSettings() {
-  std::string path = (std::filesystem::temp_directory_path() / "fesk-launcher-bench.ini").string();
-  std::ofstream out(path, std::ios::binary);
-  out << "[SYSTEM]\r\nTRIGGER3=1\r\n";
-  for (int slot = 0; slot < 100; ++slot) {
-    out << "[CMD" << slot << "]\r\nDISCRIPTION=Program " << slot << "\r\nCMDLINE=C:\\p\\" << slot
-        << ".exe\r\nCMDSHOW=SW_SHOW\r\nWORKDIR=\r\nOPTION=\r\nACTCODE="
-        << (slot == 99 ? "lr" : "lRlRl") << "\r\nRUNPOS=111111111\r\nHOTKEY=Ctrl+Alt+F"
-        << (slot % 24 + 1) << "\r\nDISPLAYPOS=" << (slot % 9) << "\r\n";
-  }
-  return path;
-}
-
-// The launcher created on the settings file, as at start-up.
-struct Launcher : fesk::testing::HeadlessLauncher {
-  explicit Launcher(const std::string& path) : HeadlessLauncher(path) { form.FormCreate(); }
-};
+using fesk::bench::Launcher;
 
 void BM_RecognizeStroke(benchmark::State& state) {
   std::vector<Point> samples;
@@ -44,14 +23,15 @@ void BM_RecognizeStroke(benchmark::State& state) {
 }
 BENCHMARK(BM_RecognizeStroke);
 
+// The argument is the number of shortcut keys.
 void BM_IdleTick(benchmark::State& state) {
-  Launcher launcher(WriteFullSettings());
+  Launcher launcher(static_cast<int>(state.range(0)));
   for (auto _ : state) launcher.form.SensingTick();
 }
-BENCHMARK(BM_IdleTick);
+BENCHMARK(BM_IdleTick)->Arg(0)->Arg(100);
 
 void BM_MouseActionToStart(benchmark::State& state) {
-  Launcher launcher(WriteFullSettings());
+  Launcher launcher(100);
   for (auto _ : state) {
     launcher.input.held = {vk::kShift, vk::kControl};
     for (int i = 0; i < 50; ++i) {
@@ -66,7 +46,7 @@ void BM_MouseActionToStart(benchmark::State& state) {
 BENCHMARK(BM_MouseActionToStart)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadLauncherSettings(benchmark::State& state) {
-  Launcher launcher(WriteFullSettings());
+  Launcher launcher(100);
   for (auto _ : state) launcher.form.LoadLauncherSettings();
 }
 BENCHMARK(BM_LoadLauncherSettings)->Unit(benchmark::kMicrosecond);

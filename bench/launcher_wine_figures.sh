@@ -4,13 +4,16 @@
 # launches (20 strokes, median and maximum, beside INTERVAL and beside Wine's
 # own process start), the CPU time of the idle launcher over 30 s beside an
 # idle message-loop program, and the size of Fesk.exe (as built, and without
-# its debug information).
+# its debug information); then the idle CPU time of Fesk.exe counted with its
+# wineserver, on the demo settings and with 100 shortcut keys, each beside
+# the minimal polling program, with their ratios (bench/idle_cpu_wine.sh).
 #
 #   bench/launcher_wine_figures.sh [MINGW_BUILD_DIR]     (default build/win)
 #
 # Builds the scenario tests/e2e/launcher_figures.cpp with the launcher and
 # runs it through tests/wine/run-wine-test.sh with a Wine prefix of its own
-# beside the build folder.  Takes about a minute.
+# beside the build folder.  Takes about two minutes (the idle figures' first
+# run makes their four Wine prefixes, a minute or so more).
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build/win}" && pwd)
@@ -35,4 +38,6 @@ if [ $status -ne 0 ]; then
   echo "the figures scenario failed (exit $status):"
   cat "$log"
 fi
+
+"$here/bench/idle_cpu_wine.sh" "$build" || status=$?
 exit $status

@@ -24,8 +24,11 @@ bool ModifiersInState(InputPort& input, const HotKeyEntry& entry) {
   return true;
 }
 
+// The modifiers first: they are the same three keys for every entry, so a
+// scan reads (through the loop's key snapshot) only the keys of the entries
+// whose modifiers are in state.
 bool HotKeyPressed(InputPort& input, const HotKeyEntry& entry) {
-  return entry.key != kNoSlot && input.KeyHeld(entry.key) && ModifiersInState(input, entry);
+  return entry.key != kNoSlot && ModifiersInState(input, entry) && input.KeyHeld(entry.key);
 }
 
 }  // namespace fesk

@@ -29,7 +29,9 @@ struct HotKeyEntry {
 
 // The entry of a shortcut value.  Without Ctrl or Alt (Shift alone, or no
 // modifier at all) a key would fire while the user types, so such a shortcut,
-// like the empty one, gets no key.
+// like the empty one, gets no key.  Every entry with a key therefore needs
+// Ctrl or Alt held, which lets the sensing loop skip its scan while neither
+// is.
 HotKeyEntry MakeHotKeyEntry(ShortCut shortcut);
 
 bool ModifiersInState(InputPort& input, const HotKeyEntry& entry);

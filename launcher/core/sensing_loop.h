@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "launcher/core/dispatcher.h"
+#include "launcher/core/key_snapshot.h"
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
 #include "launcher/core/tray_icons.h"
@@ -34,6 +35,7 @@ class SensingLoop {
         timer_(timer),
         tables_(tables),
         input_(input),
+        keys_(input),
         clock_(clock),
         dialogs_(dialogs),
         tray_(tray),
@@ -59,6 +61,8 @@ class SensingLoop {
   Timer& timer_;
   const ProgramTables& tables_;
   InputPort& input_;
+  // The keys as this tick sees them; forgotten after every block that waits.
+  KeySnapshot keys_;
   ClockPort& clock_;
   DialogPort& dialogs_;
   TrayIcons& tray_;

@@ -21,8 +21,15 @@ class FakeInput : public InputPort {
   std::set<int> held;
   Size screen{1024, 768};
 
+  // While log_reads is set, every key asked for, in the order asked.
+  bool log_reads = false;
+  std::vector<int> reads;
+
   Point CursorPos() override { return cursor; }
-  bool KeyHeld(int virtual_key) override { return virtual_key != 0 && held.count(virtual_key) > 0; }
+  bool KeyHeld(int virtual_key) override {
+    if (log_reads) reads.push_back(virtual_key);
+    return virtual_key != 0 && held.count(virtual_key) > 0;
+  }
   Size ScreenSize() override { return screen; }
 
   void Hold(std::initializer_list<int> keys) { held.insert(keys); }

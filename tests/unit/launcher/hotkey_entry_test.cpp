@@ -63,6 +63,18 @@ TEST(HotKeyEntry, AltF5NeedsAltAloneAndCtrlAltLetterNeedsBoth) {
   EXPECT_FALSE(Fires(kShortCutCtrl | kShortCutAlt | kA, {C, A, S, kA}));
 }
 
+// The sensing loop skips its shortcut scan while neither Ctrl nor Alt is
+// held; that is sound only as long as no entry with a key can fire without.
+TEST(HotKeyEntry, EveryEntryWithAKeyNeedsCtrlOrAltHeld) {
+  for (int value = 0; value <= 0xFFFF; ++value) {
+    HotKeyEntry entry = MakeHotKeyEntry(static_cast<ShortCut>(value));
+    if (entry.key == kNoSlot) continue;
+    EXPECT_TRUE(entry.modifiers[0].state == ModifierState::kHeld ||
+                entry.modifiers[2].state == ModifierState::kHeld)
+        << value;
+  }
+}
+
 TEST(HotKeyEntry, KeyCodeIsTheLowThirteenBits) {
   HotKeyEntry entry = MakeHotKeyEntry(kShortCutCtrl | kF5);
   EXPECT_EQ(entry.key, kF5);

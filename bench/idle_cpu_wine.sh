@@ -1,0 +1,157 @@
+#!/bin/bash
+# The idle launcher's CPU time under Wine, counted with its wineserver,
+# beside the least any polling launcher does (bench/minimal_poller.cpp: a
+# 10 ms timer reading sixteen keys).  Printed only, never judged.
+#
+#   bench/idle_cpu_wine.sh [MINGW_BUILD_DIR]     (default build/win)
+#
+# FESK_EXE names another Fesk.exe to measure (an older build, say), and
+# FESK_IDLE_SECONDS the length of the measurement (default 30).
+#
+# Four programs run side by side over the same 30 s, each in a Wine prefix
+# of its own, so that each has a wineserver of its own and the server's time
+# counts for the program it serves: Fesk.exe on the demo settings, Fesk.exe
+# on 100 programs that all have a shortcut key, and a minimal poller beside
+# each.  A process's time and its wineserver's are read from /proc (user plus
+# system time, clock ticks); the other processes of each prefix (explorer,
+# services ...) are shown apart.  The prefixes stay beside the build folder
+# for the next run (the first run makes them, about 10 s each).
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build/win}" && pwd)
+seconds=${FESK_IDLE_SECONDS:-30}
+settle=${FESK_IDLE_SETTLE:-10}
+
+ninja -C "$build" Fesk minimal_poller >/dev/null
+fesk_exe=${FESK_EXE:-$build/launcher/win32/Fesk.exe}
+poller_exe=$build/bench/minimal_poller.exe
+base=$(cd "$build/.." && pwd)/idle-cpu-wine
+mkdir -p "$base"
+
+export WINEDEBUG=-all
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+runs=(fesk-demo poller-a fesk-100 poller-b)
+declare -A exe_of=([fesk-demo]=Fesk.exe [fesk-100]=Fesk.exe [poller-a]=minimal_poller.exe
+                   [poller-b]=minimal_poller.exe)
+
+# The settings: the demo's, and 100 programs with a shortcut each (the six
+# modifier sets a shortcut can use in turn, a letter per six programs).
+hundred_ini() {
+  printf '[SYSTEM]\r\nMODE=0\r\nSELECTKEY=1\r\nWINSELECTKEY=6\r\nTRIGGER1=1\r\nTRIGGER2=1\r\n'
+  printf 'TRIGGER3=1\r\nTRIGGER4=1\r\nSYSTEMICON=0\r\nHINT=ON\r\n[FESKIN]\r\nHINT=ON\r\n'
+  local modifiers=("Ctrl+Shift+Alt+" "Ctrl+Shift+" "Ctrl+Alt+" "Ctrl+" "Shift+Alt+" "Alt+")
+  local letters=ABCDEFGHIJKLMNOPQ slot
+  for ((slot = 0; slot < 100; slot++)); do
+    printf '[CMD%d]\r\nDISCRIPTION=Program %d\r\nCMDLINE=notepad.exe\r\nCMDSHOW=SW_SHOW\r\n' $slot $slot
+    printf 'ACTCODE=lRlRl\r\nRUNPOS=111111111\r\nHOTKEY=%s%s\r\nDISPLAYPOS=\r\n' \
+      "${modifiers[slot % 6]}" "${letters:slot / 6:1}"
+  done
+}
+for run in "${runs[@]}"; do
+  rm -rf "$base/$run/folder"
+  mkdir -p "$base/$run/folder"
+done
+cp "$fesk_exe" "$base/fesk-demo/folder/Fesk.exe"
+cp "$here/demo/Fesk.Ini" "$here/demo/FESK.TBL" "$base/fesk-demo/folder/"
+cp "$fesk_exe" "$base/fesk-100/folder/Fesk.exe"
+hundred_ini >"$base/fesk-100/folder/Fesk.Ini"
+cp "$poller_exe" "$base/poller-a/folder/"
+cp "$poller_exe" "$base/poller-b/folder/"
+
+# A display of its own, chosen as the Wine tests choose theirs.
+exec 8>/tmp/fesk-wine-display.lock
+flock 8
+display=""
+for n in $(seq 90 140); do
+  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=$n; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=:$display
+for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
+flock -u 8
+exec 8>&-
+
+cleanup() {
+  for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -k >/dev/null 2>&1 || true; done
+  kill $xvfb_pid >/dev/null 2>&1 || true
+  wait $xvfb_pid 2>/dev/null || true
+}
+trap cleanup EXIT
+
+for run in "${runs[@]}"; do
+  prefix=$base/$run/prefix
+  if [ ! -f "$prefix/.fesk-ready" ]; then
+    mkdir -p "$prefix"
+    WINEPREFIX=$prefix wineboot -i >/dev/null 2>&1
+    WINEPREFIX=$prefix wineserver -w
+    touch "$prefix/.fesk-ready"
+  fi
+done
+
+for run in "${runs[@]}"; do
+  (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" >/dev/null 2>&1) &
+done
+sleep "$settle"
+
+# Processes of a prefix: "program", "server" or "other" and the pid.
+processes_of() {
+  local prefix=$1 exe=$2 dir pid comm
+  for dir in /proc/[0-9]*; do
+    pid=${dir#/proc/}
+    { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" || continue
+    comm=$({ cat "$dir/comm"; } 2>/dev/null) || continue
+    if [[ $comm == wineserver* ]]; then
+      echo "server $pid"
+    elif { tr '\0' ' ' <"$dir/cmdline"; } 2>/dev/null | grep -qiF "$exe"; then
+      echo "program $pid"
+    else
+      echo "other $pid"
+    fi
+  done
+}
+# User plus system time of a process, in clock ticks.
+ticks_of() { { awk '{ print $14 + $15 }' "/proc/$1/stat"; } 2>/dev/null || echo 0; }
+
+declare -A kind_of before after
+all_pids=()
+for run in "${runs[@]}"; do
+  found=$(processes_of "$base/$run/prefix" "${exe_of[$run]}")
+  grep -q '^program ' <<<"$found" || { echo "$run: ${exe_of[$run]} is not running"; exit 1; }
+  grep -q '^server ' <<<"$found" || { echo "$run: no wineserver"; exit 1; }
+  while read -r kind pid; do
+    kind_of[$pid]="$run $kind"
+    all_pids+=("$pid")
+  done <<<"$found"
+done
+for pid in "${all_pids[@]}"; do before[$pid]=$(ticks_of "$pid"); done
+start=$(date +%s.%N)
+sleep "$seconds"
+for pid in "${all_pids[@]}"; do after[$pid]=$(ticks_of "$pid"); done
+wall=$(awk -v a="$(date +%s.%N)" -v b="$start" 'BEGIN { printf "%.1f", a - b }')
+
+hz=$(getconf CLK_TCK)
+declare -A ms
+for run in "${runs[@]}"; do
+  for kind in program server other; do ms[$run.$kind]=0; done
+done
+for pid in "${all_pids[@]}"; do
+  read -r run kind <<<"${kind_of[$pid]}"
+  ms[$run.$kind]=$((ms[$run.$kind] + (after[$pid] - before[$pid]) * 1000 / hz))
+done
+
+echo "figure: idle CPU under Wine, side by side over $wall s (program + its wineserver):"
+for run in "${runs[@]}"; do
+  total=$((ms[$run.program] + ms[$run.server]))
+  ms[$run]=$total
+  printf 'figure:   %-9s %-18s %6d ms (%.2f %% of one core) = %d ms program + %d ms wineserver; other processes of its prefix %d ms\n' \
+    "$run" "${exe_of[$run]}" "$total" "$(awk -v t="$total" -v w="$wall" 'BEGIN { print 100 * t / 1000 / w }')" \
+    "${ms[$run.program]}" "${ms[$run.server]}" "${ms[$run.other]}"
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
+echo "figure: idle Fesk.exe, demo settings / minimal poller = $(ratio "${ms[fesk-demo]}" "${ms[poller-a]}")"
+echo "figure: idle Fesk.exe, 100 shortcut keys / minimal poller = $(ratio "${ms[fesk-100]}" "${ms[poller-b]}")"
+echo "figure: minimal poller / minimal poller (the noise of one run) = $(ratio "${ms[poller-b]}" "${ms[poller-a]}")"

@@ -1,0 +1,61 @@
+// The keys as one stretch of a sensing tick sees them: each key's
+// asynchronous state is read from the platform the first time the stretch
+// asks for it and remembered until the snapshot is forgotten.  The shortcut
+// scan and the two trigger tests then cost one read per distinct key instead
+// of one per use (each read is a kernel call on Windows and a round trip to
+// the wineserver under Wine).
+//
+// The loop forgets the snapshot at the start of every tick and after every
+// block that waits (a sleep, a start with its boxes), so nothing read before
+// a wait stands for the keys after it.  Cursor and screen size are read
+// live.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "platform/ports.h"
+
+namespace fesk {
+
+class KeySnapshot final : public InputPort {
+ public:
+  explicit KeySnapshot(InputPort& live) : live_(live) {}
+  KeySnapshot(const KeySnapshot&) = delete;
+  KeySnapshot& operator=(const KeySnapshot&) = delete;
+
+  // Every key is read afresh on its next use.
+  void Forget() {
+    if (++reading_ == 0) {
+      read_in_.fill(0);
+      reading_ = 1;
+    }
+  }
+
+  // Key 0 is never held and never read; a code beyond the 256 virtual keys
+  // is read every time, as the platform decides about it.
+  bool KeyHeld(int virtual_key) override {
+    if (virtual_key == 0) return false;
+    if (virtual_key < 0 || virtual_key >= kKeys) return live_.KeyHeld(virtual_key);
+    const auto key = static_cast<std::size_t>(virtual_key);
+    if (read_in_[key] != reading_) {
+      read_in_[key] = reading_;
+      held_[key] = live_.KeyHeld(virtual_key);
+    }
+    return held_[key];
+  }
+
+  Point CursorPos() override { return live_.CursorPos(); }
+  Size ScreenSize() override { return live_.ScreenSize(); }
+
+ private:
+  static constexpr int kKeys = 256;
+
+  InputPort& live_;
+  // A key's state stands for the current reading when its number is here.
+  std::array<std::uint32_t, kKeys> read_in_{};
+  std::array<bool, kKeys> held_{};
+  std::uint32_t reading_ = 1;
+};
+
+}  // namespace fesk
