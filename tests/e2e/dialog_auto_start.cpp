@@ -8,9 +8,8 @@
 //   - the value written from outside: the next opening shows it ticked;
 //     unticked and OK, the value is gone and AUTOSTART=0.
 // The hints of the two new boxes are shown and photographed.  The value is
-// removed at the start and at the end: Wine starts the commands of the Run
-// key when a prefix starts, and a launcher left registered there would run
-// beside the next scenarios.
+// removed at the start and at the end: the shared prefix is left as it was,
+// and no later session of it starts this scenario's launcher.
 #include "tests/e2e/launcher_scenario_support.h"
 
 using namespace fesk::e2e;
