@@ -128,4 +128,35 @@ class TrayPort {
 
 inline constexpr int kTrayCallbackMessage = 1125;  // WM_USER + 101
 
+// What the platform tells of the window in front: where its client area
+// lies on the screen, the whole rectangle of the monitor it is on, and its
+// window class.  The launcher decides from these what kind of window it is.
+struct ForegroundFacts {
+  bool visible = false;
+  Rect client;   // the client area, in screen pixels
+  Rect monitor;  // its monitor, task bar included
+  std::string class_name;
+  friend bool operator==(const ForegroundFacts&, const ForegroundFacts&) = default;
+};
+
+class ForegroundPort {
+ public:
+  virtual ~ForegroundPort() = default;
+  // The window in front now; nothing when there is none.
+  virtual std::optional<ForegroundFacts> Facts() = 0;
+};
+
+// The programs Windows starts when the current user signs in (the values of
+// the user's Run key), by value name.
+class AutoStartPort {
+ public:
+  virtual ~AutoStartPort() = default;
+  // The command line registered under `name`; nothing when there is none.
+  virtual std::optional<std::string> Command(std::string_view name) = 0;
+  // False when the value could not be written.
+  virtual bool Register(std::string_view name, std::string_view command) = 0;
+  // False when the value is still there; true also when there was none.
+  virtual bool Unregister(std::string_view name) = 0;
+};
+
 }  // namespace fesk

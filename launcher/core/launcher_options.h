@@ -55,6 +55,12 @@ struct LauncherOptions {
   bool report_unregistered_actions = false;           // ACTERRMSG
   bool link_mouse_actions = false;                    // LINKFLG: each code to LINK
   bool hints = true;                                  // HINT
+  // FULLSCREENQUIET: no start from a mouse action or a screen position
+  // while a full-screen program is in front.
+  bool quiet_over_full_screen = true;
+  // AUTOSTART: the launcher starts when the user signs in to Windows.  The
+  // registry's Run key decides; this is the choice last saved with OK.
+  bool start_with_windows = false;
 
   // The two triggers by number 0-15 (SELECTKEY, WINSELECTKEY) and the keys
   // the loop polls for them.

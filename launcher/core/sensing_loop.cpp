@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "launcher/core/full_screen.h"
 #include "launcher/core/screen_rules.h"
 #include "platform/ports.h"
 
@@ -109,7 +110,7 @@ void SensingLoop::FireScreenPosition() {
   TimerPause pause(timer_, keys_);
   int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
                                    input_.ScreenSize());
-  if (slot != kNoSlot) {
+  if (slot != kNoSlot && !QuietOverFullScreen()) {
     loop_.TriggerSource = LaunchSource::kScreenPosition;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
     clock_.Sleep(kScreenPositionStartPause);
@@ -161,7 +162,9 @@ void SensingLoop::ReleaseStep() {
     TimerPause pause(timer_, keys_);
     loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);
-    if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move)) ActOnMovement();
+    if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move) && !QuietOverFullScreen()) {
+      ActOnMovement();
+    }
   }
   if (options_.TrayIconShown() && loop_.SampleCount != 0) tray_.TrayIconRestore();
   loop_.SampleCount = 0;
@@ -176,6 +179,14 @@ void SensingLoop::ActOnMovement() {
     loop_.TrailShown = true;
   }
   if (options_.link_mouse_actions) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
+}
+
+// Over a full-screen program a movement is recognised (the transfer button
+// may hand it to the editor) but neither dispatched, drawn nor written to
+// LINK, and a screen position starts nothing: the program in front is not
+// disturbed by a stroke or a corner reached by accident.
+bool SensingLoop::QuietOverFullScreen() {
+  return options_.quiet_over_full_screen && FullScreenProgramInFront(foreground_);
 }
 
 void SensingLoop::RecognizeStroke(int sample_count) {

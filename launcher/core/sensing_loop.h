@@ -29,7 +29,8 @@ class SensingLoop {
   // while a tick starts something or waits.
   SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
               Timer& timer, InputPort& input, ClockPort& clock, DialogPort& dialogs,
-              TrayIcons& tray, ProgramRunner& runner, Dispatcher& dispatcher, SensingView view)
+              TrayIcons& tray, ProgramRunner& runner, Dispatcher& dispatcher, SensingView view,
+              ForegroundPort* foreground = nullptr)
       : options_(options),
         loop_(loop),
         timer_(timer),
@@ -41,7 +42,8 @@ class SensingLoop {
         tray_(tray),
         runner_(runner),
         dispatcher_(dispatcher),
-        view_(std::move(view)) {}
+        view_(std::move(view)),
+        foreground_(foreground) {}
 
   void SensingTick();
   void RecognizeStroke(int sample_count);
@@ -55,6 +57,8 @@ class SensingLoop {
   void TakeSample(Point cursor);
   void ReleaseStep();
   void ActOnMovement();
+  // Asked only when something would start, never on an idle tick.
+  bool QuietOverFullScreen();
 
   const LauncherOptions& options_;
   LoopState& loop_;
@@ -69,6 +73,7 @@ class SensingLoop {
   ProgramRunner& runner_;
   Dispatcher& dispatcher_;
   SensingView view_;
+  ForegroundPort* foreground_;
   bool in_tick_ = false;
 };
 

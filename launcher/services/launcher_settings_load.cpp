@@ -85,6 +85,8 @@ void LauncherSettings::ReadFlags(const SettingsFile& file, LauncherOptions& o) c
   o.screen_positions = ReadFlag(file, syskey::TriggerKey(3), 0);
   o.window_services = ReadFlag(file, syskey::TriggerKey(4), 0);
   if (tables_.ProgramCount == 0) o.program_tray_icons = ReadFlag(file, syskey::TriggerKey(5), 0);
+  o.quiet_over_full_screen = ReadFlag(file, syskey::kFullScreenQuiet, 1);
+  o.start_with_windows = ReadFlag(file, syskey::kAutoStart, 0);
 }
 
 // A stored operation that no list item has leaves the direction without a

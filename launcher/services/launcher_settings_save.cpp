@@ -34,6 +34,8 @@ void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   }
   file.WriteInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(o.tray_icon));
   file.WriteString(kSystemSection, syskey::kHint, Switch(o.hints));
+  file.WriteInteger(kSystemSection, syskey::kFullScreenQuiet, o.quiet_over_full_screen ? 1 : 0);
+  file.WriteInteger(kSystemSection, syskey::kAutoStart, o.start_with_windows ? 1 : 0);
   file.Flush();
 }
 

@@ -20,6 +20,9 @@ inline constexpr char kActErrMsg[] = "ACTERRMSG";
 inline constexpr char kRunOption[] = "RUNOPTION";
 inline constexpr char kSystemIcon[] = "SYSTEMICON";
 inline constexpr char kHint[] = "HINT";
+// Added with the full-screen rule and the start with Windows (0/1 each).
+inline constexpr char kFullScreenQuiet[] = "FULLSCREENQUIET";
+inline constexpr char kAutoStart[] = "AUTOSTART";
 
 // Corner coordinates in the order X1, Y1, X2, Y2.
 inline constexpr std::array<const char*, 4> kCornerParts = {"X1", "Y1", "X2", "Y2"};

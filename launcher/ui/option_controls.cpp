@@ -43,11 +43,13 @@ OptionControls::OptionControls() {
   start_errors_box.SetChecked(true);
   mouse_actions_box.SetChecked(true);
   shortcut_keys_box.SetChecked(true);
+  quiet_over_full_screen_box.SetChecked(true);
   PlaceMarkers();
 
   const Action take = [this] { TakeControls(); };
   for (CheckBox* box : {&auto_transfer_box, &start_errors_box, &unregistered_actions_box, &mouse_actions_box, &shortcut_keys_box, &screen_positions_box,
-                        &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box, &black_holes_box}) {
+                        &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box, &black_holes_box,
+                        &quiet_over_full_screen_box, &start_with_windows_box}) {
     box->on_click = take;
   }
   tray_icon_choice.on_click = take;
@@ -90,6 +92,8 @@ void OptionControls::TakeControls() {
   o.window_services = window_services_box.checked();
   o.run_time_option = run_time_option_box.checked();
   o.program_tray_icons = program_tray_icons_box.checked();
+  o.quiet_over_full_screen = quiet_over_full_screen_box.checked();
+  o.start_with_windows = start_with_windows_box.checked();
   o.tray_icon = static_cast<TrayIconChoice>(tray_icon_choice.item_index());
   o.mode = static_cast<MouseActionMode>(mode_choice.item_index());
   o.hints = hints_on.checked;
@@ -126,6 +130,8 @@ void OptionControls::ShowOptions(const LauncherOptions& loaded) {
   screen_positions_box.SetChecked(loaded.screen_positions);
   window_services_box.SetChecked(loaded.window_services);
   program_tray_icons_box.SetChecked(loaded.program_tray_icons);
+  quiet_over_full_screen_box.SetChecked(loaded.quiet_over_full_screen);
+  start_with_windows_box.SetChecked(loaded.start_with_windows);
   for (int i = 0; i < 8; ++i) {
     service_lists[i].Select(static_cast<int>(static_cast<unsigned>(loaded.services[static_cast<std::size_t>(i)])));
   }

@@ -33,6 +33,8 @@ class OptionControls {
   CheckBox window_services_box;  // TRIGGER4: Window services
   CheckBox run_time_option_box;  // RUNOPTION: run-time option
   CheckBox program_tray_icons_box;  // TRIGGER5: per-program tray icons
+  CheckBox quiet_over_full_screen_box;  // FULLSCREENQUIET: quiet over a full-screen program
+  CheckBox start_with_windows_box;  // AUTOSTART: started at sign-in (the Run key)
   RadioGroup tray_icon_choice;  // SYSTEMICON: 0 own tray icon shown, 1 hidden
   RadioGroup mode_choice;  // MODE
   RadioButton hints_on, hints_off;  // HINT on / off

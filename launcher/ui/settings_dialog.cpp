@@ -25,7 +25,8 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
       dispatcher_(options, loop, tables, env_.input, env_.dialogs, runner_, env_.services),
       sensing_(options, loop, tables, sensing_timer, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
                dispatcher_,
-               SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }}) {
+               SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
+               env_.foreground) {
   LayOutWindow();
   LayOutActionPage();
   LayOutMouseActPage();

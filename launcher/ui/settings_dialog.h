@@ -40,6 +40,13 @@ struct LauncherEnvironment {
   const KeyNameSource* key_names;
   std::string settings_path;    // "Fesk.Ini" beside the launcher's program file
   std::string launcher_folder;  // that folder, ending in a backslash
+  // The window in front, for the quiet over full-screen programs; without
+  // it no program counts as full-screen.
+  ForegroundPort* foreground = nullptr;
+  // The user's Run key and the launcher's own program file, for the start
+  // with Windows; without them the box keeps the settings file's value.
+  AutoStartPort* auto_start = nullptr;
+  std::string program_path = {};
 };
 
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN
@@ -152,6 +159,8 @@ class SettingsDialog : public OptionControls {
   void FormDropFiles(const std::vector<std::string>& paths);
 
   // Shows the dialog and brings it to the front (tray click, Window service).
+  // A hidden dialog first shows whether the Run key starts the launcher: the
+  // user may have removed the entry elsewhere.
   void ShowSettingsDialog();
 
   // ---- Routines other parts use ------------------------------------------
@@ -184,6 +193,13 @@ class SettingsDialog : public OptionControls {
   // user chose not to go on.
   bool GuardStopsOk();
   void StartEditor(const std::string& arguments);
+  bool AutoStartAvailable() const { return env_.auto_start != nullptr && !env_.program_path.empty(); }
+  bool AutoStartRegistered();
+  void ShowAutoStartState();
+  // The start with Windows box into the Run key, when the two differ; false
+  // (after an error box, with the box showing the key again) when the key
+  // could not be changed.
+  bool ApplyAutoStart();
   void ProgramIconClicked(int id, bool with_option);
 
   LauncherEnvironment env_;

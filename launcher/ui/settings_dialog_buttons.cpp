@@ -36,9 +36,11 @@ bool SettingsDialog::GuardStopsOk() {
   return env_.dialogs.MessageBox(kGuardText, "確認", Buttons::kOkCancel) != Answer::kOk;
 }
 
-// A failed write shows its error and leaves the dialog open.
+// A failed write shows its error and leaves the dialog open.  The Run key
+// goes first: when it cannot be changed, nothing is saved.
 void SettingsDialog::Ok() {
   if (GuardStopsOk()) return;
+  if (!ApplyAutoStart()) return;
   if (!RunGuarded(env_.dialogs, [this] { SaveLauncherSettings(); })) return;
   visible = false;
   HidePopup();

@@ -4,6 +4,7 @@
 namespace fesk {
 
 void SettingsDialog::ShowSettingsDialog() {
+  if (!visible) ShowAutoStartState();
   visible = true;
   ++foreground_requests;
 }

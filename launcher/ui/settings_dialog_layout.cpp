@@ -74,9 +74,21 @@ void SettingsDialog::LayOutActionPage() {
   WithCaption(editor_button, "手動設定", 268, 56, 125, 25, "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開きます");
   WithCaption(reload_button, "最新情報読込み", 268, 88, 125, 25,
           "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
-  WithCaption(start_errors_box, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 214, 136, 187, 17,
+  // Four boxes under the group, 20 pixels apart as in "有効機能", the last
+  // ending with the icon choice beside them.
+  WithCaption(start_errors_box, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 214, 130, 187, 17,
           "ONでﾌﾟﾛｸﾞﾗﾑ実行時ｴﾗｰを検出表示します");
-  WithCaption(run_time_option_box, "実行時ｵﾌﾟｼｮﾝ指定", 214, 160, 187, 17);
+  WithCaption(run_time_option_box, "実行時ｵﾌﾟｼｮﾝ指定", 214, 150, 187, 17);
+  WithCaption(quiet_over_full_screen_box, "全画面表示中は休止", 214, 170, 187, 17,
+          "ONで全画面表示のﾌﾟﾛｸﾞﾗﾑ(ｹﾞｰﾑ、ｽﾗｲﾄﾞｼｮｰ、動画など)が前面にある間は\r"
+          "[ﾏｳｽ･ｱｸｼｮﾝ]と[画面ﾎﾟｼﾞｼｮﾝ]でﾌﾟﾛｸﾞﾗﾑを起動しません\r"
+          "\r"
+          "[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です");
+  WithCaption(start_with_windows_box, "Windows起動時に自動起動", 214, 190, 187, 17,
+          "ONでWindowsへのｻｲﾝｲﾝ時にFESKを自動起動します\r"
+          "\r"
+          "現在のﾕｰｻﾞｰのｽﾀｰﾄｱｯﾌﾟ(ﾚｼﾞｽﾄﾘのRunｷｰ)に登録します\r"
+          "(設定画面を開くたびにﾚｼﾞｽﾄﾘの状態を表示します)");
 }
 
 void SettingsDialog::LayOutMouseActPage() {

@@ -6,6 +6,7 @@
 #include "launcher/services/window_services.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
+#include "launcher/win32/win32_auto_start.h"
 #include "launcher/win32/win32_foreground_window.h"
 #include "launcher/win32/win32_key_sink.h"
 #include "common/settings_file.h"
@@ -33,6 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                              {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
   Win32KeySink key_sink;
   Win32ForegroundWindow foreground;
+  Win32AutoStart auto_start;
   Win32KeyNames key_names;
   SettingsDialog* form_pointer = nullptr;
   WindowServices services(
@@ -41,7 +43,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
 
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
-                                   folder + kSettingsFileName, folder});
+                                   folder + kSettingsFileName, folder, &foreground, &auto_start,
+                                   ProgramPath()});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar

@@ -224,6 +224,8 @@ void SettingsDialogWindow::BindActionPage() {
   BindButton(form_.reload_button, page);
   BindCheckBox(form_.start_errors_box, page);
   BindCheckBox(form_.run_time_option_box, page);
+  BindCheckBox(form_.quiet_over_full_screen_box, page);
+  BindCheckBox(form_.start_with_windows_box, page);
 }
 
 void SettingsDialogWindow::BindMouseActPage() {

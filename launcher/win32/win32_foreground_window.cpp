@@ -1,5 +1,6 @@
 #include "launcher/win32/win32_foreground_window.h"
 
+#include "platform/win32/text.h"
 #include "platform/win32/windows_api.h"
 
 namespace fesk::win32 {
@@ -21,6 +22,32 @@ bool Win32ForegroundWindow::IsZoomed() {
 
 void Win32ForegroundWindow::Show(int show_command) {
   if (HWND window = GetForegroundWindow()) ::ShowWindow(window, show_command);
+}
+
+// Facts only: which window counts as full-screen is the launcher's rule
+// (launcher/core/full_screen.h).  The monitor is the one that holds most of
+// the window, with its task bar (rcMonitor, not the work area).
+std::optional<ForegroundFacts> Win32ForegroundWindow::Facts() {
+  HWND window = GetForegroundWindow();
+  if (!window) return std::nullopt;
+  ForegroundFacts facts;
+  facts.visible = IsWindowVisible(window) && !::IsIconic(window);
+  RECT client{};
+  if (GetClientRect(window, &client)) {
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    MapWindowPoints(window, nullptr, corners, 2);
+    facts.client = Rect{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+  }
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& m = monitor.rcMonitor;
+    facts.monitor = Rect{m.left, m.top, m.right, m.bottom};
+  }
+  wchar_t name[256] = {};
+  int length = GetClassNameW(window, name, 256);
+  facts.class_name = Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+  return facts;
 }
 
 }  // namespace fesk::win32

@@ -169,4 +169,47 @@ class FakeTray : public TrayPort {
   }
 };
 
+// The window in front as the test sets it; counts the questions.
+class FakeForeground : public ForegroundPort {
+ public:
+  std::optional<ForegroundFacts> facts;
+  int asked = 0;
+
+  std::optional<ForegroundFacts> Facts() override {
+    ++asked;
+    return facts;
+  }
+  // A visible window whose client area is the whole screen.
+  void FullScreen(Size screen, std::string class_name = "Game") {
+    Rect all{0, 0, screen.width, screen.height};
+    facts = ForegroundFacts{true, all, all, std::move(class_name)};
+  }
+};
+
+// A Run key in memory; writes fail while `fail` is set.
+class FakeAutoStart : public AutoStartPort {
+ public:
+  std::map<std::string, std::string> values;
+  bool fail = false;
+  int writes = 0;
+
+  std::optional<std::string> Command(std::string_view name) override {
+    auto found = values.find(std::string(name));
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  bool Register(std::string_view name, std::string_view command) override {
+    ++writes;
+    if (fail) return false;
+    values[std::string(name)] = std::string(command);
+    return true;
+  }
+  bool Unregister(std::string_view name) override {
+    ++writes;
+    if (fail) return false;
+    values.erase(std::string(name));
+    return true;
+  }
+};
+
 }  // namespace fesk::fake

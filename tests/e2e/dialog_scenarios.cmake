@@ -24,3 +24,10 @@ fesk_e2e_test(dialog_help DEPENDS fesk_e2e_help_document)
 if(WIN32)
   target_link_libraries(dialog_help PRIVATE shlwapi)  # AssocQueryString, PathCreateFromUrl
 endif()
+
+# "Windows起動時に自動起動" against the user's Run key, read back with the
+# registry functions; the hints of the two boxes added to "動 作".
+fesk_e2e_test(dialog_auto_start PROGRAMS Fesk)
+if(WIN32)
+  target_link_libraries(dialog_auto_start PRIVATE advapi32)
+endif()

@@ -7,6 +7,10 @@ if(WIN32)
   add_executable(fesk_e2e_service_target WIN32 ${CMAKE_CURRENT_LIST_DIR}/launcher_service_target.cpp)
   set_target_properties(fesk_e2e_service_target PROPERTIES OUTPUT_NAME launcher_service_target)
   target_link_libraries(fesk_e2e_service_target PRIVATE user32 shell32)
+  # A borderless window over the whole screen, in front: a full-screen program.
+  add_executable(fesk_e2e_full_screen_target WIN32 ${CMAKE_CURRENT_LIST_DIR}/full_screen_target.cpp)
+  set_target_properties(fesk_e2e_full_screen_target PROPERTIES OUTPUT_NAME full_screen_target)
+  target_link_libraries(fesk_e2e_full_screen_target PRIVATE user32 gdi32)
 endif()
 
 # Strokes, RUNPOS, SENMIN, a held shortcut and a screen corner.
@@ -25,3 +29,6 @@ fesk_e2e_test(launcher_figures PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
 # Hostile settings files: absurd numbers, 10,000 sections, a 1 MB line, NUL
 # bytes, a lone lead byte; each starts, saves its defaults on OK and ends.
 fesk_e2e_test(hostile_launcher_files PROGRAMS Fesk TIMEOUT 600)
+# Quiet over a full-screen program: a stroke and a corner start nothing over
+# it, a shortcut still does; with FULLSCREENQUIET=0 they start again.
+fesk_e2e_test(launcher_full_screen PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)

@@ -23,3 +23,11 @@ elseif(FESK_WIN_BUILD_DIR)
   set_tests_properties(release.check PROPERTIES RESOURCE_LOCK wine TIMEOUT 600
     ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 endif()
+
+# The editor's save keeps the keys the launcher wrote to section SYSTEM
+# (FULLSCREENQUIET, AUTOSTART and one neither knows); a new launcher reads
+# them back.
+fesk_e2e_test(system_launcher_keys_kept)
+if(WIN32)
+  target_link_libraries(system_launcher_keys_kept PRIVATE advapi32)
+endif()

@@ -79,6 +79,8 @@
 //   sleep a fixed time.
 // - Held keys.  A cursor move over any Wine window releases Shift, Ctrl and
 //   Alt held by SendInput (see Gesture): draw strokes over the bare desktop.
+//   A held mouse button stays held: a stroke that must cross a window is
+//   drawn with a mouse-button trigger (launcher_full_screen.cpp).
 // - The tray.  Tray icons show in a "Wine System Tray" window at the top
 //   left corner; MoveWineTrayAway() clears the corner.
 // - The screen.  There are no title bars (no window manager draws them), so

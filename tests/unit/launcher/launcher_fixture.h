@@ -47,6 +47,7 @@ class RecordingServices : public WindowServiceRunner {
 };
 
 inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";
+inline constexpr char kLauncherProgram[] = "C:\\Fesk\\Fesk.exe";
 
 class LauncherTest : public ::testing::Test {
  protected:
@@ -57,6 +58,8 @@ class LauncherTest : public ::testing::Test {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray;
   RecordingServices services;
+  fake::FakeForeground foreground;
+  fake::FakeAutoStart auto_start;
   std::unique_ptr<SettingsDialog> form;
 
   std::string IniPath() const { return folder.File("Fesk.Ini"); }
@@ -85,7 +88,8 @@ class LauncherTest : public ::testing::Test {
   SettingsDialog& Create() {
     form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray,
                                                          services, nullptr, IniPath(),
-                                                         kLauncherFolder});
+                                                         kLauncherFolder, &foreground, &auto_start,
+                                                         kLauncherProgram});
     form->FormCreate();
     return *form;
   }

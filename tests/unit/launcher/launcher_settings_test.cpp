@@ -295,6 +295,8 @@ TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
   for (int i = 1; i <= 8; ++i) expected.push_back("WinService" + std::to_string(i));
   expected.push_back("SYSTEMICON");
   expected.push_back("HINT");
+  expected.push_back("FULLSCREENQUIET");
+  expected.push_back("AUTOSTART");
   EXPECT_EQ(keys, expected);
   EXPECT_NE(ReadIni().find("[CMD0]\r\nDISCRIPTION=A\r\n"), std::string::npos) << "programs untouched";
   EXPECT_NE(ReadIni().find("RUN=OFF\r\n"), std::string::npos);
