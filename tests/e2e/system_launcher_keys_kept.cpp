@@ -99,7 +99,7 @@ int main() {
   Process editor;
   HWND form = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
   if (!form) return Finish(kName);
-  Check(TypeInto(form, ids::kEdit3, L"メモ帳 改"), L"a new title is typed");
+  Check(TypeInto(form, ids::kTitleField, L"メモ帳 改"), L"a new title is typed");
   PressKey(VK_RETURN);
   Check(SaveThroughWindow(form, editor.id()), L"保 存: the question and the notice");
   std::optional<std::wstring> saved = ReadCp932File(folder + L"\\Fesk.Ini");
