@@ -91,8 +91,8 @@ void SensingLoop::FireShortcutKeys() {
 void SensingLoop::FireScreenPosition() {
   if (!input_.KeyHeld(vk::kRightButton)) return;
   TimerPause pause(timer_);
-  int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
-                                   input_.ScreenSize());
+  const Point cursor = input_.CursorPos();
+  int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, cursor, input_.MonitorAt(cursor).area);
   if (slot != kNoSlot) {
     loop_.TriggerSource = LaunchSource::kScreenPosition;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
