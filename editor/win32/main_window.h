@@ -55,6 +55,7 @@ class PaletteWindow : public FormWindow {
  private:
   MainWindow& main_;
   editor::PaletteCommandDialog& form_;
+  void OnDpiChanged() override;
   HFONT heading_font_ = nullptr;
   bool shown_ = false;
 };
@@ -73,6 +74,7 @@ class AboutWindow : public FormWindow {
  private:
   MainWindow& main_;
   editor::AboutBox& form_;
+  void OnDpiChanged() override;
   HFONT name_font_ = nullptr;
   bool shown_ = false;
 };
@@ -98,6 +100,7 @@ class MainWindow : public FormWindow {
   void RunAction(const Action& action) override;
 
  protected:
+  void OnDpiChanged() override;
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
  private:
@@ -160,6 +163,7 @@ class MainWindow : public FormWindow {
   std::vector<HWND> stacking_;  // tab order, top of the stack first
   std::map<HWND, bool> focusable_;
   HBITMAP arrow_up_ = nullptr, arrow_down_ = nullptr;
+  void MakeArrowGlyphs();
 
   // What the custom controls show now.
   std::vector<std::pair<GroupNodeId, GroupNodeId>> tree_shape_;  // (node, parent), pre-order
