@@ -337,6 +337,12 @@ RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
   const RECT place = ScaledPlace(model);
   RECT wanted{area.left + place.left, area.top + place.top, place.right - place.left, place.bottom - place.top};
   int shift = 0;  // of an auto-sized label's left edge
+  // A label is at least one line of its font high: a height chosen for a
+  // line at 96 DPI may round below the line of the font at another.
+  if (binding.Is<Label*>()) {
+    const int line = LineHeight(reinterpret_cast<HFONT>(SendMessageW(binding.hwnd, WM_GETFONT, 0, 0)));
+    if (wanted.bottom > 0 && wanted.bottom < line) wanted.bottom = line;
+  }
   if (binding.Is<Label*>() && auto_sized_.count(&model)) {
     const std::wstring text = DisplayText(std::get<Label*>(binding.model)->caption);
     HDC dc = GetDC(binding.hwnd);
@@ -379,6 +385,18 @@ RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
   if (wanted.right < 0) wanted.right = 0;
   if (wanted.bottom < 0) wanted.bottom = 0;
   return wanted;
+}
+
+int FormWindow::LineHeight(HFONT font) {
+  if (font == nullptr) return 0;
+  if (auto known = line_heights_.find(font); known != line_heights_.end()) return known->second;
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ old_font = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old_font);
+  ReleaseDC(hwnd(), dc);
+  return line_heights_[font] = metrics.tmHeight;
 }
 
 void FormWindow::SyncBounds(Binding& binding, const Control& model) {

@@ -121,6 +121,7 @@ void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
     binding->shown.bounds.reset();
   }
   if (old_font) DeleteObject(old_font);
+  line_heights_.clear();  // a handle deleted may come back for another font
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(800));
   OnDpiChanged();
   SyncAll();

@@ -170,6 +170,8 @@ class FormWindow {
   RECT WantedBounds(const Binding& binding, const Control& model);
   // A model's place {left, top, right, bottom} at the window's DPI.
   RECT ScaledPlace(const Control& model) const;
+  // Height of a line of the font (measured once per font).
+  int LineHeight(HFONT font);
   void MakeFormFont();
   void ChangeDpi(int dpi, const RECT* suggested);
 
@@ -187,6 +189,7 @@ class FormWindow {
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::unordered_map<const Control*, const Control*> containers_;
   std::unordered_map<const Control*, bool> auto_sized_;
+  std::unordered_map<HFONT, int> line_heights_;
 };
 
 // The page control's model as FormWindow needs it: names, the selected page
