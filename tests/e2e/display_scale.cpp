@@ -91,9 +91,11 @@ int CheckTextsFit(HWND window, const std::wstring& where) {
         const int glyph = Scale(13) + Scale(4);
         fits = glyph + need.cx <= width && need.cy <= height;
       } else {
+        // The text is centred; it may reach into the button's edge but
+        // not beyond the button.
         kind = L"button";
         need = Needed(dc, text, DT_SINGLELINE, 0);
-        fits = need.cx + Scale(4) <= width && need.cy <= height;
+        fits = need.cx <= width && need.cy <= height;
       }
     } else if (_wcsicmp(cls.c_str(), L"Static") == 0) {
       const LONG type = style & SS_TYPEMASK;
