@@ -341,6 +341,10 @@ void SettingsDialogWindow::BindSensorPage() {
   BindLabel(form_.interval_caption, page);
   BindScrollBar(form_.interval_slider, page);
   BindLabel(form_.interval_text, page);
+  // The values beside the sliders take the width their text needs in the
+  // font the window really has: rounded at some scales, the designed width
+  // is a pixel short and the unit wraps out of sight.
+  for (const Label* text : {&form_.minimum_move_text, &form_.neutral_text, &form_.interval_text}) SetAutoSize(*text);
 }
 
 void SettingsDialogWindow::BindServicePage() {

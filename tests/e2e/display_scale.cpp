@@ -87,8 +87,12 @@ int CheckTextsFit(HWND window, const std::wstring& where) {
                  type == BS_AUTORADIOBUTTON) {
         kind = type == BS_CHECKBOX || type == BS_AUTOCHECKBOX ? L"check box" : L"radio button";
         need = Needed(dc, text, DT_SINGLELINE, 0);
-        // The box or circle and the gap before the text.
-        const int glyph = Scale(13) + Scale(4);
+        // The box or circle and the gap before the text, as the button
+        // control lays them out: a box of 12 pixels at 96 DPI plus one, then
+        // half the width of a digit.
+        int digit = 0;
+        GetCharWidth32W(dc, L'0', L'0', &digit);
+        const int glyph = 12 * g_dpi / 96 + 1 + digit / 2;
         fits = glyph + need.cx <= width && need.cy <= height;
       } else {
         // The text is centred; it may reach into the button's edge but
