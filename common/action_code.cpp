@@ -61,8 +61,12 @@ bool RunPosAllows(std::string_view mask, Point point, Size screen) {
 }
 
 bool AtScreenPosition(int position, Point c, Size s) {
-  bool left = c.x == 0, right = c.x + 1 == s.width;
-  bool top = c.y == 0, bottom = c.y + 1 == s.height;
+  return AtScreenPosition(position, c, Rect{0, 0, s.width, s.height});
+}
+
+bool AtScreenPosition(int position, Point c, const Rect& m) {
+  bool left = c.x == m.left, right = c.x + 1 == m.right;
+  bool top = c.y == m.top, bottom = c.y + 1 == m.bottom;
   switch (position) {
     case 1: return left && top;
     case 2: return top && !left && !right;

@@ -51,8 +51,12 @@ bool RunPosAllows(std::string_view mask, Point point, Size screen);
 inline constexpr int kScreenPositionCount = 8;
 inline constexpr int kNoSlot = 999;
 
-// True when the cursor condition of position 1-8 holds.
+// True when the cursor condition of position 1-8 holds on the screen of the
+// given size, its top-left corner at (0, 0).
 bool AtScreenPosition(int position, Point cursor, Size screen);
+// The same on one monitor of a desktop: its corners and edges are judged
+// against its own rectangle (right and bottom just outside it).
+bool AtScreenPosition(int position, Point cursor, const Rect& monitor);
 
 // Position 1-8 named by a DISPLAYPOS text, or 0.
 int ScreenPositionOfText(std::string_view displaypos);

@@ -13,7 +13,7 @@ PaletteCommandDialog::PaletteCommandDialog(MainForm& owner) : owner_(owner) {
     RadioButton& choice = choices[i];
     choice.caption = kPaletteCommands[i].caption;
     // Two columns of five, 24 pixels apart.
-    choice.SetBounds(i < 5 ? 16 : 192, 48 + 24 * static_cast<int>(i % 5), 169, 17);
+    choice.SetBounds(i < 5 ? 16 : 192, 48 + 24 * static_cast<int>(i % 5), 172, 17);
   }
   ok_button.caption = "ＯＫ";
   ok_button.SetBounds(136, 200, 89, 25);

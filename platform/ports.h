@@ -23,7 +23,22 @@ inline constexpr int kControl = 0x11;
 inline constexpr int kAlt = 0x12;
 }  // namespace vk
 
-// Cursor, asynchronous key state and screen size.
+// One monitor of the desktop: its rectangle in screen pixels (right and
+// bottom just outside it) and the dots per inch it shows at (96 at 100 %).
+struct Monitor {
+  Rect area{};
+  int dpi = 96;
+  friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+
+// A length of 96-DPI design units at a monitor's DPI, rounded to the
+// nearest pixel (as MulDiv rounds).
+inline int ScaledToDpi(int design, int dpi) {
+  const long long product = static_cast<long long>(design) * dpi;
+  return static_cast<int>(product >= 0 ? (product + 48) / 96 : -((-product + 48) / 96));
+}
+
+// Cursor, asynchronous key state, screen size and the monitors.
 class InputPort {
  public:
   virtual ~InputPort() = default;
@@ -31,7 +46,11 @@ class InputPort {
   // True when the high bit of the key's asynchronous state is set; key 0
   // ("no key") is never held.
   virtual bool KeyHeld(int virtual_key) = 0;
+  // The primary screen's size.
   virtual Size ScreenSize() = 0;
+  // The monitor that holds the point, or the one nearest to it; on a desktop
+  // of one monitor, the primary screen.
+  virtual Monitor MonitorAt(Point point) = 0;
 };
 
 struct LocalTime {

@@ -104,15 +104,25 @@ void MainWindow::BindUpperArea() {
   Remember(BindLabel(f.program_count), ids::kProgramCount);
   MakeIconPreview();
   Remember(BindCheckBox(f.group_filter), ids::kGroupFilter, true);
-  arrow_up_ = MakeArrowGlyph(true);
-  arrow_down_ = MakeArrowGlyph(false);
   HWND up = Remember(BindButton(f.move_up_button), ids::kMoveUpButton, true);
   HWND down = Remember(BindButton(f.move_down_button), ids::kMoveDownButton, true);
   AddStyle(up, BS_BITMAP);
   AddStyle(down, BS_BITMAP);
-  SendMessageW(up, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrow_up_));
-  SendMessageW(down, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrow_down_));
+  MakeArrowGlyphs();
 }
+
+// The arrows of the two move buttons, drawn for the window's DPI.
+void MainWindow::MakeArrowGlyphs() {
+  HBITMAP old_up = arrow_up_, old_down = arrow_down_;
+  arrow_up_ = MakeArrowGlyph(true, Scale(16));
+  arrow_down_ = MakeArrowGlyph(false, Scale(16));
+  SendMessageW(WindowOf(form_.move_up_button), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrow_up_));
+  SendMessageW(WindowOf(form_.move_down_button), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrow_down_));
+  if (old_up) DeleteObject(old_up);
+  if (old_down) DeleteObject(old_down);
+}
+
+void MainWindow::OnDpiChanged() { MakeArrowGlyphs(); }
 
 void MainWindow::BindRightColumn() {
   auto& f = form_;

@@ -76,6 +76,7 @@ class PaletteWindow : public SmallDialogWindow {
   bool FormVisible() const override { return form_.visible; }
   HWND FocusOnOpening() override;
   void Close() override { form_.visible = false; }
+  void OnDpiChanged() override;
 
  private:
   editor::PaletteCommandDialog& form_;
@@ -91,6 +92,7 @@ class AboutWindow : public SmallDialogWindow {
   bool FormVisible() const override { return form_.visible; }
   HWND FocusOnOpening() override { return WindowOf(form_.ok_button); }
   void Close() override { form_.Ok(); }
+  void OnDpiChanged() override;
 
  private:
   editor::AboutBox& form_;
@@ -118,6 +120,7 @@ class MainWindow : public FormWindow {
   void RunAction(const Action& action) override;
 
  protected:
+  void OnDpiChanged() override;
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
 
  private:
@@ -180,6 +183,7 @@ class MainWindow : public FormWindow {
   std::vector<HWND> stacking_;  // tab order, top of the stack first
   std::map<HWND, bool> focusable_;
   HBITMAP arrow_up_ = nullptr, arrow_down_ = nullptr;
+  void MakeArrowGlyphs();
 
   // What the custom controls show now.
   std::vector<std::pair<GroupNodeId, GroupNodeId>> tree_shape_;  // (node, parent), pre-order

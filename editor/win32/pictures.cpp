@@ -163,23 +163,25 @@ void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour,
   DeleteObject(font);
 }
 
-HBITMAP MakeArrowGlyph(bool up) {
+HBITMAP MakeArrowGlyph(bool up, int size) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   ReleaseDC(nullptr, screen);
   HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT all{0, 0, 16, 16};
+  RECT all{0, 0, size, size};
   FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+  // Drawn on a grid of 16 and scaled to the glyph's size.
+  auto at = [size](int x, int y) { return POINT{MulDiv(x, size, 16), MulDiv(y, size, 16)}; };
   POINT points[3];
   if (up) {
-    points[0] = {8, 2};
-    points[1] = {14, 12};
-    points[2] = {2, 12};
+    points[0] = at(8, 2);
+    points[1] = at(14, 12);
+    points[2] = at(2, 12);
   } else {
-    points[0] = {2, 4};
-    points[1] = {14, 4};
-    points[2] = {8, 14};
+    points[0] = at(2, 4);
+    points[1] = at(14, 4);
+    points[2] = at(8, 14);
   }
   {
     Tools tools(dc, RGB(0, 0, 128), 1, RGB(0, 0, 255));

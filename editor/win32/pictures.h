@@ -28,7 +28,8 @@ void PaintBevel(HDC dc, const RECT& area, int background_colour);
 // the whole glyph fits the label's width, standing at its bottom.
 void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour,
                  int background_colour);
-// 16 x 16 glyph of the move buttons: a triangle pointing up or down.
-HBITMAP MakeArrowGlyph(bool up);
+// Square glyph of the move buttons (16 pixels at 96 DPI): a triangle pointing
+// up or down.
+HBITMAP MakeArrowGlyph(bool up, int size = 16);
 
 }  // namespace fesk::win32

@@ -2,6 +2,8 @@
 // ("TForm3").  Both are
 // shown without being modal; what they change is the main window's, so every
 // event in them ends with the main window showing its models again.
+#include <algorithm>
+
 #include "editor/win32/control_ids.h"
 #include "editor/win32/main_window.h"
 #include "editor/win32/resource_ids.h"
@@ -96,8 +98,7 @@ PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::Palet
   stack.push_back(ok);
   HWND heading = WithId(BindLabel(form_.heading, kNoPage, SS_CENTER), ids::kPaletteHeading);
   SetContainer(form_.heading, form_.frame);
-  heading_font_ = MakeFont(form.font_name, form.heading_font_height);
-  SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(heading_font_), FALSE);
+  OnDpiChanged();  // makes the heading's font
   stack.push_back(heading);
   stack.push_back(WithId(BindPanel(form_.heading_frame, kNoPage, true), ids::kPaletteHeadingFrame));
   SetContainer(form_.heading_frame, form_.frame);
@@ -109,6 +110,14 @@ PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::Palet
 // As a dialog opens: the focus on the choice made, else on the first.
 HWND PaletteWindow::FocusOnOpening() {
   return WindowOf(form_.choices[form_.choice_set.CheckedIndex().value_or(0)]);
+}
+
+// The heading's own larger font, for the window's DPI.
+void PaletteWindow::OnDpiChanged() {
+  HFONT old = heading_font_;
+  heading_font_ = MakeFont(form_.font_name, Scale(form_.heading_font_height));
+  SendMessageW(WindowOf(form_.heading), WM_SETFONT, reinterpret_cast<WPARAM>(heading_font_), FALSE);
+  if (old) DeleteObject(old);
 }
 
 // ---- The about box ---------------------------------------------------------------
@@ -124,16 +133,17 @@ AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox&
   HINSTANCE module = instance;
   stack.push_back(WithId(BindImage(form_.program_icon, [module](HDC dc, const RECT& area) {
                            FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+                           // Loaded at the size it is shown at, so that it stays sharp.
+                           const int size = std::min(area.right - area.left, area.bottom - area.top);
                            HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI),
-                                                                      IMAGE_ICON, 32, 32, LR_SHARED));
-                           DrawIconEx(dc, area.left, area.top, icon, 32, 32, 0, nullptr, DI_NORMAL);
+                                                                      IMAGE_ICON, size, size, 0));
+                           DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
+                           if (icon) DestroyIcon(icon);
                          }),
                          ids::kAboutIcon));
   HWND name = WithId(BindLabel(form_.product_name), ids::kAboutProductName);
-  name_font_ = CreateFontW(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
-  SendMessageW(name, WM_SETFONT, reinterpret_cast<WPARAM>(name_font_), FALSE);
   stack.push_back(name);
+  OnDpiChanged();  // makes the product name's font
   stack.push_back(WithId(BindLabel(form_.comments), ids::kAboutComments));
   stack.push_back(WithId(BindLabel(form_.version), ids::kAboutVersion));
   for (const Label* label : {&form_.product_name, &form_.comments, &form_.version}) SetAutoSize(*label);
@@ -144,6 +154,15 @@ AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox&
   stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kAboutFrame));
   Stack(stack);
   SyncAll();
+}
+
+// The product name's own bold font, for the window's DPI.
+void AboutWindow::OnDpiChanged() {
+  HFONT old = name_font_;
+  name_font_ = CreateFontW(-Scale(18), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Arial");
+  SendMessageW(WindowOf(form_.product_name), WM_SETFONT, reinterpret_cast<WPARAM>(name_font_), FALSE);
+  if (old) DeleteObject(old);
 }
 
 }  // namespace fesk::win32

@@ -7,8 +7,8 @@
 //
 // The loop forgets the snapshot at the start of every tick and after every
 // block that waits (a sleep, a start with its boxes), so nothing read before
-// a wait stands for the keys after it.  Cursor and screen size are read
-// live.
+// a wait stands for the keys after it.  Cursor, screen size and monitors
+// are read live.
 #pragma once
 
 #include <array>
@@ -47,6 +47,7 @@ class KeySnapshot final : public InputPort {
 
   Point CursorPos() override { return live_.CursorPos(); }
   Size ScreenSize() override { return live_.ScreenSize(); }
+  Monitor MonitorAt(Point point) override { return live_.MonitorAt(point); }
 
  private:
   static constexpr int kKeys = 256;

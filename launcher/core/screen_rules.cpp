@@ -21,9 +21,13 @@ bool StartAllowed(const StartArea& area, Point start) {
 }
 
 int ScreenPositionProgram(const ScreenPositionClaims& owners, Point cursor, Size screen) {
+  return ScreenPositionProgram(owners, cursor, Rect{0, 0, screen.width, screen.height});
+}
+
+int ScreenPositionProgram(const ScreenPositionClaims& owners, Point cursor, const Rect& monitor) {
   for (int position = 1; position <= kScreenPositionCount; ++position) {
     int slot = owners.Owner(position);
-    if (slot != kNoSlot && AtScreenPosition(position, cursor, screen)) return slot;
+    if (slot != kNoSlot && AtScreenPosition(position, cursor, monitor)) return slot;
   }
   return kNoSlot;
 }

@@ -23,5 +23,9 @@ bool StartAllowed(const StartArea& area, Point start);
 // Slot of the program owning the first screen position (1-8) the cursor is
 // at, or 999 when none applies.
 int ScreenPositionProgram(const ScreenPositionClaims& owners, Point cursor, Size screen);
+// The same on a desktop of several monitors: the corners and edges are those
+// of the monitor that holds the cursor, so every monitor's outer corners
+// work.
+int ScreenPositionProgram(const ScreenPositionClaims& owners, Point cursor, const Rect& monitor);
 
 }  // namespace fesk

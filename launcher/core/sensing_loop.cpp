@@ -108,8 +108,8 @@ void SensingLoop::FireShortcutKeys() {
 void SensingLoop::FireScreenPosition() {
   if (!keys_.KeyHeld(vk::kRightButton)) return;
   TimerPause pause(timer_, keys_);
-  int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, input_.CursorPos(),
-                                   input_.ScreenSize());
+  const Point cursor = input_.CursorPos();
+  int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, cursor, input_.MonitorAt(cursor).area);
   if (slot != kNoSlot && !QuietOverFullScreen()) {
     loop_.TriggerSource = LaunchSource::kScreenPosition;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);

@@ -11,6 +11,14 @@ namespace {
 StrokeGeometry MeasureSquare(std::span<const Point> samples, int neutral_divisor) {
   StrokeGeometry g;
   int max_x = 0, max_y = 0;
+  // The box starts at the first sample, so that a movement on a monitor
+  // left of or above the primary one (negative coordinates) or beyond x or y
+  // 9999 measures what it covers; on one monitor this is the same box as
+  // one started from max 0 and min 9999.
+  if (!samples.empty()) {
+    max_x = g.min_x = samples.front().x;
+    max_y = g.min_y = samples.front().y;
+  }
   for (const Point& p : samples) {
     max_x = std::max(max_x, p.x);
     max_y = std::max(max_y, p.y);

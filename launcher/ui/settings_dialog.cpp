@@ -134,9 +134,13 @@ void SettingsDialog::TrailTick() {
 
 void SettingsDialog::ShowTrail(int sample_count) {
   std::span<const Point> samples(loop.SamplePoints.data(), static_cast<std::size_t>(sample_count));
-  fesk::ShowTrail(popup, loop.Stroke, samples, env_.input.ScreenSize());
+  // On the monitor the movement was made on.
+  fesk::ShowTrail(popup, loop.Stroke, samples, env_.input.MonitorAt(loop.StartPoint));
 }
 
-void SettingsDialog::ShowSensorTest() { fesk::ShowSensorTest(popup, env_.input.ScreenSize(), options.minimum_move); }
+// On the monitor where the cursor is, that is where the button was pressed.
+void SettingsDialog::ShowSensorTest() {
+  fesk::ShowSensorTest(popup, env_.input.MonitorAt(env_.input.CursorPos()), options.minimum_move);
+}
 
 }  // namespace fesk

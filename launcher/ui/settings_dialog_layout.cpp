@@ -129,8 +129,8 @@ void SettingsDialog::LayOutTriggerPage() {
     marker->height = 13;
   }
   WithCaption(trigger_choice_group, "", 304, 148, 100, 60, "設定を行うﾄﾘｶﾞｰを選択して下さい");
-  WithCaption(mouse_action_trigger_choice, "ﾏｳｽACT[★]", 310, 162, 92, 17);
-  WithCaption(window_service_trigger_choice, "Winｻｰﾋﾞｽ[●]", 310, 184, 92, 17);
+  WithCaption(mouse_action_trigger_choice, "ﾏｳｽACT[★]", 308, 162, 94, 17);
+  WithCaption(window_service_trigger_choice, "Winｻｰﾋﾞｽ[●]", 308, 184, 94, 17);
   mouse_action_trigger_choice.checked = true;
 }
 

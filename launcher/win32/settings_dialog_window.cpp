@@ -1,6 +1,8 @@
 #include "launcher/win32/settings_dialog_window.h"
 
 #include <shellapi.h>
+
+#include <algorithm>
 // After windows.h (through the window's header).
 #include <commctrl.h>
 
@@ -22,9 +24,14 @@ constexpr UINT kRepaintPage = WM_APP + 1;
 // then the Window-service marker's).
 constexpr UINT_PTR kMarkerHint = 1;
 
-void DrawIconResource(HINSTANCE instance, HDC dc, int x, int y, int resource) {
-  HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, 32, 32, LR_SHARED));
-  DrawIconEx(dc, x, y, icon, 32, 32, 0, nullptr, DI_NORMAL);
+// An icon filling the picture's square: 32 pixels at 96 DPI, loaded at the
+// size it is shown at so that it stays sharp at any DPI.
+void DrawIconResource(HINSTANCE instance, HDC dc, const RECT& area, int resource) {
+  const int size = std::min(area.right - area.left, area.bottom - area.top);
+  if (size <= 0) return;
+  HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON, size, size, 0));
+  DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  if (icon) DestroyIcon(icon);
 }
 
 // Pictures on the dialog's pages stand on the page's background.
@@ -44,9 +51,18 @@ PopupWindow::PopupWindow(HINSTANCE instance, TrailPopup& form, std::function<voi
   RegisterClassExW(&popup);
   hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TFFesk2", L"", WS_POPUP, form.left,
                           form.top, form.width, form.height, nullptr, nullptr, instance, this);
-  font_ = CreateFontW(-form.label_font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, Wide(form.label_font).c_str());
+  MakeFont();
+}
+
+// The texts' font at the height the display asks for (it lays the popup out
+// for the DPI of the monitor it shows on).
+void PopupWindow::MakeFont() {
+  if (font_ && font_height_ == form_.label_font_height) return;
+  if (font_) DeleteObject(font_);
+  font_height_ = form_.label_font_height;
+  font_ = CreateFontW(-font_height_, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
+                      Wide(form_.label_font).c_str());
 }
 
 PopupWindow::~PopupWindow() {
@@ -136,6 +152,10 @@ void PopupWindow::Paint(HDC dc) {
 }
 
 void PopupWindow::Sync() {
+  if (font_height_ != form_.label_font_height) {
+    MakeFont();
+    InvalidateRect(hwnd_, nullptr, FALSE);
+  }
   RECT now;
   GetWindowRect(hwnd_, &now);
   if (now.left != form_.left || now.top != form_.top || now.right - now.left != form_.width ||
@@ -213,11 +233,11 @@ void SettingsDialogWindow::BindActionPage() {
   HINSTANCE instance = this->instance();
   BindImage(form_.register_picture1, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
-    DrawIconResource(instance, dc, 0, 0, IDI_FRAME5);
+    DrawIconResource(instance, dc, area, IDI_FRAME5);
   }, page);
   BindImage(form_.register_picture2, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
-    DrawIconResource(instance, dc, 0, 0, IDI_FESK);
+    DrawIconResource(instance, dc, area, IDI_FESK);
   }, page);
   BindButton(form_.transfer_button, page);
   BindButton(form_.editor_button, page);
@@ -268,7 +288,7 @@ std::optional<RECT> SettingsDialogWindow::MarkerArea(const Label& marker, int nu
   if (&marker == &form_.window_service_marker && first.left == marker.left && first.top == marker.top) {
     x += first.width;
   }
-  return RECT{x, y, x + marker.width, y + marker.height};
+  return RECT{Scale(x), Scale(y), Scale(x + marker.width), Scale(y + marker.height)};
 }
 
 // The markers are painted into the cells, so their hint is an area of the
@@ -323,6 +343,10 @@ void SettingsDialogWindow::BindSensorPage() {
   BindLabel(form_.interval_caption, page);
   BindScrollBar(form_.interval_slider, page);
   BindLabel(form_.interval_text, page);
+  // The values beside the sliders take the width their text needs in the
+  // font the window really has: rounded at some scales, the designed width
+  // is a pixel short and the unit wraps out of sight.
+  for (const Label* text : {&form_.minimum_move_text, &form_.neutral_text, &form_.interval_text}) SetAutoSize(*text);
 }
 
 void SettingsDialogWindow::BindServicePage() {
@@ -332,16 +356,16 @@ void SettingsDialogWindow::BindServicePage() {
     BindComboBox(form_.service_lists[i], page);
   }
   // The directions as arrows around the centre of the block.
-  BindImage(form_.service_picture, [](HDC dc, const RECT& area) {
+  BindImage(form_.service_picture, [this](HDC dc, const RECT& area) {
     FillBackground(dc, area);
     int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
-    HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 128));
+    HPEN pen = CreatePen(PS_SOLID, Scale(2), RGB(0, 0, 128));
     HGDIOBJ old = SelectObject(dc, pen);
     for (int dx = -1; dx <= 1; ++dx) {
       for (int dy = -1; dy <= 1; ++dy) {
         if (dx == 0 && dy == 0) continue;
-        MoveToEx(dc, cx + dx * 6, cy + dy * 6, nullptr);
-        LineTo(dc, cx + dx * 26, cy + dy * 24);
+        MoveToEx(dc, cx + dx * Scale(6), cy + dy * Scale(6), nullptr);
+        LineTo(dc, cx + dx * Scale(26), cy + dy * Scale(24));
       }
     }
     SelectObject(dc, old);
@@ -355,13 +379,26 @@ void SettingsDialogWindow::BindVersionPage() {
   HINSTANCE instance = this->instance();
   BindImage(form_.program_icon, [instance](HDC dc, const RECT& area) {
     FillBackground(dc, area);
-    DrawIconResource(instance, dc, 0, 0, IDI_FESK);
+    DrawIconResource(instance, dc, area, IDI_FESK);
   }, page);
-  SendMessageW(BindLabel(form_.product_name, page), WM_SETFONT,
-               reinterpret_cast<WPARAM>(CreateFontW(-22, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                                    DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial")),
-               FALSE);
+  BindLabel(form_.product_name, page);
+  MakeProductFont();
   BindLabel(form_.product_suffix, page);
+}
+
+// The product name's own large font, for the window's DPI.
+void SettingsDialogWindow::MakeProductFont() {
+  HFONT old = product_font_;
+  product_font_ = CreateFontW(-Scale(22), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
+                              L"Arial");
+  SendMessageW(WindowOf(form_.product_name), WM_SETFONT, reinterpret_cast<WPARAM>(product_font_), FALSE);
+  if (old) DeleteObject(old);
+}
+
+void SettingsDialogWindow::OnDpiChanged() {
+  MakeProductFont();
+  marker_places_ = {-1, -1, -1, -1};  // the markers' hint areas are placed anew
+  SyncMarkers();
 }
 
 void SettingsDialogWindow::SyncTimers() {

@@ -22,11 +22,13 @@ class PopupWindow {
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Paint(HDC dc);
+  void MakeFont();
 
   TrailPopup& form_;
   std::function<void()> after_event_;
   HWND hwnd_ = nullptr;
   HFONT font_ = nullptr;
+  int font_height_ = 0;  // of font_, in pixels
   int show_requests_ = 0;
   std::size_t painted_commands_ = 0;
 };
@@ -39,8 +41,10 @@ class SettingsDialogWindow : public FormWindow {
  protected:
   bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) override;
   void AfterEvent() override;
+  void OnDpiChanged() override;
 
  private:
+  void MakeProductFont();
   void BindWindow();
   void BindActionPage();
   void BindMouseActPage();
@@ -68,6 +72,7 @@ class SettingsDialogWindow : public FormWindow {
   bool shown_ = false;
   bool in_tick_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
+  HFONT product_font_ = nullptr;
 };
 
 }  // namespace fesk::win32

@@ -20,6 +20,8 @@ class FakeInput : public InputPort {
   Point cursor{0, 0};
   std::set<int> held;
   Size screen{1024, 768};
+  // The desktop's monitors; none: one monitor, the primary screen, at 96 DPI.
+  std::vector<Monitor> monitors;
 
   // While log_reads is set, every key asked for, in the order asked.
   bool log_reads = false;
@@ -31,6 +33,24 @@ class FakeInput : public InputPort {
     return virtual_key != 0 && held.count(virtual_key) > 0;
   }
   Size ScreenSize() override { return screen; }
+  // The monitor holding the point, else the nearest one (as
+  // MONITOR_DEFAULTTONEAREST picks it).
+  Monitor MonitorAt(Point p) override {
+    if (monitors.empty()) return Monitor{Rect{0, 0, screen.width, screen.height}, 96};
+    const Monitor* nearest = &monitors.front();
+    long long best = -1;
+    for (const Monitor& m : monitors) {
+      const Rect& a = m.area;
+      long long dx = p.x < a.left ? a.left - p.x : p.x >= a.right ? p.x - a.right + 1 : 0;
+      long long dy = p.y < a.top ? a.top - p.y : p.y >= a.bottom ? p.y - a.bottom + 1 : 0;
+      long long distance = dx * dx + dy * dy;
+      if (best < 0 || distance < best) {
+        best = distance;
+        nearest = &m;
+      }
+    }
+    return *nearest;
+  }
 
   void Hold(std::initializer_list<int> keys) { held.insert(keys); }
   void ReleaseAll() { held.clear(); }

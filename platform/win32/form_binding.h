@@ -72,6 +72,9 @@ struct FormWindow::Binding {
   int page;
   HWND hwnd = nullptr;
   HWND updown = nullptr;  // a SpinEdit's arrows
+  // A radio item's own place in design units, worked out when its group
+  // was made (its model is the group).
+  std::optional<Control> item_place;
   ShownState shown;
 
   template <class T>

@@ -98,6 +98,7 @@ void FormWindow::BindRadioGroup(RadioGroup& model, int page) {
     place.width = model.width - 16;
     place.height = step > 20 ? 20 : step;
     auto item = NewBinding(model, RadioItem{&model, i}, page);
+    item->item_place = place;
     item->hwnd = MakeChild(L"BUTTON", Wide(model.items[static_cast<std::size_t>(i)]),
                            BS_RADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0), 0, place, page);
     AddHint(item->hwnd, model.hint);
@@ -330,10 +331,18 @@ void FormWindow::SyncContent(Binding& b) {
 }
 
 // Where the window of a model is to lie, as {left, top, width, height} in
-// the form's client area.
+// the form's client area, at the window's DPI.
 RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
   RECT area = binding.page == kNoPage ? RECT{0, 0, 0, 0} : PageArea();
-  RECT wanted{area.left + model.left, area.top + model.top, model.width, model.height};
+  const RECT place = ScaledPlace(model);
+  RECT wanted{area.left + place.left, area.top + place.top, place.right - place.left, place.bottom - place.top};
+  int shift = 0;  // of an auto-sized label's left edge
+  // A label is at least one line of its font high: a height chosen for a
+  // line at 96 DPI may round below the line of the font at another.
+  if (binding.Is<Label*>()) {
+    const int line = LineHeight(reinterpret_cast<HFONT>(SendMessageW(binding.hwnd, WM_GETFONT, 0, 0)));
+    if (wanted.bottom > 0 && wanted.bottom < line) wanted.bottom = line;
+  }
   if (binding.Is<Label*>() && auto_sized_.count(&model)) {
     const std::wstring text = DisplayText(std::get<Label*>(binding.model)->caption);
     HDC dc = GetDC(binding.hwnd);
@@ -343,43 +352,58 @@ RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
     SelectObject(dc, old_font);
     ReleaseDC(binding.hwnd, dc);
     const LONG_PTR alignment = GetWindowLongPtrW(binding.hwnd, GWL_STYLE) & SS_TYPEMASK;
-    if (alignment == SS_RIGHT) wanted.left += model.width - extent.right;
-    if (alignment == SS_CENTER) wanted.left += (model.width - extent.right) / 2;
+    if (alignment == SS_RIGHT) shift = wanted.right - extent.right;
+    if (alignment == SS_CENTER) shift = (wanted.right - extent.right) / 2;
+    wanted.left += shift;
     wanted.right = extent.right;
     if (extent.bottom > wanted.bottom) wanted.bottom = extent.bottom;
   }
   if (!containers_.count(&model)) return wanted;
   // Inside a container: its place is added, and the window is cut to the
   // container's inside so that it never covers the container's frame.
-  int origin_x = area.left, origin_y = area.top;
   std::vector<const Control*> chain;
   for (auto it = containers_.find(&model); it != containers_.end(); it = containers_.find(it->second)) {
     chain.push_back(it->second);
     if (chain.size() > 8) break;
   }
+  // Design units from the page's corner down the chain of containers.
+  int origin_x = 0, origin_y = 0;
   RECT inside{0, 0, 0, 0};
   for (auto c = chain.rbegin(); c != chain.rend(); ++c) {
-    inside = RECT{origin_x + (*c)->left + 2, origin_y + (*c)->top + 2,
-                  origin_x + (*c)->left + (*c)->width - 2, origin_y + (*c)->top + (*c)->height - 2};
-    origin_x += (*c)->left;
-    origin_y += (*c)->top;
+    const int left = origin_x + (*c)->left, top = origin_y + (*c)->top;
+    inside = RECT{area.left + Scale(left) + 2, area.top + Scale(top) + 2,
+                  area.left + Scale(left + (*c)->width) - 2, area.top + Scale(top + (*c)->height) - 2};
+    origin_x = left;
+    origin_y = top;
   }
-  const int shift = wanted.left - (area.left + model.left);
-  RECT place{origin_x + model.left + shift, origin_y + model.top, origin_x + model.left + shift + wanted.right,
-             origin_y + model.top + wanted.bottom};
+  const int left = area.left + Scale(origin_x + model.left) + shift;
+  const int top = area.top + Scale(origin_y + model.top);
+  RECT placed{left, top, left + wanted.right, top + wanted.bottom};
   RECT cut{};
-  if (!IntersectRect(&cut, &place, &inside)) cut = RECT{place.left, place.top, place.left, place.top};
-  wanted = RECT{place.left, place.top, cut.right - place.left, cut.bottom - place.top};
+  if (!IntersectRect(&cut, &placed, &inside)) cut = RECT{placed.left, placed.top, placed.left, placed.top};
+  wanted = RECT{placed.left, placed.top, cut.right - placed.left, cut.bottom - placed.top};
   if (wanted.right < 0) wanted.right = 0;
   if (wanted.bottom < 0) wanted.bottom = 0;
   return wanted;
 }
 
+int FormWindow::LineHeight(HFONT font) {
+  if (font == nullptr) return 0;
+  if (auto known = line_heights_.find(font); known != line_heights_.end()) return known->second;
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ old_font = SelectObject(dc, font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old_font);
+  ReleaseDC(hwnd(), dc);
+  return line_heights_[font] = metrics.tmHeight;
+}
+
 void FormWindow::SyncBounds(Binding& binding, const Control& model) {
   ShownState& shown = binding.shown;
-  // Radio items keep the place worked out when the group was made.
-  if (!binding.Is<RadioItem>()) {
-    const RECT wanted = WantedBounds(binding, model);
+  // Radio items lie where their group placed them.
+  {
+    const RECT wanted = WantedBounds(binding, binding.item_place ? *binding.item_place : model);
     if (Differs(shown.bounds, wanted)) {
       MoveWindow(binding.hwnd, wanted.left, wanted.top, wanted.right, wanted.bottom, TRUE);
       shown.bounds = wanted;

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/form_binding.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_ports.h"
@@ -39,31 +40,93 @@ static void RegisterClasses(HINSTANCE instance, const FormStyle& style, WNDPROC 
   RegisterClassExW(&picture);
 }
 
+int FormWindow::Scale(int design) const { return ScaleToDpi(design, dpi_); }
+
+RECT FormWindow::ScaledPlace(const Control& model) const {
+  return RECT{Scale(model.left), Scale(model.top), Scale(model.left + model.width),
+              Scale(model.top + model.height)};
+}
+
+void FormWindow::MakeFormFont() {
+  if (font_) DeleteObject(font_);
+  font_ = CreateFontW(-Scale(style_.font_height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      FIXED_PITCH | FF_MODERN, style_.font_name.c_str());
+}
+
 HWND FormWindow::Create(const FormStyle& style, HWND owner) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
                                                      ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
                                                      ICC_HOTKEY_CLASS | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterClasses(instance_, style, &FormWindow::WindowProc, &FormWindow::PictureProc);
-  font_ = CreateFontW(-style.font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, style.font_name.c_str());
+  style_ = style;
+  // The window opens on the primary monitor (in its middle when centred)
+  // and is laid out for that monitor's DPI.
+  const Monitor primary = MonitorOfPoint(Point{0, 0});
+  dpi_ = primary.dpi;
+  MakeFormFont();
 
-  RECT frame{0, 0, style.client_width, style.client_height};
-  AdjustWindowRectEx(&frame, style.style, FALSE, style.ex_style);
+  RECT frame{0, 0, Scale(style.client_width), Scale(style.client_height)};
+  AdjustFrameForDpi(frame, style.style, style.ex_style, dpi_);
   int width = frame.right - frame.left, height = frame.bottom - frame.top;
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT;
   if (style.centred) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    x = primary.area.left + (primary.area.right - primary.area.left - width) / 2;
+    y = primary.area.top + (primary.area.bottom - primary.area.top - height) / 2;
   }
   hwnd_ = CreateWindowExW(style.ex_style, style.class_name, Wide(style.caption).c_str(),
                           style.style, x, y, width, height, owner, nullptr, instance_, this);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                              nullptr, instance_, nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 800);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(800));
+  // Where the window really came to lie may have another DPI.
+  if (const int shown_dpi = DpiOfWindow(hwnd_); hwnd_ && shown_dpi != dpi_) ChangeDpi(shown_dpi, nullptr);
   return hwnd_;
+}
+
+// Lays the window out anew at another DPI: its font, its size (client size
+// from the design units), the page control and every control.  `suggested`
+// is the place the system proposes (WM_DPICHANGED); only its top-left corner
+// is taken, the size is worked out from the design.
+void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
+  if (dpi <= 0 || hwnd_ == nullptr) return;
+  HFONT old_font = font_;
+  font_ = nullptr;
+  dpi_ = dpi;
+  MakeFormFont();
+  RECT frame{0, 0, Scale(style_.client_width), Scale(style_.client_height)};
+  AdjustFrameForDpi(frame, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), dpi_);
+  RECT now;
+  GetWindowRect(hwnd_, &now);
+  const int x = suggested ? suggested->left : now.left, y = suggested ? suggested->top : now.top;
+  SetWindowPos(hwnd_, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // Every child that had the form's font gets the new one; a program's own
+  // fonts are remade in OnDpiChanged.
+  auto refont = [&](HWND child) {
+    if (child && reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == old_font) {
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+  };
+  if (tab_ && pages_) {
+    refont(tab_);
+    const RECT place = ScaledPlace(*pages_->control);
+    MoveWindow(tab_, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
+  }
+  for (const auto& binding : bindings_) {
+    refont(binding->hwnd);
+    binding->shown.bounds.reset();
+  }
+  if (old_font) DeleteObject(old_font);
+  line_heights_.clear();  // a handle deleted may come back for another font
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(800));
+  OnDpiChanged();
+  SyncAll();
+  RepaintPictures();
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 LRESULT CALLBACK FormWindow::WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
@@ -133,9 +196,10 @@ RECT FormWindow::PageArea() const {
 HWND FormWindow::MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
                            DWORD ex_style, const Control& model, int page) {
   RECT area = page == kNoPage ? RECT{0, 0, 0, 0} : PageArea();
+  const RECT place = ScaledPlace(model);
   HWND child = CreateWindowExW(ex_style, window_class, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
-                               area.left + model.left, area.top + model.top, model.width,
-                               model.height, hwnd_, nullptr, instance_, nullptr);
+                               area.left + place.left, area.top + place.top, place.right - place.left,
+                               place.bottom - place.top, hwnd_, nullptr, instance_, nullptr);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   return child;
 }
@@ -143,9 +207,10 @@ HWND FormWindow::MakeChild(const wchar_t* window_class, const std::wstring& text
 void FormWindow::BindPageControl(PageControlModel& pages) {
   pages_ = &pages;
   const Control& model = *pages.control;
+  const RECT place = ScaledPlace(model);
   tab_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                         model.left, model.top, model.width, model.height, hwnd_, nullptr,
-                         instance_, nullptr);
+                         place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd_,
+                         nullptr, instance_, nullptr);
   SendMessageW(tab_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (std::size_t i = 0; i < pages.pages->size(); ++i) {
     std::wstring name = Wide((*pages.pages)[i]);
@@ -307,6 +372,10 @@ bool FormWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
   LRESULT result = 0;
+  if (message == WM_DPICHANGED) {
+    ChangeDpi(HIWORD(w), reinterpret_cast<const RECT*>(l));
+    return 0;
+  }
   if (OnMessage(message, w, l, result)) return result;
   switch (message) {
     case WM_COMMAND:

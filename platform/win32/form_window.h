@@ -5,6 +5,10 @@
 // model's action runs; after every event SyncAll() makes the windows show the
 // models' state again (only what changed is touched).  Controls that lie on a
 // tab page are shown only while their page is the selected one.
+//
+// The models' places and sizes are design units of 96 DPI; the window lays
+// them out at the DPI of the monitor it is on (its font too) and lays itself
+// out again when it moves to a monitor of another DPI (WM_DPICHANGED).
 #pragma once
 
 #include <functional>
@@ -47,6 +51,9 @@ class FormWindow {
   HWND hwnd() const { return hwnd_; }
   HINSTANCE instance() const { return instance_; }
   HFONT font() const { return font_; }
+  // The DPI the window is laid out at, and a length of design units at it.
+  int dpi() const { return dpi_; }
+  int Scale(int design) const;
 
   // ---- Bindings -----------------------------------------------------------
   // Each binding creates the control's window; what the user does there runs
@@ -125,6 +132,9 @@ class FormWindow {
   virtual bool OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result);
   // Runs after every event that reached a model.
   virtual void AfterEvent() { SyncAll(); }
+  // Runs when the window has been laid out anew at another DPI: a program
+  // remakes here the fonts and pictures it made for the old one.
+  virtual void OnDpiChanged() {}
   // Runs a model's action for user input (nothing when it has none); a
   // program may wrap its handlers here.
   virtual void RunAction(const Action& action) {
@@ -163,11 +173,19 @@ class FormWindow {
   void SyncContent(Binding& binding);
   void SyncBounds(Binding& binding, const Control& model);
   RECT WantedBounds(const Binding& binding, const Control& model);
+  // A model's place {left, top, right, bottom} at the window's DPI.
+  RECT ScaledPlace(const Control& model) const;
+  // Height of a line of the font (measured once per font).
+  int LineHeight(HFONT font);
+  void MakeFormFont();
+  void ChangeDpi(int dpi, const RECT* suggested);
 
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
   HFONT font_ = nullptr;
+  int dpi_ = 96;
+  FormStyle style_;
   struct PageControlModel* pages_ = nullptr;
   HWND tab_ = nullptr;
   std::optional<int> shown_page_;
@@ -176,6 +194,7 @@ class FormWindow {
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::unordered_map<const Control*, const Control*> containers_;
   std::unordered_map<const Control*, bool> auto_sized_;
+  std::unordered_map<HFONT, int> line_heights_;
 };
 
 // The page control's model as FormWindow needs it: names, the selected page

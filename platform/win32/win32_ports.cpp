@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "common/cp932.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/text.h"
 
 namespace fesk::win32 {
@@ -20,6 +21,8 @@ bool Win32Input::KeyHeld(int virtual_key) {
 Size Win32Input::ScreenSize() {
   return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
+
+Monitor Win32Input::MonitorAt(Point point) { return MonitorOfPoint(point); }
 
 void Win32Clock::Sleep(int milliseconds) { ::Sleep(static_cast<DWORD>(milliseconds)); }
 

@@ -15,6 +15,7 @@ class Win32Input : public InputPort {
   Point CursorPos() override;
   bool KeyHeld(int virtual_key) override;
   Size ScreenSize() override;
+  Monitor MonitorAt(Point point) override;
 };
 
 class Win32Clock : public ClockPort {

@@ -8,7 +8,8 @@
 # use); Japanese text needs LANG=ja_JP.UTF-8 and the IPA Gothic font.
 # FESK_ARTIFACTS, when set, is handed to the program as the folder for
 # screenshots (the runner takes one of the whole screen at the end too, and
-# turns the BMP files the program wrote there into PNG).
+# turns the BMP files the program wrote there into PNG).  FESK_SCREEN sets
+# the screen's size and depth (1024x768x24 if not given).
 set -u
 timeout_s=300
 if [ "${1:-}" = "--timeout" ]; then timeout_s=$2; shift 2; fi
@@ -29,7 +30,7 @@ for n in $(seq 90 140); do
   if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=$n; break; fi
 done
 [ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb :$display -screen 0 "${FESK_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=:$display
 for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done

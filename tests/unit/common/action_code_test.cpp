@@ -74,6 +74,34 @@ TEST(ScreenPosition, ConditionsOnAThousandTwentyFourByTwoSixtyEight) {
   }
 }
 
+TEST(ScreenPosition, ConditionsOnAMonitorLeftOfThePrimaryOne) {
+  // A 1280 x 1024 monitor left of the primary screen: its rectangle starts
+  // at negative x.
+  const Rect monitor{-1280, -256, 0, 768};
+  struct Case {
+    Point cursor;
+    int position;
+  };
+  const Case cases[] = {{{-1280, -256}, 1}, {{-600, -256}, 2}, {{-1, -256}, 3},  {{-1280, 0}, 4},
+                        {{-1, 0}, 5},        {{-1280, 767}, 6}, {{-600, 767}, 7}, {{-1, 767}, 8},
+                        {{-600, 0}, 0},      {{0, 0}, 0},       {{-1279, -255}, 0}};
+  for (const Case& c : cases) {
+    for (int position = 1; position <= 8; ++position) {
+      EXPECT_EQ(AtScreenPosition(position, c.cursor, monitor), position == c.position)
+          << c.cursor.x << "," << c.cursor.y << " position " << position;
+    }
+  }
+}
+
+TEST(ScreenPosition, TheScreenSizeIsTheMonitorAtTheOrigin) {
+  for (Point p : {Point{0, 0}, Point{500, 0}, Point{1023, 767}, Point{1023, 300}, Point{40, 40}}) {
+    for (int position = 1; position <= 8; ++position) {
+      EXPECT_EQ(AtScreenPosition(position, p, Size{1024, 768}),
+                AtScreenPosition(position, p, Rect{0, 0, 1024, 768}));
+    }
+  }
+}
+
 TEST(ScreenPosition, FirstClaimWins) {
   ScreenPositionClaims claims;
   claims.Claim("3", 4);

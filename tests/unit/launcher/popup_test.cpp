@@ -64,6 +64,46 @@ TEST(ShowSensorTest, RedSquareOfTheMinimumMoveInTheMiddle) {
   EXPECT_TRUE(trail_shown) << "the test display leaves a pending trail alone";
 }
 
+TEST(ShowSensorTest, InTheMiddleOfTheMonitorLaidOutForItsDpi) {
+  bool trail_shown = false;
+  TrailPopup popup(trail_shown);
+  // A 1920 x 1080 monitor at 150 % left of the primary screen.
+  ShowSensorTest(popup, Monitor{Rect{-1920, 0, 0, 1080}, 144}, 61);
+  EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{-1260, 240, 600, 600}));
+  EXPECT_EQ(popup.picture.width, 1920);
+  EXPECT_EQ(popup.picture.height, 1080);
+  // The red square is the sensor's minimum movement in screen pixels, in the
+  // popup's middle.
+  EXPECT_EQ(popup.picture.commands[1].rect, (Rect{270, 270, 330, 330}));
+  EXPECT_EQ(popup.label_font_height, 20);
+  EXPECT_EQ((Point{popup.first_text.left, popup.first_text.top}), (Point{12, 12}));
+  EXPECT_EQ((Point{popup.second_text.left, popup.second_text.top}), (Point{15, 570}));
+}
+
+TEST(ShowSensorTest, BackAtNinetySixDpiTheTextsAreDesignSized) {
+  bool trail_shown = false;
+  TrailPopup popup(trail_shown);
+  ShowSensorTest(popup, Monitor{Rect{0, 0, 1024, 768}, 192}, 10);
+  EXPECT_EQ(popup.label_font_height, 26);
+  ShowSensorTest(popup, Size{1024, 768}, 10);
+  EXPECT_EQ(popup.label_font_height, 13);
+  EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{312, 184, 400, 400}));
+  EXPECT_EQ(popup.second_text.top, 380);
+}
+
+TEST(ShowTrail, OverTheMovementOnItsMonitorWithDotsForItsDpi) {
+  bool trail_shown = false;
+  TrailPopup popup(trail_shown);
+  std::vector<Point> samples = {{-300, 100}, {-250, 100}, {-200, 100}};
+  RecognizedStroke stroke = RecognizeStroke(samples, 5);
+  ShowTrail(popup, stroke.geometry, samples, Monitor{Rect{-1920, 0, 0, 1080}, 192});
+  EXPECT_EQ((Rect{popup.left, popup.top, popup.width, popup.height}), (Rect{-302, 98, 104, 104}));
+  EXPECT_EQ(popup.picture.width, 1920);
+  EXPECT_EQ(popup.picture.height, 1080);
+  ASSERT_FALSE(popup.picture.commands.empty());
+  EXPECT_EQ(popup.picture.commands.back(), Cmd(K::kEllipse, {96, -4, 108, 8}, colors::kBlack, colors::kWhite));
+}
+
 TEST(TrailPopup, ClicksDismissThePopup) {
   struct Case {
     bool on_image;
@@ -112,6 +152,23 @@ TEST_F(PopupTest, TestDisplayHiddenByCancelStaysHidden) {
   EXPECT_FALSE(f.popup.first_text.visible);
   f.TrailTick();
   EXPECT_FALSE(f.popup.visible);
+}
+
+TEST_F(PopupTest, TrailAndTestDisplayShowOnTheMonitorOfTheMovement) {
+  input.monitors = {Monitor{Rect{0, 0, 1024, 768}, 96}, Monitor{Rect{1024, 0, 2304, 1024}, 120}};
+  WriteIni({"[SYSTEM]", "MODE=2"});
+  SettingsDialog& f = Create();
+  Stroke(kShiftCtrl, Line({1500, 500}, {1700, 500}));
+  ASSERT_TRUE(f.popup.visible);
+  EXPECT_GE(f.popup.left, 1024);
+  EXPECT_EQ(f.popup.picture.width, 1280);
+  f.popup.PictureMouseDown(MouseButton::kLeft);
+  input.cursor = {2000, 900};
+  f.ShowSensorTest();
+  EXPECT_EQ((Rect{f.popup.left, f.popup.top, f.popup.width, f.popup.height}), (Rect{1414, 262, 500, 500}));
+  input.cursor = {10, 10};
+  f.ShowSensorTest();
+  EXPECT_EQ((Rect{f.popup.left, f.popup.top, f.popup.width, f.popup.height}), (Rect{312, 184, 400, 400}));
 }
 
 TEST_F(PopupTest, TrailAfterTheTestDisplayShowsNoText) {

@@ -38,6 +38,33 @@ TEST(ScreenPositionProgram, UnownedPositionStartsNothing) {
   EXPECT_EQ(ScreenPositionProgram(claims, {1023, 0}, kScreen), 4);
 }
 
+TEST(ScreenPositionProgram, CornersOfAMonitorRightOfThePrimaryOne) {
+  // A second monitor of 1280 x 1024 right of a 1024 x 768 primary screen,
+  // its top 100 pixels higher.
+  const Rect second{1024, -100, 2304, 924};
+  struct Case {
+    Point cursor;
+    int slot;
+  };
+  const Case cases[] = {
+      {{1024, -100}, 10}, {{1500, -100}, 20}, {{2303, -100}, 30}, {{1024, 300}, 40},
+      {{2303, 300}, 50},  {{1024, 923}, 60},  {{1500, 923}, 70},  {{2303, 923}, 80},
+      {{1500, 300}, kNoSlot}, {{1023, 0}, kNoSlot} /* not on this monitor */,
+      {{2303, 0}, 50},  // the second monitor's right edge, not a corner of the primary's height
+  };
+  ScreenPositionClaims claims = AllOwned();
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScreenPositionProgram(claims, c.cursor, second), c.slot) << c.cursor.x << "," << c.cursor.y;
+  }
+}
+
+TEST(ScreenPositionProgram, OneMonitorIsTheScreen) {
+  ScreenPositionClaims claims = AllOwned();
+  for (Point p : {Point{0, 0}, Point{500, 0}, Point{1023, 0}, Point{0, 300}, Point{1023, 767}, Point{9, 9}}) {
+    EXPECT_EQ(ScreenPositionProgram(claims, p, Rect{0, 0, 1024, 768}), ScreenPositionProgram(claims, p, kScreen));
+  }
+}
+
 TEST(StartAllowed, RunSpotAndBlackHolesIncludeTheirBounds) {
   struct Case {
     StartArea area;

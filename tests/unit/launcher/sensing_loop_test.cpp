@@ -326,6 +326,37 @@ TEST_F(ScreenPositionTest, OffWithoutTheFunction) {
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
+// Two monitors side by side: a 1024 x 768 primary one and a 1280 x 1024
+// one on its left, reaching 256 pixels higher.
+class TwoMonitorScreenPositionTest : public ScreenPositionTest {
+ protected:
+  void SetUp() override {
+    input.monitors = {Monitor{Rect{0, 0, 1024, 768}, 96}, Monitor{Rect{-1280, -256, 0, 768}, 144}};
+    ScreenPositionTest::SetUp();
+  }
+  std::string StartedAt(Point cursor) {
+    shell.opens.clear();
+    Tick({R}, cursor);
+    return shell.opens.empty() ? "" : shell.opens[0].file;
+  }
+};
+
+TEST_F(TwoMonitorScreenPositionTest, EachMonitorHasItsOwnCornersAndEdges) {
+  EXPECT_EQ(StartedAt({-1, -256}), "corner.exe") << "top-right corner of the left monitor";
+  EXPECT_EQ(StartedAt({-600, -256}), "top.exe") << "top edge of the left monitor";
+  EXPECT_EQ(StartedAt({1023, 0}), "corner.exe") << "top-right corner of the primary monitor";
+  EXPECT_EQ(StartedAt({500, 0}), "top.exe");
+  EXPECT_EQ(StartedAt({-600, 0}), "") << "the left monitor goes on above y = 0";
+  EXPECT_EQ(StartedAt({-600, 300}), "");
+}
+
+TEST_F(ScreenPositionTest, OneMonitorJudgesTheScreenAsBefore) {
+  input.monitors = {Monitor{Rect{0, 0, 1024, 768}, 144}};
+  Tick({R}, {1023, 0});
+  ASSERT_EQ(shell.opens.size(), 1u);
+  EXPECT_EQ(shell.opens[0].file, "corner.exe");
+}
+
 TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
   SettingsDialog& f = CreateWithRightStroke({"RUNOPTION=1"});
   tray.calls.clear();

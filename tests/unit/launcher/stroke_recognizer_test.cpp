@@ -26,6 +26,27 @@ TEST(RecognizeStroke, StraightStrokesGiveTheEightDirectionCodes) {
   for (const CodeCase& c : cases) EXPECT_EQ(CodeOf(c.samples), c.code);
 }
 
+TEST(RecognizeStroke, StrokesOnAMonitorAtNegativeCoordinates) {
+  // A monitor left of and above the primary one: every coordinate negative.
+  const CodeCase cases[] = {
+      {{{-300, -200}, {-200, -200}}, "lr"}, {{{-200, -200}, {-300, -200}}, "rl"},
+      {{{-300, -300}, {-300, -200}}, "lL"}, {{{-200, -200}, {-300, -300}}, "Rl"},
+  };
+  for (const CodeCase& c : cases) EXPECT_EQ(CodeOf(c.samples), c.code);
+  RecognizedStroke s = RecognizeStroke(std::vector<Point>{{-300, -200}, {-200, -200}}, 5);
+  EXPECT_EQ(s.geometry.min_x, -300);
+  EXPECT_EQ(s.geometry.width, 100);
+  EXPECT_EQ(s.geometry.height, 0);
+  EXPECT_EQ(s.geometry.side, 100);
+}
+
+TEST(RecognizeStroke, StrokesBeyondTenThousandPixels) {
+  RecognizedStroke s = RecognizeStroke(std::vector<Point>{{10100, 10100}, {10200, 10100}}, 5);
+  EXPECT_EQ(s.code, "lr");
+  EXPECT_EQ(s.geometry.min_x, 10100);
+  EXPECT_EQ(s.geometry.side, 100);
+}
+
 TEST(RecognizeStroke, SquaresTheBoxFromItsTopLeftCorner) {
   RecognizedStroke s = RecognizeStroke(std::vector<Point>{{100, 100}, {200, 100}}, 5);
   EXPECT_EQ(s.geometry.width, 100);
