@@ -60,6 +60,11 @@ bool RunPosAllows(std::string_view mask, Point point, Size screen) {
   return mask[static_cast<std::size_t>(region)] != '0';
 }
 
+bool RunPosAllows(std::string_view mask, Point point, const Rect& monitor) {
+  return RunPosAllows(mask, Point{point.x - monitor.left, point.y - monitor.top},
+                      Size{monitor.right - monitor.left, monitor.bottom - monitor.top});
+}
+
 bool AtScreenPosition(int position, Point c, Size s) {
   return AtScreenPosition(position, c, Rect{0, 0, s.width, s.height});
 }

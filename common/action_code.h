@@ -46,6 +46,8 @@ int StartRegion(Point point, Size screen);
 // True when the mask allows a movement that begins at the point.  A point on
 // a grid line and a character missing from a short mask allow.
 bool RunPosAllows(std::string_view mask, Point point, Size screen);
+// The same on a monitor of a desktop of several: the grid is the monitor's.
+bool RunPosAllows(std::string_view mask, Point point, const Rect& monitor);
 
 // Screen positions "1"-"8": corners and edges in reading order.
 inline constexpr int kScreenPositionCount = 8;

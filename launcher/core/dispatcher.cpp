@@ -63,7 +63,7 @@ bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
 bool Dispatcher::CheckStartPosition(int slot) {
   const SettingsFile file(runner_.paths().settings_path);
   std::string mask = file.ReadString(ProgramSection(slot), key::kRunPos, kLauncherRunPosDefault);
-  return RunPosAllows(mask, loop_.StartPoint, input_.ScreenSize());
+  return RunPosAllows(mask, loop_.StartPoint, input_.MonitorAt(loop_.StartPoint).area);
 }
 
 }  // namespace fesk

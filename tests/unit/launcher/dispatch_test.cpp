@@ -86,6 +86,19 @@ TEST_F(DispatchTest, ForbiddenStartRegionSkipsToTheNextMatch) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
 }
 
+// The grid is the one of the monitor the movement began on: a stroke in the
+// top-left region of a monitor left of the primary one is judged there (on
+// the primary screen's grid it would lie on no region and be allowed).
+TEST_F(DispatchTest, StartRegionIsJudgedOnTheMonitorOfTheStart) {
+  input.monitors = {Monitor{Rect{0, 0, 1024, 768}, 96}, Monitor{Rect{-1280, 0, 0, 1024}, 96}};
+  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  StrokeRight({-1200, 100});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
+  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  StrokeRight({-800, 100});  // the top centre of that monitor
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe", "a.exe"}));
+}
+
 TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
   struct Case {
     Point start;
