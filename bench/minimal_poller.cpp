@@ -14,9 +14,9 @@ constexpr UINT_PTR kTimer = 1;
 constexpr UINT kInterval = 10;
 
 constexpr int kKeys[16] = {
-    VK_MENU,    VK_SHIFT,   VK_CONTROL,                                 // run-option toggle
-    VK_RBUTTON,                                                         // screen positions
-    VK_CONTROL, VK_MENU,    0,          VK_LBUTTON, VK_SHIFT, VK_RBUTTON,  // Ctrl + Alt
+    VK_MENU,    VK_SHIFT,   VK_CONTROL,                                      // run-option toggle
+    VK_RBUTTON,                                                              // screen positions
+    VK_CONTROL, VK_MENU,    0,          VK_LBUTTON, VK_SHIFT,   VK_RBUTTON,  // Ctrl + Alt
     VK_SHIFT,   VK_CONTROL, 0,          VK_MENU,    VK_LBUTTON, VK_RBUTTON,  // Shift + Ctrl
 };
 
@@ -30,11 +30,8 @@ LRESULT CALLBACK PollerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
       g_held = held;
       return 0;
     }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcW(window, message, w, l);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(window, message, w, l);
   }
 }
 
@@ -47,8 +44,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   kind.hInstance = instance;
   kind.lpszClassName = L"FeskMinimalPoller";
   if (!RegisterClassExW(&kind)) return 1;
-  HWND window = CreateWindowExW(0, L"FeskMinimalPoller", L"minimal poller", WS_OVERLAPPEDWINDOW, 0,
-                                0, 100, 100, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, L"FeskMinimalPoller", L"minimal poller", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                                nullptr, nullptr, instance, nullptr);
   if (!window || !SetTimer(window, kTimer, kInterval, nullptr)) return 2;
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

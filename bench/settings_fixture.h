@@ -28,13 +28,14 @@ inline std::string HundredProgramsFile() {
 // The keys the launcher reads at load: SYSTEM's options, then per program
 // the end-of-list test, position, code, title, tray flag and shortcut.
 inline constexpr const char* kSystemKeys[] = {
-    "MODE", "SELECTKEY", "WINSELECTKEY", "NUTRAL", "SENMIN", "INTERVAL", "RUN", "RUNX1", "RUNY1",
-    "RUNX2", "RUNY2", "HOOL", "HOOL1X1", "HOOL1Y1", "HOOL1X2", "HOOL1Y2", "HOOL2X1", "HOOL2Y1",
-    "HOOL2X2", "HOOL2Y2", "HOOL3X1", "HOOL3Y1", "HOOL3X2", "HOOL3Y2", "HOOL4X1", "HOOL4Y1",
-    "HOOL4X2", "HOOL4Y2", "LINKFLG", "PRGERRMSG", "ACTERRMSG", "RUNOPTION", "TRIGGER1", "TRIGGER2",
-    "TRIGGER3", "TRIGGER4", "TRIGGER5", "WinService1", "WinService2", "WinService3", "WinService4",
-    "WinService5", "WinService6", "WinService7", "WinService8", "SYSTEMICON", "HINT"};
-inline constexpr const char* kProgramKeys[] = {"DISCRIPTION", "CMDLINE", "DISPLAYPOS", "ACTCODE",
+    "MODE",        "SELECTKEY",   "WINSELECTKEY", "NUTRAL",      "SENMIN",      "INTERVAL",    "RUN",
+    "RUNX1",       "RUNY1",       "RUNX2",        "RUNY2",       "HOOL",        "HOOL1X1",     "HOOL1Y1",
+    "HOOL1X2",     "HOOL1Y2",     "HOOL2X1",      "HOOL2Y1",     "HOOL2X2",     "HOOL2Y2",     "HOOL3X1",
+    "HOOL3Y1",     "HOOL3X2",     "HOOL3Y2",      "HOOL4X1",     "HOOL4Y1",     "HOOL4X2",     "HOOL4Y2",
+    "LINKFLG",     "PRGERRMSG",   "ACTERRMSG",    "RUNOPTION",   "TRIGGER1",    "TRIGGER2",    "TRIGGER3",
+    "TRIGGER4",    "TRIGGER5",    "WinService1",  "WinService2", "WinService3", "WinService4", "WinService5",
+    "WinService6", "WinService7", "WinService8",  "SYSTEMICON",  "HINT"};
+inline constexpr const char* kProgramKeys[] = {"DISCRIPTION", "CMDLINE",  "DISPLAYPOS", "ACTCODE",
                                                "DISCRIPTION", "TASKTRAY", "HOTKEY"};
 
 // Reads everything a load reads through `read(section, key)`; returns the

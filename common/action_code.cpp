@@ -19,9 +19,8 @@ std::string_view DirectionName(char from, char to) {
     std::string_view name;
   };
   static constexpr Pair kPairs[] = {
-      {'l', 'r', "右"}, {'l', 'R', "右下"}, {'l', 'L', "下"},   {'r', 'l', "左"},
-      {'r', 'R', "下"}, {'r', 'L', "左下"}, {'L', 'l', "上"},   {'L', 'r', "右上"},
-      {'L', 'R', "右"}, {'R', 'l', "左上"}, {'R', 'r', "上"},   {'R', 'L', "左"},
+      {'l', 'r', "右"}, {'l', 'R', "右下"}, {'l', 'L', "下"}, {'r', 'l', "左"},   {'r', 'R', "下"}, {'r', 'L', "左下"},
+      {'L', 'l', "上"}, {'L', 'r', "右上"}, {'L', 'R', "右"}, {'R', 'l', "左上"}, {'R', 'r', "上"}, {'R', 'L', "左"},
   };
   for (const Pair& pair : kPairs) {
     if (pair.from == from && pair.to == to) return pair.name;

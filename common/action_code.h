@@ -25,8 +25,7 @@ std::string_view DirectionName(char from, char to);
 
 // The eight straight strokes, in the order of the Window-service lists
 // ComboBox1 to ComboBox8.
-inline constexpr std::array<std::string_view, 8> kWindowServiceCodes = {
-    "Rl", "Ll", "Lr", "rl", "lr", "rL", "lL", "lR"};
+inline constexpr std::array<std::string_view, 8> kWindowServiceCodes = {"Rl", "Ll", "Lr", "rl", "lr", "rL", "lL", "lR"};
 
 // Index 0-7 of a Window-service code, or -1.
 int WindowServiceIndex(std::string_view code);

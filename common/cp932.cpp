@@ -73,9 +73,7 @@ std::string FileNameOf(std::string_view path) {
   return std::string(path.substr(slash + 1));
 }
 
-static char UpperAscii(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+static char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Trail bytes are compared exactly: 0x41 and 0x61 as second bytes belong to
 // different characters, not to one letter in two cases.

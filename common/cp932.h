@@ -13,9 +13,7 @@
 
 namespace fesk::cp932 {
 
-constexpr bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
+constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Length in bytes of the character starting at s[pos] (1 or 2; 1 for a lead
 // byte with nothing after it).

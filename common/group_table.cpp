@@ -6,13 +6,9 @@
 
 namespace fesk {
 
-std::string GroupTableOpenErrorText(const std::string& path) {
-  return "ﾌｧｲﾙ " + path + " は開けません";
-}
+std::string GroupTableOpenErrorText(const std::string& path) { return "ﾌｧｲﾙ " + path + " は開けません"; }
 
-std::string GroupTableCreateErrorText(const std::string& path) {
-  return "ﾌｧｲﾙ " + path + " を作成できません";
-}
+std::string GroupTableCreateErrorText(const std::string& path) { return "ﾌｧｲﾙ " + path + " を作成できません"; }
 
 std::string GroupTableLevelErrorText(std::string_view name) {
   return "ｱｲﾃﾑ \"" + std::string(name) + "\" の階層が不正です";

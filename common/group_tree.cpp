@@ -43,8 +43,7 @@ void GroupTree::MoveUnder(GroupNodeId node, GroupNodeId new_parent) {
   ChildList(new_parent).push_back(node);
 }
 
-void GroupTree::SortAll(
-    const std::function<bool(const std::string&, const std::string&)>& less) {
+void GroupTree::SortAll(const std::function<bool(const std::string&, const std::string&)>& less) {
   auto by_name = [&](GroupNodeId a, GroupNodeId b) { return less(nodes_[a].name, nodes_[b].name); };
   std::stable_sort(top_.begin(), top_.end(), by_name);
   for (Node& node : nodes_) {

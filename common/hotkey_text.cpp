@@ -5,8 +5,7 @@
 namespace fesk {
 
 static std::string KeyNameOf(int key, const KeyNameSource* layout) {
-  static constexpr const char* kNavigation[] = {"Space", "PgUp", "PgDn",  "End", "Home",
-                                                "Left",  "Up",   "Right", "Down"};
+  static constexpr const char* kNavigation[] = {"Space", "PgUp", "PgDn", "End", "Home", "Left", "Up", "Right", "Down"};
   if (key == 0x08) return "BkSp";
   if (key == 0x09) return "Tab";
   if (key == 0x0D) return "Enter";
@@ -37,8 +36,7 @@ std::string ShortCutToText(ShortCut shortcut, const KeyNameSource* layout) {
 // "Ctrl+^" is the key of that name (the Japanese layout has one), not a
 // second Ctrl.
 static bool TakePrefix(std::string_view& text, std::string_view prefix) {
-  if (text.size() <= prefix.size() ||
-      !cp932::EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix)) {
+  if (text.size() <= prefix.size() || !cp932::EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix)) {
     return false;
   }
   text.remove_prefix(prefix.size());

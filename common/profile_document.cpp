@@ -39,8 +39,7 @@ static std::optional<std::string_view> HeaderName(std::string_view line) {
 static ProfileDocument::Entry ParseEntry(std::string_view line) {
   std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return {std::string(line), std::nullopt};
-  return {std::string(TrimRight(line.substr(0, equals))),
-          std::string(TrimLeft(line.substr(equals + 1)))};
+  return {std::string(TrimRight(line.substr(0, equals))), std::string(TrimLeft(line.substr(equals + 1)))};
 }
 
 ProfileDocument ProfileDocument::Parse(std::string_view bytes) {
@@ -99,8 +98,8 @@ const ProfileDocument::Section* ProfileDocument::FindSection(std::string_view na
 
 // A line without "=" is never found by a read, but a write of its name
 // finds it and gives it a value, as the platform does.
-static ProfileDocument::Entry* FindEntry(ProfileDocument::Section& section,
-                                         std::string_view key, bool with_value_only) {
+static ProfileDocument::Entry* FindEntry(ProfileDocument::Section& section, std::string_view key,
+                                         bool with_value_only) {
   key = TrimProfileSpace(key);
   for (ProfileDocument::Entry& entry : section.entries) {
     if (with_value_only && !entry.value) continue;
@@ -109,16 +108,14 @@ static ProfileDocument::Entry* FindEntry(ProfileDocument::Section& section,
   return nullptr;
 }
 
-const std::string* ProfileDocument::FindRaw(std::string_view section,
-                                            std::string_view key) const {
+const std::string* ProfileDocument::FindRaw(std::string_view section, std::string_view key) const {
   const Section* found = FindSection(section);
   if (found == nullptr) return nullptr;
   const Entry* entry = FindEntry(const_cast<Section&>(*found), key, true);
   return entry ? &*entry->value : nullptr;
 }
 
-bool ProfileDocument::SetValue(std::string_view section, std::string_view key,
-                               std::string_view value) {
+bool ProfileDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
   value = TrimLeft(value);
   Section* target = FindSection(section);
   if (target == nullptr) {

@@ -10,7 +10,7 @@ inline constexpr char kVersionText[] = FESK_VERSION_TEXT;
 
 inline constexpr char kSettingsFileName[] = "Fesk.Ini";
 inline constexpr char kGroupTableFileName[] = "FESK.TBL";
-inline constexpr char kHelpFileName[] = "Fesk.hlp";     // the WinHelp file both programs name
+inline constexpr char kHelpFileName[] = "Fesk.hlp";       // the WinHelp file both programs name
 inline constexpr char kHelpDocumentName[] = "Fesk.html";  // shown where WinHelp cannot be
 
 // The editor, as the launcher starts it: by its command lines and for a

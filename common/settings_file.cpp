@@ -8,9 +8,7 @@
 
 namespace fesk {
 
-std::string SettingsWriteErrorText(const std::string& path) {
-  return path + " に書き込めません";
-}
+std::string SettingsWriteErrorText(const std::string& path) { return path + " に書き込めません"; }
 
 std::string SettingsFilePathFor(std::string_view executable_path) {
   return cp932::FolderOf(executable_path) + kSettingsFileName;
@@ -52,8 +50,7 @@ std::optional<int> ParseSettingsInteger(std::string_view text) {
   return value;
 }
 
-int SettingsFile::ReadInteger(std::string_view section, std::string_view key,
-                              int default_value) const {
+int SettingsFile::ReadInteger(std::string_view section, std::string_view key, int default_value) const {
   const std::string* stored = document_.FindRaw(section, key);
   if (stored == nullptr) return default_value;
   return ParseSettingsInteger(ProfileValueAsRead(*stored)).value_or(default_value);
@@ -93,9 +90,7 @@ namespace {
 
 // Nothing is escaped in the file: a line break inside a value would end the
 // value there on reading and make the rest lines of their own.
-std::string_view FirstLine(std::string_view value) {
-  return value.substr(0, value.find_first_of("\r\n"));
-}
+std::string_view FirstLine(std::string_view value) { return value.substr(0, value.find_first_of("\r\n")); }
 
 }  // namespace
 
@@ -103,8 +98,7 @@ std::string WrittenValueReadBack(std::string_view value) {
   return ProfileValueAsRead(TrimProfileSpace(FirstLine(value)));
 }
 
-void SettingsFile::WriteString(std::string_view section, std::string_view key,
-                               std::string_view value) {
+void SettingsFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   Apply([&](ProfileDocument& doc) { return doc.SetValue(section, key, FirstLine(value)); });
 }
 

@@ -31,8 +31,7 @@ class SettingsFile {
 
   // The value's text; the default only when the key, its section or the file
   // is missing ("key=" reads as empty).  At most 1023 bytes are seen.
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view default_value) const;
+  std::string ReadString(std::string_view section, std::string_view key, std::string_view default_value) const;
 
   // Decimal, optionally signed; a text longer than 2 characters beginning
   // "0x" or "0X" is hexadecimal.  The default when the key is missing or the

@@ -35,16 +35,15 @@ std::string MainForm::DesktopFolder() {
 }
 
 void MainForm::ImportDesktop() {
-  if (dialogs_.MessageBox("ﾃﾞｽｸﾄｯﾌﾟ上のｱｲｺﾝを新規登録ﾌﾟﾛｸﾞﾗﾑとして\r取り込みます", kCaption,
-                          Buttons::kOkCancel) != Answer::kOk) {
+  if (dialogs_.MessageBox("ﾃﾞｽｸﾄｯﾌﾟ上のｱｲｺﾝを新規登録ﾌﾟﾛｸﾞﾗﾑとして\r取り込みます", kCaption, Buttons::kOkCancel) !=
+      Answer::kOk) {
     return;
   }
   const std::string folder = DesktopFolder();
   if (folder.empty()) return;
   for (const std::string& name : desktop_.FindEntries(folder + "\\*.*")) {
     if (name == "." || name == "..") continue;
-    Answer answer = dialogs_.MessageBox("\"" + name + "\"を\rFESKに登録します", kCaption,
-                                        Buttons::kYesNoCancel);
+    Answer answer = dialogs_.MessageBox("\"" + name + "\"を\rFESKに登録します", kCaption, Buttons::kYesNoCancel);
     if (answer == Answer::kCancel) return;
     if (answer != Answer::kYes) continue;
     // With all slots in use the new-entry operation has said so; nothing is

@@ -15,7 +15,7 @@ struct FileOpenRequest {
   std::string title;
   // Choices as "description|pattern|description|pattern ...".
   std::string filter;
-  int filter_index = 1;  // 1-based choice selected when the dialog opens
+  int filter_index = 1;   // 1-based choice selected when the dialog opens
   std::string file_name;  // initial file name
   bool hide_read_only = true;
   friend bool operator==(const FileOpenRequest&, const FileOpenRequest&) = default;

@@ -65,8 +65,7 @@ void MainForm::GroupFilterClick() {
   if (on) {
     RebuildList(true);
     FocusControl(program_list);
-    if (ListCount == 0 &&
-        (pages.active == Page::kShortCut || pages.active == Page::kMouseAction)) {
+    if (ListCount == 0 && (pages.active == Page::kShortCut || pages.active == Page::kMouseAction)) {
       ShowPage(Page::kProgram);
     }
   } else {
@@ -108,8 +107,7 @@ void MainForm::ReplaceGroupPrefix(const std::string& old_path, const std::string
     ProgramEntry& entry = ProgramTable[static_cast<std::size_t>(slot)];
     const std::string& group = entry.group;
     bool same = !old_path.empty() && group == old_path;
-    bool below = group.size() > old_path.size() && group.starts_with(old_path) &&
-                 group[old_path.size()] == '\\';
+    bool below = group.size() > old_path.size() && group.starts_with(old_path) && group[old_path.size()] == '\\';
     if (same || below) SetField(entry, &ProgramEntry::group, new_path + group.substr(old_path.size()));
   }
 }
@@ -125,8 +123,7 @@ void MainForm::GroupTreeEdited(const std::optional<std::string>& new_name) {
   FocusControl(group_tree);
   const std::string old_path = tree.Path(node);
   const GroupNodeId parent = tree.Parent(node);
-  const std::string new_path =
-      (parent == kNoGroupNode ? std::string() : tree.Path(parent) + "\\") + *new_name;
+  const std::string new_path = (parent == kNoGroupNode ? std::string() : tree.Path(parent) + "\\") + *new_name;
   DisplayGroup = new_path;
   ReplaceGroupPrefix(old_path, new_path);
   const ProgramEntry* entry = SelectedEntry();
@@ -145,8 +142,7 @@ void MainForm::AddGroup() {
   } else if (group_tree.selected != kNoGroupNode) {
     const GroupNodeId parent = group_tree.selected;
     std::optional<std::string> name =
-        dialogs_.InputBox("新規グループ作成　親[" + tree.Name(parent) + "]",
-                          "新規グループ名を入力してください", "");
+        dialogs_.InputBox("新規グループ作成　親[" + tree.Name(parent) + "]", "新規グループ名を入力してください", "");
     if (name && !name->empty()) {
       Modified = true;
       GroupNodeId added = tree.AddChild(parent, *name);
@@ -199,8 +195,7 @@ void MainForm::DeleteGroup() {
 }
 
 void MainForm::SortGroups() {
-  group_tree.tree.SortAll(
-      [this](const std::string& a, const std::string& b) { return compare_names_(a, b) < 0; });
+  group_tree.tree.SortAll([this](const std::string& a, const std::string& b) { return compare_names_(a, b) < 0; });
   FocusControl(group_tree);
 }
 
@@ -242,9 +237,9 @@ void MainForm::RegisterInGroup() {
   const GroupNodeId node = group_tree.selected;
   ProgramEntry* entry = SelectedEntry();
   if (node == kNoGroupNode || entry == nullptr) return;
-  Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"を\r\"" +
-                                          group_tree.tree.Name(node) + "\"\rグループに登録します\r",
-                                      "グループ登録", Buttons::kOkCancel);
+  Answer answer = dialogs_.MessageBox(
+      "\"" + entry->discription + "\"を\r\"" + group_tree.tree.Name(node) + "\"\rグループに登録します\r",
+      "グループ登録", Buttons::kOkCancel);
   if (answer == Answer::kOk) {
     DisplayGroup = group_tree.tree.Path(node);
     display_group_label.caption = DisplayGroup;
@@ -260,7 +255,8 @@ void MainForm::RegisterInGroup() {
 }
 
 void MainForm::EnableGroupButtons(bool enabled) {
-  for (Button* button : {&register_in_group_button, &sort_groups_button, &rename_group_button, &delete_group_button, &move_source_button}) {
+  for (Button* button : {&register_in_group_button, &sort_groups_button, &rename_group_button, &delete_group_button,
+                         &move_source_button}) {
     button->enabled = enabled;
   }
   if (!enabled) {
@@ -308,12 +304,11 @@ void MainForm::ChooseMode2() {
     return;
   }
   mode_choice.Check(mode2_choice);
-  for (Control* control :
-       {static_cast<Control*>(&add_group_button), static_cast<Control*>(&sort_groups_button),
-        static_cast<Control*>(&rename_group_button), static_cast<Control*>(&delete_group_button),
-        static_cast<Control*>(&move_source_button), static_cast<Control*>(&move_target_button),
-        static_cast<Control*>(&move_arrow_left), static_cast<Control*>(&move_arrow_right),
-        static_cast<Control*>(&move_source_bevel), static_cast<Control*>(&move_source_label)}) {
+  for (Control* control : {static_cast<Control*>(&add_group_button), static_cast<Control*>(&sort_groups_button),
+                           static_cast<Control*>(&rename_group_button), static_cast<Control*>(&delete_group_button),
+                           static_cast<Control*>(&move_source_button), static_cast<Control*>(&move_target_button),
+                           static_cast<Control*>(&move_arrow_left), static_cast<Control*>(&move_arrow_right),
+                           static_cast<Control*>(&move_source_bevel), static_cast<Control*>(&move_source_label)}) {
     control->visible = false;
   }
   group_tree.read_only = true;

@@ -27,11 +27,11 @@ bool MainForm::StartNewEntry() {
   ShowPage(Page::kProgram);
   bool ready = false;
   if (LastSlot >= kProgramSlots - 1) {
-    dialogs_.MessageBox("現在のＦＥＳＫでは、\rこれ以上プログラムを登録できません",
-                        "FESKプログラム登録上限", Buttons::kOkCancel);
+    dialogs_.MessageBox("現在のＦＥＳＫでは、\rこれ以上プログラムを登録できません", "FESKプログラム登録上限",
+                        Buttons::kOkCancel);
   } else if (ListCount > 0 &&
-             ProgramTable[static_cast<std::size_t>(ListSlotMap[static_cast<std::size_t>(ListCount - 1)])]
-                     .discription == kNewEntryTitle) {
+             ProgramTable[static_cast<std::size_t>(ListSlotMap[static_cast<std::size_t>(ListCount - 1)])].discription ==
+                 kNewEntryTitle) {
     // The untouched new entry at the end is reused rather than doubled.
     CurrentItem = ListCount - 1;
     SelectItem(CurrentItem);
@@ -78,8 +78,8 @@ void MainForm::DeleteEntry() {
   if (program_list.item_index < 0) return;
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
-  Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"\r  を削除します。",
-                                      "登録プログラムの削除", Buttons::kOkCancel);
+  Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"\r  を削除します。", "登録プログラムの削除",
+                                      Buttons::kOkCancel);
   if (answer != Answer::kOk) {
     FocusControl(program_list);
     return;
@@ -194,7 +194,6 @@ void MainForm::StoreShowState(const char* value) {
   if (entry->cmdshow != value) Modified = true;
   SetField(*entry, &ProgramEntry::cmdshow, value);
 }
-
 
 void MainForm::StoreTrayOption() {
   ProgramEntry* entry = SelectedEntry();

@@ -9,8 +9,7 @@
 
 namespace fesk::editor {
 
-MainForm::MainForm(const EditorPorts& ports, std::string executable_path,
-                     GroupNameCompare compare_names)
+MainForm::MainForm(const EditorPorts& ports, std::string executable_path, GroupNameCompare compare_names)
     : palette_dialog(*this),
       dialogs_(ports.dialogs),
       shell_(ports.shell),
@@ -164,8 +163,7 @@ ProgramEntry* MainForm::SelectedEntry() {
 }
 
 void MainForm::SelectItem(int position) {
-  program_list.item_index =
-      (position >= 0 && position < static_cast<int>(program_list.items.size())) ? position : -1;
+  program_list.item_index = (position >= 0 && position < static_cast<int>(program_list.items.size())) ? position : -1;
 }
 
 // "n ／ m": the position shown and the number of programs (of the list while

@@ -67,8 +67,7 @@ class MainForm {
  public:
   // executable_path: the editor's own file name; its folder holds "Fesk.Ini",
   // "FESK.TBL" and the palette program.
-  MainForm(const EditorPorts& ports, std::string executable_path,
-            GroupNameCompare compare_names = ApproximateLstrcmp);
+  MainForm(const EditorPorts& ports, std::string executable_path, GroupNameCompare compare_names = ApproximateLstrcmp);
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
@@ -83,10 +82,10 @@ class MainForm {
   int help_context = 0;
 
   // Application-wide state the Win32 layer carries out.
-  bool show_hints = true;       // tool-tip hints for the whole program
-  int hint_hide_pause = 2500;   // ms a hint stays visible
+  bool show_hints = true;      // tool-tip hints for the whole program
+  int hint_hide_pause = 2500;  // ms a hint stays visible
   bool accepts_dropped_files = false;
-  bool terminated = false;      // end the process now, exit code 0
+  bool terminated = false;  // end the process now, exit code 0
 
   // ---- Upper area -------------------------------------------------------
   ListBox program_list;
@@ -121,12 +120,12 @@ class MainForm {
   Label entry_group_label;  // the entry's group
 
   // "マウスACT"
-  std::array<Shape, 4> quadrant_squares;  // the palette, by Quadrant: l, r, L, R
-  std::array<Shape, 16> action_cells;     // the definition table
-  Label next_cell_marker;                 // "▼" above the next cell
+  std::array<Shape, 4> quadrant_squares;                             // the palette, by Quadrant: l, r, L, R
+  std::array<Shape, 16> action_cells;                                // the definition table
+  Label next_cell_marker;                                            // "▼" above the next cell
   Label order_caption, first_direction_line, second_direction_line;  // "操作順序:" and the directions
-  Button backspace_button, clear_button, read_action_button;          // "BS", "ｸﾘｱ", "ﾏｳｽACT読込"
-  BitBtn confirm_button;                                              // "ｱｸｼｮﾝ確認"
+  Button backspace_button, clear_button, read_action_button;         // "BS", "ｸﾘｱ", "ﾏｳｽACT読込"
+  BitBtn confirm_button;                                             // "ｱｸｼｮﾝ確認"
   Shape animation_screen;
   // The pointer drawn with three, two, one and no waves.
   Image pointer_waves3, pointer_waves2, pointer_waves1, pointer_still;

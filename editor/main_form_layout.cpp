@@ -223,8 +223,8 @@ void MainForm::BuildLayout() {
       {&sort_groups_button, "ソート", "ｸﾞﾙｰﾌﾟを昇順にソートします", 328, 40, 57},
       {&move_source_button, "移動元", "選択されているｸﾞﾙｰﾌﾟを移動元とします", 16, 144, 57},
       {&move_target_button, "移動先", "移動元ﾟを選択したｸﾞﾙｰﾌﾟの下に移動します", 328, 144, 57},
-      {&register_in_group_button, "プログラムをグループに登録", "選択しているｸﾞﾙｰﾌﾟにﾌﾟﾛｸﾞﾗﾑを登録/移動します", 96,
-       144, 209},
+      {&register_in_group_button, "プログラムをグループに登録", "選択しているｸﾞﾙｰﾌﾟにﾌﾟﾛｸﾞﾗﾑを登録/移動します", 96, 144,
+       209},
   };
   for (const GroupButton& b : group_buttons) {
     b.button->caption = b.caption;

@@ -35,7 +35,8 @@ int Sign(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
 }  // namespace
 
 void MainForm::ShowEntry(int position) {
-  for (Image* picture : {&pointer_waves3, &pointer_waves2, &pointer_waves1, &pointer_still, &program_window_picture}) picture->visible = false;
+  for (Image* picture : {&pointer_waves3, &pointer_waves2, &pointer_waves1, &pointer_still, &program_window_picture})
+    picture->visible = false;
 
   UpdatePositionDisplay(position);
 
@@ -142,9 +143,8 @@ void MainForm::BackSpaceCell() {
 void MainForm::ClearAction() {
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr || entry->actcode.empty()) return;
-  Answer answer = dialogs_.MessageBox(
-      "\"" + entry->discription + "\"の\rマウス・アクションをクリアします。",
-      "マウス・アクションのクリア", Buttons::kOkCancel);
+  Answer answer = dialogs_.MessageBox("\"" + entry->discription + "\"の\rマウス・アクションをクリアします。",
+                                      "マウス・アクションのクリア", Buttons::kOkCancel);
   if (answer != Answer::kOk) {
     FocusControl(program_list);
     return;
@@ -202,7 +202,8 @@ void MainForm::ConfirmAction() {
   animation_steps = 0;
 
   const int x0 = animation_screen.left + 1, y0 = animation_screen.top + 1;
-  const int x1 = animation_screen.left + animation_screen.width - 31, y1 = animation_screen.top + animation_screen.height - 31;
+  const int x1 = animation_screen.left + animation_screen.width - 31,
+            y1 = animation_screen.top + animation_screen.height - 31;
   auto corner = [&](char letter) {
     switch (QuadrantOfLetter(letter)) {
       case kUpperRight: return Point{x1, y0};
@@ -216,8 +217,8 @@ void MainForm::ConfirmAction() {
   auto at = [&](std::size_t i) { return i <= code.size() ? code[i - 1] : '\0'; };
   for (std::size_t i = 1; i <= kCellCount; ++i) {
     const char a = at(i), b = at(i + 1);
-    next_cell_marker.left = (a != '\0' && i != kCellCount) ? kFirstMarkerLeft + 8 * static_cast<int>(i)
-                                                  : kFirstMarkerLeft;
+    next_cell_marker.left =
+        (a != '\0' && i != kCellCount) ? kFirstMarkerLeft + 8 * static_cast<int>(i) : kFirstMarkerLeft;
     RequestRepaint(AnimationRepaint::kMarker);
     if (DirectionName(a, b).empty()) continue;
     const Point from = corner(a), to = corner(b);
@@ -228,10 +229,12 @@ void MainForm::ConfirmAction() {
 
   if (animation_steps > 0) {
     for (Image* frame : {&pointer_waves3, &pointer_waves2, &pointer_waves1, &pointer_still}) frame->visible = false;
-    program_window_picture.SetBounds(animation_screen.left + animation_screen.width / 2, animation_screen.top + animation_screen.height / 2, 1, 1);
+    program_window_picture.SetBounds(animation_screen.left + animation_screen.width / 2,
+                                     animation_screen.top + animation_screen.height / 2, 1, 1);
     program_window_picture.visible = true;
     for (int n = 0; n < kPictureGrowthSteps; ++n) {
-      program_window_picture.SetBounds(program_window_picture.left - 2, program_window_picture.top - 2, program_window_picture.width + 4, program_window_picture.height + 4);
+      program_window_picture.SetBounds(program_window_picture.left - 2, program_window_picture.top - 2,
+                                       program_window_picture.width + 4, program_window_picture.height + 4);
       RequestRepaint(AnimationRepaint::kPicture);
       WaitClockTick();
     }

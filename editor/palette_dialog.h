@@ -35,7 +35,6 @@ inline constexpr std::array<PaletteCommand, 10> kPaletteCommands = {{
     {"パレット８を表示", "FESKPAL パレット８を表示", "8"},
 }};
 
-
 class PaletteCommandDialog {
  public:
   explicit PaletteCommandDialog(MainForm& owner);

@@ -34,8 +34,6 @@ int ListItemNumber(std::string_view item) {
   return number;
 }
 
-std::string ListItemNumberField(std::string_view item) {
-  return std::string(item.substr(0, 4));
-}
+std::string ListItemNumberField(std::string_view item) { return std::string(item.substr(0, 4)); }
 
 }  // namespace fesk::editor

@@ -20,11 +20,11 @@ struct ProgramEntry {
   std::string tasktray;     // "ON" or empty
   std::string workdir;
   std::string option;
-  std::string actcode;      // mouse-action code
-  std::string runpos;       // start-position mask
-  std::string hotkey;       // shortcut text
-  std::string group;        // group path
-  std::string displaypos;   // "1" to "8" or empty
+  std::string actcode;     // mouse-action code
+  std::string runpos;      // start-position mask
+  std::string hotkey;      // shortcut text
+  std::string group;       // group path
+  std::string displaypos;  // "1" to "8" or empty
 
   friend bool operator==(const ProgramEntry&, const ProgramEntry&) = default;
 

@@ -10,8 +10,7 @@ namespace fesk::editor {
 void MainForm::SaveClick() { Save(); }
 
 bool MainForm::Save() {
-  if (!SaveSilently &&
-      dialogs_.MessageBox("保存を実行します。", "保存確認", Buttons::kOkCancel) != Answer::kOk) {
+  if (!SaveSilently && dialogs_.MessageBox("保存を実行します。", "保存確認", Buttons::kOkCancel) != Answer::kOk) {
     return false;
   }
   // Modified stays set until both files are written, so that a save that
@@ -86,9 +85,8 @@ bool MainForm::FormClose() {
 // stored here, so that a text typed but not yet stored counts as a change.
 bool MainForm::FormCloseQuery() {
   StoreFocusedControl();
-  return !Modified ||
-         dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",
-                             Buttons::kOkCancel) == Answer::kOk;
+  return !Modified || dialogs_.MessageBox("変更されていますが\r保存せずに終了しますか？", "終了確認",
+                                          Buttons::kOkCancel) == Answer::kOk;
 }
 
 }  // namespace fesk::editor

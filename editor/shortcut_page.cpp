@@ -38,9 +38,9 @@ void MainForm::CheckDuplicateShortCuts() {
     for (const Check& check : kChecks) {
       const std::string& value = other.*check.field;
       if (value.empty() || value != selected->*check.field) continue;
-      dialogs_.MessageBox("\"" + selected->discription + "\"で\r" + check.what + "\r\"" +
-                              other.discription + "\"で定義済みです",
-                          "重複定義", Buttons::kOk);
+      dialogs_.MessageBox(
+          "\"" + selected->discription + "\"で\r" + check.what + "\r\"" + other.discription + "\"で定義済みです",
+          "重複定義", Buttons::kOk);
       if (check.field == &ProgramEntry::hotkey) {
         ShowPage(Page::kShortCut);
         FocusControl(shortcut_field);

@@ -88,8 +88,8 @@ class ShellPort {
   virtual ~ShellPort() = default;
   // A shell "open" request; the result is the shell's code (32 or more is
   // success, below 32 an error code).
-  virtual int Open(std::string_view file, std::string_view parameters,
-                   std::string_view directory, int show_command) = 0;
+  virtual int Open(std::string_view file, std::string_view parameters, std::string_view directory,
+                   int show_command) = 0;
   // Makes the folder the process's current directory; false on failure.
   virtual bool SetCurrentDirectory(std::string_view folder) = 0;
   // WinExec of a whole command line; nothing is reported back.
@@ -103,8 +103,7 @@ enum class Answer { kOk, kCancel, kYes, kNo };
 class DialogPort {
  public:
   virtual ~DialogPort() = default;
-  virtual Answer MessageBox(std::string_view text, std::string_view caption,
-                            Buttons buttons) = 0;
+  virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons) = 0;
   // The one-line input box: the edited value on OK, nothing on Cancel.
   virtual std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                               std::string_view value) = 0;

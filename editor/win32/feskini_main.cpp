@@ -52,9 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ShowingFileOpenDialog showing_open_dialog(open_dialog, showing_dialogs);
   Win32Desktop desktop;
   Win32KeyNames key_names;
-  editor::MainForm form(
-      editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names},
-      ProgramPath(), JapaneseLstrcmp);
+  editor::MainForm form(editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names},
+                        ProgramPath(), JapaneseLstrcmp);
 
   MainWindow window(instance, form, Wide(kHelpFileName));
   dialogs.SetOwner(window.hwnd());

@@ -37,9 +37,8 @@ MainWindow::MainWindow(HINSTANCE instance, editor::MainForm& form, std::wstring 
     page_names_.push_back(form_.Sheet(page).caption);
   }
   active_page_ = static_cast<int>(form_.pages.active);
-  pages_ = PageControlModel{&form_.pages, &page_names_, &active_page_, [this] {
-                              RunAction([this] { form_.PageChange(static_cast<Page>(active_page_)); });
-                            }};
+  pages_ = PageControlModel{&form_.pages, &page_names_, &active_page_,
+                            [this] { RunAction([this] { form_.PageChange(static_cast<Page>(active_page_)); }); }};
   BindPageControl(pages_);
   tab_ = FindWindowExW(hwnd(), nullptr, WC_TABCONTROLW, nullptr);
   Remember(tab_, ids::kPages, true);
@@ -54,10 +53,12 @@ MainWindow::MainWindow(HINSTANCE instance, editor::MainForm& form, std::wstring 
   StackControls();
   // Captions take the room their text needs in the font the window really
   // has, which may be wider than the one the places were chosen for.
-  for (const Label* label : {&form_.title_caption, &form_.command_caption, &form_.option_caption, &form_.work_folder_caption, &form_.group_caption,
-                             &form_.list_position, &form_.list_position_stroke, &form_.program_count, &form_.shortcut_caption, &form_.order_caption,
-                             &form_.first_direction_line, &form_.second_direction_line, &form_.start_position_captions[0], &form_.start_position_captions[1], &form_.start_position_captions[2],
-                             &form_.position_text}) {
+  for (const Label* label :
+       {&form_.title_caption, &form_.command_caption, &form_.option_caption, &form_.work_folder_caption,
+        &form_.group_caption, &form_.list_position, &form_.list_position_stroke, &form_.program_count,
+        &form_.shortcut_caption, &form_.order_caption, &form_.first_direction_line, &form_.second_direction_line,
+        &form_.start_position_captions[0], &form_.start_position_captions[1], &form_.start_position_captions[2],
+        &form_.position_text}) {
     SetAutoSize(*label);
   }
 
@@ -133,10 +134,13 @@ void MainWindow::BindRightColumn() {
   SetContainer(f.hints_on, f.hint_group);
   SetContainer(f.hints_off, f.hint_group);
   const std::pair<Button*, int> column[] = {
-      {&f.about_button, ids::kAboutButton},   {&f.new_button, ids::kNewButton},
-      {&f.delete_button, ids::kDeleteButton}, {&f.desktop_button, ids::kDesktopButton},
+      {&f.about_button, ids::kAboutButton},
+      {&f.new_button, ids::kNewButton},
+      {&f.delete_button, ids::kDeleteButton},
+      {&f.desktop_button, ids::kDesktopButton},
       {&f.duplicate_check_button, ids::kDuplicateCheckButton},
-      {&f.save_button, ids::kSaveButton},     {&f.end_button, ids::kEndButton},
+      {&f.save_button, ids::kSaveButton},
+      {&f.end_button, ids::kEndButton},
   };
   for (const auto& [button, id] : column) Remember(BindButton(*button), id, true);
 }
@@ -191,10 +195,13 @@ void MainWindow::BindMouseActionPage() {
   // The marker is a whole "▼" even though its label is narrower than the
   // window font's glyph.
   const int background = COLOR_WINDOW;
-  Remember(BindPicture(f.next_cell_marker, [this, background](HDC dc, const RECT& area) {
-             PaintMarker(dc, area, Wide(form_.next_cell_marker.caption).c_str(), form_.next_cell_marker.font_color,
-                         background);
-           }, nullptr, page),
+  Remember(BindPicture(
+               f.next_cell_marker,
+               [this, background](HDC dc, const RECT& area) {
+                 PaintMarker(dc, area, Wide(form_.next_cell_marker.caption).c_str(), form_.next_cell_marker.font_color,
+                             background);
+               },
+               nullptr, page),
            ids::kNextCellMarker);
   Remember(BindLabel(f.order_caption, page), ids::kOrderCaption);
   Remember(BindLabel(f.first_direction_line, page), ids::kFirstDirectionLine);
@@ -204,7 +211,8 @@ void MainWindow::BindMouseActionPage() {
   Remember(BindButton(f.read_action_button, page), ids::kReadActionButton, true);
   Remember(BindButton(f.confirm_button, page), ids::kConfirmButton, true);
   Remember(BindShape(f.animation_screen, page, shape_painter(f.animation_screen)), ids::kAnimationScreen);
-  Remember(BindImage(f.crossed_mouse_picture, [](HDC dc, const RECT& area) { PaintCrossedMouse(dc, area); }, page),
+  Remember(BindImage(
+               f.crossed_mouse_picture, [](HDC dc, const RECT& area) { PaintCrossedMouse(dc, area); }, page),
            ids::kCrossedMousePicture);
   // The pointer's frames: three, two, one and no waves.
   const std::tuple<Image*, int, int> frames[] = {{&f.pointer_waves3, 3, ids::kPointerWaves3},
@@ -213,9 +221,12 @@ void MainWindow::BindMouseActionPage() {
                                                  {&f.pointer_still, 0, ids::kPointerStill}};
   for (const auto& [frame, waves, id] : frames) {
     const int drawn = waves;
-    Remember(BindImage(*frame, [drawn](HDC dc, const RECT& area) { PaintPointerFrame(dc, area, drawn); }, page), id);
+    Remember(BindImage(
+                 *frame, [drawn](HDC dc, const RECT& area) { PaintPointerFrame(dc, area, drawn); }, page),
+             id);
   }
-  Remember(BindImage(f.program_window_picture, [](HDC dc, const RECT& area) { PaintProgramWindow(dc, area); }, page),
+  Remember(BindImage(
+               f.program_window_picture, [](HDC dc, const RECT& area) { PaintProgramWindow(dc, area); }, page),
            ids::kProgramWindowPicture);
   Remember(BindPanel(f.start_position_panel, page, false), ids::kStartPositionPanel);
   const int caption_ids[] = {ids::kStartPositionCaption1, ids::kStartPositionCaption2, ids::kStartPositionCaption3};
@@ -239,11 +250,12 @@ void MainWindow::BindScreenPositionPage() {
              ids::kFirstPositionCell + static_cast<int>(i));
     // A flat button: it takes no focus and answers the left button.
     editor::SpeedButton& button = f.position_buttons[i];
-    Remember(BindPicture(button, [](HDC dc, const RECT& area) { PaintFlatButton(dc, area); },
-                         [&button](MouseButton pressed) {
-                           if (pressed == MouseButton::kLeft && button.on_click) button.on_click();
-                         },
-                         page),
+    Remember(BindPicture(
+                 button, [](HDC dc, const RECT& area) { PaintFlatButton(dc, area); },
+                 [&button](MouseButton pressed) {
+                   if (pressed == MouseButton::kLeft && button.on_click) button.on_click();
+                 },
+                 page),
              ids::kFirstPositionButton + static_cast<int>(i));
   }
   Remember(BindButton(f.position_cancel_button, page), ids::kPositionCancelButton, true);
@@ -271,17 +283,19 @@ void MainWindow::BindGroupPage() {
   for (const auto& [button, id] : group_buttons) Remember(BindButton(*button, page), id, true);
   MakeTreeView();
   const int background = BackgroundOf(f.add_group_button);
-  Remember(BindPicture(f.move_source_bevel, [background](HDC dc, const RECT& area) { PaintBevel(dc, area, background); },
-                       nullptr, page),
+  Remember(BindPicture(
+               f.move_source_bevel, [background](HDC dc, const RECT& area) { PaintBevel(dc, area, background); },
+               nullptr, page),
            ids::kMoveSourceBevel);
   Remember(BindLabel(f.move_source_label, page, SS_ENDELLIPSIS), ids::kMoveSourceLabel);
-  for (const auto& [arrow, id] : {std::pair{&f.move_arrow_left, ids::kMoveArrowLeft},
-                                  std::pair{&f.move_arrow_right, ids::kMoveArrowRight}}) {
-    Remember(BindImage(*arrow, [background](HDC dc, const RECT& area) { PaintRightTriangle(dc, area, background); },
-                       page),
+  for (const auto& [arrow, id] :
+       {std::pair{&f.move_arrow_left, ids::kMoveArrowLeft}, std::pair{&f.move_arrow_right, ids::kMoveArrowRight}}) {
+    Remember(BindImage(
+                 *arrow, [background](HDC dc, const RECT& area) { PaintRightTriangle(dc, area, background); }, page),
              id);
   }
-  Remember(BindShape(f.mode2_frame, page, [this](HDC dc, const RECT& area) { PaintShape(dc, area, form_.mode2_frame.brush); }),
+  Remember(BindShape(f.mode2_frame, page,
+                     [this](HDC dc, const RECT& area) { PaintShape(dc, area, form_.mode2_frame.brush); }),
            ids::kMode2Frame);
 }
 
@@ -290,34 +304,38 @@ void MainWindow::StackControls() {
   std::vector<const Control*> order = {
       &f.program_list, &f.move_up_button, &f.move_down_button, &f.group_filter, &f.icon_preview,
       // "プログラム"
-      &f.title_field, &f.palette_button, &f.command_field, &f.browse_button, &f.option_field, &f.show_normal, &f.show_maximized, &f.show_minimized,
-      &f.tray_box, &f.work_folder_field,
+      &f.title_field, &f.palette_button, &f.command_field, &f.browse_button, &f.option_field, &f.show_normal,
+      &f.show_maximized, &f.show_minimized, &f.tray_box, &f.work_folder_field,
       // "ｼｮｰﾄ･ｶｯﾄ"
       &f.shortcut_field,
       // "マウスACT"
       &f.backspace_button, &f.clear_button, &f.read_action_button};
   for (const CheckBox& box : f.start_positions) order.push_back(&box);
-  order.insert(order.end(), {&f.confirm_button,
-                             // "画面ﾎﾟｼﾞｼｮﾝ"
-                             &f.position_cancel_button,
-                             // "グループ"
-                             &f.mode1_choice, &f.mode2_choice, &f.add_group_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button,
-                             &f.group_tree, &f.sort_groups_button, &f.move_target_button, &f.register_in_group_button,
-                             // right column
-                             &f.hints_on, &f.hints_off, &f.about_button, &f.new_button, &f.delete_button, &f.desktop_button,
-                             &f.duplicate_check_button, &f.save_button, &f.end_button,
-                             // captions and pictures
-                             &f.next_cell_marker, &f.order_caption, &f.first_direction_line, &f.second_direction_line,
-                             &f.start_position_captions[0], &f.start_position_captions[1], &f.start_position_captions[2],
-                             &f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still, &f.program_window_picture, &f.crossed_mouse_picture, &f.list_position, &f.list_position_stroke,
-                             &f.program_count, &f.display_group_label, &f.title_caption, &f.command_caption, &f.option_caption, &f.work_folder_caption, &f.group_caption,
-                             &f.entry_group_label, &f.shortcut_caption, &f.position_text, &f.move_source_label, &f.move_arrow_left, &f.move_arrow_right});
+  order.insert(
+      order.end(),
+      {&f.confirm_button,
+       // "画面ﾎﾟｼﾞｼｮﾝ"
+       &f.position_cancel_button,
+       // "グループ"
+       &f.mode1_choice, &f.mode2_choice, &f.add_group_button, &f.rename_group_button, &f.delete_group_button,
+       &f.move_source_button, &f.group_tree, &f.sort_groups_button, &f.move_target_button, &f.register_in_group_button,
+       // right column
+       &f.hints_on, &f.hints_off, &f.about_button, &f.new_button, &f.delete_button, &f.desktop_button,
+       &f.duplicate_check_button, &f.save_button, &f.end_button,
+       // captions and pictures
+       &f.next_cell_marker, &f.order_caption, &f.first_direction_line, &f.second_direction_line,
+       &f.start_position_captions[0], &f.start_position_captions[1], &f.start_position_captions[2], &f.pointer_waves3,
+       &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still, &f.program_window_picture, &f.crossed_mouse_picture,
+       &f.list_position, &f.list_position_stroke, &f.program_count, &f.display_group_label, &f.title_caption,
+       &f.command_caption, &f.option_caption, &f.work_folder_caption, &f.group_caption, &f.entry_group_label,
+       &f.shortcut_caption, &f.position_text, &f.move_source_label, &f.move_arrow_left, &f.move_arrow_right});
   for (const editor::SpeedButton& button : f.position_buttons) order.push_back(&button);
   for (const Shape& square : f.quadrant_squares) order.push_back(&square);
   for (const Shape& cell : f.action_cells) order.push_back(&cell);
   order.push_back(&f.animation_screen);
   for (const Shape& cell : f.position_cells) order.push_back(&cell);
-  order.insert(order.end(), {&f.mode2_frame, &f.move_source_bevel, &f.start_position_panel, &f.display_group_panel, &f.hint_group, &f.show_state_group, &f.mode_group});
+  order.insert(order.end(), {&f.mode2_frame, &f.move_source_bevel, &f.start_position_panel, &f.display_group_panel,
+                             &f.hint_group, &f.show_state_group, &f.mode_group});
 
   stacking_.clear();
   for (const Control* model : order) {
@@ -327,8 +345,9 @@ void MainWindow::StackControls() {
     // The start-position boxes are left out of the Tab key's round.
     if (!form_.TakesTabFocus(*model)) AddStyle(window, 0, WS_TABSTOP);
   }
-  for (const Control* after_group : {static_cast<const Control*>(&f.tray_box), static_cast<const Control*>(&f.add_group_button),
-                                     static_cast<const Control*>(&f.about_button)}) {
+  for (const Control* after_group :
+       {static_cast<const Control*>(&f.tray_box), static_cast<const Control*>(&f.add_group_button),
+        static_cast<const Control*>(&f.about_button)}) {
     AddStyle(WindowOf(*after_group), WS_GROUP);
   }
   stacking_.push_back(tab_);

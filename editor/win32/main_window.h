@@ -203,7 +203,7 @@ class MainWindow : public FormWindow {
   bool drops_accepted_ = false;
   bool visible_ = false;
 
-  int busy_ = 0;            // a handler or a sync is running
+  int busy_ = 0;  // a handler or a sync is running
   bool moving_focus_ = false;
   bool custom_syncing_ = false;
   bool in_after_event_ = false;

@@ -22,8 +22,8 @@ namespace {
 // The hot-key field speaks HOTKEYF_* modifiers in the high byte of a word;
 // the form keeps ShortCut bits (0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt).
 bool IsExtendedKey(int vk) {
-  return (vk >= VK_PRIOR && vk <= VK_HELP) || vk == VK_LWIN || vk == VK_RWIN || vk == VK_APPS ||
-         vk == VK_DIVIDE || vk == VK_NUMLOCK;
+  return (vk >= VK_PRIOR && vk <= VK_HELP) || vk == VK_LWIN || vk == VK_RWIN || vk == VK_APPS || vk == VK_DIVIDE ||
+         vk == VK_NUMLOCK;
 }
 
 BYTE HotKeyModifiers(ShortCut value) {
@@ -53,7 +53,6 @@ ShortCut FromHotKeyWord(WORD word) {
   return value;
 }
 
-
 }  // namespace
 
 void MainWindow::MakeTreeView() {
@@ -62,7 +61,8 @@ void MainWindow::MakeTreeView() {
                     WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS,
                     WS_EX_CLIENTEDGE, form_.group_tree, page);
   SendMessageW(tree_, TVM_SETINDENT, static_cast<WPARAM>(form_.group_tree.indent), 0);
-  BindCustom(form_.group_tree, tree_, [this] { SyncTree(); }, page);
+  BindCustom(
+      form_.group_tree, tree_, [this] { SyncTree(); }, page);
   Remember(tree_, ids::kGroupTree, true);
 }
 
@@ -72,7 +72,8 @@ void MainWindow::MakeHotKeyField() {
   hotkey_ = MakeChild(HOTKEY_CLASSW, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, model, page);
   WPARAM refused = (model.refuses_plain_key ? HKCOMB_NONE : 0) | (model.refuses_shift_only ? HKCOMB_S : 0);
   SendMessageW(hotkey_, HKM_SETRULES, refused, MAKELPARAM(HotKeyModifiers(model.default_modifiers), 0));
-  BindCustom(form_.shortcut_field, hotkey_, [this] { SyncHotKey(); }, page);
+  BindCustom(
+      form_.shortcut_field, hotkey_, [this] { SyncHotKey(); }, page);
   Remember(hotkey_, ids::kShortcutField, true);
 }
 
@@ -114,8 +115,7 @@ void MainWindow::SyncTree() {
     auto shown = tree_expanded_.find(node);
     if (shown != tree_expanded_.end() && shown->second == wanted) continue;
     if (!tree.Children(node).empty()) {
-      SendMessageW(tree_, TVM_EXPAND, wanted ? TVE_EXPAND : TVE_COLLAPSE,
-                   reinterpret_cast<LPARAM>(tree_items_[node]));
+      SendMessageW(tree_, TVM_EXPAND, wanted ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(tree_items_[node]));
     }
     tree_expanded_[node] = wanted;
   }
@@ -148,8 +148,8 @@ void MainWindow::RebuildTree() {
     insert.item.mask = TVIF_TEXT | TVIF_PARAM;
     insert.item.pszText = name.data();
     insert.item.lParam = node;
-    tree_items_[node] = reinterpret_cast<HTREEITEM>(
-        SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    tree_items_[node] =
+        reinterpret_cast<HTREEITEM>(SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     tree_names_[node] = tree.Name(node);
   }
   tree_selected_.reset();  // select again whatever the model has
@@ -240,9 +240,7 @@ LRESULT CALLBACK MainWindow::PreviewProc(HWND window, UINT message, WPARAM w, LP
       self->RunAction([self] { self->form_.RunPreviewedProgram(); });
       self->AfterEvent();
       return 0;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(window, &MainWindow::PreviewProc, kPreviewSubclass);
-      break;
+    case WM_NCDESTROY: RemoveWindowSubclass(window, &MainWindow::PreviewProc, kPreviewSubclass); break;
   }
   return DefSubclassProc(window, message, w, l);
 }

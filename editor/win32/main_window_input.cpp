@@ -110,9 +110,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
     case WM_ENDSESSION:
       if (w) ExitProcess(0);
       return true;
-    case WM_DROPFILES:
-      OnDropFiles(reinterpret_cast<HDROP>(w));
-      return true;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(w)); return true;
     case WM_ERASEBKGND: {
       EraseBackground(reinterpret_cast<HDC>(w));
       result = 1;
@@ -156,9 +154,7 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       result = TRUE;
       return true;
     }
-    case kDeferredSync:
-      AfterEvent();
-      return true;
+    case kDeferredSync: AfterEvent(); return true;
     case kFormActivate:
       RunAction([this] { form_.FormActivate(); });
       AfterEvent();

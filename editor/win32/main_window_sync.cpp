@@ -107,7 +107,9 @@ void MainWindow::RepaintNow(AnimationRepaint what) {
     case AnimationRepaint::kMarker: invalidate(form_.next_cell_marker); break;
     case AnimationRepaint::kScreen: invalidate(form_.animation_screen); break;
     case AnimationRepaint::kFrames:
-      for (const Image* frame : {&form_.pointer_waves3, &form_.pointer_waves2, &form_.pointer_waves1, &form_.pointer_still}) invalidate(*frame);
+      for (const Image* frame :
+           {&form_.pointer_waves3, &form_.pointer_waves2, &form_.pointer_waves1, &form_.pointer_still})
+        invalidate(*frame);
       break;
     case AnimationRepaint::kPicture: invalidate(form_.program_window_picture); break;
   }

@@ -147,13 +147,11 @@ void PaintBevel(HDC dc, const RECT& area, int background_colour) {
   DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
 }
 
-void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour,
-                 int background_colour) {
+void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour, int background_colour) {
   FillRect(dc, &area, GetSysColorBrush(background_colour));
   const int w = area.right - area.left;
-  HFONT font = CreateFontW(-w, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+  HFONT font = CreateFontW(-w, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
   HGDIOBJ old = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(colour));

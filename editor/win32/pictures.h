@@ -26,8 +26,7 @@ void PaintFlatButton(HDC dc, const RECT& area);
 void PaintBevel(HDC dc, const RECT& area, int background_colour);
 // A marker glyph ("▼") in the label's colour, in a font small enough that
 // the whole glyph fits the label's width, standing at its bottom.
-void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour,
-                 int background_colour);
+void PaintMarker(HDC dc, const RECT& area, const wchar_t* glyph, Color colour, int background_colour);
 // Square glyph of the move buttons (16 pixels at 96 DPI): a triangle pointing
 // up or down.
 HBITMAP MakeArrowGlyph(bool up, int size = 16);

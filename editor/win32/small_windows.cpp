@@ -33,8 +33,8 @@ HFONT MakeFont(const std::string& name, int height, int weight = FW_NORMAL) {
 }
 
 // A small fixed dialog with the editor's icon.
-FormStyle SmallDialogStyle(const wchar_t* class_name, const std::string& caption, int width, int height,
-                           bool centred, DWORD ex_style) {
+FormStyle SmallDialogStyle(const wchar_t* class_name, const std::string& caption, int width, int height, bool centred,
+                           DWORD ex_style) {
   FormStyle style;
   style.class_name = class_name;
   style.caption = caption;
@@ -108,9 +108,7 @@ PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::Palet
 }
 
 // As a dialog opens: the focus on the choice made, else on the first.
-HWND PaletteWindow::FocusOnOpening() {
-  return WindowOf(form_.choices[form_.choice_set.CheckedIndex().value_or(0)]);
-}
+HWND PaletteWindow::FocusOnOpening() { return WindowOf(form_.choices[form_.choice_set.CheckedIndex().value_or(0)]); }
 
 // The heading's own larger font, for the window's DPI.
 void PaletteWindow::OnDpiChanged() {
@@ -124,22 +122,22 @@ void PaletteWindow::OnDpiChanged() {
 
 AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox& form, HWND owner)
     : SmallDialogWindow(instance, main), form_(form) {
-  Create(SmallDialogStyle(L"TForm3", form.caption, form.client_width, form.client_height,
-                          form.centred_on_screen, 0),
+  Create(SmallDialogStyle(L"TForm3", form.caption, form.client_width, form.client_height, form.centred_on_screen, 0),
          owner);
 
   std::vector<HWND> stack;
   stack.push_back(WithId(BindButton(form_.ok_button), ids::kAboutOk));
   HINSTANCE module = instance;
-  stack.push_back(WithId(BindImage(form_.program_icon, [module](HDC dc, const RECT& area) {
-                           FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-                           // Loaded at the size it is shown at, so that it stays sharp.
-                           const int size = std::min(area.right - area.left, area.bottom - area.top);
-                           HICON icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI),
-                                                                      IMAGE_ICON, size, size, 0));
-                           DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
-                           if (icon) DestroyIcon(icon);
-                         }),
+  stack.push_back(WithId(BindImage(form_.program_icon,
+                                   [module](HDC dc, const RECT& area) {
+                                     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+                                     // Loaded at the size it is shown at, so that it stays sharp.
+                                     const int size = std::min(area.right - area.left, area.bottom - area.top);
+                                     HICON icon = static_cast<HICON>(
+                                         LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI), IMAGE_ICON, size, size, 0));
+                                     DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
+                                     if (icon) DestroyIcon(icon);
+                                   }),
                          ids::kAboutIcon));
   HWND name = WithId(BindLabel(form_.product_name), ids::kAboutProductName);
   stack.push_back(name);

@@ -107,8 +107,8 @@ std::string Win32Desktop::ShellDesktopFolder() {
 int JapaneseLstrcmp(const std::string& a, const std::string& b) {
   static const LCID kJapanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
   std::wstring wide_a = Wide(a), wide_b = Wide(b);
-  int result = CompareStringW(kJapanese, 0, wide_a.c_str(), static_cast<int>(wide_a.size()),
-                              wide_b.c_str(), static_cast<int>(wide_b.size()));
+  int result = CompareStringW(kJapanese, 0, wide_a.c_str(), static_cast<int>(wide_a.size()), wide_b.c_str(),
+                              static_cast<int>(wide_b.size()));
   if (result == 0) return a.compare(b);  // no such locale: plain byte order
   return result - CSTR_EQUAL;
 }

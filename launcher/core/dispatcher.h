@@ -16,9 +16,8 @@ namespace fesk {
 
 class Dispatcher {
  public:
-  Dispatcher(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
-             InputPort& input, DialogPort& dialogs, ProgramRunner& runner,
-             WindowServiceRunner& services)
+  Dispatcher(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, InputPort& input,
+             DialogPort& dialogs, ProgramRunner& runner, WindowServiceRunner& services)
       : options_(options),
         loop_(loop),
         tables_(tables),

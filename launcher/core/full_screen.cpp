@@ -11,8 +11,7 @@ namespace {
 // main monitor) and "Shell_SecondaryTrayWnd", and the Start menu and the
 // search are "Windows.UI.Core.CoreWindow".
 constexpr std::string_view kShellClasses[] = {
-    "#32769", "Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd",
-    "Windows.UI.Core.CoreWindow",
+    "#32769", "Progman", "WorkerW", "Shell_TrayWnd", "Shell_SecondaryTrayWnd", "Windows.UI.Core.CoreWindow",
 };
 
 bool Empty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }

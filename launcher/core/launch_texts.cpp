@@ -64,8 +64,6 @@ std::string WorkFolderErrorText(std::string_view title, std::string_view folder)
   return Quoted(title) + " の実行用ワーク・フォルダーの指定が違います\r\r" + Quoted(folder);
 }
 
-std::string ConfirmLaunchText(std::string_view title) {
-  return Quoted(title) + "\r  を実行します。";
-}
+std::string ConfirmLaunchText(std::string_view title) { return Quoted(title) + "\r  を実行します。"; }
 
 }  // namespace fesk

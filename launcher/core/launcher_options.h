@@ -37,9 +37,9 @@ struct ValueRange {
   int low, high;
   int Clamp(int value) const { return value < low ? low : (value > high ? high : value); }
 };
-inline constexpr ValueRange kNeutralRange{3, 10};    // NUTRAL
+inline constexpr ValueRange kNeutralRange{3, 10};       // NUTRAL
 inline constexpr ValueRange kMinimumMoveRange{0, 400};  // SENMIN, pixels
-inline constexpr ValueRange kIntervalRange{1, 100};  // INTERVAL, milliseconds
+inline constexpr ValueRange kIntervalRange{1, 100};     // INTERVAL, milliseconds
 
 struct LauncherOptions {
   // Enabled functions (TRIGGER1 to TRIGGER5).

@@ -28,8 +28,8 @@ struct LauncherPaths {
 
 class ProgramRunner {
  public:
-  ProgramRunner(const LauncherOptions& options, LoopState& loop, ShellPort& shell,
-                DialogPort& dialogs, LauncherPaths paths)
+  ProgramRunner(const LauncherOptions& options, LoopState& loop, ShellPort& shell, DialogPort& dialogs,
+                LauncherPaths paths)
       : options_(options), loop_(loop), shell_(shell), dialogs_(dialogs), paths_(std::move(paths)) {}
 
   void ReadProgram(int slot);

@@ -4,9 +4,7 @@ namespace fesk {
 
 namespace {
 
-bool Contains(const Rect& r, Point p) {
-  return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom;
-}
+bool Contains(const Rect& r, Point p) { return r.left <= p.x && p.x <= r.right && r.top <= p.y && p.y <= r.bottom; }
 
 }  // namespace
 

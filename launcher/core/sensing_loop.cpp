@@ -19,8 +19,7 @@ constexpr int kScreenPositionPause = 1500;
 // starts a program (with its boxes), so the keys are read afresh after it.
 class TimerPause {
  public:
-  TimerPause(Timer& timer, KeySnapshot& keys)
-      : timer_(timer), keys_(keys), was_enabled_(timer.enabled) {
+  TimerPause(Timer& timer, KeySnapshot& keys) : timer_(timer), keys_(keys), was_enabled_(timer.enabled) {
     timer_.enabled = false;
   }
   ~TimerPause() {

@@ -27,10 +27,9 @@ class SensingLoop {
  public:
   // `timer` is the sensing timer whose ticks call SensingTick; it is stopped
   // while a tick starts something or waits.
-  SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables,
-              Timer& timer, InputPort& input, ClockPort& clock, DialogPort& dialogs,
-              TrayIcons& tray, ProgramRunner& runner, Dispatcher& dispatcher, SensingView view,
-              ForegroundPort* foreground = nullptr)
+  SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, Timer& timer,
+              InputPort& input, ClockPort& clock, DialogPort& dialogs, TrayIcons& tray, ProgramRunner& runner,
+              Dispatcher& dispatcher, SensingView view, ForegroundPort* foreground = nullptr)
       : options_(options),
         loop_(loop),
         timer_(timer),

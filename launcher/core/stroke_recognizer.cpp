@@ -30,14 +30,12 @@ StrokeGeometry MeasureSquare(std::span<const Point> samples, int neutral_divisor
   g.side = g.width > g.height ? g.width : g.height;
   g.centre = Point{g.min_x + g.side / 2, g.min_y + g.side / 2};
   g.inset = g.side / neutral_divisor;
-  g.neutral = Rect{g.min_x + g.inset, g.min_y + g.inset, g.min_x + g.side - g.inset,
-                   g.min_y + g.side - g.inset};
+  g.neutral = Rect{g.min_x + g.inset, g.min_y + g.inset, g.min_x + g.side - g.inset, g.min_y + g.side - g.inset};
   return g;
 }
 
 bool InNeutralSquare(const StrokeGeometry& g, Point p) {
-  return p.x >= g.neutral.left && p.x <= g.neutral.right && p.y >= g.neutral.top &&
-         p.y <= g.neutral.bottom;
+  return p.x >= g.neutral.left && p.x <= g.neutral.right && p.y >= g.neutral.top && p.y <= g.neutral.bottom;
 }
 
 // A sample on either centre line belongs to no quadrant.

@@ -13,8 +13,7 @@ void TrayIcons::TrayProgramIconsRemove() {
 }
 
 void TrayIcons::TrayIconRestore() {
-  auto kind = loop_.RunOptionMode ? TrayPicture::Kind::kRunOption
-                                       : TrayPicture::Kind::kApplication;
+  auto kind = loop_.RunOptionMode ? TrayPicture::Kind::kRunOption : TrayPicture::Kind::kApplication;
   tray_.Modify(kOwnTrayIcon, TrayPicture{kind, 0, {}}, kTrayTip);
 }
 

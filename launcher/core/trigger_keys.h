@@ -21,9 +21,9 @@ enum class TriggerDifficulty { kEasy, kComplex, kMisfireProne, kMiddleButton };
 
 struct TriggerCombination {
   TriggerKeys keys;
-  std::string_view shape;         // name of the cell on the trigger page
-  std::string_view first, second; // key names for the hint; second empty for one key
-  int column, row;                // place in the grid; the middle button has its own cell
+  std::string_view shape;          // name of the cell on the trigger page
+  std::string_view first, second;  // key names for the hint; second empty for one key
+  int column, row;                 // place in the grid; the middle button has its own cell
   TriggerDifficulty difficulty;
 };
 

@@ -13,11 +13,10 @@ inline constexpr int kWindowServiceCount = 18;
 // Names of the operations as a direction's list shows them, the index being
 // the operation number.
 inline constexpr std::array<std::string_view, kWindowServiceCount> kWindowServiceItems = {
-    "<設定しない>",        "ｱﾌﾟﾘ･ﾒﾆｭｰ表示",     "ｱﾌﾟﾘ･終了",         "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ大きく",
-    "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ小さく", "FESK設定表示",       "FESKﾌﾟﾛｸﾞﾗﾑ登録",   "Windowsｽﾀｰﾄ表示",
-    "Windows終了",         "ｱｲｺﾝ･ｸﾞﾙｰﾌﾟ選択",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ1表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ2表示",
-    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ3表示",    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ4表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ5表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ6表示",
-    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ7表示",    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ8表示"};
+    "<設定しない>",    "ｱﾌﾟﾘ･ﾒﾆｭｰ表示",   "ｱﾌﾟﾘ･終了",       "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ大きく", "ｱﾌﾟﾘ･ｳｨﾝﾄﾞｳ小さく",
+    "FESK設定表示",    "FESKﾌﾟﾛｸﾞﾗﾑ登録", "Windowsｽﾀｰﾄ表示", "Windows終了",       "ｱｲｺﾝ･ｸﾞﾙｰﾌﾟ選択",
+    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ1表示", "ｱｲｺﾝ･ﾊﾟﾚｯﾄ2表示", "ｱｲｺﾝ･ﾊﾟﾚｯﾄ3表示", "ｱｲｺﾝ･ﾊﾟﾚｯﾄ4表示",   "ｱｲｺﾝ･ﾊﾟﾚｯﾄ5表示",
+    "ｱｲｺﾝ･ﾊﾟﾚｯﾄ6表示", "ｱｲｺﾝ･ﾊﾟﾚｯﾄ7表示", "ｱｲｺﾝ･ﾊﾟﾚｯﾄ8表示"};
 
 // The operations by number, the index of the item in a direction's list (and
 // the number stored as WinService1 to WinService8).  A list without a
@@ -41,8 +40,8 @@ enum class WindowService : unsigned {
 // Default operations of the eight directions, in the dispatcher's order of
 // direction codes.
 inline constexpr std::array<WindowService, 8> kDefaultWindowServices = {
-    WindowService::kWindowMenu,   WindowService::kEnlargeWindow, WindowService::kCloseApplication,
-    WindowService::kStartEditor,  WindowService::kShowSettings,  WindowService::kStartMenu,
+    WindowService::kWindowMenu,   WindowService::kEnlargeWindow,  WindowService::kCloseApplication,
+    WindowService::kStartEditor,  WindowService::kShowSettings,   WindowService::kStartMenu,
     WindowService::kShrinkWindow, WindowService::kShutDownWindows};
 
 class WindowServiceRunner {

@@ -4,9 +4,7 @@
 
 namespace fesk {
 
-std::string AutoStartCommand(std::string_view program_path) {
-  return "\"" + std::string(program_path) + "\"";
-}
+std::string AutoStartCommand(std::string_view program_path) { return "\"" + std::string(program_path) + "\""; }
 
 bool AutoStartNames(std::string_view command, std::string_view program_path) {
   if (program_path.empty()) return false;

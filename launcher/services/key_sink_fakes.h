@@ -25,12 +25,13 @@ inline std::map<unsigned char, std::uint16_t> Japanese106Layout() {
   for (int c = 'a'; c <= 'z'; ++c) layout[static_cast<unsigned char>(c)] = static_cast<std::uint16_t>(c - 'a' + 'A');
   for (int c = 'A'; c <= 'Z'; ++c) layout[static_cast<unsigned char>(c)] = static_cast<std::uint16_t>(0x100 | c);
   const char* shifted_digits = "!\"#$%&'()";  // Shift+1 to Shift+9
-  for (int i = 0; i < 9; ++i) layout[static_cast<unsigned char>(shifted_digits[i])] = static_cast<std::uint16_t>(0x131 + i);
+  for (int i = 0; i < 9; ++i)
+    layout[static_cast<unsigned char>(shifted_digits[i])] = static_cast<std::uint16_t>(0x131 + i);
   const struct {
     char plain, shifted;
     std::uint16_t key;
   } oem[] = {{'-', '=', 0xBD}, {'^', '~', 0xDE}, {'\\', '|', 0xDC}, {'@', '`', 0xC0},
-             {'[', '{', 0xDB}, {';', '+', 0xBB}, {':', '*', 0xBA}, {']', '}', 0xDD},
+             {'[', '{', 0xDB}, {';', '+', 0xBB}, {':', '*', 0xBA},  {']', '}', 0xDD},
              {',', '<', 0xBC}, {'.', '>', 0xBE}, {'/', '?', 0xBF}};
   for (const auto& k : oem) {
     layout[static_cast<unsigned char>(k.plain)] = k.key;
@@ -43,12 +44,11 @@ inline std::map<unsigned char, std::uint16_t> Japanese106Layout() {
 // Readable name of a virtual-key code in a recorded log.
 inline std::string KeyLogName(int key) {
   static const std::map<int, std::string> names = {
-      {0x03, "Break"}, {0x08, "Back"},   {0x09, "Tab"},     {0x0C, "Clear"},  {0x0D, "Enter"},
-      {0x10, "Shift"}, {0x11, "Ctrl"},   {0x12, "Alt"},     {0x14, "Caps"},   {0x19, "Ime"},
-      {0x1B, "Esc"},   {0x20, "Space"},  {0x21, "PgUp"},    {0x22, "PgDn"},   {0x23, "End"},
-      {0x24, "Home"},  {0x25, "Left"},   {0x26, "Up"},      {0x27, "Right"},  {0x28, "Down"},
-      {0x2C, "PrtSc"}, {0x2D, "Ins"},    {0x2E, "Del"},     {0x2F, "Help"},   {0x90, "NumLock"},
-      {0x91, "ScrollLock"}};
+      {0x03, "Break"},   {0x08, "Back"},      {0x09, "Tab"},   {0x0C, "Clear"}, {0x0D, "Enter"}, {0x10, "Shift"},
+      {0x11, "Ctrl"},    {0x12, "Alt"},       {0x14, "Caps"},  {0x19, "Ime"},   {0x1B, "Esc"},   {0x20, "Space"},
+      {0x21, "PgUp"},    {0x22, "PgDn"},      {0x23, "End"},   {0x24, "Home"},  {0x25, "Left"},  {0x26, "Up"},
+      {0x27, "Right"},   {0x28, "Down"},      {0x2C, "PrtSc"}, {0x2D, "Ins"},   {0x2E, "Del"},   {0x2F, "Help"},
+      {0x90, "NumLock"}, {0x91, "ScrollLock"}};
   if (auto it = names.find(key); it != names.end()) return it->second;
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
   if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x6F);

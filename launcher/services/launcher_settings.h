@@ -17,13 +17,9 @@ namespace fesk {
 
 class LauncherSettings {
  public:
-  LauncherSettings(ProgramTables& tables, InputPort& input, TrayPort& tray,
-                   const KeyNameSource* key_names, std::string settings_path)
-      : tables_(tables),
-        input_(input),
-        tray_(tray),
-        key_names_(key_names),
-        path_(std::move(settings_path)) {}
+  LauncherSettings(ProgramTables& tables, InputPort& input, TrayPort& tray, const KeyNameSource* key_names,
+                   std::string settings_path)
+      : tables_(tables), input_(input), tray_(tray), key_names_(key_names), path_(std::move(settings_path)) {}
 
   // Section SYSTEM into `options`; a missing key takes its default.  A
   // trigger number outside 0..15 leaves that trigger as it was, and TRIGGER5

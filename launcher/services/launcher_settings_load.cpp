@@ -130,8 +130,7 @@ bool LauncherSettings::ReadProgram(const SettingsFile& file, int slot, bool tray
     tables_.TrayIconProgram[slot + 1] = slot;
     AddProgramTrayIcon(TrayPicture{TrayPicture::Kind::kProgramFile, 0, command});
   }
-  tables_.HotKeyTable[slot] =
-      MakeHotKeyEntry(TextToShortCut(file.ReadString(section, key::kHotKey, ""), key_names_));
+  tables_.HotKeyTable[slot] = MakeHotKeyEntry(TextToShortCut(file.ReadString(section, key::kHotKey, ""), key_names_));
   return true;
 }
 

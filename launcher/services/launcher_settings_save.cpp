@@ -55,10 +55,14 @@ void LauncherSettings::WriteStartArea(SettingsFile& file, const LauncherOptions&
 
 void LauncherSettings::WriteFlags(SettingsFile& file, const LauncherOptions& o) const {
   const std::pair<std::string, bool> flags[] = {
-      {syskey::kLinkFlg, o.link_mouse_actions},     {syskey::kPrgErrMsg, o.report_start_errors},
-      {syskey::kActErrMsg, o.report_unregistered_actions}, {syskey::kRunOption, o.run_time_option},
-      {syskey::TriggerKey(1), o.mouse_actions},     {syskey::TriggerKey(2), o.shortcut_keys},
-      {syskey::TriggerKey(3), o.screen_positions},  {syskey::TriggerKey(4), o.window_services},
+      {syskey::kLinkFlg, o.link_mouse_actions},
+      {syskey::kPrgErrMsg, o.report_start_errors},
+      {syskey::kActErrMsg, o.report_unregistered_actions},
+      {syskey::kRunOption, o.run_time_option},
+      {syskey::TriggerKey(1), o.mouse_actions},
+      {syskey::TriggerKey(2), o.shortcut_keys},
+      {syskey::TriggerKey(3), o.screen_positions},
+      {syskey::TriggerKey(4), o.window_services},
       {syskey::TriggerKey(5), o.program_tray_icons},
   };
   for (const auto& [key, on] : flags) file.WriteInteger(kSystemSection, key, on ? 1 : 0);

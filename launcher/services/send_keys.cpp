@@ -15,14 +15,10 @@ constexpr int kEnterKey = 0x0D;
 
 int ModifierKey(char c) {
   switch (c) {
-    case '+':
-      return vk::kShift;
-    case '^':
-      return vk::kControl;
-    case '%':
-      return vk::kAlt;
-    default:
-      return 0;
+    case '+': return vk::kShift;
+    case '^': return vk::kControl;
+    case '%': return vk::kAlt;
+    default: return 0;
   }
 }
 
@@ -178,8 +174,7 @@ std::size_t KeySender::SendBraceItem(std::size_t pos) {
 
   const int count =
       bare ? 1
-           : std::min(ParseKeyCount(std::string_view(text_).substr(count_start, close - count_start)),
-                      kMaxKeyRepeat);
+           : std::min(ParseKeyCount(std::string_view(text_).substr(count_start, close - count_start)), kMaxKeyRepeat);
   // A count of 0 or less, or one that is not a number, types nothing at all,
   // not even the Shift a layout key would need.
   if (count <= 0) return after;

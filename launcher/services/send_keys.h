@@ -27,17 +27,13 @@ struct KeyName {
 // Names accepted inside braces, in search order; the first row whose name
 // equals the brace name, ignoring case, gives the virtual-key code.
 inline constexpr std::array<KeyName, 42> KeyNameTable = {{
-    {"CAPSLOCK", 0x14}, {"NUMLOCK", 0x90},   {"SCROLLOCK", 0x91}, {"ESCAPE", 0x1B},
-    {"ESC", 0x1B},      {"ENTER", 0x0D},     {"HELP", 0x2F},      {"PRTSC", 0x2C},
-    {"TAB", 0x09},      {"BREAK", 0x03},     {"CLEAR", 0x0C},     {"BACKSPACE", 0x08},
-    {"BS", 0x08},       {"BKSP", 0x08},      {"DELETE", 0x2E},    {"DEL", 0x2E},
-    {"INSERT", 0x2D},   {"LEFT", 0x25},      {"RIGHT", 0x27},     {"UP", 0x26},
-    {"DOWN", 0x28},     {"PGUP", 0x21},      {"PGDN", 0x22},      {"HOME", 0x24},
-    {"END", 0x23},      {"F1", 0x70},        {"F2", 0x71},        {"F3", 0x72},
-    {"F4", 0x73},       {"F5", 0x74},        {"F6", 0x75},        {"F7", 0x76},
-    {"F8", 0x77},       {"F9", 0x78},        {"F10", 0x79},       {"F11", 0x7A},
-    {"F12", 0x7B},      {"F13", 0x7C},       {"F14", 0x7D},       {"F15", 0x7E},
-    {"F16", 0x7F},      {"IME", 0x19},
+    {"CAPSLOCK", 0x14}, {"NUMLOCK", 0x90}, {"SCROLLOCK", 0x91}, {"ESCAPE", 0x1B}, {"ESC", 0x1B},    {"ENTER", 0x0D},
+    {"HELP", 0x2F},     {"PRTSC", 0x2C},   {"TAB", 0x09},       {"BREAK", 0x03},  {"CLEAR", 0x0C},  {"BACKSPACE", 0x08},
+    {"BS", 0x08},       {"BKSP", 0x08},    {"DELETE", 0x2E},    {"DEL", 0x2E},    {"INSERT", 0x2D}, {"LEFT", 0x25},
+    {"RIGHT", 0x27},    {"UP", 0x26},      {"DOWN", 0x28},      {"PGUP", 0x21},   {"PGDN", 0x22},   {"HOME", 0x24},
+    {"END", 0x23},      {"F1", 0x70},      {"F2", 0x71},        {"F3", 0x72},     {"F4", 0x73},     {"F5", 0x74},
+    {"F6", 0x75},       {"F7", 0x76},      {"F8", 0x77},        {"F9", 0x78},     {"F10", 0x79},    {"F11", 0x7A},
+    {"F12", 0x7B},      {"F13", 0x7C},     {"F14", 0x7D},       {"F15", 0x7E},    {"F16", 0x7F},    {"IME", 0x19},
 }};
 
 // The code of the first KeyNameTable row named `name` (ASCII case ignored).

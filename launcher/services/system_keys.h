@@ -30,9 +30,7 @@ inline constexpr std::array<const char*, 4> kCornerParts = {"X1", "Y1", "X2", "Y
 // "RUNX1" ... "RUNY2".
 inline std::string RunSpotKey(int part) { return std::string("RUN") + kCornerParts[part]; }
 // "HOOL1X1" ... "HOOL4Y2".
-inline std::string BlackHoleKey(int hole, int part) {
-  return "HOOL" + std::to_string(hole) + kCornerParts[part];
-}
+inline std::string BlackHoleKey(int hole, int part) { return "HOOL" + std::to_string(hole) + kCornerParts[part]; }
 // "TRIGGER1" ... "TRIGGER5".
 inline std::string TriggerKey(int n) { return "TRIGGER" + std::to_string(n); }
 // "WinService1" ... "WinService8".

@@ -4,9 +4,8 @@
 
 namespace fesk {
 
-WindowServices::WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell,
-                               ClockPort& clock, std::string launcher_folder,
-                               std::function<void()> show_settings,
+WindowServices::WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock,
+                               std::string launcher_folder, std::function<void()> show_settings,
                                std::function<std::string()> current_work_folder)
     : sender_(keys),
       window_(window),
@@ -24,27 +23,15 @@ void WindowServices::OpenLauncherProgram(const char* file, const std::string& pa
 void WindowServices::RunWindowService(WindowService operation) {
   using enum WindowService;
   switch (operation) {
-    case kWindowMenu:
-      sender_.SendKeys("% ");
-      break;
-    case kCloseApplication:
-      sender_.SendKeys("%{F4}");
-      break;
-    case kEnlargeWindow:
-      window_.Show(window_.IsIconic() ? show::kRestore : show::kMaximized);
-      break;
-    case kShrinkWindow:
-      window_.Show(window_.IsZoomed() ? show::kRestore : show::kMinimized);
-      break;
+    case kWindowMenu: sender_.SendKeys("% "); break;
+    case kCloseApplication: sender_.SendKeys("%{F4}"); break;
+    case kEnlargeWindow: window_.Show(window_.IsIconic() ? show::kRestore : show::kMaximized); break;
+    case kShrinkWindow: window_.Show(window_.IsZoomed() ? show::kRestore : show::kMinimized); break;
     case kShowSettings:
       if (show_settings_) show_settings_();
       break;
-    case kStartEditor:
-      OpenLauncherProgram(kEditorServiceFileName, "");
-      break;
-    case kStartMenu:
-      sender_.SendKeys("^{ESC}");
-      break;
+    case kStartEditor: OpenLauncherProgram(kEditorServiceFileName, ""); break;
+    case kStartMenu: sender_.SendKeys("^{ESC}"); break;
     case kShutDownWindows:
       // Alt+F4 with the Start menu open (and so no application window in
       // front) brings up the system's shut-down dialog; the pause lets the
@@ -53,9 +40,7 @@ void WindowServices::RunWindowService(WindowService operation) {
       clock_.Sleep(100);
       sender_.SendKeys("%{F4}");
       break;
-    case kPaletteGroups:
-      OpenLauncherProgram(kPaletteFileName, "M");
-      break;
+    case kPaletteGroups: OpenLauncherProgram(kPaletteFileName, "M"); break;
     default: {
       const unsigned number = static_cast<unsigned>(operation);
       if (number >= static_cast<unsigned>(kFirstPalette) && number <= static_cast<unsigned>(kLastPalette)) {

@@ -16,8 +16,6 @@
 
 namespace fesk {
 
-
-
 class WindowServices : public WindowServiceRunner {
  public:
   // launcher_folder: the folder of the launcher's program file, ending in

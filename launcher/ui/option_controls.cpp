@@ -47,9 +47,10 @@ OptionControls::OptionControls() {
   PlaceMarkers();
 
   const Action take = [this] { TakeControls(); };
-  for (CheckBox* box : {&auto_transfer_box, &start_errors_box, &unregistered_actions_box, &mouse_actions_box, &shortcut_keys_box, &screen_positions_box,
-                        &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box, &black_holes_box,
-                        &quiet_over_full_screen_box, &start_with_windows_box}) {
+  for (CheckBox* box :
+       {&auto_transfer_box, &start_errors_box, &unregistered_actions_box, &mouse_actions_box, &shortcut_keys_box,
+        &screen_positions_box, &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box,
+        &black_holes_box, &quiet_over_full_screen_box, &start_with_windows_box}) {
     box->on_click = take;
   }
   tray_icon_choice.on_click = take;

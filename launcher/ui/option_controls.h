@@ -24,26 +24,26 @@ class OptionControls {
   LauncherOptions options;
 
   // Page "動 作": enabled functions and reporting.
-  CheckBox auto_transfer_box;  // LINKFLG: hand each mouse action to the editor
-  CheckBox start_errors_box;  // PRGERRMSG: report start errors
-  CheckBox unregistered_actions_box;  // ACTERRMSG: report unregistered mouse actions
-  CheckBox mouse_actions_box;  // TRIGGER1: mouse actions
-  CheckBox shortcut_keys_box;  // TRIGGER2: shortcut keys
-  CheckBox screen_positions_box;  // TRIGGER3: screen positions
-  CheckBox window_services_box;  // TRIGGER4: Window services
-  CheckBox run_time_option_box;  // RUNOPTION: run-time option
-  CheckBox program_tray_icons_box;  // TRIGGER5: per-program tray icons
+  CheckBox auto_transfer_box;           // LINKFLG: hand each mouse action to the editor
+  CheckBox start_errors_box;            // PRGERRMSG: report start errors
+  CheckBox unregistered_actions_box;    // ACTERRMSG: report unregistered mouse actions
+  CheckBox mouse_actions_box;           // TRIGGER1: mouse actions
+  CheckBox shortcut_keys_box;           // TRIGGER2: shortcut keys
+  CheckBox screen_positions_box;        // TRIGGER3: screen positions
+  CheckBox window_services_box;         // TRIGGER4: Window services
+  CheckBox run_time_option_box;         // RUNOPTION: run-time option
+  CheckBox program_tray_icons_box;      // TRIGGER5: per-program tray icons
   CheckBox quiet_over_full_screen_box;  // FULLSCREENQUIET: quiet over a full-screen program
-  CheckBox start_with_windows_box;  // AUTOSTART: started at sign-in (the Run key)
-  RadioGroup tray_icon_choice;  // SYSTEMICON: 0 own tray icon shown, 1 hidden
-  RadioGroup mode_choice;  // MODE
-  RadioButton hints_on, hints_off;  // HINT on / off
+  CheckBox start_with_windows_box;      // AUTOSTART: started at sign-in (the Run key)
+  RadioGroup tray_icon_choice;          // SYSTEMICON: 0 own tray icon shown, 1 hidden
+  RadioGroup mode_choice;               // MODE
+  RadioButton hints_on, hints_off;      // HINT on / off
   RadioSet hint_choice{&hints_on, &hints_off};
 
   // Page "ﾏｳｽACTｾﾝｻｰ".
-  ScrollBar neutral_slider;  // NUTRAL, 3..10
+  ScrollBar neutral_slider;       // NUTRAL, 3..10
   ScrollBar minimum_move_slider;  // SENMIN, 0..400
-  ScrollBar interval_slider;  // INTERVAL, 1..100
+  ScrollBar interval_slider;      // INTERVAL, 1..100
   Label neutral_text, minimum_move_text, interval_text;
   CheckBox run_spot_box;
   std::array<SpinEdit, 4> run_spot_fields;  // X1, Y1, X2, Y2
@@ -64,7 +64,6 @@ class OptionControls {
   void NeutralSliderChange();
   void MinimumMoveSliderChange();
   void IntervalSliderChange();
-
 
   // Loaded options into the controls, in the order the settings file lists
   // them; a check box or choice that changes runs its click action, as a

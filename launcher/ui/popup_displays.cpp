@@ -4,7 +4,7 @@ namespace fesk {
 
 namespace {
 
-constexpr int kMargin = 2;  // the square sits 2 pixels inside the popup
+constexpr int kMargin = 2;     // the square sits 2 pixels inside the popup
 constexpr int kDotRadius = 3;  // design units
 constexpr int kLabelFontHeight = 13;
 
@@ -54,8 +54,7 @@ void PaintSamples(Canvas& canvas, const StrokeGeometry& stroke, std::span<const 
 
 }  // namespace
 
-void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples,
-               Size screen) {
+void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples, Size screen) {
   ShowTrail(popup, stroke, samples, SingleScreen(screen));
 }
 
@@ -63,8 +62,7 @@ void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const 
                const Monitor& monitor) {
   popup.first_text.visible = false;
   popup.second_text.visible = false;
-  popup.SetBounds(stroke.min_x - kMargin, stroke.min_y - kMargin, stroke.side + 2 * kMargin,
-                  stroke.side + 2 * kMargin);
+  popup.SetBounds(stroke.min_x - kMargin, stroke.min_y - kMargin, stroke.side + 2 * kMargin, stroke.side + 2 * kMargin);
   StartPicture(popup, SizeOf(monitor.area));
   PaintQuadrants(popup.picture, stroke.side);
   const int dx = kMargin - stroke.min_x, dy = kMargin - stroke.min_y;
@@ -84,8 +82,7 @@ void ShowSensorTest(TrailPopup& popup, const Monitor& monitor, int minimum_move)
   const int half = ScaledToDpi(200, dpi);
   const Rect& area = monitor.area;
   const Size screen = SizeOf(area);
-  popup.SetBounds(area.left + screen.width / 2 - half, area.top + screen.height / 2 - half, 2 * half,
-                  2 * half);
+  popup.SetBounds(area.left + screen.width / 2 - half, area.top + screen.height / 2 - half, 2 * half, 2 * half);
   StartPicture(popup, screen);
   const int m = minimum_move / 2;
   popup.picture.brush = colors::kRed;

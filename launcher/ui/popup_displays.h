@@ -16,11 +16,9 @@ namespace fesk {
 // a small circle on each.  The popup lies over the movement, in screen
 // pixels; the picture is as large as the monitor the movement was made on,
 // and the circles are drawn for its DPI.
-void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples,
-               const Monitor& monitor);
+void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples, const Monitor& monitor);
 // The same on a desktop of one monitor at 96 DPI.
-void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples,
-               Size screen);
+void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const Point> samples, Size screen);
 
 // A red square of the minimum movement's size (screen pixels, as the sensor
 // measures) in the middle of the monitor; the popup and its texts are laid
@@ -28,8 +26,7 @@ void ShowTrail(TrailPopup& popup, const StrokeGeometry& stroke, std::span<const 
 void ShowSensorTest(TrailPopup& popup, const Monitor& monitor, int minimum_move);
 void ShowSensorTest(TrailPopup& popup, Size screen, int minimum_move);
 
-inline constexpr char kSensorTestText1[] =
-    "赤色の領域以上のマウス移動を行った場合、センサーが働きます.";
+inline constexpr char kSensorTestText1[] = "赤色の領域以上のマウス移動を行った場合、センサーが働きます.";
 inline constexpr char kSensorTestText2[] = "このフォーム内を左マウス・クリックすると戻ります。";
 
 }  // namespace fesk

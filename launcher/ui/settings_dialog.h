@@ -54,12 +54,12 @@ inline constexpr int kMouseRightDown = 0x204;  // WM_RBUTTONDOWN
 
 // Pages in tab order.
 enum Page : int {
-  kActionPage = 0,   // "動 作"
-  kMouseActPage,     // "ﾏｳｽACT"
-  kTriggerPage,      // "ﾏｳｽACTﾄﾘｶﾞｰ"
-  kSensorPage,       // "ﾏｳｽACTｾﾝｻｰ"
-  kServicePage,      // "Winｻｰﾋﾞｽ"
-  kVersionPage,      // "ﾊﾞｰｼﾞｮﾝ"
+  kActionPage = 0,  // "動 作"
+  kMouseActPage,    // "ﾏｳｽACT"
+  kTriggerPage,     // "ﾏｳｽACTﾄﾘｶﾞｰ"
+  kSensorPage,      // "ﾏｳｽACTｾﾝｻｰ"
+  kServicePage,     // "Winｻｰﾋﾞｽ"
+  kVersionPage,     // "ﾊﾞｰｼﾞｮﾝ"
 };
 
 class SettingsDialog : public OptionControls {
@@ -83,10 +83,10 @@ class SettingsDialog : public OptionControls {
   int hint_hide_pause = 0;  // milliseconds the tooltips stay up
 
   PageControl pages;
-  Button ok_button;   // "ＯＫ"
+  Button ok_button;      // "ＯＫ"
   Button cancel_button;  // "キャンセル" (also Esc)
   GroupBox hint_group;
-  Timer trail_timer;     // keeps a pending trail in front
+  Timer trail_timer;  // keeps a pending trail in front
   // Hidden pictures of the tray icon: the recording frames 1-5 and the
   // picture while run-option mode is on.
   std::array<Image, 5> frame_pictures;
@@ -96,20 +96,20 @@ class SettingsDialog : public OptionControls {
   GroupBox function_group;  // "有効機能"
   GroupBox register_group;  // "プログラム登録起動"
   Image register_picture1, register_picture2;
-  Button transfer_button;   // "ﾏｳｽ･ｱｸｼｮﾝ転送"
-  Button editor_button;  // "手動設定"
-  Button reload_button;  // "最新情報読込み"
+  Button transfer_button;  // "ﾏｳｽ･ｱｸｼｮﾝ転送"
+  Button editor_button;    // "手動設定"
+  Button reload_button;    // "最新情報読込み"
 
   // ---- Page "ﾏｳｽACT" ------------------------------------------------------
   Label transfer_note;
 
   // ---- Page "ﾏｳｽACTﾄﾘｶﾞｰ" -------------------------------------------------
-  std::array<Shape, kTriggerCount> trigger_cells;  // by trigger number
+  std::array<Shape, kTriggerCount> trigger_cells;      // by trigger number
   std::array<Label, 5> row_captions, column_captions;  // SHIFT, CTRL, ALT, ﾏｳｽ左, ﾏｳｽ右
   std::array<Shape, 4> legend_shapes;
   std::array<Label, 4> legend_labels;
   GroupBox trigger_choice_group;
-  RadioButton mouse_action_trigger_choice;  // "ﾏｳｽACT[★]"
+  RadioButton mouse_action_trigger_choice;    // "ﾏｳｽACT[★]"
   RadioButton window_service_trigger_choice;  // "Winｻｰﾋﾞｽ[●]"
   RadioSet trigger_choice{&mouse_action_trigger_choice, &window_service_trigger_choice};
 
@@ -137,11 +137,11 @@ class SettingsDialog : public OptionControls {
   bool FormCloseQuery();
   void SensingTick() { sensing_.SensingTick(); }
   void TrailTick();
-  void Ok();   // OK
-  void Cancel();  // Cancel
-  void ReloadPrograms();  // reload the registered programs
-  void TransferMouseAction();   // editor with the last mouse action
-  void OpenEditor();  // editor
+  void Ok();                   // OK
+  void Cancel();               // Cancel
+  void ReloadPrograms();       // reload the registered programs
+  void TransferMouseAction();  // editor with the last mouse action
+  void OpenEditor();           // editor
   void HintsOn();
   void HintsOff();
   // Which trigger a cell click sets: the mouse-action one or the

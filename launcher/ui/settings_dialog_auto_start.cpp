@@ -39,8 +39,7 @@ bool SettingsDialog::ApplyAutoStart() {
   const bool done = wanted ? env_.auto_start->Register(kAutoStartValueName, AutoStartCommand(env_.program_path))
                            : env_.auto_start->Unregister(kAutoStartValueName);
   if (done) return true;
-  env_.dialogs.MessageBox(wanted ? kRegisterFailedText : kUnregisterFailedText, kAutoStartErrorCaption,
-                          Buttons::kOk);
+  env_.dialogs.MessageBox(wanted ? kRegisterFailedText : kUnregisterFailedText, kAutoStartErrorCaption, Buttons::kOk);
   start_with_windows_box.SetChecked(registered);
   return false;
 }

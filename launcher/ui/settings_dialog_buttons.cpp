@@ -91,9 +91,7 @@ void SettingsDialog::RunTimeOptionClick() {
   if (options.TrayIconShown()) tray_icons_.TrayIconRestore();
 }
 
-void SettingsDialog::PageChange() {
-  pages.help_context = kFirstPageHelpContext + pages.active_page;
-}
+void SettingsDialog::PageChange() { pages.help_context = kFirstPageHelpContext + pages.active_page; }
 
 void SettingsDialog::TriggerCellClick(int number) {
   if (number < 0 || number >= kTriggerCount) return;
@@ -105,6 +103,5 @@ void SettingsDialog::TriggerCellClick(int number) {
     options.SetWindowServiceTrigger(number);
   }
 }
-
 
 }  // namespace fesk

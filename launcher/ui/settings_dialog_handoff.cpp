@@ -32,8 +32,10 @@ void SettingsDialog::TrayIconMessage(int id, int mouse_message) {
   bool left = mouse_message == kMouseLeftDown, right = mouse_message == kMouseRightDown;
   if (!left && !right) return;
   if (id == kOwnTrayIcon) {
-    if (left) ShowSettingsDialog();
-    else StartEditor("");
+    if (left)
+      ShowSettingsDialog();
+    else
+      StartEditor("");
     return;
   }
   if (id >= 1 && id <= tables.TrayProgramIconCount) ProgramIconClicked(id, right);
@@ -54,8 +56,7 @@ void SettingsDialog::ProgramIconClicked(int id, bool with_option) {
 // One editor per file, each given the whole path (however long) in quotes.
 void SettingsDialog::FormDropFiles(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
-    env_.shell.Open(env_.launcher_folder + kEditorFileName, "\"" + path + "\"",
-                    env_.launcher_folder, show::kNormal);
+    env_.shell.Open(env_.launcher_folder + kEditorFileName, "\"" + path + "\"", env_.launcher_folder, show::kNormal);
   }
 }
 

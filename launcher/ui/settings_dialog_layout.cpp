@@ -17,8 +17,7 @@ void Place(Control& c, int left, int top, int width, int height, std::string hin
 }
 
 template <typename Captioned>
-void WithCaption(Captioned& c, std::string caption, int left, int top, int width, int height,
-             std::string hint = {}) {
+void WithCaption(Captioned& c, std::string caption, int left, int top, int width, int height, std::string hint = {}) {
   c.caption = std::move(caption);
   Place(c, left, top, width, height, std::move(hint));
 }
@@ -59,8 +58,7 @@ void SettingsDialog::LayOutActionPage() {
   // radio button in the dialog's font.
   WithCaption(function_group, "有効機能", 8, 4, 200, 128);
   WithCaption(mouse_actions_box, "マウス・アクション", 16, 22, 170, 17, "ONで[ﾏｳｽ･ｱｸｼｮﾝ]機能が有効になります");
-  WithCaption(shortcut_keys_box, "ショートカット・キー", 16, 42, 170, 17,
-          "ONで[ｼｮｰﾄｶｯﾄ･ｷｰ]機能が有効になります");
+  WithCaption(shortcut_keys_box, "ショートカット・キー", 16, 42, 170, 17, "ONで[ｼｮｰﾄｶｯﾄ･ｷｰ]機能が有効になります");
   WithCaption(screen_positions_box, "画面ポジション", 16, 62, 170, 17, "ONで[画面ﾎﾟｼﾞｼｮﾝ]機能が有効になります");
   WithCaption(window_services_box, "Windowサービス", 16, 82, 170, 17, "ONで[Windowｻｰﾋﾞｽ]機能が有効になります");
   WithCaption(program_tray_icons_box, "タスクトレイ・アイコン", 16, 102, 170, 17);
@@ -69,32 +67,30 @@ void SettingsDialog::LayOutActionPage() {
   Place(register_picture1, 222, 28, 32, 32);
   Place(register_picture2, 222, 72, 32, 32);
   WithCaption(transfer_button, "ﾏｳｽ･ｱｸｼｮﾝ転送", 268, 24, 125, 25,
-          "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開き直前のﾏｳｽ操作を自動設定します");
+              "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開き直前のﾏｳｽ操作を自動設定します");
   transfer_button.enabled = false;  // until the first movement has been recognised
   WithCaption(editor_button, "手動設定", 268, 56, 125, 25, "「FESKﾌﾟﾛｸﾞﾗﾑ登録」を開きます");
-  WithCaption(reload_button, "最新情報読込み", 268, 88, 125, 25,
-          "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
+  WithCaption(reload_button, "最新情報読込み", 268, 88, 125, 25, "｢FESKﾌﾟﾛｸﾞﾗﾑ登録｣で設定した情報を読込みます");
   // Four boxes under the group, 20 pixels apart as in "有効機能", the last
   // ending with the icon choice beside them.
-  WithCaption(start_errors_box, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 214, 130, 187, 17,
-          "ONでﾌﾟﾛｸﾞﾗﾑ実行時ｴﾗｰを検出表示します");
+  WithCaption(start_errors_box, "ﾌﾟﾛｸﾞﾗﾑ実行ｴﾗｰ検出", 214, 130, 187, 17, "ONでﾌﾟﾛｸﾞﾗﾑ実行時ｴﾗｰを検出表示します");
   WithCaption(run_time_option_box, "実行時ｵﾌﾟｼｮﾝ指定", 214, 150, 187, 17);
   WithCaption(quiet_over_full_screen_box, "全画面表示中は休止", 214, 170, 187, 17,
-          "ONで全画面表示のﾌﾟﾛｸﾞﾗﾑ(ｹﾞｰﾑ、ｽﾗｲﾄﾞｼｮｰ、動画など)が前面にある間は\r"
-          "[ﾏｳｽ･ｱｸｼｮﾝ]と[画面ﾎﾟｼﾞｼｮﾝ]でﾌﾟﾛｸﾞﾗﾑを起動しません\r"
-          "\r"
-          "[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です");
+              "ONで全画面表示のﾌﾟﾛｸﾞﾗﾑ(ｹﾞｰﾑ、ｽﾗｲﾄﾞｼｮｰ、動画など)が前面にある間は\r"
+              "[ﾏｳｽ･ｱｸｼｮﾝ]と[画面ﾎﾟｼﾞｼｮﾝ]でﾌﾟﾛｸﾞﾗﾑを起動しません\r"
+              "\r"
+              "[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です");
   WithCaption(start_with_windows_box, "Windows起動時に自動起動", 214, 190, 187, 17,
-          "ONでWindowsへのｻｲﾝｲﾝ時にFESKを自動起動します\r"
-          "\r"
-          "現在のﾕｰｻﾞｰのｽﾀｰﾄｱｯﾌﾟ(ﾚｼﾞｽﾄﾘのRunｷｰ)に登録します\r"
-          "(設定画面を開くたびにﾚｼﾞｽﾄﾘの状態を表示します)");
+              "ONでWindowsへのｻｲﾝｲﾝ時にFESKを自動起動します\r"
+              "\r"
+              "現在のﾕｰｻﾞｰのｽﾀｰﾄｱｯﾌﾟ(ﾚｼﾞｽﾄﾘのRunｷｰ)に登録します\r"
+              "(設定画面を開くたびにﾚｼﾞｽﾄﾘの状態を表示します)");
 }
 
 void SettingsDialog::LayOutMouseActPage() {
   Place(mode_choice, 8, 4, 393, 110, "ﾏｳｽACT時の基本的な動作を設定します");
   WithCaption(unregistered_actions_box, "未定義マウス・アクション検出", 8, 124, 393, 17,
-          "ONで登録されていないﾏｳｽ･ｱｸｼｮﾝを検出表示します");
+              "ONで登録されていないﾏｳｽ･ｱｸｼｮﾝを検出表示します");
   WithCaption(auto_transfer_box, "マウス・アクションをFESKプログラム登録に自動転送", 8, 150, 393, 17);
   WithCaption(transfer_note, "(ﾊﾟﾌｫｰﾏﾝｽ向上の為にﾌﾟﾛｸﾞﾗﾑ登録時のみﾁｪｯｸする)", 26, 170, 370, 13);
 }
@@ -112,7 +108,7 @@ void SettingsDialog::LayOutTriggerPage() {
   for (int i = 0; i < 5; ++i) {
     WithCaption(row_captions[i], keys[i], 16, first.top + i * (last_row.top - first.top) / 4 + 5, 58, 13);
     WithCaption(column_captions[i], keys[i], first.left + i * (last_row.left - first.left) / 4,
-            last_row.top + last_row.height + 6, 44, 13);
+                last_row.top + last_row.height + 6, 44, 13);
   }
   const char* legend[] = {"簡単", "複雑", "誤動作注意", "ﾏｳｽ3ﾎﾞﾀﾝ中"};
   const Color legend_colors[] = {colors::kBlue, colors::kYellow, colors::kRed, colors::kLime};
@@ -144,8 +140,8 @@ void SettingsDialog::LayOutSensorPage() {
   for (int hole = 1; hole <= 4; ++hole) {
     for (int part = 0; part < 4; ++part) {
       PlaceCoordinate(black_hole_fields[hole - 1][part], 8 + part * 50, 72 + (hole - 1) * 26,
-                      std::string("ﾏｳｽｱｸｼｮﾝ未実行場所") + kWideDigits[hole - 1] +
-                          "を画面解像度で設定(" + kAxisNames[part] + "の位置)");
+                      std::string("ﾏｳｽｱｸｼｮﾝ未実行場所") + kWideDigits[hole - 1] + "を画面解像度で設定(" +
+                          kAxisNames[part] + "の位置)");
     }
   }
   WithCaption(minimum_move_caption, "最小実行値", 216, 4, 80, 13);

@@ -33,8 +33,7 @@ Color TriggerCellColor(int number) {
 
 CellBounds TriggerCellBounds(int number) {
   const TriggerCombination& c = kTriggerCombinations.at(static_cast<std::size_t>(number));
-  return CellBounds{kGridLeft + c.column * kColumnStep, kGridTop + c.row * kRowStep, kCellWidth,
-                    kCellHeight};
+  return CellBounds{kGridLeft + c.column * kColumnStep, kGridTop + c.row * kRowStep, kCellWidth, kCellHeight};
 }
 
 void PlaceTriggerMarker(Label& marker, int number) {

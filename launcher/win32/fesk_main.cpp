@@ -30,8 +30,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Clock clock;
   Win32Shell shell;
   Win32Dialogs dialogs("FESK");
-  Win32Tray tray(instance, TrayIconResources{IDI_FESK, IDI_RUN_OPTION,
-                                             {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
+  Win32Tray tray(instance, TrayIconResources{
+                               IDI_FESK, IDI_RUN_OPTION, {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
   Win32KeySink key_sink;
   Win32ForegroundWindow foreground;
   Win32AutoStart auto_start;
@@ -39,18 +39,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   SettingsDialog* form_pointer = nullptr;
   WindowServices services(
       key_sink, foreground, shell, clock, folder,
-      [&form_pointer] { if (form_pointer) form_pointer->ShowSettingsDialog(); },
+      [&form_pointer] {
+        if (form_pointer) form_pointer->ShowSettingsDialog();
+      },
       [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
 
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
-                                   folder + kSettingsFileName, folder, &foreground, &auto_start,
-                                   ProgramPath()});
+                                          folder + kSettingsFileName, folder, &foreground, &auto_start, ProgramPath()});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar
   // button even while the dialog is shown.
-  HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0,
-                               nullptr, nullptr, instance, nullptr);
+  HWND owner =
+      CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   SettingsDialogWindow window(instance, form, tray, owner);
   // Boxes belong to the dialog: no task-bar button of their own, and the
   // dialog waits while one is open.

@@ -49,8 +49,8 @@ PopupWindow::PopupWindow(HINSTANCE instance, TrailPopup& form, std::function<voi
   popup.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   popup.lpszClassName = L"TFFesk2";
   RegisterClassExW(&popup);
-  hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TFFesk2", L"", WS_POPUP, form.left,
-                          form.top, form.width, form.height, nullptr, nullptr, instance, this);
+  hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TFFesk2", L"", WS_POPUP, form.left, form.top, form.width,
+                          form.height, nullptr, nullptr, instance, this);
   MakeFont();
 }
 
@@ -60,9 +60,8 @@ void PopupWindow::MakeFont() {
   if (font_ && font_height_ == form_.label_font_height) return;
   if (font_) DeleteObject(font_);
   font_height_ = form_.label_font_height;
-  font_ = CreateFontW(-font_height_, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                      Wide(form_.label_font).c_str());
+  font_ = CreateFontW(-font_height_, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, Wide(form_.label_font).c_str());
 }
 
 PopupWindow::~PopupWindow() {
@@ -85,10 +84,8 @@ LRESULT CALLBACK PopupWindow::Proc(HWND window, UINT message, WPARAM w, LPARAM l
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
+    case WM_ERASEBKGND: return 1;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
@@ -160,8 +157,7 @@ void PopupWindow::Sync() {
   GetWindowRect(hwnd_, &now);
   if (now.left != form_.left || now.top != form_.top || now.right - now.left != form_.width ||
       now.bottom - now.top != form_.height) {
-    SetWindowPos(hwnd_, nullptr, form_.left, form_.top, form_.width, form_.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, form_.left, form_.top, form_.width, form_.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   bool visible = IsWindowVisible(hwnd_) != FALSE;
   if (form_.show_requests != show_requests_ && form_.visible) {
@@ -180,10 +176,8 @@ void PopupWindow::Sync() {
 
 // ---- Settings dialog -------------------------------------------------------
 
-SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray,
-                                           HWND owner)
-    : FormWindow(instance), form_(form), tray_(tray),
-      popup_(instance, form.popup, [this] { AfterEvent(); }) {
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray, HWND owner)
+    : FormWindow(instance), form_(form), tray_(tray), popup_(instance, form.popup, [this] { AfterEvent(); }) {
   FormStyle style;
   style.class_name = L"TFFesk1";
   style.caption = form.caption;
@@ -206,8 +200,7 @@ void SettingsDialogWindow::Start() {
 }
 
 void SettingsDialogWindow::BindWindow() {
-  pages_ = PageControlModel{&form_.pages, &form_.pages.pages,
-                            &form_.pages.active_page, [this] { form_.PageChange(); }};
+  pages_ = PageControlModel{&form_.pages, &form_.pages.pages, &form_.pages.active_page, [this] { form_.PageChange(); }};
   BindPageControl(pages_);
   BindActionPage();
   BindMouseActPage();
@@ -225,20 +218,27 @@ void SettingsDialogWindow::BindWindow() {
 void SettingsDialogWindow::BindActionPage() {
   const int page = kActionPage;
   BindGroupBox(form_.function_group, page);
-  for (CheckBox* box : {&form_.mouse_actions_box, &form_.shortcut_keys_box, &form_.screen_positions_box, &form_.window_services_box, &form_.program_tray_icons_box}) {
+  for (CheckBox* box : {&form_.mouse_actions_box, &form_.shortcut_keys_box, &form_.screen_positions_box,
+                        &form_.window_services_box, &form_.program_tray_icons_box}) {
     BindCheckBox(*box, page);
   }
   BindRadioGroup(form_.tray_icon_choice, page);
   BindGroupBox(form_.register_group, page);
   HINSTANCE instance = this->instance();
-  BindImage(form_.register_picture1, [instance](HDC dc, const RECT& area) {
-    FillBackground(dc, area);
-    DrawIconResource(instance, dc, area, IDI_FRAME5);
-  }, page);
-  BindImage(form_.register_picture2, [instance](HDC dc, const RECT& area) {
-    FillBackground(dc, area);
-    DrawIconResource(instance, dc, area, IDI_FESK);
-  }, page);
+  BindImage(
+      form_.register_picture1,
+      [instance](HDC dc, const RECT& area) {
+        FillBackground(dc, area);
+        DrawIconResource(instance, dc, area, IDI_FRAME5);
+      },
+      page);
+  BindImage(
+      form_.register_picture2,
+      [instance](HDC dc, const RECT& area) {
+        FillBackground(dc, area);
+        DrawIconResource(instance, dc, area, IDI_FESK);
+      },
+      page);
   BindButton(form_.transfer_button, page);
   BindButton(form_.editor_button, page);
   BindButton(form_.reload_button, page);
@@ -356,31 +356,37 @@ void SettingsDialogWindow::BindServicePage() {
     BindComboBox(form_.service_lists[i], page);
   }
   // The directions as arrows around the centre of the block.
-  BindImage(form_.service_picture, [this](HDC dc, const RECT& area) {
-    FillBackground(dc, area);
-    int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
-    HPEN pen = CreatePen(PS_SOLID, Scale(2), RGB(0, 0, 128));
-    HGDIOBJ old = SelectObject(dc, pen);
-    for (int dx = -1; dx <= 1; ++dx) {
-      for (int dy = -1; dy <= 1; ++dy) {
-        if (dx == 0 && dy == 0) continue;
-        MoveToEx(dc, cx + dx * Scale(6), cy + dy * Scale(6), nullptr);
-        LineTo(dc, cx + dx * Scale(26), cy + dy * Scale(24));
-      }
-    }
-    SelectObject(dc, old);
-    DeleteObject(pen);
-  }, page);
+  BindImage(
+      form_.service_picture,
+      [this](HDC dc, const RECT& area) {
+        FillBackground(dc, area);
+        int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
+        HPEN pen = CreatePen(PS_SOLID, Scale(2), RGB(0, 0, 128));
+        HGDIOBJ old = SelectObject(dc, pen);
+        for (int dx = -1; dx <= 1; ++dx) {
+          for (int dy = -1; dy <= 1; ++dy) {
+            if (dx == 0 && dy == 0) continue;
+            MoveToEx(dc, cx + dx * Scale(6), cy + dy * Scale(6), nullptr);
+            LineTo(dc, cx + dx * Scale(26), cy + dy * Scale(24));
+          }
+        }
+        SelectObject(dc, old);
+        DeleteObject(pen);
+      },
+      page);
 }
 
 void SettingsDialogWindow::BindVersionPage() {
   const int page = kVersionPage;
   BindPanel(form_.version_frame, page);
   HINSTANCE instance = this->instance();
-  BindImage(form_.program_icon, [instance](HDC dc, const RECT& area) {
-    FillBackground(dc, area);
-    DrawIconResource(instance, dc, area, IDI_FESK);
-  }, page);
+  BindImage(
+      form_.program_icon,
+      [instance](HDC dc, const RECT& area) {
+        FillBackground(dc, area);
+        DrawIconResource(instance, dc, area, IDI_FESK);
+      },
+      page);
   BindLabel(form_.product_name, page);
   MakeProductFont();
   BindLabel(form_.product_suffix, page);
@@ -389,8 +395,7 @@ void SettingsDialogWindow::BindVersionPage() {
 // The product name's own large font, for the window's DPI.
 void SettingsDialogWindow::MakeProductFont() {
   HFONT old = product_font_;
-  product_font_ = CreateFontW(-Scale(22), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                              L"Arial");
+  product_font_ = CreateFontW(-Scale(22), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
   SendMessageW(WindowOf(form_.product_name), WM_SETFONT, reinterpret_cast<WPARAM>(product_font_), FALSE);
   if (old) DeleteObject(old);
 }
@@ -478,16 +483,12 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
     return true;
   }
   switch (message) {
-    case WM_TIMER:
-      OnTimer(w);
-      return true;
+    case WM_TIMER: OnTimer(w); return true;
     case kTrayCallbackMessage:
       form_.TrayIconMessage(static_cast<int>(w), static_cast<int>(l));
       AfterEvent();
       return true;
-    case WM_DROPFILES:
-      OnDropFiles(reinterpret_cast<HDROP>(w));
-      return true;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(w)); return true;
     case WM_NOTIFY:
       // The page control handles the change itself; the group boxes draw no
       // inside of their own, so where the last page's controls were hidden

@@ -25,8 +25,8 @@ std::optional<std::string> Win32AutoStart::Command(std::string_view name) {
       (type == REG_SZ || type == REG_EXPAND_SZ)) {
     std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
     DWORD got = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegQueryValueExW(key, value_name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                         &got) == ERROR_SUCCESS) {
+    if (RegQueryValueExW(key, value_name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &got) ==
+        ERROR_SUCCESS) {
       std::wstring_view value(text.data(), got / sizeof(wchar_t));
       while (!value.empty() && value.back() == L'\0') value.remove_suffix(1);
       command = Narrow(value);

@@ -104,10 +104,9 @@ class FakeShell : public ShellPort {
   std::set<std::string> missing_folders;
   std::string current_directory = "C:\\";
 
-  int Open(std::string_view file, std::string_view parameters, std::string_view directory,
-           int show_command) override {
-    opens.push_back(OpenCall{std::string(file), std::string(parameters), std::string(directory),
-                             show_command, current_directory});
+  int Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) override {
+    opens.push_back(
+        OpenCall{std::string(file), std::string(parameters), std::string(directory), show_command, current_directory});
     if (results.empty()) return 42;
     int result = results.front();
     results.pop_front();

@@ -57,8 +57,7 @@ Monitor MonitorOfPoint(Point point) {
 }
 
 void AdjustFrameForDpi(RECT& frame, DWORD style, DWORD ex_style, int dpi) {
-  static const auto adjust =
-      Lookup<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+  static const auto adjust = Lookup<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjust && adjust(&frame, style, FALSE, ex_style, static_cast<UINT>(dpi))) return;
   AdjustWindowRectEx(&frame, style, FALSE, ex_style);
 }

@@ -30,8 +30,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   std::wstring wide = win32::Wide(path);
   HANDLE file = INVALID_HANDLE_VALUE;
   Retried([&] {
-    file = CreateFileW(wide.c_str(), GENERIC_READ,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     return file != INVALID_HANDLE_VALUE;
   });
@@ -54,14 +53,12 @@ static bool IsReadOnly(const std::wstring& path) {
 }
 
 static bool WriteAll(const std::wstring& path, std::string_view content) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  bool ok = content.empty() ||
-            (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written,
-                       nullptr) &&
-             written == content.size());
+  bool ok =
+      content.empty() || (WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+                          written == content.size());
   return CloseHandle(file) && ok;
 }
 
@@ -74,8 +71,8 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
     return false;
   }
   if (!Retried([&] {
-        return MoveFileExW(temporary.c_str(), target.c_str(),
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+               FALSE;
       })) {
     DeleteFileW(temporary.c_str());
     return false;

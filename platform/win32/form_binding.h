@@ -50,8 +50,8 @@ struct Custom {
   std::function<void()> sync;
 };
 
-using BoundModel = std::variant<Label*, Button*, CheckBox*, RadioChoice, RadioItem, RadioFrame, GroupBox*,
-                                ScrollBar*, SpinEdit*, ComboBox*, Edit*, ListBox*, Panel*, Picture, Custom>;
+using BoundModel = std::variant<Label*, Button*, CheckBox*, RadioChoice, RadioItem, RadioFrame, GroupBox*, ScrollBar*,
+                                SpinEdit*, ComboBox*, Edit*, ListBox*, Panel*, Picture, Custom>;
 
 // What a window shows now; empty: not shown yet.
 struct ShownState {
@@ -78,7 +78,9 @@ struct FormWindow::Binding {
   ShownState shown;
 
   template <class T>
-  bool Is() const { return std::holds_alternative<T>(model); }
+  bool Is() const {
+    return std::holds_alternative<T>(model);
+  }
   // Group boxes and panels lie under the controls they hold.
   bool IsFrame() const { return Is<GroupBox*>() || Is<RadioFrame>() || Is<Panel*>(); }
 };

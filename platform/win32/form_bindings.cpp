@@ -47,8 +47,7 @@ static void LetFrameTakeMouse(HWND frame, const std::string& hint) {
 HWND FormWindow::BindLabel(Label& model, int page, DWORD extra_style) {
   auto binding = NewBinding(model, &model, page);
   if (!model.hint.empty()) extra_style |= SS_NOTIFY;
-  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), SS_LEFT | SS_NOPREFIX | extra_style,
-                            0, model, page);
+  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), SS_LEFT | SS_NOPREFIX | extra_style, 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
@@ -62,8 +61,7 @@ HWND FormWindow::BindButton(Button& model, int page) {
 
 HWND FormWindow::BindCheckBox(CheckBox& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0,
-                            model, page);
+  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
@@ -74,8 +72,7 @@ std::vector<HWND> FormWindow::BindRadioSet(RadioSet& set, int page) {
   for (RadioButton* button : set.buttons()) {
     auto binding = NewBinding(*button, RadioChoice{button, &set}, page);
     binding->hwnd = MakeChild(L"BUTTON", Wide(button->caption),
-                              BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP | (first ? WS_GROUP : 0), 0, *button,
-                              page);
+                              BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP | (first ? WS_GROUP : 0), 0, *button, page);
     AddHint(binding->hwnd, button->hint);
     windows.push_back(Add(std::move(binding)).hwnd);
     first = false;
@@ -115,11 +112,10 @@ HWND FormWindow::BindScrollBar(ScrollBar& model, int page) {
 
 HWND FormWindow::BindSpinEdit(SpinEdit& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"EDIT", std::to_wstring(model.value),
-                            ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, model, page);
+  binding->hwnd = MakeChild(L"EDIT", std::to_wstring(model.value), ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP,
+                            WS_EX_CLIENTEDGE, model, page);
   if (model.max_length > 0) SendMessageW(binding->hwnd, EM_SETLIMITTEXT, model.max_length, 0);
-  binding->updown = CreateWindowExW(0, UPDOWN_CLASSW, L"",
-                                    WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+  binding->updown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                                     0, 0, 0, 0, hwnd(), nullptr, instance(), nullptr);
   SendMessageW(binding->updown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(binding->hwnd), 0);
   AddHint(binding->hwnd, model.hint);
@@ -130,8 +126,7 @@ HWND FormWindow::BindComboBox(ComboBox& model, int page, int dropped_height) {
   auto binding = NewBinding(model, &model, page);
   Control place = model;
   place.height = dropped_height;
-  binding->hwnd = MakeChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                            place, page);
+  binding->hwnd = MakeChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, page);
   // The list shows every item without scrolling where it fits.
   SendMessageW(binding->hwnd, CB_SETMINVISIBLE, 20, 0);
   AddHint(binding->hwnd, model.hint);
@@ -139,8 +134,7 @@ HWND FormWindow::BindComboBox(ComboBox& model, int page, int dropped_height) {
 }
 
 // Enter in an edit field runs the field's Enter action instead of beeping.
-LRESULT CALLBACK FormWindow::EnterKeyProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR,
-                                     DWORD_PTR data) {
+LRESULT CALLBACK FormWindow::EnterKeyProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
   if (message == WM_GETDLGCODE && w == VK_RETURN) return DLGC_WANTALLKEYS;
   if (message == WM_CHAR && w == VK_RETURN) return 0;
   if (message == WM_KEYDOWN && w == VK_RETURN) {
@@ -162,8 +156,7 @@ bool FormWindow::RunEnterKey(HWND field) {
 
 HWND FormWindow::BindEdit(Edit& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"EDIT", Wide(model.text), ES_AUTOHSCROLL | WS_TABSTOP,
-                            WS_EX_CLIENTEDGE, model, page);
+  binding->hwnd = MakeChild(L"EDIT", Wide(model.text), ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, model, page);
   if (model.max_length > 0) SendMessageW(binding->hwnd, EM_SETLIMITTEXT, model.max_length, 0);
   binding->shown.text = model.text;
   AddHint(binding->hwnd, model.hint);
@@ -190,9 +183,9 @@ HWND FormWindow::BindGroupBox(GroupBox& model, int page) {
 
 HWND FormWindow::BindPanel(Panel& model, int page, bool raised) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), SS_CENTER | SS_CENTERIMAGE |
-                            SS_NOTIFY | (raised ? 0 : SS_SUNKEN), raised ? WS_EX_DLGMODALFRAME : 0,
-                            model, page);
+  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption),
+                            SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | (raised ? 0 : SS_SUNKEN),
+                            raised ? WS_EX_DLGMODALFRAME : 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
@@ -243,8 +236,8 @@ static void SetCheck(HWND window, std::optional<bool>& shown, bool checked) {
 
 // Items and selection of a list or drop-down list; the items are put in
 // again only when they changed.
-static void SyncList(FormWindow::Binding& b, const std::vector<std::string>& items, int index, UINT reset,
-                     UINT add, UINT select) {
+static void SyncList(FormWindow::Binding& b, const std::vector<std::string>& items, int index, UINT reset, UINT add,
+                     UINT select) {
   if (Differs(b.shown.items, items)) {
     SendMessageW(b.hwnd, reset, 0, 0);
     for (const std::string& item : items) {
@@ -262,72 +255,71 @@ static void SyncList(FormWindow::Binding& b, const std::vector<std::string>& ite
 void FormWindow::SyncContent(Binding& b) {
   ShownState& shown = b.shown;
   HWND window = b.hwnd;
-  std::visit(
-      Overloaded{
-          [&](Label* model) {
-            if (Differs(shown.color, model->font_color)) {
-              shown.color = model->font_color;
-              InvalidateRect(window, nullptr, TRUE);
-            }
-            SetText(window, shown.text, model->caption, true);
-          },
-          [&](Button* model) { SetText(window, shown.text, model->caption, false); },
-          [&](CheckBox* model) {
-            SetText(window, shown.text, model->caption, false);
-            SetCheck(window, shown.checked, model->checked());
-          },
-          [&](RadioChoice choice) { SetCheck(window, shown.checked, choice.button->checked); },
-          [&](RadioItem item) { SetCheck(window, shown.checked, item.group->item_index() == item.index); },
-          [&](RadioFrame) {},
-          [&](GroupBox* model) { SetText(window, shown.text, model->caption, false); },
-          [&](ScrollBar* model) {
-            const std::pair<int, int> range{model->min, model->max};
-            if (Differs(shown.range, range)) {
-              SetScrollRange(window, SB_CTL, model->min, model->max, FALSE);
-              shown.range = range;
-              shown.position.reset();
-            }
-            if (Differs(shown.position, model->position())) {
-              SetScrollPos(window, SB_CTL, model->position(), TRUE);
-              shown.position = model->position();
-            }
-          },
-          [&](SpinEdit* model) {
-            const std::pair<int, int> range = model->Bounded() ? std::pair{model->min_value, model->max_value}
-                                                               : std::pair{-9999, 9999};
-            if (Differs(shown.range, range)) {
-              SendMessageW(b.updown, UDM_SETRANGE32, range.first, range.second);
-              shown.range = range;
-            }
-            if (Differs(shown.position, model->value)) {
-              shown.position = model->value;
-              SetWindowTextW(window, std::to_wstring(model->value).c_str());
-            }
-          },
-          [&](ComboBox* model) {
-            SyncList(b, model->items, model->item_index, CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL);
-          },
-          [&](Edit* model) {
-            if (Differs(shown.text, model->text)) {
-              shown.text = model->text;
-              SetWindowTextW(window, Wide(model->text).c_str());
-            }
-          },
-          [&](ListBox* model) {
-            SyncList(b, model->items, model->item_index, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
-          },
-          [&](Panel* model) { SetText(window, shown.text, model->caption, true); },
-          [&](Picture& picture) {
-            if (picture.shape && Differs(shown.color, picture.shape->brush)) {
-              shown.color = picture.shape->brush;
-              InvalidateRect(window, nullptr, FALSE);
-            }
-          },
-          [&](Custom& custom) {
-            if (custom.sync) custom.sync();
-          },
-      },
-      b.model);
+  std::visit(Overloaded{
+                 [&](Label* model) {
+                   if (Differs(shown.color, model->font_color)) {
+                     shown.color = model->font_color;
+                     InvalidateRect(window, nullptr, TRUE);
+                   }
+                   SetText(window, shown.text, model->caption, true);
+                 },
+                 [&](Button* model) { SetText(window, shown.text, model->caption, false); },
+                 [&](CheckBox* model) {
+                   SetText(window, shown.text, model->caption, false);
+                   SetCheck(window, shown.checked, model->checked());
+                 },
+                 [&](RadioChoice choice) { SetCheck(window, shown.checked, choice.button->checked); },
+                 [&](RadioItem item) { SetCheck(window, shown.checked, item.group->item_index() == item.index); },
+                 [&](RadioFrame) {},
+                 [&](GroupBox* model) { SetText(window, shown.text, model->caption, false); },
+                 [&](ScrollBar* model) {
+                   const std::pair<int, int> range{model->min, model->max};
+                   if (Differs(shown.range, range)) {
+                     SetScrollRange(window, SB_CTL, model->min, model->max, FALSE);
+                     shown.range = range;
+                     shown.position.reset();
+                   }
+                   if (Differs(shown.position, model->position())) {
+                     SetScrollPos(window, SB_CTL, model->position(), TRUE);
+                     shown.position = model->position();
+                   }
+                 },
+                 [&](SpinEdit* model) {
+                   const std::pair<int, int> range =
+                       model->Bounded() ? std::pair{model->min_value, model->max_value} : std::pair{-9999, 9999};
+                   if (Differs(shown.range, range)) {
+                     SendMessageW(b.updown, UDM_SETRANGE32, range.first, range.second);
+                     shown.range = range;
+                   }
+                   if (Differs(shown.position, model->value)) {
+                     shown.position = model->value;
+                     SetWindowTextW(window, std::to_wstring(model->value).c_str());
+                   }
+                 },
+                 [&](ComboBox* model) {
+                   SyncList(b, model->items, model->item_index, CB_RESETCONTENT, CB_ADDSTRING, CB_SETCURSEL);
+                 },
+                 [&](Edit* model) {
+                   if (Differs(shown.text, model->text)) {
+                     shown.text = model->text;
+                     SetWindowTextW(window, Wide(model->text).c_str());
+                   }
+                 },
+                 [&](ListBox* model) {
+                   SyncList(b, model->items, model->item_index, LB_RESETCONTENT, LB_ADDSTRING, LB_SETCURSEL);
+                 },
+                 [&](Panel* model) { SetText(window, shown.text, model->caption, true); },
+                 [&](Picture& picture) {
+                   if (picture.shape && Differs(shown.color, picture.shape->brush)) {
+                     shown.color = picture.shape->brush;
+                     InvalidateRect(window, nullptr, FALSE);
+                   }
+                 },
+                 [&](Custom& custom) {
+                   if (custom.sync) custom.sync();
+                 },
+             },
+             b.model);
 }
 
 // Where the window of a model is to lie, as {left, top, width, height} in
@@ -371,8 +363,8 @@ RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
   RECT inside{0, 0, 0, 0};
   for (auto c = chain.rbegin(); c != chain.rend(); ++c) {
     const int left = origin_x + (*c)->left, top = origin_y + (*c)->top;
-    inside = RECT{area.left + Scale(left) + 2, area.top + Scale(top) + 2,
-                  area.left + Scale(left + (*c)->width) - 2, area.top + Scale(top + (*c)->height) - 2};
+    inside = RECT{area.left + Scale(left) + 2, area.top + Scale(top) + 2, area.left + Scale(left + (*c)->width) - 2,
+                  area.top + Scale(top + (*c)->height) - 2};
     origin_x = left;
     origin_y = top;
   }
@@ -472,56 +464,55 @@ void FormWindow::ReadSpinEdit(Binding& b, SpinEdit& model, int code) {
 // by SyncAll itself); only those below are user input.  True when the
 // notification was input.
 bool FormWindow::OnInput(Binding& b, int code) {
-  return std::visit(
-      Overloaded{
-          [&](Button* model) {
-            if (code != BN_CLICKED || !model->on_click) return false;
-            RunAction(model->on_click);
-            return true;
-          },
-          [&](CheckBox* model) {
-            if (code != BN_CLICKED) return false;
-            RunAction([model] { model->SetChecked(!model->checked()); });
-            return true;
-          },
-          [&](RadioChoice choice) {
-            if (code != BN_CLICKED) return false;
-            choice.set->Check(*choice.button);
-            RunAction(choice.button->on_click);
-            return true;
-          },
-          [&](RadioItem item) {
-            if (code != BN_CLICKED) return false;
-            RunAction([item] { item.group->SetItemIndex(item.index); });
-            return true;
-          },
-          [&](ComboBox* model) {
-            if (code != CBN_SELCHANGE) return false;
-            const int index = static_cast<int>(SendMessageW(b.hwnd, CB_GETCURSEL, 0, 0));
-            RunAction([model, index] { model->Select(index); });
-            b.shown.index = model->item_index;
-            return true;
-          },
-          [&](ListBox* model) {
-            if (code != LBN_SELCHANGE) return false;
-            model->item_index = static_cast<int>(SendMessageW(b.hwnd, LB_GETCURSEL, 0, 0));
-            b.shown.index = model->item_index;
-            RunAction(model->on_click);
-            return true;
-          },
-          [&](Edit* model) {
-            if (code != EN_CHANGE || syncing_) return false;
-            ReadEditText(b, *model);
-            return true;
-          },
-          [&](SpinEdit* model) {
-            if (!((code == EN_CHANGE && !syncing_) || code == EN_KILLFOCUS)) return false;
-            ReadSpinEdit(b, *model, code);
-            return true;
-          },
-          [&](auto&&) { return false; },
-      },
-      b.model);
+  return std::visit(Overloaded{
+                        [&](Button* model) {
+                          if (code != BN_CLICKED || !model->on_click) return false;
+                          RunAction(model->on_click);
+                          return true;
+                        },
+                        [&](CheckBox* model) {
+                          if (code != BN_CLICKED) return false;
+                          RunAction([model] { model->SetChecked(!model->checked()); });
+                          return true;
+                        },
+                        [&](RadioChoice choice) {
+                          if (code != BN_CLICKED) return false;
+                          choice.set->Check(*choice.button);
+                          RunAction(choice.button->on_click);
+                          return true;
+                        },
+                        [&](RadioItem item) {
+                          if (code != BN_CLICKED) return false;
+                          RunAction([item] { item.group->SetItemIndex(item.index); });
+                          return true;
+                        },
+                        [&](ComboBox* model) {
+                          if (code != CBN_SELCHANGE) return false;
+                          const int index = static_cast<int>(SendMessageW(b.hwnd, CB_GETCURSEL, 0, 0));
+                          RunAction([model, index] { model->Select(index); });
+                          b.shown.index = model->item_index;
+                          return true;
+                        },
+                        [&](ListBox* model) {
+                          if (code != LBN_SELCHANGE) return false;
+                          model->item_index = static_cast<int>(SendMessageW(b.hwnd, LB_GETCURSEL, 0, 0));
+                          b.shown.index = model->item_index;
+                          RunAction(model->on_click);
+                          return true;
+                        },
+                        [&](Edit* model) {
+                          if (code != EN_CHANGE || syncing_) return false;
+                          ReadEditText(b, *model);
+                          return true;
+                        },
+                        [&](SpinEdit* model) {
+                          if (!((code == EN_CHANGE && !syncing_) || code == EN_KILLFOCUS)) return false;
+                          ReadSpinEdit(b, *model, code);
+                          return true;
+                        },
+                        [&](auto&&) { return false; },
+                    },
+                    b.model);
 }
 
 void FormWindow::OnCommand(HWND control, int code) {

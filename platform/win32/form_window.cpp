@@ -19,8 +19,7 @@ FormWindow::~FormWindow() {
   if (font_) DeleteObject(font_);
 }
 
-static void RegisterClasses(HINSTANCE instance, const FormStyle& style, WNDPROC form_proc,
-                            WNDPROC picture_proc) {
+static void RegisterClasses(HINSTANCE instance, const FormStyle& style, WNDPROC form_proc, WNDPROC picture_proc) {
   WNDCLASSEXW form{};
   form.cbSize = sizeof form;
   form.lpfnWndProc = form_proc;
@@ -43,21 +42,19 @@ static void RegisterClasses(HINSTANCE instance, const FormStyle& style, WNDPROC 
 int FormWindow::Scale(int design) const { return ScaleToDpi(design, dpi_); }
 
 RECT FormWindow::ScaledPlace(const Control& model) const {
-  return RECT{Scale(model.left), Scale(model.top), Scale(model.left + model.width),
-              Scale(model.top + model.height)};
+  return RECT{Scale(model.left), Scale(model.top), Scale(model.left + model.width), Scale(model.top + model.height)};
 }
 
 void FormWindow::MakeFormFont() {
   if (font_) DeleteObject(font_);
-  font_ = CreateFontW(-Scale(style_.font_height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                      SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, style_.font_name.c_str());
+  font_ = CreateFontW(-Scale(style_.font_height), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
+                      style_.font_name.c_str());
 }
 
 HWND FormWindow::Create(const FormStyle& style, HWND owner) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
-                                                     ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
-                                                     ICC_HOTKEY_CLASS | ICC_TREEVIEW_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                     ICC_UPDOWN_CLASS | ICC_HOTKEY_CLASS | ICC_TREEVIEW_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterClasses(instance_, style, &FormWindow::WindowProc, &FormWindow::PictureProc);
   style_ = style;
@@ -75,11 +72,10 @@ HWND FormWindow::Create(const FormStyle& style, HWND owner) {
     x = primary.area.left + (primary.area.right - primary.area.left - width) / 2;
     y = primary.area.top + (primary.area.bottom - primary.area.top - height) / 2;
   }
-  hwnd_ = CreateWindowExW(style.ex_style, style.class_name, Wide(style.caption).c_str(),
-                          style.style, x, y, width, height, owner, nullptr, instance_, this);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                             nullptr, instance_, nullptr);
+  hwnd_ = CreateWindowExW(style.ex_style, style.class_name, Wide(style.caption).c_str(), style.style, x, y, width,
+                          height, owner, nullptr, instance_, this);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Scale(800));
   // Where the window really came to lie may have another DPI.
   if (const int shown_dpi = DpiOfWindow(hwnd_); hwnd_ && shown_dpi != dpi_) ChangeDpi(shown_dpi, nullptr);
@@ -102,8 +98,7 @@ void FormWindow::ChangeDpi(int dpi, const RECT* suggested) {
   RECT now;
   GetWindowRect(hwnd_, &now);
   const int x = suggested ? suggested->left : now.left, y = suggested ? suggested->top : now.top;
-  SetWindowPos(hwnd_, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, x, y, frame.right - frame.left, frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // Every child that had the form's font gets the new one; a program's own
   // fonts are remade in OnDpiChanged.
   auto refont = [&](HWND child) {
@@ -160,8 +155,7 @@ LRESULT CALLBACK FormWindow::PictureProc(HWND window, UINT message, WPARAM w, LP
       EndPaint(window, &paint);
       return 0;
     }
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -193,8 +187,8 @@ RECT FormWindow::PageArea() const {
   return inner;
 }
 
-HWND FormWindow::MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
-                           DWORD ex_style, const Control& model, int page) {
+HWND FormWindow::MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
+                           const Control& model, int page) {
   RECT area = page == kNoPage ? RECT{0, 0, 0, 0} : PageArea();
   const RECT place = ScaledPlace(model);
   HWND child = CreateWindowExW(ex_style, window_class, text.c_str(), style | WS_CHILD | WS_CLIPSIBLINGS,
@@ -208,9 +202,9 @@ void FormWindow::BindPageControl(PageControlModel& pages) {
   pages_ = &pages;
   const Control& model = *pages.control;
   const RECT place = ScaledPlace(model);
-  tab_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                         place.left, place.top, place.right - place.left, place.bottom - place.top, hwnd_,
-                         nullptr, instance_, nullptr);
+  tab_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left,
+                         place.top, place.right - place.left, place.bottom - place.top, hwnd_, nullptr, instance_,
+                         nullptr);
   SendMessageW(tab_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   for (std::size_t i = 0; i < pages.pages->size(); ++i) {
     std::wstring name = Wide((*pages.pages)[i]);
@@ -230,9 +224,7 @@ int FormWindow::PageOfWindow(HWND window) const {
   return kNoPage;
 }
 
-void FormWindow::SetContainer(const Control& model, const Control& container) {
-  containers_[&model] = &container;
-}
+void FormWindow::SetContainer(const Control& model, const Control& container) { containers_[&model] = &container; }
 
 void FormWindow::SetAutoSize(const Label& model) { auto_sized_[&model] = true; }
 
@@ -384,9 +376,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_HSCROLL:
       if (l != 0) OnScroll(reinterpret_cast<HWND>(l), LOWORD(w));
       return 0;
-    case WM_NOTIFY:
-      OnNotify(reinterpret_cast<NMHDR*>(l));
-      return 0;
+    case WM_NOTIFY: OnNotify(reinterpret_cast<NMHDR*>(l)); return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
       // Controls on a page take the page's background, the others the

@@ -143,8 +143,8 @@ class FormWindow {
 
   Binding& Add(std::unique_ptr<Binding> binding);
   HWND BindPictureWindow(Control& model, Picture picture, int page);
-  HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style,
-                 DWORD ex_style, const Control& model, int page);
+  HWND MakeChild(const wchar_t* window_class, const std::wstring& text, DWORD style, DWORD ex_style,
+                 const Control& model, int page);
   RECT PageArea() const;
   // The form's background: the dialog's colour, and the page's colour over
   // the page the page control shows.  Group boxes draw no inside of their

@@ -88,8 +88,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
       CloseHandle(process.hThread);
       CloseHandle(process.hProcess);
       return;
@@ -101,8 +100,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
 
 HWND HelpRequestWindow(LPARAM help_info) {
   auto* info = reinterpret_cast<HELPINFO*>(help_info);
-  return info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle)
-                                                       : GetFocus();
+  return info && info->iContextType == HELPINFO_WINDOW ? static_cast<HWND>(info->hItemHandle) : GetFocus();
 }
 
 }  // namespace fesk::win32

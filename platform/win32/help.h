@@ -12,7 +12,6 @@
 
 namespace fesk::win32 {
 
-
 // The address the HTML help is opened at for a help context.
 std::wstring HelpAddress(const std::string& folder, int context);
 

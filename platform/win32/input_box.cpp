@@ -28,8 +28,7 @@ class TemplateWriter {
     for (wchar_t c : text) Put<WORD>(static_cast<WORD>(c));
     Put<WORD>(0);
   }
-  void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD control_class,
-            const std::wstring& text) {
+  void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD control_class, const std::wstring& text) {
     Align(4);
     DLGITEMTEMPLATE item{style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id};
     Put(item);
@@ -76,13 +75,16 @@ INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM w, LPARAM l) {
 
 }  // namespace
 
-std::optional<std::string> Win32Dialogs::InputBox(std::string_view caption,
-                                                  std::string_view prompt,
+std::optional<std::string> Win32Dialogs::InputBox(std::string_view caption, std::string_view prompt,
                                                   std::string_view value) {
   TemplateWriter writer;
-  DLGTEMPLATE dialog{DS_MODALFRAME | DS_CENTER | DS_SETFONT | DS_SETFOREGROUND | WS_POPUP |
-                         WS_CAPTION | WS_SYSMENU,
-                     0, 4, 0, 0, 180, 66};
+  DLGTEMPLATE dialog{DS_MODALFRAME | DS_CENTER | DS_SETFONT | DS_SETFOREGROUND | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                     0,
+                     4,
+                     0,
+                     0,
+                     180,
+                     66};
   writer.Put(dialog);
   writer.Put<WORD>(0);  // no menu
   writer.Put<WORD>(0);  // standard dialog class
@@ -94,8 +96,8 @@ std::optional<std::string> Win32Dialogs::InputBox(std::string_view caption,
   writer.Item(BS_DEFPUSHBUTTON | WS_TABSTOP, 46, 42, 50, 15, IDOK, 0x0080, L"OK");
   writer.Item(BS_PUSHBUTTON | WS_TABSTOP, 102, 42, 50, 15, IDCANCEL, 0x0080, L"キャンセル");
   InputState state{Wide(value)};
-  INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), writer.Data(), owner_,
-                                           InputProc, reinterpret_cast<LPARAM>(&state));
+  INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), writer.Data(), owner_, InputProc,
+                                           reinterpret_cast<LPARAM>(&state));
   if (result != IDOK) return std::nullopt;
   return Narrow(state.value);
 }

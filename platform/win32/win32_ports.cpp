@@ -14,13 +14,9 @@ Point Win32Input::CursorPos() {
   return Point{point.x, point.y};
 }
 
-bool Win32Input::KeyHeld(int virtual_key) {
-  return virtual_key != 0 && (GetAsyncKeyState(virtual_key) & 0x8000) != 0;
-}
+bool Win32Input::KeyHeld(int virtual_key) { return virtual_key != 0 && (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
 
-Size Win32Input::ScreenSize() {
-  return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
+Size Win32Input::ScreenSize() { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 Monitor Win32Input::MonitorAt(Point point) { return MonitorOfPoint(point); }
 
@@ -32,14 +28,11 @@ LocalTime Win32Clock::Now() {
   return LocalTime{time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
 }
 
-int Win32Shell::Open(std::string_view file, std::string_view parameters,
-                     std::string_view directory, int show_command) {
-  std::wstring wide_file = Wide(file), wide_parameters = Wide(parameters),
-               wide_directory = Wide(directory);
-  HINSTANCE result = ShellExecuteW(nullptr, L"open", wide_file.c_str(),
-                                   wide_parameters.empty() ? nullptr : wide_parameters.c_str(),
-                                   wide_directory.empty() ? nullptr : wide_directory.c_str(),
-                                   show_command);
+int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
+  std::wstring wide_file = Wide(file), wide_parameters = Wide(parameters), wide_directory = Wide(directory);
+  HINSTANCE result =
+      ShellExecuteW(nullptr, L"open", wide_file.c_str(), wide_parameters.empty() ? nullptr : wide_parameters.c_str(),
+                    wide_directory.empty() ? nullptr : wide_directory.c_str(), show_command);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
@@ -54,8 +47,7 @@ void Win32Shell::Exec(std::string_view command_line, int show_command) {
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(show_command);
   PROCESS_INFORMATION process{};
-  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
+  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
@@ -80,16 +72,12 @@ static Answer AnswerOf(int result) {
 }
 
 Answer Win32Dialogs::MessageBox(std::string_view text, std::string_view caption, Buttons buttons) {
-  UINT type = buttons == Buttons::kOk         ? MB_OK
-              : buttons == Buttons::kOkCancel ? MB_OKCANCEL
-                                              : MB_YESNOCANCEL;
-  return AnswerOf(MessageBoxW(owner_, DisplayText(text).c_str(), Wide(caption).c_str(),
-                              type | MB_SETFOREGROUND));
+  UINT type = buttons == Buttons::kOk ? MB_OK : buttons == Buttons::kOkCancel ? MB_OKCANCEL : MB_YESNOCANCEL;
+  return AnswerOf(MessageBoxW(owner_, DisplayText(text).c_str(), Wide(caption).c_str(), type | MB_SETFOREGROUND));
 }
 
 void Win32Dialogs::ShowError(std::string_view message) {
-  MessageBoxW(owner_, DisplayText(message).c_str(), Wide(title_).c_str(),
-              MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+  MessageBoxW(owner_, DisplayText(message).c_str(), Wide(title_).c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 std::string ProgramPath() {
@@ -126,8 +114,7 @@ HICON Win32Tray::IconFor(int id, const TrayPicture& picture) {
     }
   }
   if (resource == 0) resource = resources_.application;
-  return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON,
-                                       GetSystemMetrics(SM_CXSMICON),
+  return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(resource), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
 }
 
@@ -141,8 +128,7 @@ bool Win32Tray::Notify(DWORD message, int id, HICON icon, std::string_view tip) 
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = icon;
     // The tip holds 63 bytes of text in the programs' code page.
-    lstrcpynW(data.szTip, Wide(cp932::CutToBytes(tip, 63)).c_str(),
-              sizeof data.szTip / sizeof data.szTip[0]);
+    lstrcpynW(data.szTip, Wide(cp932::CutToBytes(tip, 63)).c_str(), sizeof data.szTip / sizeof data.szTip[0]);
   }
   return Shell_NotifyIconW(message, &data) != FALSE;
 }

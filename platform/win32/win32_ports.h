@@ -26,8 +26,7 @@ class Win32Clock : public ClockPort {
 
 class Win32Shell : public ShellPort {
  public:
-  int Open(std::string_view file, std::string_view parameters, std::string_view directory,
-           int show_command) override;
+  int Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) override;
   bool SetCurrentDirectory(std::string_view folder) override;
   // WinExec takes ANSI text in the system's code page; CreateProcessW with
   // the same command line and show state does what it does on a Windows of
@@ -63,8 +62,7 @@ struct TrayIconResources {
 
 class Win32Tray : public TrayPort {
  public:
-  Win32Tray(HINSTANCE instance, TrayIconResources resources)
-      : instance_(instance), resources_(resources) {}
+  Win32Tray(HINSTANCE instance, TrayIconResources resources) : instance_(instance), resources_(resources) {}
   ~Win32Tray() override;
   void SetOwner(HWND owner) { owner_ = owner; }
 

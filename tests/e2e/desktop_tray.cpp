@@ -140,9 +140,8 @@ int main() {
                                    {L"OPTION", L"/tray"},
                                    {L"TASKTRAY", L"ON"}}) +
                  Section(L"CMD1", {{L"DISCRIPTION", L"トレイなし"}, {L"CMDLINE", folder + L"\\app.exe"}}) +
-                 Section(L"CMD2", {{L"DISCRIPTION", kThirdTitle},
-                                   {L"CMDLINE", folder + L"\\calc.exe"},
-                                   {L"TASKTRAY", L"ON"}}));
+                 Section(L"CMD2",
+                         {{L"DISCRIPTION", kThirdTitle}, {L"CMDLINE", folder + L"\\calc.exe"}, {L"TASKTRAY", L"ON"}}));
   Process fesk;
   HWND main = StartLauncher(folder, fesk);
   if (!main) return Finish("desktop_tray");

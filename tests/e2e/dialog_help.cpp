@@ -45,8 +45,7 @@ class HtmlAssociation {
   explicit HtmlAssociation(const std::wstring& command) {
     wchar_t old[256] = {};
     DWORD size = sizeof old;
-    had_old_ = RegGetValueW(HKEY_CLASSES_ROOT, L".html", nullptr, RRF_RT_REG_SZ, nullptr, old, &size) ==
-               ERROR_SUCCESS;
+    had_old_ = RegGetValueW(HKEY_CLASSES_ROOT, L".html", nullptr, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
     old_class_ = old;
     ok_ = SetDefault(L".html", kBrowserClass) &&
           SetDefault(std::wstring(kBrowserClass) + L"\\shell\\open\\command", command);
@@ -66,8 +65,8 @@ class HtmlAssociation {
  private:
   static bool SetDefault(const std::wstring& key, const std::wstring& value) {
     HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS) {
       return false;
     }
     LSTATUS status = RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -142,8 +141,7 @@ class HelpChecker {
 int main() {
   const std::wstring folder = MakeTestFolder(L"dialog_help");
   la::FillFolder(folder, {L"browser.exe"},
-                 la::Section(L"SYSTEM", {{L"HINT", L"OFF"}}) +
-                     la::Section(L"FESKIN", {{L"HINT", L"OFF"}}) +
+                 la::Section(L"SYSTEM", {{L"HINT", L"OFF"}}) + la::Section(L"FESKIN", {{L"HINT", L"OFF"}}) +
                      la::Section(L"CMD0", {{L"DISCRIPTION", L"メモ帳"},
                                            {L"CMDLINE", folder + L"\\browser.exe"},
                                            {L"RUNPOS", L"111111111"}}));
@@ -174,8 +172,8 @@ int main() {
     int context;
     const wchar_t* name;
   };
-  for (const PageTopic& page : {PageTopic{0, 24, L"動 作"}, PageTopic{3, 27, L"ﾏｳｽACTｾﾝｻｰ"},
-                                PageTopic{5, 29, L"ﾊﾞｰｼﾞｮﾝ"}}) {
+  for (const PageTopic& page :
+       {PageTopic{0, 24, L"動 作"}, PageTopic{3, 27, L"ﾏｳｽACTｾﾝｻｰ"}, PageTopic{5, 29, L"ﾊﾞｰｼﾞｮﾝ"}}) {
     Check(ed::ClickTab(tab, page.page), std::wstring(L"the tab \"") + page.name + L"\" is clicked");
     help.PressF1AndExpect(page.context, std::wstring(L"on the tab \"") + page.name + L"\" of the launcher");
   }

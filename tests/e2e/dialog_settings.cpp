@@ -20,8 +20,7 @@ using namespace fesk::e2e::launcher;
 
 namespace {
 
-constexpr wchar_t kPageNames[6][16] = {L"動 作", L"ﾏｳｽACT", L"ﾏｳｽACTﾄﾘｶﾞｰ",
-                                       L"ﾏｳｽACTｾﾝｻｰ", L"Winｻｰﾋﾞｽ", L"ﾊﾞｰｼﾞｮﾝ"};
+constexpr wchar_t kPageNames[6][16] = {L"動 作", L"ﾏｳｽACT", L"ﾏｳｽACTﾄﾘｶﾞｰ", L"ﾏｳｽACTｾﾝｻｰ", L"Winｻｰﾋﾞｽ", L"ﾊﾞｰｼﾞｮﾝ"};
 
 // A stroke from left to right across the top of the screen: code "lr".
 void StrokeLeftToRight() { Gesture({VK_SHIFT, VK_CONTROL}, {{250, 110}, {650, 110}}); }
@@ -75,19 +74,15 @@ int main() {
     const wchar_t* cls;
     const wchar_t* text;
   };
-  const PageMark marks[6] = {{L"Button", L"マウス・アクション"},
-                             {L"Button", L"未定義マウス・アクション検出"},
-                             {L"Button", L"ﾏｳｽACT[★]"},
-                             {L"Button", L"ﾃｽﾄ表示"},
-                             {L"Static", L"左上に移動"},
-                             {L"Static", L" for Win32"}};
+  const PageMark marks[6] = {{L"Button", L"マウス・アクション"}, {L"Button", L"未定義マウス・アクション検出"},
+                             {L"Button", L"ﾏｳｽACT[★]"},          {L"Button", L"ﾃｽﾄ表示"},
+                             {L"Static", L"左上に移動"},         {L"Static", L" for Win32"}};
   for (int page = 0; page < 6; ++page) {
     std::wstring name = kPageNames[page];
     Check(ChoosePage(tab, page), L"page \"" + name + L"\" is chosen");
     for (int other = 0; other < 6; ++other) {
       bool shown = ShowsText(main, marks[other].cls, marks[other].text);
-      Check(shown == (other == page), L"on page \"" + name + L"\", \"" +
-                                          std::wstring(marks[other].text) +
+      Check(shown == (other == page), L"on page \"" + name + L"\", \"" + std::wstring(marks[other].text) +
                                           (other == page ? L"\" shows" : L"\" is hidden"));
     }
     Screenshot(L"dialog_settings-page" + std::to_wstring(page));

@@ -44,8 +44,8 @@ std::wstring Describe(Rgb c) {
 
 void CheckPixel(const RECT& popup, int x, int y, Rgb expected, const std::wstring& what) {
   Rgb seen = ScreenPixel(popup.left + x, popup.top + y);
-  Check(seen == expected, what + L" at (" + std::to_wstring(x) + L"," + std::to_wstring(y) +
-                              L") is " + Describe(expected) + L": " + Describe(seen));
+  Check(seen == expected, what + L" at (" + std::to_wstring(x) + L"," + std::to_wstring(y) + L") is " +
+                              Describe(expected) + L": " + Describe(seen));
 }
 
 HWND VisiblePopup(DWORD process_id) {
@@ -54,8 +54,8 @@ HWND VisiblePopup(DWORD process_id) {
   return FindTopWindow(query);
 }
 
-constexpr Rgb kSilver{192, 192, 192}, kRed{255, 0, 0}, kGreen{0, 128, 0}, kBlue{0, 0, 255},
-    kYellow{255, 255, 0}, kWhite{255, 255, 255}, kBlack{0, 0, 0};
+constexpr Rgb kSilver{192, 192, 192}, kRed{255, 0, 0}, kGreen{0, 128, 0}, kBlue{0, 0, 255}, kYellow{255, 255, 0},
+    kWhite{255, 255, 255}, kBlack{0, 0, 0};
 
 }  // namespace
 
@@ -115,8 +115,8 @@ int main() {
     }
     in_white = c == kWhite;
   }
-  Log(L"along the path: " + std::to_wstring(black) + L" black and " + std::to_wstring(white) +
-      L" white pixels, " + std::to_wstring(white_runs) + L" circles");
+  Log(L"along the path: " + std::to_wstring(black) + L" black and " + std::to_wstring(white) + L" white pixels, " +
+      std::to_wstring(white_runs) + L" circles");
   Check(black > side / 3, L"the path is drawn as a black line along the top");
   Check(white_runs >= 3, L"the path has white circles at its samples");
   Check(ScreenPixel(rect.left + at(0.5), rect.top + 12) == kRed ||

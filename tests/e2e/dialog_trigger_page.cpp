@@ -19,9 +19,7 @@ const char* const kName = "dialog_trigger_page";
 constexpr int kTriggerPage = 2;
 constexpr wchar_t kMarkerHint[] = L"この場所のトリガーキーを設定";
 
-HWND Cell(HWND main, int number) {
-  return GetDlgItem(main, fesk::win32::fesk_dialog::kFirstTriggerCell + number);
-}
+HWND Cell(HWND main, int number) { return GetDlgItem(main, fesk::win32::fesk_dialog::kFirstTriggerCell + number); }
 
 // A point of a cell in screen coordinates, from its top left corner.
 POINT CellPoint(HWND cell, int x, int y) {

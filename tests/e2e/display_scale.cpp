@@ -120,8 +120,8 @@ int CheckTextsFit(HWND window, const std::wstring& where) {
     if (kind.empty()) continue;
     ++measured;
     Check(fits, where + L": " + kind + L" \"" + text + L"\" fits (needs " + std::to_wstring(need.cx) + L"x" +
-                    std::to_wstring(need.cy) + L", has " + std::to_wstring(width) + L"x" +
-                    std::to_wstring(height) + L")");
+                    std::to_wstring(need.cy) + L", has " + std::to_wstring(width) + L"x" + std::to_wstring(height) +
+                    L")");
   }
   ReleaseDC(nullptr, dc);
   return measured;

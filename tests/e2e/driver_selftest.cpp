@@ -91,8 +91,7 @@ void Drops(HWND main) {
 
   // A second drop, to see the first left the target in order.
   Check(DropFiles(main, {japanese_folder}), L"a second drop is delivered");
-  Check(WaitUntil([] { return LastNumberAfter(L"drop count ") == 1; }, 5000),
-        L"the second drop has one path");
+  Check(WaitUntil([] { return LastNumberAfter(L"drop count ") == 1; }, 5000), L"the second drop has one path");
 }
 
 void Controls(HWND main) {
@@ -198,13 +197,12 @@ int main() {
   Check(!g_folder.empty(), L"a test folder is made: " + g_folder);
   Log(L"build folder: " + WinBuildFolder());
   Log(L"artifacts folder: " + ArtifactsFolder());
-  Check(!CopyInto(OwnFolder() + L"\\selftest_target.exe", g_folder, L"target.exe").empty(),
-        L"the target is copied");
+  Check(!CopyInto(OwnFolder() + L"\\selftest_target.exe", g_folder, L"target.exe").empty(), L"the target is copied");
   WriteCp932File(g_folder + L"\\Fesk.Ini", L"[SYSTEM]\r\nMODE=0\r\n; 日本語 ﾃｽﾄ\r\n");
-  CheckEqual(ReadCp932File(g_folder + L"\\Fesk.Ini").value_or(L""),
-             L"[SYSTEM]\r\nMODE=0\r\n; 日本語 ﾃｽﾄ\r\n", L"a CP932 file reads back");
-  CheckEqual(static_cast<long long>(ReadFileBytes(g_folder + L"\\Fesk.Ini").value_or("").size()),
-             32, L"half-width katakana are one byte each in the file");
+  CheckEqual(ReadCp932File(g_folder + L"\\Fesk.Ini").value_or(L""), L"[SYSTEM]\r\nMODE=0\r\n; 日本語 ﾃｽﾄ\r\n",
+             L"a CP932 file reads back");
+  CheckEqual(static_cast<long long>(ReadFileBytes(g_folder + L"\\Fesk.Ini").value_or("").size()), 32,
+             L"half-width katakana are one byte each in the file");
 
   Process target = Start(g_folder + L"\\target.exe", L"", g_folder);
   HWND main = WaitForTopWindow({L"FeskE2ETarget", L"E2E 受け皿"}, 20000);

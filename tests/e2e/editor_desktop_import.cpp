@@ -20,7 +20,8 @@ constexpr wchar_t kCaption[] = L"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新�
 // line break, "FESKに登録します".
 std::wstring OfferedName(const std::wstring& text) {
   const std::wstring tail = L"\"を\r\nFESKに登録します";
-  if (text.size() < tail.size() + 1 || text.front() != L'"' || text.substr(text.size() - tail.size()) != tail) return {};
+  if (text.size() < tail.size() + 1 || text.front() != L'"' || text.substr(text.size() - tail.size()) != tail)
+    return {};
   return text.substr(1, text.size() - tail.size() - 1);
 }
 
@@ -62,7 +63,8 @@ int main() {
     std::optional<MessageBoxInfo> info = ReadMessageBox(box);
     const std::wstring name = info ? OfferedName(info->text) : std::wstring();
     Check(!name.empty(), L"an entry is offered: " + (info ? info->text : std::wstring()));
-    if (info) Check(info->HasButton(IDYES) && info->HasButton(IDNO) && info->HasButton(IDCANCEL), L"with Yes, No and Cancel");
+    if (info)
+      Check(info->HasButton(IDYES) && info->HasButton(IDNO) && info->HasButton(IDCANCEL), L"with Yes, No and Cancel");
     if (offered.empty()) Screenshot(L"editor_desktop_import-offer");
     offered.push_back(name);
     const bool yes = offered.size() != 2;
@@ -75,11 +77,13 @@ int main() {
   std::sort(sorted_entries.begin(), sorted_entries.end());
   Check(sorted_offered == sorted_entries, L"each entry, the sub-folder too, was offered once, and nothing else");
   std::vector<std::wstring> expected_items = {L"0   最初"};
-  for (std::size_t i = 0; i < registered.size(); ++i) expected_items.push_back(std::to_wstring(i + 1) + L"   " + registered[i]);
+  for (std::size_t i = 0; i < registered.size(); ++i)
+    expected_items.push_back(std::to_wstring(i + 1) + L"   " + registered[i]);
   Check(WaitUntil([&] { return ListItems(list) == expected_items; }, 5000), L"Yes registered an entry, No did not");
   if (!registered.empty()) {
     CheckText(main, ids::kTitleField, registered.back(), L"the last one is selected, titled by its name");
-    CheckText(main, ids::kCommandField, desktop + L"\\" + registered.back(), L"its command is the desktop folder and the name");
+    CheckText(main, ids::kCommandField, desktop + L"\\" + registered.back(),
+              L"its command is the desktop folder and the name");
   }
 
   // ---- A second import, cancelled at its second entry ----
@@ -98,7 +102,8 @@ int main() {
   const std::string file = ReadFileBytes(folder + L"\\Fesk.Ini").value_or("");
   for (std::size_t i = 0; i < registered.size(); ++i) {
     ProgramKeys keys{registered[i], desktop + L"\\" + registered[i]};
-    CheckBytes(SectionBytes(file, "CMD" + std::to_string(i + 1)), Cp932(ProgramSectionText(static_cast<int>(i + 1), keys)),
+    CheckBytes(SectionBytes(file, "CMD" + std::to_string(i + 1)),
+               Cp932(ProgramSectionText(static_cast<int>(i + 1), keys)),
                L"CMD" + std::to_wstring(i + 1) + L" is " + registered[i]);
   }
 

@@ -29,8 +29,8 @@ struct SessionEndQuery {
 
   static DWORD WINAPI Send(void* parameter) {
     auto* query = static_cast<SessionEndQuery*>(parameter);
-    query->delivered = SendMessageTimeoutW(query->window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 90000,
-                                           &query->answer) != 0;
+    query->delivered =
+        SendMessageTimeoutW(query->window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 90000, &query->answer) != 0;
     return 0;
   }
   explicit SessionEndQuery(HWND main) : window(main) { thread = CreateThread(nullptr, 0, &Send, this, 0, nullptr); }
@@ -100,7 +100,9 @@ int main() {
     Check(AnswerBox(L"終了確認", kCloseQuestion, IDCANCEL, editor.id()), L"the typed title is asked about");
     Check(!editor.Wait(1500), L"Cancel keeps the editor");
     CheckText(main, ids::kTitleField, L"打ちかけ", L"with the title as typed");
-    Check(WaitUntil([&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   打ちかけ"}; }, 5000),
+    Check(WaitUntil(
+              [&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   打ちかけ"}; },
+              5000),
           L"and stored, as leaving the field stores it");
     CloseWithOk(main, editor);
   }
@@ -124,7 +126,8 @@ int main() {
     if (!main) return Finish(kName);
     TypeWithoutLeaving(main, ids::kOptionField, L"/x");
     SessionEndQuery refused(main);
-    Check(AnswerBox(L"終了確認", kCloseQuestion, IDCANCEL, editor.id()), L"the session's end asks about the typed option");
+    Check(AnswerBox(L"終了確認", kCloseQuestion, IDCANCEL, editor.id()),
+          L"the session's end asks about the typed option");
     std::optional<bool> answer = refused.Answer();
     Check(answer.has_value() && !*answer, L"Cancel: the editor refuses the end of the session");
     Check(editor.Running(), L"and runs on");

@@ -44,7 +44,11 @@ int main() {
   ClickId(main, ids::kNewButton);
   Check(FocusIs(main, ids::kTitleField), L"新規登録 puts the focus into the title");
   ClickId(main, ids::kNewButton);
-  Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"0   既存", L"1   <新規登録>"}; }, 5000),
+  Check(WaitUntil(
+            [&] {
+              return ListItems(list) == std::vector<std::wstring>{L"0   既存", L"1   <新規登録>"};
+            },
+            5000),
         L"新規登録 twice leaves one new entry");
   CheckText(main, ids::kEntryGroupLabel, L"FESK\\空", L"the new entry's group is DISPGROUP");
 
@@ -80,10 +84,13 @@ int main() {
   PressChord({VK_CONTROL, VK_MENU, VK_NUMPAD5});
   HWND hotkey = Control(main, ids::kShortcutField);
   const LRESULT typed = SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0);
-  Log(L"shortcut_field holds key " + std::to_wstring(LOBYTE(typed)) + L" with modifiers " + std::to_wstring(HIBYTE(typed)));
+  Log(L"shortcut_field holds key " + std::to_wstring(LOBYTE(typed)) + L" with modifiers " +
+      std::to_wstring(HIBYTE(typed)));
   Check(ShowTab(main, Tab::kProgram), L"leaving shortcut_field stores it");
   Check(ShowTab(main, Tab::kShortCut), L"back on the shortcut page");
-  Check(WaitUntil([&] { return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('5', HOTKEYF_CONTROL | HOTKEYF_ALT); }, 5000),
+  Check(WaitUntil(
+            [&] { return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('5', HOTKEYF_CONTROL | HOTKEYF_ALT); },
+            5000),
         L"shortcut_field shows Ctrl+Alt and the main keyboard's 5");
   Screenshot(L"editor_fields-1-keypad-digit");
 
@@ -160,7 +167,8 @@ int main() {
   if (!full_main) return Finish(kName);
   BringToFront(full_main);
   ClickId(full_main, ids::kNewButton);
-  AnswerBox(L"FESKプログラム登録上限", L"現在のＦＥＳＫでは、\r\nこれ以上プログラムを登録できません", IDOK, second.id());
+  AnswerBox(L"FESKプログラム登録上限", L"現在のＦＥＳＫでは、\r\nこれ以上プログラムを登録できません", IDOK,
+            second.id());
   CheckEqual(static_cast<long long>(ListItems(Control(full_main, ids::kProgramList)).size()), 100,
              L"the list still holds 100 programs");
   return Finish(kName);

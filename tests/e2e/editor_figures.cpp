@@ -128,24 +128,28 @@ int main() {
     // caption.
     LARGE_INTEGER gone{}, written{};
     bool question_gone = false;
-    Check(WaitUntil([&] {
-            if (!question_gone && !IsWindow(question)) {
-              question_gone = true;
-              gone = Now();
-            }
-            const FILETIME now = LastWrite(table);
-            return CompareFileTime(&table_before, &now) != 0;
-          }, 30000, 2),
+    Check(WaitUntil(
+              [&] {
+                if (!question_gone && !IsWindow(question)) {
+                  question_gone = true;
+                  gone = Now();
+                }
+                const FILETIME now = LastWrite(table);
+                return CompareFileTime(&table_before, &now) != 0;
+              },
+              30000, 2),
           L"the save rewrites FESK.TBL");
     written = Now();
     if (!question_gone) gone = written;
     HWND notice = nullptr;
-    WaitUntil([&] {
-      for (HWND box : FindTopWindows({L"#32770", L"保存確認", editor.id()})) {
-        if (box != question && IsWindowVisible(box)) notice = box;
-      }
-      return notice != nullptr;
-    }, 30000, 5);
+    WaitUntil(
+        [&] {
+          for (HWND box : FindTopWindows({L"#32770", L"保存確認", editor.id()})) {
+            if (box != question && IsWindowVisible(box)) notice = box;
+          }
+          return notice != nullptr;
+        },
+        30000, 5);
     const LARGE_INTEGER noticed = Now();
     Check(notice != nullptr, L"the notice follows the save");
     if (!notice) break;
@@ -158,9 +162,10 @@ int main() {
   }
   PrintFigures(L"save of 100 programs, OK on the question until FESK.TBL is rewritten (both files written)", writes);
   PrintFigures(L"save of 100 programs, OK on the question until the notice box is shown", notices);
-  PrintFigures(L"save of 100 programs, the question gone until FESK.TBL is rewritten (the writing itself, "
-               L"to the 2 ms of the poll)",
-               pure_writes);
+  PrintFigures(
+      L"save of 100 programs, the question gone until FESK.TBL is rewritten (the writing itself, "
+      L"to the 2 ms of the poll)",
+      pure_writes);
   CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or(""), written,
              L"the saves rewrote the 100 programs byte for byte as they were");
   CheckBytes(ReadFileBytes(folder + L"\\FESK.TBL").value_or(""), Cp932(L"FESK\r\n\tツール\r\n\tｹﾞｰﾑ\r\n"),

@@ -86,11 +86,13 @@ int main() {
   Check(IsWindowEnabled(Control(main, ids::kMoveTargetButton)) != 0, L"and enables 移動先");
   Check(ClickTreeItem(tree, L"A"), L"A is selected");
   ClickId(main, ids::kMoveTargetButton);
-  Check(WaitUntil([&] {
-          std::vector<TreeItem> items = TreeItems(tree);
-          auto a = std::find_if(items.begin(), items.end(), [](const TreeItem& i) { return i.name == L"A"; });
-          return a != items.end() && a + 1 != items.end() && (a + 1)->name == L"X" && (a + 1)->depth == 2;
-        }, 5000),
+  Check(WaitUntil(
+            [&] {
+              std::vector<TreeItem> items = TreeItems(tree);
+              auto a = std::find_if(items.begin(), items.end(), [](const TreeItem& i) { return i.name == L"A"; });
+              return a != items.end() && a + 1 != items.end() && (a + 1)->name == L"X" && (a + 1)->depth == 2;
+            },
+            5000),
         L"移動先 puts X below A");
   CheckText(main, ids::kDisplayGroupLabel, L"FESK\\A\\X", L"the moved group is the display group");
   Check(WaitUntil([&] { return ListItems(list) == std::vector<std::wstring>{L"1   エックス"}; }, 5000),
@@ -101,7 +103,8 @@ int main() {
   Check(ClickTreeItem(tree, L"BX"), L"BX is selected");
   ClickId(main, ids::kDeleteGroupButton);
   AnswerBox(L"グループの削除",
-            L"\"BX\"\r\nグループを削除します\r\n\r\n（グループを削除しても削除グループに属する\r\n　プログラム情報は、変わりません）",
+            L"\"BX\"\r\nグループを削除します\r\n\r\n（グループを削除しても削除グループに属する\r\n　プログラム情報は、"
+            L"変わりません）",
             IDOK, pid);
   Check(WaitUntil([&] { return FindTreeItem(tree, L"BX") == nullptr; }, 5000), L"BX is gone from the tree");
 
@@ -110,8 +113,9 @@ int main() {
   Check(SaveThroughWindow(main, pid), L"保 存");
   CheckBytes(ReadFileBytes(folder + L"\\FESK.TBL").value_or(""), Cp932(saved_table),
              L"FESK.TBL is the tree as shown: renamed, sorted, moved, without BX");
-  Check(saved_table.find(L"\tC\r\n") != std::wstring::npos && saved_table.find(L"\tA\r\n\t\tX\r\n") != std::wstring::npos,
-        L"with C, and X below A");
+  Check(
+      saved_table.find(L"\tC\r\n") != std::wstring::npos && saved_table.find(L"\tA\r\n\t\tX\r\n") != std::wstring::npos,
+      L"with C, and X below A");
   const std::string file = ReadFileBytes(folder + L"\\Fesk.Ini").value_or("");
   auto group_of = [&](int n) {
     std::string section = SectionBytes(file, "CMD" + std::to_string(n));

@@ -43,7 +43,8 @@ int main() {
 
   Check(ShowTab(main, Tab::kMouseAction), L"the page マウスACT");
   Pause(300);
-  CheckHint(main, ids::kOrderCaption, L"ﾏｳｽをこの順序で移動させるとﾌﾟﾛｸﾞﾗﾑを実行します", L"order_caption \"操作順序:\"");
+  CheckHint(main, ids::kOrderCaption, L"ﾏｳｽをこの順序で移動させるとﾌﾟﾛｸﾞﾗﾑを実行します",
+            L"order_caption \"操作順序:\"");
   for (int id : {ids::kStartPositionCaption1, ids::kStartPositionCaption2, ids::kStartPositionCaption3}) {
     CheckHint(main, id, L"右のﾁｪｯｸﾎﾞｯｸｽは、画面の相対位置を表わしています",
               L"a caption on the start-position panel (" + TextOf(main, id) + L")");

@@ -37,7 +37,8 @@ int main() {
   // ---- A 50-byte title ----
   const std::wstring long_title = L"あいうえおかきくけこさしすせそたちつてとなにぬねの";
   TypeText(long_title);
-  Check(WaitUntil([&] { return TextOf(main, ids::kTitleField) == long_title; }, 5000), L"25 double-byte characters are typed");
+  Check(WaitUntil([&] { return TextOf(main, ids::kTitleField) == long_title; }, 5000),
+        L"25 double-byte characters are typed");
   PressKey(VK_RETURN);
   Check(WaitForFocus(main, ids::kCommandField), L"Enter stores it and moves on");
   CheckEqual(ListItems(list).front(), L"0   " + long_title, L"the list shows all 50 bytes");

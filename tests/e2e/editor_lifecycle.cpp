@@ -43,8 +43,10 @@ int main() {
   // a change: a new title, typed and stored by leaving the field with Tab.
   Check(TypeInto(main, ids::kTitleField, L"変更後"), L"a new title is typed");
   PressKey(VK_TAB);
-  Check(WaitUntil([&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   変更後"}; }, 5000),
-        L"the list shows the changed title");
+  Check(
+      WaitUntil([&] { return ListItems(Control(main, ids::kProgramList)) == std::vector<std::wstring>{L"0   変更後"}; },
+                5000),
+      L"the list shows the changed title");
 
   // Close box, Cancel: the editor stays, with its change.
   Check(PressCloseBox(main), L"the close box is pressed");
@@ -63,8 +65,7 @@ int main() {
   Check(!editor.Wait(1500), L"Cancel keeps the editor running");
   Check(IsWindowVisible(main) != 0, L"with its window shown");
   CheckText(main, ids::kTitleField, L"変更後", L"and its change");
-  CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or("(missing)"), settings_before,
-             L"Fesk.Ini is untouched");
+  CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or("(missing)"), settings_before, L"Fesk.Ini is untouched");
 
   // Close box, OK: the editor ends without writing.
   Check(PressCloseBox(main), L"the close box is pressed again");

@@ -107,13 +107,21 @@ int main() {
   BringToFront(main);
   Check(ClickListItem(list, 2), L"三 is selected again");
   ClickId(main, ids::kMoveUpButton);
-  Check(WaitUntil([&] { return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"1   二", L"3   四"}; }, 5000),
+  Check(WaitUntil(
+            [&] {
+              return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"1   二", L"3   四"};
+            },
+            5000),
         L"三 moves up with its number");
   CheckEqual(static_cast<long long>(SelectedListItem(list)), 1, L"and stays selected");
   Check(ClickListItem(list, 2), L"二 is selected");
   ClickId(main, ids::kDeleteButton);
   AnswerBox(L"登録プログラムの削除", L"\"二\"\r\n  を削除します。", IDOK, pid);
-  Check(WaitUntil([&] { return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"3   四"}; }, 5000),
+  Check(WaitUntil(
+            [&] {
+              return Items(list) == std::vector<std::wstring>{L"0   一", L"2   三", L"3   四"};
+            },
+            5000),
         L"二 is deleted, the others keep their numbers");
   CheckText(main, ids::kTitleField, L"三", L"the item before it is selected");
   ClickId(main, ids::kNewButton);
@@ -127,9 +135,12 @@ int main() {
   ClickId(main, ids::kReadActionButton);
   CheckText(main, ids::kFirstDirectionLine, L"右上", L"ﾏｳｽACT読込 takes LINK \"Lr\"");
   ClickId(main, ids::kConfirmButton);
-  Check(WaitUntil([&] {
-          return IsWindowEnabled(Control(main, ids::kConfirmButton)) && IsWindowVisible(Control(main, ids::kProgramWindowPicture));
-        }, 30000),
+  Check(WaitUntil(
+            [&] {
+              return IsWindowEnabled(Control(main, ids::kConfirmButton)) &&
+                     IsWindowVisible(Control(main, ids::kProgramWindowPicture));
+            },
+            30000),
         L"ｱｸｼｮﾝ確認 plays the move and ends on the window picture");
   Screenshot(L"editor_list-2-animation-end");
 
@@ -145,9 +156,9 @@ int main() {
   browsed.option = L"/テスト 1";
   ProgramKeys five{L"五"};
   five.actcode = L"Lr";
-  const std::string expected = Cp932(system + ProgramSectionText(0, one) + ProgramSectionText(1, browsed) +
-                                     ProgramSectionText(2, four) + ProgramSectionText(3, five) +
-                                     L"[FESKIN]\r\nHINT=OFF\r\n");
+  const std::string expected =
+      Cp932(system + ProgramSectionText(0, one) + ProgramSectionText(1, browsed) + ProgramSectionText(2, four) +
+            ProgramSectionText(3, five) + L"[FESKIN]\r\nHINT=OFF\r\n");
   Check(WaitUntil([&] { return ReadFileBytes(folder + L"\\Fesk.Ini").value_or("") == expected; }, 10000),
         L"the save is written");
   CheckBytes(ReadFileBytes(folder + L"\\Fesk.Ini").value_or(""), expected,

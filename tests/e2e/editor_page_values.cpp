@@ -88,7 +88,8 @@ int main() {
   Check(WaitForFocus(main, ids::kFirstStartPosition + 4), L"and has the focus");
   PressPaletteOk(main, palette);
   Check(ShowTab(main, Tab::kMouseAction), L"the mouse-action page again");
-  Check(WaitUntil([&] { return Checked(main, ids::kFirstStartPosition + 4); }, 5000), L"every start-position box is checked");
+  Check(WaitUntil([&] { return Checked(main, ids::kFirstStartPosition + 4); }, 5000),
+        L"every start-position box is checked");
   Screenshot(L"editor_page_values-1-mask-after-palette");
 
   // ---- Palette ＯＫ with the focus on a show-state button ----
@@ -112,7 +113,8 @@ int main() {
   Check(ShowTab(main, Tab::kProgram), L"leaving shortcut_field stores it");
   Check(ShowTab(main, Tab::kShortCut), L"back on the shortcut page");
   WaitUntil([&] { return HotKeyShown(main) == typed; }, 3000);
-  CheckEqual(Describe(HotKeyShown(main)), Describe(typed), L"shortcut_field shows the same key again, not the keypad's \"/\"");
+  CheckEqual(Describe(HotKeyShown(main)), Describe(typed),
+             L"shortcut_field shows the same key again, not the keypad's \"/\"");
 
   // ---- A group renamed to nothing ----
   Check(ShowTab(main, Tab::kGroup), L"the group page");

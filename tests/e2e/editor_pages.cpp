@@ -64,8 +64,9 @@ bool AddGroup(HWND main, DWORD editor, std::wstring_view parent, std::wstring_vi
 // register_in_group_button in mode 2 with a program and a group selected, answered OK.
 void PutIntoGroup(HWND main, DWORD editor, std::wstring_view title, std::wstring_view group) {
   ClickId(main, ids::kRegisterInGroupButton);
-  AnswerBox(L"グループ登録", L"\"" + std::wstring(title) + L"\"を\r\n\"" + std::wstring(group) + L"\"\r\nグループに登録します\r\n",
-            IDOK, editor);
+  AnswerBox(L"グループ登録",
+            L"\"" + std::wstring(title) + L"\"を\r\n\"" + std::wstring(group) + L"\"\r\nグループに登録します\r\n", IDOK,
+            editor);
 }
 
 }  // namespace
@@ -89,7 +90,8 @@ int main() {
 
   // ---- Groups, mode 1 ----
   Check(ShowTab(main, Tab::kGroup), L"the group page is shown");
-  Check(!IsWindowEnabled(Control(main, ids::kRenameGroupButton)) && !IsWindowEnabled(Control(main, ids::kDeleteGroupButton)),
+  Check(!IsWindowEnabled(Control(main, ids::kRenameGroupButton)) &&
+            !IsWindowEnabled(Control(main, ids::kDeleteGroupButton)),
         L"with an empty tree 編 集 and 削 除 are disabled");
   Screenshot(L"editor_pages-2-group-empty");
   ClickId(main, ids::kAddGroupButton);
@@ -118,9 +120,10 @@ int main() {
   const std::wstring groups[] = {L"ツール", L"Office", L"ｹﾞｰﾑ"};
   Check(ClickListItem(list, 0), L"the first program is selected");
   ClickId(main, ids::kMode2Choice);
-  AnswerBox(L"FESKINI 確認",
-            L"\"電卓\"\r\n\r\n　を登録するグループを選択して\r\n　[プログラムをグループに登録]の\r\n　ボタンを押してください",
-            IDOK, pid);
+  AnswerBox(
+      L"FESKINI 確認",
+      L"\"電卓\"\r\n\r\n　を登録するグループを選択して\r\n　[プログラムをグループに登録]の\r\n　ボタンを押してください",
+      IDOK, pid);
   Check(WaitUntil([&] { return IsWindowVisible(Control(main, ids::kRegisterInGroupButton)) != 0; }, 5000),
         L"mode 2 shows \"プログラムをグループに登録\"");
   Check(!IsWindowVisible(Control(main, ids::kAddGroupButton)), L"and hides 追 加");
@@ -139,9 +142,9 @@ int main() {
   BringToFront(main);
   PressChord({VK_CONTROL, VK_MENU, 'K'});
   HWND hotkey = Control(main, ids::kShortcutField);
-  Check(WaitUntil([&] {
-          return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT);
-        }, 5000),
+  Check(WaitUntil(
+            [&] { return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT); },
+            5000),
         L"shortcut_field holds Ctrl+Alt+K");
   Screenshot(L"editor_pages-5-shortcut");
 
@@ -159,7 +162,8 @@ int main() {
   Check(IsWindowVisible(Control(main, ids::kCrossedMousePicture)) != 0, L"without a code the crossed-out mouse shows");
   for (int shape : {0, 1, 3, 3}) ClickId(main, ids::kFirstQuadrantSquare + shape);  // red, lime, yellow, yellow again
   Check(WaitUntil([&] { return TextOf(main, ids::kFirstDirectionLine) == L"右→下"; }, 5000),
-        L"red, lime, yellow read \"右→下\" (the repeated yellow adds nothing): " + TextOf(main, ids::kFirstDirectionLine));
+        L"red, lime, yellow read \"右→下\" (the repeated yellow adds nothing): " +
+            TextOf(main, ids::kFirstDirectionLine));
   Check(!IsWindowVisible(Control(main, ids::kCrossedMousePicture)), L"the code is complete");
   HWND centre = Control(main, ids::kFirstStartPosition + 4);
   Check(SendMessageW(centre, BM_GETCHECK, 0, 0) == BST_CHECKED, L"the centre start position is allowed");

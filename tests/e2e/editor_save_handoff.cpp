@@ -27,7 +27,8 @@ int main() {
   CheckText(main, ids::kTitleField, L"<新規登録>", L"the new entry's title");
   CheckText(main, ids::kCommandField, app, L"the program handed over is the command");
   CheckText(main, ids::kFirstDirectionLine, L"右", L"the code \"lr\" reads as one move to the right");
-  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 1, L"the list holds one entry");
+  CheckEqual(static_cast<long long>(ListItems(Control(main, ids::kProgramList)).size()), 1,
+             L"the list holds one entry");
   Check(WaitForFocus(main, ids::kTitleField), L"the title field has the focus");
   Screenshot(L"editor_save_handoff-started");
 
@@ -48,7 +49,8 @@ int main() {
   keys.actcode = L"lr";
   const std::string expected = Cp932(L"[FESKIN]\r\nHINT=ON\r\n" + ProgramSectionText(0, keys));
   CheckBytes(bytes.value_or(""), expected, L"Fesk.Ini is HINT and CMD0 with the eleven keys in order, byte for byte");
-  CheckBytes(ReadFileBytes(folder + L"\\FESK.TBL").value_or("(missing)"), "", L"the empty group tree gives an empty FESK.TBL");
+  CheckBytes(ReadFileBytes(folder + L"\\FESK.TBL").value_or("(missing)"), "",
+             L"the empty group tree gives an empty FESK.TBL");
 
   // 終 了 without unsaved changes ends the editor at once.
   BringToFront(main);

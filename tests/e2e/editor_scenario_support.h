@@ -71,15 +71,12 @@ inline void WaitLauncherReady(HWND launcher) {
 
 inline HWND Control(HWND window, int id) { return GetDlgItem(window, id); }
 inline std::wstring TextOf(HWND window, int id) { return WindowText(Control(window, id)); }
-inline bool Checked(HWND window, int id) {
-  return SendMessageW(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+inline bool Checked(HWND window, int id) { return SendMessageW(Control(window, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 // Checks the text of a control, waiting for it first: right after an action
 // the editor may still be inside a window operation that Wine takes its
 // time over (hiding a window takes about 2 s), and a read then times out.
-inline void CheckText(HWND window, int id, std::wstring_view expected, std::wstring_view what,
-                      int timeout_ms = 10000) {
+inline void CheckText(HWND window, int id, std::wstring_view expected, std::wstring_view what, int timeout_ms = 10000) {
   WaitUntil([&] { return TextOf(window, id) == expected; }, timeout_ms, 50);
   CheckEqual(TextOf(window, id), expected, what);
 }
@@ -240,9 +237,7 @@ inline bool ClickTab(HWND tab, int index) {
   return WaitUntil([&] { return CurrentTab(tab) == index; }, 5000);
 }
 
-inline bool ShowTab(HWND main, Tab page) {
-  return ClickTab(Control(main, ids::kPages), static_cast<int>(page));
-}
+inline bool ShowTab(HWND main, Tab page) { return ClickTab(Control(main, ids::kPages), static_cast<int>(page)); }
 
 // ---------------------------------------------------------------- tree view
 
@@ -277,10 +272,11 @@ inline std::vector<TreeItem> TreeItems(HWND tree) {
     HWND tree;
     std::vector<TreeItem>& items;
     void Walk(HTREEITEM first, int depth) {
-      for (HTREEITEM item = first; item;
-           item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
+      for (HTREEITEM item = first; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                                             tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
         items.push_back({item, depth, TreeItemText(tree, item)});
-        Walk(reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
+        Walk(reinterpret_cast<HTREEITEM>(
+                 SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))),
              depth + 1);
       }
     }
@@ -292,7 +288,8 @@ inline std::vector<TreeItem> TreeItems(HWND tree) {
 // The tree as FESK.TBL writes it: a TAB per level, the name, CR LF.
 inline std::wstring TreeAsTable(HWND tree) {
   std::wstring text;
-  for (const TreeItem& item : TreeItems(tree)) text += std::wstring(static_cast<std::size_t>(item.depth), L'\t') + item.name + L"\r\n";
+  for (const TreeItem& item : TreeItems(tree))
+    text += std::wstring(static_cast<std::size_t>(item.depth), L'\t') + item.name + L"\r\n";
   return text;
 }
 
@@ -323,8 +320,8 @@ inline bool ClickTreeItem(HWND tree, std::wstring_view name) {
   // TVM_GETITEMRECT takes the item's handle in the first bytes of the RECT.
   RECT rect{};
   std::memcpy(&rect, &item, sizeof item);
-  if (!buffer.Write(&rect, sizeof rect) ||
-      !SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.address()) || !buffer.Read(&rect, sizeof rect)) {
+  if (!buffer.Write(&rect, sizeof rect) || !SendMessageW(tree, TVM_GETITEMRECT, TRUE, buffer.address()) ||
+      !buffer.Read(&rect, sizeof rect)) {
     Log(L"ClickTreeItem: no rectangle for \"" + std::wstring(name) + L"\"");
     return false;
   }
@@ -333,9 +330,7 @@ inline bool ClickTreeItem(HWND tree, std::wstring_view name) {
 }
 
 // The edit box a tree view opens for renaming an item; null while none is open.
-inline HWND TreeLabelEdit(HWND tree) {
-  return reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0));
-}
+inline HWND TreeLabelEdit(HWND tree) { return reinterpret_cast<HWND>(SendMessageW(tree, TVM_GETEDITCONTROL, 0, 0)); }
 
 // ---------------------------------------------------------------- palette dialog
 
@@ -367,7 +362,8 @@ inline std::vector<std::wstring> ListItems(HWND list) {
   for (int i = 0; i < count; ++i) {
     const auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0));
     std::wstring text(static_cast<std::size_t>(length < 0 ? 0 : length) + 1, L'\0');
-    const auto got = static_cast<int>(SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data())));
+    const auto got =
+        static_cast<int>(SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data())));
     text.resize(static_cast<std::size_t>(got < 0 ? 0 : got));
     items.push_back(text);
   }
@@ -420,16 +416,16 @@ inline std::string Cp932Bytes(std::wstring_view text) { return Cp932(text); }
 // The CMDn section of a settings text as written by a save: "[CMDn]" and
 // the eleven keys in their order, CR LF after each line.
 struct ProgramKeys {
-  std::wstring discription, cmdline, cmdshow = L"SW_SHOW", tasktray, workdir, option, actcode,
-      runpos = L"111111111", hotkey, group, displaypos;
+  std::wstring discription, cmdline, cmdshow = L"SW_SHOW", tasktray, workdir, option, actcode, runpos = L"111111111",
+                                     hotkey, group, displaypos;
 };
 
 inline std::wstring ProgramSectionText(int slot, const ProgramKeys& k) {
-  return L"[CMD" + std::to_wstring(slot) + L"]\r\n" + L"DISCRIPTION=" + k.discription + L"\r\n" +
-         L"CMDLINE=" + k.cmdline + L"\r\n" + L"CMDSHOW=" + k.cmdshow + L"\r\n" + L"TASKTRAY=" + k.tasktray +
-         L"\r\n" + L"WORKDIR=" + k.workdir + L"\r\n" + L"OPTION=" + k.option + L"\r\n" + L"ACTCODE=" +
-         k.actcode + L"\r\n" + L"RUNPOS=" + k.runpos + L"\r\n" + L"HOTKEY=" + k.hotkey + L"\r\n" +
-         L"GROUP=" + k.group + L"\r\n" + L"DISPLAYPOS=" + k.displaypos + L"\r\n";
+  return L"[CMD" + std::to_wstring(slot) + L"]\r\n" + L"DISCRIPTION=" + k.discription + L"\r\n" + L"CMDLINE=" +
+         k.cmdline + L"\r\n" + L"CMDSHOW=" + k.cmdshow + L"\r\n" + L"TASKTRAY=" + k.tasktray + L"\r\n" + L"WORKDIR=" +
+         k.workdir + L"\r\n" + L"OPTION=" + k.option + L"\r\n" + L"ACTCODE=" + k.actcode + L"\r\n" + L"RUNPOS=" +
+         k.runpos + L"\r\n" + L"HOTKEY=" + k.hotkey + L"\r\n" + L"GROUP=" + k.group + L"\r\n" + L"DISPLAYPOS=" +
+         k.displaypos + L"\r\n";
 }
 
 // The bytes of "[name]" up to the next section (or the end).
@@ -473,9 +469,7 @@ inline void CheckBytes(const std::string& actual, const std::string& expected, s
 // ---------------------------------------------------------------- both programs
 
 // The launcher's dialog button with this caption.
-inline HWND LauncherButton(HWND launcher, std::wstring_view caption) {
-  return FindChild(launcher, L"Button", caption);
-}
+inline HWND LauncherButton(HWND launcher, std::wstring_view caption) { return FindChild(launcher, L"Button", caption); }
 
 // The page "動 作" of the launcher's dialog, where the editor's buttons are.
 inline bool ShowLauncherActionPage(HWND launcher) {
@@ -501,10 +495,12 @@ inline bool EndEditor(HWND main) {
   WindowQuery question(L"#32770", L"終了確認", pid);
   question.visible_only = true;
   HWND box = nullptr;
-  WaitUntil([&] {
-    box = FindTopWindow(question);
-    return box != nullptr || CountProcesses(L"FeskINI.exe") == 0;
-  }, 15000);
+  WaitUntil(
+      [&] {
+        box = FindTopWindow(question);
+        return box != nullptr || CountProcesses(L"FeskINI.exe") == 0;
+      },
+      15000);
   if (box) PressButton(box, IDNO);
   return WaitUntil([&] { return CountProcesses(L"FeskINI.exe") == 0; }, 15000);
 }

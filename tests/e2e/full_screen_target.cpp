@@ -32,8 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
   const RECT& area = monitor.rcMonitor;
   HWND window = CreateWindowExW(0, L"FeskFullScreenTarget", L"full screen", WS_POPUP, area.left, area.top,
-                                area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance,
-                                nullptr);
+                                area.right - area.left, area.bottom - area.top, nullptr, nullptr, instance, nullptr);
   if (!window) return 3;
   ShowWindow(window, SW_SHOW);
   UpdateWindow(window);

@@ -22,12 +22,12 @@ constexpr std::nullopt_t kNoTable = std::nullopt;
 
 struct HostileFiles {
   const wchar_t* name;
-  std::string settings;           // Fesk.Ini, byte for byte
+  std::string settings;              // Fesk.Ini, byte for byte
   std::optional<std::string> table;  // FESK.TBL; none: the file is missing
-  std::wstring error;             // the error box's text; empty: no box
-  long long programs;             // items in the program list
-  long long groups;               // nodes in the tree
-  std::wstring first_item;        // the first list item, when not empty
+  std::wstring error;                // the error box's text; empty: no box
+  long long programs;                // items in the program list
+  long long groups;                  // nodes in the tree
+  std::wstring first_item;           // the first list item, when not empty
 };
 
 // Lines whose level climbs from 0 to `depth` and back down, `cycles` times.

@@ -51,7 +51,8 @@ std::vector<HostileFile> HostileFiles() {
       {L"NUL bytes",
        Bytes("[SYSTEM]\r\nINTERVAL=2\0 5\r\n\0\0\0\r\nSENMIN=33\r\n[CMD0]\r\nDISCRIPTION=a\0b\r\n"),
        {{L"INTERVAL", L"10"}, {L"SENMIN", L"33"}}},
-      {L"a lone lead byte at the end", "[SYSTEM]\r\nSENMIN=44\r\n[CMD0]\r\nDISCRIPTION=\x82",
+      {L"a lone lead byte at the end",
+       "[SYSTEM]\r\nSENMIN=44\r\n[CMD0]\r\nDISCRIPTION=\x82",
        {{L"SENMIN", L"44"}, {L"INTERVAL", L"10"}}},
       {L"only bytes", Repeat("\xff\x81=[]\r", 2000), {{L"INTERVAL", L"10"}, {L"NUTRAL", L"5"}}},
   };
@@ -71,8 +72,7 @@ void RunOn(const std::wstring& folder, const HostileFile& file) {
     return;
   }
   DWORD_PTR result = 0;
-  Check(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0,
-        what + L"the launcher answers");
+  Check(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result) != 0, what + L"the launcher answers");
   Check(fesk.Running(), what + L"and runs");
 
   PostTrayMessage(main, 0, WM_LBUTTONDOWN);

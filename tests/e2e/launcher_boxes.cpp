@@ -19,8 +19,7 @@ constexpr wchar_t kErrorCaption[] = L"FESK プログラム起動エラー";
 // A visible box of the launcher with this caption whose text contains
 // `part`: after Cancel the next box has the same caption, so the text tells
 // them apart.
-HWND WaitForBoxWith(std::wstring_view caption, std::wstring_view part, DWORD process_id,
-                    int timeout_ms) {
+HWND WaitForBoxWith(std::wstring_view caption, std::wstring_view part, DWORD process_id, int timeout_ms) {
   HWND found = nullptr;
   WaitUntil(
       [&] {
@@ -120,9 +119,7 @@ int main() {
   CheckEqual(Count(ReadRecords(folder, L"first.exe")), 0, L"first.exe never started");
 
   // A program file that is not there: the launch error with its cause.
-  {
-    HeldKeys held({VK_CONTROL, VK_MENU, 'M'}, 200);
-  }
+  { HeldKeys held({VK_CONTROL, VK_MENU, 'M'}, 200); }
   HWND error_box = WaitForMessageBox(kErrorCaption, 15000, fesk.id());
   Check(error_box != nullptr, L"the missing program is reported");
   if (error_box) {

@@ -25,9 +25,7 @@ constexpr int kDirectStarts = 10;
 constexpr int kIdleSeconds = 30;
 constexpr int kInterval = 10;
 
-void Figure(const std::wstring& name, const std::wstring& value) {
-  Log(L"figure: " + name + L" = " + value);
-}
+void Figure(const std::wstring& name, const std::wstring& value) { Log(L"figure: " + name + L" = " + value); }
 
 std::wstring Ms(double value) {
   wchar_t text[32];
@@ -39,8 +37,7 @@ double Median(std::vector<long long> values) {
   if (values.empty()) return 0;
   std::sort(values.begin(), values.end());
   std::size_t middle = values.size() / 2;
-  return values.size() % 2 ? static_cast<double>(values[middle])
-                           : (values[middle - 1] + values[middle]) / 2.0;
+  return values.size() % 2 ? static_cast<double>(values[middle]) : (values[middle - 1] + values[middle]) / 2.0;
 }
 
 long long Max(const std::vector<long long>& values) {
@@ -93,12 +90,11 @@ std::optional<double> CpuMs(const Process& process) {
 int main() {
   const std::wstring name = L"launcher_figures";
   const std::wstring folder = MakeTestFolder(name);
-  const std::wstring settings =
-      Section(L"SYSTEM", {{L"INTERVAL", std::to_wstring(kInterval)}}) +
-      Section(L"CMD0", {{L"DISCRIPTION", L"計測"},
-                        {L"CMDLINE", folder + L"\\app.exe"},
-                        {L"ACTCODE", L"lr"},
-                        {L"RUNPOS", L"111111111"}});
+  const std::wstring settings = Section(L"SYSTEM", {{L"INTERVAL", std::to_wstring(kInterval)}}) +
+                                Section(L"CMD0", {{L"DISCRIPTION", L"計測"},
+                                                  {L"CMDLINE", folder + L"\\app.exe"},
+                                                  {L"ACTCODE", L"lr"},
+                                                  {L"RUNPOS", L"111111111"}});
   FillFolder(folder, {L"app.exe", L"direct.exe"}, settings);
 
   Process fesk;
@@ -110,8 +106,7 @@ int main() {
   for (int i = 0; i < kStrokes; ++i) {
     const int y = 120 + (i % 10) * 50;
     const ULONGLONG released = StrokeReleasedAt({250, y}, {600, y});
-    std::vector<LaunchRecord> apps =
-        WaitForRecords(folder, static_cast<std::size_t>(i + 1), 15000, L"app.exe");
+    std::vector<LaunchRecord> apps = WaitForRecords(folder, static_cast<std::size_t>(i + 1), 15000, L"app.exe");
     if (static_cast<int>(apps.size()) != i + 1) break;
     latencies.push_back(static_cast<long long>(apps.back().tick) - static_cast<long long>(released));
     Pause(200);
@@ -151,27 +146,21 @@ int main() {
   WIN32_FILE_ATTRIBUTE_DATA file{};
   Check(GetFileAttributesExW((folder + L"\\Fesk.exe").c_str(), GetFileExInfoStandard, &file) != 0,
         L"the size of Fesk.exe could be read");
-  const unsigned long long size =
-      (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
+  const unsigned long long size = (static_cast<unsigned long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow;
 
   Figure(L"INTERVAL", std::to_wstring(kInterval) + L" ms");
-  Figure(L"stroke release -> program start, median of " + std::to_wstring(latencies.size()),
-         Ms(Median(latencies)));
+  Figure(L"stroke release -> program start, median of " + std::to_wstring(latencies.size()), Ms(Median(latencies)));
   Figure(L"stroke release -> program start, maximum", Ms(static_cast<double>(Max(latencies))));
-  Figure(L"CreateProcess -> same program start (Wine alone), median of " +
-             std::to_wstring(direct.size()),
+  Figure(L"CreateProcess -> same program start (Wine alone), median of " + std::to_wstring(direct.size()),
          Ms(Median(direct)));
   if (fesk_before && fesk_after && idle_before && idle_after) {
     const double fesk_cpu = *fesk_after - *fesk_before, idle_cpu = *idle_after - *idle_before;
     wchar_t text[96];
-    std::swprintf(text, 96, L"%.1f ms in %.1f s (%.3f %% of one core)", fesk_cpu, wall / 1000,
-                  100.0 * fesk_cpu / wall);
+    std::swprintf(text, 96, L"%.1f ms in %.1f s (%.3f %% of one core)", fesk_cpu, wall / 1000, 100.0 * fesk_cpu / wall);
     Figure(L"Fesk.exe CPU time while idle", text);
-    std::swprintf(text, 96, L"%.1f ms in %.1f s (%.3f %% of one core)", idle_cpu, wall / 1000,
-                  100.0 * idle_cpu / wall);
+    std::swprintf(text, 96, L"%.1f ms in %.1f s (%.3f %% of one core)", idle_cpu, wall / 1000, 100.0 * idle_cpu / wall);
     Figure(L"idle message-loop program CPU time, same period", text);
   }
-  Figure(L"size of Fesk.exe", std::to_wstring(size) + L" bytes (" +
-                                  std::to_wstring((size + 512) / 1024) + L" KiB)");
+  Figure(L"size of Fesk.exe", std::to_wstring(size) + L" bytes (" + std::to_wstring((size + 512) / 1024) + L" KiB)");
   return Finish("launcher_figures");
 }

@@ -86,18 +86,18 @@ void CloseFullScreen(HWND window, Process& process) {
 
 int main() {
   const std::wstring folder = MakeTestFolder(L"launcher_full_screen");
-  FillFolder(folder, {L"app.exe", L"hotkey.exe", L"corner.exe", L"FESKINI.EXE"},
-             Section(L"SYSTEM", {{L"SELECTKEY", L"15"}, {L"TRIGGER3", L"1"}, {L"HINT", L"OFF"}}) +
-                 Section(L"CMD0", {{L"DISCRIPTION", L"アプリ"},
-                                   {L"CMDLINE", folder + L"\\app.exe"},
-                                   {L"ACTCODE", L"lr"},
-                                   {L"RUNPOS", L"111111111"}}) +
-                 Section(L"CMD1", {{L"DISCRIPTION", L"ショートカット"},
-                                   {L"CMDLINE", folder + L"\\hotkey.exe"},
-                                   {L"HOTKEY", L"Ctrl+Alt+K"}}) +
-                 Section(L"CMD2", {{L"DISCRIPTION", L"右上の角"},
-                                   {L"CMDLINE", folder + L"\\corner.exe"},
-                                   {L"DISPLAYPOS", L"3"}}));
+  FillFolder(
+      folder, {L"app.exe", L"hotkey.exe", L"corner.exe", L"FESKINI.EXE"},
+      Section(L"SYSTEM", {{L"SELECTKEY", L"15"}, {L"TRIGGER3", L"1"}, {L"HINT", L"OFF"}}) +
+          Section(L"CMD0", {{L"DISCRIPTION", L"アプリ"},
+                            {L"CMDLINE", folder + L"\\app.exe"},
+                            {L"ACTCODE", L"lr"},
+                            {L"RUNPOS", L"111111111"}}) +
+          Section(L"CMD1", {{L"DISCRIPTION", L"ショートカット"},
+                            {L"CMDLINE", folder + L"\\hotkey.exe"},
+                            {L"HOTKEY", L"Ctrl+Alt+K"}}) +
+          Section(L"CMD2",
+                  {{L"DISCRIPTION", L"右上の角"}, {L"CMDLINE", folder + L"\\corner.exe"}, {L"DISPLAYPOS", L"3"}}));
   Process fesk;
   HWND main = StartLauncher(folder, fesk);
   if (!main) return Finish(kName);
@@ -109,14 +109,16 @@ int main() {
   Settle({full, main});
   StrokeLeftToRight();
   RightButtonAtTopRight();
-  CheckEqual(Count(RecordsAfterQuiet(folder, kQuietMs, L"app.exe")), 0, L"over the full-screen window the stroke starts nothing");
+  CheckEqual(Count(RecordsAfterQuiet(folder, kQuietMs, L"app.exe")), 0,
+             L"over the full-screen window the stroke starts nothing");
   CheckEqual(Count(ReadRecords(folder, L"corner.exe")), 0, L"nor the right button at the corner");
   Check(GetForegroundWindow() == full, L"the full-screen window stays in front");
   {
     HeldKeys held({VK_CONTROL, VK_MENU});
     PressKey('K', 100);
   }
-  CheckEqual(Count(WaitForRecords(folder, 1, 10000, L"hotkey.exe")), 1, L"the shortcut Ctrl+Alt+K still starts hotkey.exe");
+  CheckEqual(Count(WaitForRecords(folder, 1, 10000, L"hotkey.exe")), 1,
+             L"the shortcut Ctrl+Alt+K still starts hotkey.exe");
 
   Check(ShowDialog(main), L"the dialog shows");
   HWND tab = FindChild(main, WC_TABCONTROLW);
@@ -141,7 +143,8 @@ int main() {
   CloseFullScreen(full, target);
   Settle({main});
   StrokeLeftToRight();
-  CheckEqual(Count(WaitForRecords(folder, 1, 10000, L"app.exe")), 1, L"without the full-screen window the stroke starts app.exe");
+  CheckEqual(Count(WaitForRecords(folder, 1, 10000, L"app.exe")), 1,
+             L"without the full-screen window the stroke starts app.exe");
 
   // ---- 3. The box unticked: the window no longer quiets the launcher -------------
   full = StartFullScreen(target);

@@ -24,31 +24,30 @@ int main() {
   const std::wstring folder = MakeTestFolder(name);
   const std::wstring work = folder + L"\\作業";
   MakeFolders(work);
-  const std::wstring settings =
-      Section(L"SYSTEM", {{L"SENMIN", L"100"}, {L"TRIGGER3", L"1"}}) +
-      Section(L"CMD0", {{L"DISCRIPTION", L"右へ ﾃｽﾄ"},
-                        {L"CMDLINE", folder + L"\\app.exe"},
-                        {L"CMDSHOW", L"SW_SHOW"},
-                        {L"WORKDIR", work},
-                        {L"OPTION", L"/x \"two words\""},
-                        {L"ACTCODE", L"lr"},
-                        {L"RUNPOS", L"111101111"}}) +
-      Section(L"CMD1", {{L"DISCRIPTION", L"中央から"},
-                        {L"CMDLINE", folder + L"\\second.exe"},
-                        {L"WORKDIR", folder},
-                        {L"OPTION", L"/second"},
-                        {L"ACTCODE", L"lr"},
-                        {L"RUNPOS", L"111111111"}}) +
-      Section(L"CMD2", {{L"DISCRIPTION", L"ショートカット"},
-                        {L"CMDLINE", folder + L"\\hotkey.exe"},
-                        {L"OPTION", L"/hotkey"},
-                        {L"ACTCODE", L""},
-                        {L"HOTKEY", L"Ctrl+Alt+K"}}) +
-      Section(L"CMD3", {{L"DISCRIPTION", L"右上の角"},
-                        {L"CMDLINE", folder + L"\\corner.exe"},
-                        {L"OPTION", L"/corner"},
-                        {L"ACTCODE", L""},
-                        {L"DISPLAYPOS", L"3"}});
+  const std::wstring settings = Section(L"SYSTEM", {{L"SENMIN", L"100"}, {L"TRIGGER3", L"1"}}) +
+                                Section(L"CMD0", {{L"DISCRIPTION", L"右へ ﾃｽﾄ"},
+                                                  {L"CMDLINE", folder + L"\\app.exe"},
+                                                  {L"CMDSHOW", L"SW_SHOW"},
+                                                  {L"WORKDIR", work},
+                                                  {L"OPTION", L"/x \"two words\""},
+                                                  {L"ACTCODE", L"lr"},
+                                                  {L"RUNPOS", L"111101111"}}) +
+                                Section(L"CMD1", {{L"DISCRIPTION", L"中央から"},
+                                                  {L"CMDLINE", folder + L"\\second.exe"},
+                                                  {L"WORKDIR", folder},
+                                                  {L"OPTION", L"/second"},
+                                                  {L"ACTCODE", L"lr"},
+                                                  {L"RUNPOS", L"111111111"}}) +
+                                Section(L"CMD2", {{L"DISCRIPTION", L"ショートカット"},
+                                                  {L"CMDLINE", folder + L"\\hotkey.exe"},
+                                                  {L"OPTION", L"/hotkey"},
+                                                  {L"ACTCODE", L""},
+                                                  {L"HOTKEY", L"Ctrl+Alt+K"}}) +
+                                Section(L"CMD3", {{L"DISCRIPTION", L"右上の角"},
+                                                  {L"CMDLINE", folder + L"\\corner.exe"},
+                                                  {L"OPTION", L"/corner"},
+                                                  {L"ACTCODE", L""},
+                                                  {L"DISPLAYPOS", L"3"}});
   FillFolder(folder, {L"app.exe", L"second.exe", L"hotkey.exe", L"corner.exe"}, settings);
 
   Process fesk;
@@ -74,8 +73,7 @@ int main() {
     CheckEqual(seconds[0].Arguments(), L"/second", L"second.exe got its own OPTION");
     Check(SamePath(seconds[0].work_folder, folder), L"in its own WORKDIR");
   }
-  CheckEqual(Count(RecordsAfterQuiet(folder, kQuietMs, L"app.exe")), 1,
-             L"app.exe did not start from the centre");
+  CheckEqual(Count(RecordsAfterQuiet(folder, kQuietMs, L"app.exe")), 1, L"app.exe did not start from the centre");
 
   // 3. Exactly SENMIN (100) wide is not enough; one pixel more is.  The
   //    cursor rests at both ends with the keys held (a path of one point
@@ -88,17 +86,13 @@ int main() {
   Gesture({VK_SHIFT, VK_CONTROL}, {{400, 600}, {400, 600}, {501, 600}, {501, 600}});
   apps = WaitForRecords(folder, 2, 15000, L"app.exe");
   CheckEqual(Count(apps), 2, L"a stroke 101 pixels wide started app.exe");
-  CheckEqual(Count(RecordsAfterQuiet(folder, 300)), static_cast<long long>(before_small) + 1,
-             L"and nothing else");
+  CheckEqual(Count(RecordsAfterQuiet(folder, 300)), static_cast<long long>(before_small) + 1, L"and nothing else");
 
   // 4. A shortcut held for half a second (dozens of ticks) starts its
   //    program once; the next press starts it again.
   for (int press = 1; press <= 2; ++press) {
-    {
-      HeldKeys held({VK_CONTROL, VK_MENU, 'K'}, 600);
-    }
-    std::vector<LaunchRecord> hot = WaitForRecords(folder, static_cast<std::size_t>(press), 15000,
-                                                   L"hotkey.exe");
+    { HeldKeys held({VK_CONTROL, VK_MENU, 'K'}, 600); }
+    std::vector<LaunchRecord> hot = WaitForRecords(folder, static_cast<std::size_t>(press), 15000, L"hotkey.exe");
     hot = RecordsAfterQuiet(folder, kQuietMs, L"hotkey.exe");
     CheckEqual(Count(hot), press, L"press " + std::to_wstring(press) + L" of Ctrl+Alt+K started hotkey.exe once");
     if (static_cast<int>(hot.size()) >= press) {

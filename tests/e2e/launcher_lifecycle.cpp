@@ -45,8 +45,7 @@ int main() {
   Check(second.Wait(20000), L"the second start ends by itself");
   CheckEqual(static_cast<long long>(second.ExitCode().value_or(999)), 0, L"without an error code");
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"one launcher runs");
-  CheckEqual(static_cast<long long>(FindTopWindows({L"TFFesk1", L"FESK"}).size()), 1,
-             L"one launcher window exists");
+  CheckEqual(static_cast<long long>(FindTopWindows({L"TFFesk1", L"FESK"}).size()), 1, L"one launcher window exists");
   Check(fesk.Running(), L"the first launcher still runs");
   CheckEqual(WineTrayIcons(), 1, L"still one tray icon");
 
@@ -68,8 +67,7 @@ int main() {
   Check(IsWindow(main) != 0, L"and its window");
   CheckEqual(WineTrayIcons(), 1, L"and its tray icon");
   Gesture({VK_SHIFT, VK_CONTROL}, {{300, 300}, {600, 300}});
-  CheckEqual(Count(WaitForRecords(folder, 1, 15000, L"app.exe")), 1,
-             L"and it still senses: a stroke starts app.exe");
+  CheckEqual(Count(WaitForRecords(folder, 1, 15000, L"app.exe")), 1, L"and it still senses: a stroke starts app.exe");
 
   // Close, then OK: the launcher ends and its icon goes.
   Check(PostToWindow(main, WM_CLOSE), L"the main window is asked to close again");

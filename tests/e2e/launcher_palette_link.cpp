@@ -26,19 +26,18 @@ int main() {
   const std::wstring name = L"launcher_palette_link";
   const std::wstring folder = MakeTestFolder(name);
   const std::wstring work = folder + L"\\pal work";
-  const std::wstring settings =
-      Section(L"SYSTEM", {{L"MODE", L"3"}, {L"LINKFLG", L"1"}}) +
-      Section(L"CMD0", {{L"DISCRIPTION", L"パレット元"},
-                        {L"CMDLINE", folder + L"\\app.exe"},
-                        {L"WORKDIR", work},
-                        {L"OPTION", L"/stroke"},
-                        {L"ACTCODE", L"lr"},
-                        {L"RUNPOS", L"111111111"}}) +
-      Section(L"CMD1", {{L"DISCRIPTION", L"直接"},
-                        {L"CMDLINE", folder + L"\\app.exe"},
-                        {L"OPTION", L"/direct"},
-                        {L"ACTCODE", L""},
-                        {L"HOTKEY", L"Ctrl+Alt+P"}});
+  const std::wstring settings = Section(L"SYSTEM", {{L"MODE", L"3"}, {L"LINKFLG", L"1"}}) +
+                                Section(L"CMD0", {{L"DISCRIPTION", L"パレット元"},
+                                                  {L"CMDLINE", folder + L"\\app.exe"},
+                                                  {L"WORKDIR", work},
+                                                  {L"OPTION", L"/stroke"},
+                                                  {L"ACTCODE", L"lr"},
+                                                  {L"RUNPOS", L"111111111"}}) +
+                                Section(L"CMD1", {{L"DISCRIPTION", L"直接"},
+                                                  {L"CMDLINE", folder + L"\\app.exe"},
+                                                  {L"OPTION", L"/direct"},
+                                                  {L"ACTCODE", L""},
+                                                  {L"HOTKEY", L"Ctrl+Alt+P"}});
   FillFolder(folder, {L"app.exe", L"FeskPal.exe"}, settings);
   MakeFolders(work);
 
@@ -62,8 +61,7 @@ int main() {
   if (text) {
     CheckEqual(IniValue(*text, L"CMD0", L"ACTCODE").value_or(L"(none)"), L"lr",
                L"the program sections are left as they were");
-    CheckEqual(IniValue(*text, L"SYSTEM", L"MODE").value_or(L"(none)"), L"3",
-               L"and so is MODE");
+    CheckEqual(IniValue(*text, L"SYSTEM", L"MODE").value_or(L"(none)"), L"3", L"and so is MODE");
   }
 
   // "rl": no program has it, yet LINK follows the last stroke.
@@ -72,14 +70,11 @@ int main() {
   CheckEqual(Count(RecordsAfterQuiet(folder, 1000)), 1, L"that stroke started nothing");
 
   // A shortcut key in the palette mode starts the program itself.
-  {
-    HeldKeys held({VK_CONTROL, VK_MENU, 'P'}, 200);
-  }
+  { HeldKeys held({VK_CONTROL, VK_MENU, 'P'}, 200); }
   std::vector<LaunchRecord> apps = WaitForRecords(folder, 1, 15000, L"app.exe");
   CheckEqual(Count(apps), 1, L"Ctrl+Alt+P started app.exe");
   if (!apps.empty()) CheckEqual(apps[0].Arguments(), L"/direct", L"with its OPTION");
-  CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"FeskPal.exe")), 1,
-             L"the shortcut did not open the palette");
+  CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"FeskPal.exe")), 1, L"the shortcut did not open the palette");
   CheckEqual(LinkValue(folder).value_or(L"(none)"), L"rl", L"a shortcut leaves LINK alone");
 
   return Finish("launcher_palette_link");

@@ -75,9 +75,7 @@ inline bool ChoosePage(HWND tab, int page) {
   return WaitUntil([&] { return SendMessageW(tab, TCM_GETCURSEL, 0, 0) == page; }, 5000);
 }
 
-inline long long Count(const std::vector<LaunchRecord>& records) {
-  return static_cast<long long>(records.size());
-}
+inline long long Count(const std::vector<LaunchRecord>& records) { return static_cast<long long>(records.size()); }
 
 // The lines of a UTF-8 text file, without their line ends; none when the
 // file is missing.
@@ -102,9 +100,8 @@ inline std::vector<std::wstring> ReadLines(const std::wstring& path) {
 inline std::optional<std::wstring> IniValue(const std::wstring& text, std::wstring_view section,
                                             std::wstring_view key) {
   auto same = [](std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+    return a.size() == b.size() && CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                                        static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
   };
   bool in_section = false;
   std::size_t start = 0;

@@ -14,8 +14,11 @@ int main() {
   CopyInto(RecorderExe(), folder, L"FESKINI.EXE");
   WriteCp932File(folder + L"\\Fesk.Ini",
                  L"[SYSTEM]\r\nMODE=0\r\n"
-                 L"[CMD0]\r\nDISCRIPTION=アプリ\r\nCMDLINE=" + folder + L"\\app.exe\r\n"
-                 L"OPTION=/x\r\nWORKDIR=" + folder + L"\r\nACTCODE=lr\r\nRUNPOS=111111111\r\n");
+                 L"[CMD0]\r\nDISCRIPTION=アプリ\r\nCMDLINE=" +
+                     folder +
+                     L"\\app.exe\r\n"
+                     L"OPTION=/x\r\nWORKDIR=" +
+                     folder + L"\r\nACTCODE=lr\r\nRUNPOS=111111111\r\n");
 
   Process fesk = Start(folder + L"\\Fesk.exe", L"", folder);
   HWND main = WaitForTopWindow({L"TFFesk1", L"FESK", fesk.id()}, 30000);

@@ -42,8 +42,7 @@ struct TargetEvent {
 class Target {
  public:
   Target(const std::wstring& folder, const std::wstring& log_name) : log_(folder + L"\\" + log_name) {
-    process_ = Start(OwnFolder() + L"\\launcher_service_target.exe",
-                     L"\"" + log_ + L"\" 700 520 260 180", folder);
+    process_ = Start(OwnFolder() + L"\\launcher_service_target.exe", L"\"" + log_ + L"\" 700 520 260 180", folder);
     window_ = WaitForTopWindow({L"FeskServiceTarget", L"service target", process_.id()}, 20000);
     Check(window_ != nullptr, L"the target window is there");
     Check(WaitUntil([&] { return !Events(L"ready").empty(); }, 10000), L"the target is ready");
@@ -125,8 +124,8 @@ class Target {
 };
 
 // Ops 3 and 4 on the target: one stroke, one change of show state.
-void ShowStateStroke(Target& target, const std::vector<POINT>& stroke, const wchar_t* direction,
-                     const wchar_t* state, bool zoomed, bool iconic) {
+void ShowStateStroke(Target& target, const std::vector<POINT>& stroke, const wchar_t* direction, const wchar_t* state,
+                     bool zoomed, bool iconic) {
   Check(GetForegroundWindow() == target.window(), L"the target is still in front");
   const std::size_t mark = target.Mark();
   ServiceStroke(stroke);
@@ -148,12 +147,11 @@ void ShowStateStroke(Target& target, const std::vector<POINT>& stroke, const wch
 int main() {
   const std::wstring name = L"launcher_window_services";
   const std::wstring folder = MakeTestFolder(name);
-  const std::wstring settings =
-      Section(L"SYSTEM", {{L"TRIGGER4", L"1"}, {L"WinService8", L"9"}}) +
-      Section(L"CMD0", {{L"DISCRIPTION", L"右へ"},
-                        {L"CMDLINE", folder + L"\\app.exe"},
-                        {L"ACTCODE", L"lr"},
-                        {L"RUNPOS", L"111111111"}});
+  const std::wstring settings = Section(L"SYSTEM", {{L"TRIGGER4", L"1"}, {L"WinService8", L"9"}}) +
+                                Section(L"CMD0", {{L"DISCRIPTION", L"右へ"},
+                                                  {L"CMDLINE", folder + L"\\app.exe"},
+                                                  {L"ACTCODE", L"lr"},
+                                                  {L"RUNPOS", L"111111111"}});
   FillFolder(folder, {L"app.exe", L"FeskIni.exe", L"FeskPal.exe"}, settings);
 
   Process fesk;
@@ -170,10 +168,10 @@ int main() {
     Check(target.WaitForEvent(L"menuloop enter", mark, 10000), L"up-left opened the window menu");
     Pause(500);
     CheckEqual(target.LauncherEventsSince(mark),
-               L"syskeydown vk=12 scan=0\n"   // Alt
-               L"syskeydown vk=20 scan=0\n"   // Space
+               L"syskeydown vk=12 scan=0\n"  // Alt
+               L"syskeydown vk=20 scan=0\n"  // Space
                L"syschar code=20\n"
-               L"syscommand sc=f100\n"        // SC_KEYMENU
+               L"syscommand sc=f100\n"  // SC_KEYMENU
                L"menuloop enter\n",
                L"up-left typed Alt+Space and nothing else");
     target.process().Kill();
@@ -186,9 +184,9 @@ int main() {
     ServiceStroke(kUpRight);
     Check(target.process().Wait(15000), L"up-right ended the target program");
     CheckEqual(target.LauncherEventsSince(mark),
-               L"syskeydown vk=12 scan=0\n"   // Alt
-               L"syskeydown vk=73 scan=0\n"   // F4
-               L"syscommand sc=f060\n"        // SC_CLOSE
+               L"syskeydown vk=12 scan=0\n"  // Alt
+               L"syskeydown vk=73 scan=0\n"  // F4
+               L"syscommand sc=f060\n"       // SC_CLOSE
                L"close\n",
                L"up-right typed Alt+F4 and the window closed");
   }
@@ -220,8 +218,7 @@ int main() {
   ServiceStroke(kRight);
   Check(WaitUntil([&] { return IsWindowVisible(main) != 0; }, 10000), L"right showed the settings dialog");
   Check(WaitUntil([&] { return GetForegroundWindow() == main; }, 5000), L"in front");
-  CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"app.exe")), 0,
-             L"the program with \"lr\" did not start");
+  CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"app.exe")), 0, L"the program with \"lr\" did not start");
   CheckEqual(Count(ReadRecords(folder)), 2, L"nothing else started");
 
   return Finish("launcher_window_services");

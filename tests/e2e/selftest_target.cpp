@@ -23,14 +23,13 @@ CRITICAL_SECTION g_log_lock;
 
 void Note(const std::wstring& line) {
   std::wstring text = line + L"\r\n";
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
+  int length =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr, nullptr);
   EnterCriticalSection(&g_log_lock);
-  HANDLE file = CreateFileW(g_log_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(g_log_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file != INVALID_HANDLE_VALUE) {
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -66,8 +65,8 @@ DWORD WINAPI PollThread(void*) {
       }
     } else if (trigger) {
       trigger = false;
-      Note(L"trigger up start " + Point(start) + L" end " + Point(last) + L" samples " +
-           std::to_wstring(samples) + L" moves " + std::to_wstring(moves));
+      Note(L"trigger up start " + Point(start) + L" end " + Point(last) + L" samples " + std::to_wstring(samples) +
+           L" moves " + std::to_wstring(moves));
     }
     if (Down(VK_LBUTTON) != left) {
       left = !left;
@@ -106,18 +105,14 @@ void OnDrop(HDROP drop) {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_DROPFILES:
-      OnDrop(reinterpret_cast<HDROP>(w));
-      return 0;
+    case WM_DROPFILES: OnDrop(reinterpret_cast<HDROP>(w)); return 0;
     case WM_CREATE:
-      CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                      20, 140, 360, 24, window, reinterpret_cast<HMENU>(kEditId), nullptr, nullptr);
-      CreateWindowExW(0, L"Button", L"記録", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20,
-                      180, 100, 28, window, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 20, 140, 360,
+                      24, window, reinterpret_cast<HMENU>(kEditId), nullptr, nullptr);
+      CreateWindowExW(0, L"Button", L"記録", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 20, 180, 100, 28,
+                      window, reinterpret_cast<HMENU>(kButtonId), nullptr, nullptr);
       return 0;
-    case WM_SETFOCUS:
-      SetFocus(GetDlgItem(window, kEditId));
-      return 0;
+    case WM_SETFOCUS: SetFocus(GetDlgItem(window, kEditId)); return 0;
     case WM_COMMAND:
       if (LOWORD(w) == kButtonId && HIWORD(w) == BN_CLICKED) {
         HWND edit = GetDlgItem(window, kEditId);
@@ -126,12 +121,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
         Note(L"button clicked, edit: " + text);
       }
       return 0;
-    case kTrayCallback:
-      Note(L"tray icon " + std::to_wstring(w) + L" mouse " + std::to_wstring(l));
-      return 0;
+    case kTrayCallback: Note(L"tray icon " + std::to_wstring(w) + L" mouse " + std::to_wstring(l)); return 0;
     case kAskToQuit: {
-      int answer = MessageBoxW(window, L"E2E 受け皿を終了しますか？", L"終了確認",
-                               MB_YESNO | MB_ICONQUESTION);
+      int answer = MessageBoxW(window, L"E2E 受け皿を終了しますか？", L"終了確認", MB_YESNO | MB_ICONQUESTION);
       Note(L"quit box answer " + std::to_wstring(answer));
       if (answer == IDYES) DestroyWindow(window);
       return 0;
@@ -155,8 +147,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM w, LPARAM l) {
       Note(L"closed");
       PostQuitMessage(0);
       return 0;
-    default:
-      return DefWindowProcW(window, message, w, l);
+    default: return DefWindowProcW(window, message, w, l);
   }
 }
 
@@ -175,16 +166,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   window_class.lpszClassName = kClassName;
   RegisterClassW(&window_class);
-  HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, kCaption, WS_OVERLAPPEDWINDOW,
-                                100, 100, 420, 300, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(WS_EX_ACCEPTFILES, kClassName, kCaption, WS_OVERLAPPEDWINDOW, 100, 100, 420, 300,
+                                nullptr, nullptr, instance, nullptr);
   DragAcceptFiles(window, TRUE);
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
   Note(L"window ready");
   CreateThread(nullptr, 0, PollThread, nullptr, 0, nullptr);
 
-  int answer = MessageBoxW(window, L"テスト用の確認です。\n実行しますか？",
-                           L"FESK プログラムの実行確認", MB_OKCANCEL | MB_ICONQUESTION);
+  int answer = MessageBoxW(window, L"テスト用の確認です。\n実行しますか？", L"FESK プログラムの実行確認",
+                           MB_OKCANCEL | MB_ICONQUESTION);
   Note(L"startup box answer " + std::to_wstring(answer));
 
   MSG message;

@@ -65,7 +65,8 @@ int main() {
     CheckEqual(static_cast<long long>(ListItems(Control(handed, ids::kProgramList)).size()), 2,
                L"beside the registered program a new entry for the code");
     CheckText(handed, ids::kTitleField, L"<新規登録>", L"the new entry is selected");
-    CheckText(handed, ids::kCommandField, L"", L"its command is empty: no part of the editor's path was taken as a program");
+    CheckText(handed, ids::kCommandField, L"",
+              L"its command is empty: no part of the editor's path was taken as a program");
     Screenshot(L"system_install_folder-transfer");
     Check(EndEditor(handed), L"the editor is ended");
   }

@@ -40,8 +40,10 @@ std::vector<std::wstring> SystemLines(const std::wstring& folder) {
     if (end == std::wstring::npos) end = text->size();
     std::wstring line = text->substr(start, end - start);
     if (!line.empty() && line.back() == L'\r') line.pop_back();
-    if (!line.empty() && line.front() == L'[') inside = line == L"[SYSTEM]";
-    else if (inside && !line.empty()) lines.push_back(line);
+    if (!line.empty() && line.front() == L'[')
+      inside = line == L"[SYSTEM]";
+    else if (inside && !line.empty())
+      lines.push_back(line);
     start = end + 1;
   }
   return lines;
@@ -105,9 +107,8 @@ int main() {
   std::optional<std::wstring> saved = ReadCp932File(folder + L"\\Fesk.Ini");
   CheckContains(saved.value_or(L""), L"DISCRIPTION=メモ帳 改\r\n", L"the save wrote the new title");
   const std::vector<std::wstring> after = SystemLines(folder);
-  Check(after == written, L"section SYSTEM is line for line what the launcher wrote (" +
-                              std::to_wstring(after.size()) + L" lines, " + std::to_wstring(written.size()) +
-                              L" before)");
+  Check(after == written, L"section SYSTEM is line for line what the launcher wrote (" + std::to_wstring(after.size()) +
+                              L" lines, " + std::to_wstring(written.size()) + L" before)");
   Check(EndEditor(form), L"the editor is ended");
 
   // ---- A new launcher reads them back ----------------------------------------------

@@ -108,10 +108,12 @@ int main() {
   Check(WaitForFocus(main, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(main);
   PressChord({VK_CONTROL, VK_MENU, 'J'});
-  Check(WaitUntil([&] {
-          return SendMessageW(Control(main, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
-                 MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_ALT);
-        }, 5000),
+  Check(WaitUntil(
+            [&] {
+              return SendMessageW(Control(main, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
+                     MAKEWORD('J', HOTKEYF_CONTROL | HOTKEYF_ALT);
+            },
+            5000),
         L"shortcut_field holds Ctrl+Alt+J");
 
   Check(ShowTab(main, Tab::kScreenPosition), L"the screen-position page");
@@ -201,8 +203,10 @@ int main() {
   // ---- 5. A palette entry through PaletteCommandDialog ----
   BringToFront(handed);
   ClickId(handed, ids::kNewButton);
-  Check(WaitUntil([&] { return ListItems(handed_list).size() == 3 && TextOf(handed, ids::kTitleField) == L"<新規登録>"; }, 5000),
-        L"新規登録 adds a third entry");
+  Check(
+      WaitUntil([&] { return ListItems(handed_list).size() == 3 && TextOf(handed, ids::kTitleField) == L"<新規登録>"; },
+                5000),
+      L"新規登録 adds a third entry");
   HWND palette = ShowPaletteDialog(handed, handed_pid);
   if (palette) {
     Check(ChoosePaletteCommand(palette, 4, L"パレット３を表示"), L"パレット３を表示 is chosen");
@@ -217,10 +221,12 @@ int main() {
   Check(WaitForFocus(handed, ids::kShortcutField), L"shortcut_field has the focus");
   BringToFront(handed);
   PressChord({VK_CONTROL, VK_MENU, 'P'});
-  Check(WaitUntil([&] {
-          return SendMessageW(Control(handed, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
-                 MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT);
-        }, 5000),
+  Check(WaitUntil(
+            [&] {
+              return SendMessageW(Control(handed, ids::kShortcutField), HKM_GETHOTKEY, 0, 0) ==
+                     MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT);
+            },
+            5000),
         L"shortcut_field holds Ctrl+Alt+P");
   Check(ShowTab(handed, Tab::kProgram), L"back on the program page (shortcut_field is stored)");
   Screenshot(L"system_road-5-palette-entry");

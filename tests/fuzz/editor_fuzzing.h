@@ -79,8 +79,7 @@ inline void CheckSaveLoadsBack(editor::MainForm& f) {
   // An editor started without programs opens on a new entry, which is no
   // program of the file.
   const std::size_t loaded = static_cast<std::size_t>(g.LastSlot + 1);
-  const bool new_entry_only =
-      saved.empty() && loaded == 1 && g.ProgramTable[0].discription == editor::kNewEntryTitle;
+  const bool new_entry_only = saved.empty() && loaded == 1 && g.ProgramTable[0].discription == editor::kNewEntryTitle;
   Check(new_entry_only || loaded == saved.size(), "the programs saved load back, as many");
   for (std::size_t n = 0; n < saved.size() && n < loaded; ++n) {
     for (const editor::FieldInfo& field : editor::kProgramFields) {

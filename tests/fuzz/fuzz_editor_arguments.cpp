@@ -40,8 +40,7 @@ void CheckSplit(std::string_view line, const std::vector<std::string>& parameter
   }
   Check(bytes <= line.size(), "the parameters come from the line");
   if (!empty) {
-    Check(fesk::editor::CommandLineParameters(joined) == parameters,
-          "quoted parameters split to themselves");
+    Check(fesk::editor::CommandLineParameters(joined) == parameters, "quoted parameters split to themselves");
   }
 }
 
@@ -68,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     launcher.shell.opens.clear();
     launcher.form.FormDropFiles({path});
     Check(launcher.shell.opens.size() == 1, "one editor per dropped file");
-    const std::string command_line =
-        "\"" + launcher.shell.opens[0].file + "\" " + launcher.shell.opens[0].parameters;
+    const std::string command_line = "\"" + launcher.shell.opens[0].file + "\" " + launcher.shell.opens[0].parameters;
     if (path.find('"') == std::string::npos && path.find('\0') == std::string::npos) {
       Check(fesk::editor::CommandLineParameters(command_line) == std::vector<std::string>{path},
             "the editor is given the dropped path");

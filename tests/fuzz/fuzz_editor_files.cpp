@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fesk::fuzz::CheckModel(f);
   if (!files.second) fesk::fuzz::Check(!editor.dialogs.errors.empty(), "a missing group table is reported");
 
-  for (Page page : {Page::kProgram, Page::kShortCut, Page::kMouseAction, Page::kScreenPosition,
-                    Page::kGroup, Page::kProgram}) {
+  for (Page page :
+       {Page::kProgram, Page::kShortCut, Page::kMouseAction, Page::kScreenPosition, Page::kGroup, Page::kProgram}) {
     f.PageChange(page);
   }
   f.FormActivate();

@@ -41,9 +41,10 @@ struct Started : fesk::testing::HeadlessLauncher {
 std::vector<std::string> Options(const fesk::SettingsDialog& f) {
   std::vector<std::string> values;
   auto add = [&](auto value) { values.push_back(std::to_string(value)); };
-  for (const fesk::CheckBox* box : {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box,
-                                    &f.shortcut_keys_box, &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box,
-                                    &f.program_tray_icons_box, &f.run_spot_box, &f.black_holes_box}) {
+  for (const fesk::CheckBox* box :
+       {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box,
+        &f.shortcut_keys_box, &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box,
+        &f.program_tray_icons_box, &f.run_spot_box, &f.black_holes_box}) {
     add(box->checked());
   }
   add(f.tray_icon_choice.item_index());

@@ -27,8 +27,7 @@ class CheckingKeySink : public fesk::KeySink {
   }
   void KeyUp(int virtual_key) override {
     Count();
-    fesk::fuzz::Check(!held.empty() && held.back() == virtual_key,
-                      "a key is released after the keys pressed after it");
+    fesk::fuzz::Check(!held.empty() && held.back() == virtual_key, "a key is released after the keys pressed after it");
     held.pop_back();
   }
   std::uint16_t LayoutKey(char character) override {

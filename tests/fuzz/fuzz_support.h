@@ -34,8 +34,7 @@ struct TwoFiles {
 inline TwoFiles SplitInput(std::string_view input) {
   for (std::size_t at = 0; at <= input.size();) {
     if (input.substr(at).starts_with(kSecondFileMarker)) {
-      return {std::string(input.substr(0, at)),
-              std::string(input.substr(at + kSecondFileMarker.size()))};
+      return {std::string(input.substr(0, at)), std::string(input.substr(at + kSecondFileMarker.size()))};
     }
     std::size_t next = input.find('\n', at);
     if (next == std::string_view::npos) break;

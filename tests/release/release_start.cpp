@@ -42,8 +42,7 @@ void CheckVersion(const std::wstring& exe) {
   struct Translation {
     WORD language, code_page;
   }* translation = nullptr;
-  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                      &length) ||
+  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
       length < sizeof(Translation)) {
     Check(false, name + L" names the language of its version texts");
     return;

@@ -48,9 +48,7 @@ class FakeDesktop : public DesktopPort {
     auto it = entries.find(std::string(pattern));
     return it == entries.end() ? std::vector<std::string>{} : it->second;
   }
-  bool FolderExists(std::string_view folder) override {
-    return existing_folders.count(std::string(folder)) > 0;
-  }
+  bool FolderExists(std::string_view folder) override { return existing_folders.count(std::string(folder)) > 0; }
   std::string ShellDesktopFolder() override { return shell_desktop; }
 };
 
@@ -60,7 +58,7 @@ class FakeKeyNames : public KeyNameSource {
   std::string KeyName(int virtual_key) const override {
     if (virtual_key == 0xBA) return ";";
     if (virtual_key == 0xC0) return "@";
-    if (virtual_key == 0xDE) return "^";  // as on the Japanese layout
+    if (virtual_key == 0xDE) return "^";                         // as on the Japanese layout
     if (virtual_key == 0xBF || virtual_key == 0x6F) return "/";  // main and keypad
     return "";
   }

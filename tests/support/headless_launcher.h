@@ -27,8 +27,7 @@ struct HeadlessLauncher {
 
   // The form as made, not yet created (FormCreate loads the settings).
   explicit HeadlessLauncher(const std::string& settings_path)
-      : form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
-                                 settings_path, "C:\\Fesk\\"}) {}
+      : form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, settings_path, "C:\\Fesk\\"}) {}
 };
 
 }  // namespace fesk::testing

@@ -16,7 +16,7 @@ class JapaneseKeyNames : public KeyNameSource {
  public:
   std::string KeyName(int virtual_key) const override {
     switch (virtual_key) {
-      case 0x6F: return "/";   // keypad divide
+      case 0x6F: return "/";  // keypad divide
       case 0xBA: return ":";
       case 0xBB: return ";";
       case 0xBC: return ",";

@@ -14,14 +14,13 @@ class TempFolder {
  public:
   TempFolder() {
     std::random_device random;
-    path_ = std::filesystem::temp_directory_path() /
-            ("fesk-test-" + std::to_string(random()) + std::to_string(random()));
+    path_ =
+        std::filesystem::temp_directory_path() / ("fesk-test-" + std::to_string(random()) + std::to_string(random()));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   TempFolder(const TempFolder&) = delete;

@@ -31,22 +31,78 @@ namespace {
 // Code page 932 bytes (the source is compiled with -fexec-charset=CP932).
 const std::vector<std::string> kNames = {
     // kanji
-    "漢字", "東京", "大阪", "日本", "山田", "表示", "一覧", "登録",
+    "漢字",
+    "東京",
+    "大阪",
+    "日本",
+    "山田",
+    "表示",
+    "一覧",
+    "登録",
     // hiragana
-    "あいう", "かな", "さくら", "ひらがな", "がっこう", "ぱん",
+    "あいう",
+    "かな",
+    "さくら",
+    "ひらがな",
+    "がっこう",
+    "ぱん",
     // katakana
-    "カタカナ", "アイウ", "サクラ", "ツール", "ゲーム", "パン", "ヴァ",
+    "カタカナ",
+    "アイウ",
+    "サクラ",
+    "ツール",
+    "ゲーム",
+    "パン",
+    "ヴァ",
     // half-width katakana
-    "ｶﾀｶﾅ", "ｱｲｳ", "ﾂｰﾙ", "ｹﾞｰﾑ", "ﾊﾟﾝ", "ｻｸﾗ",
+    "ｶﾀｶﾅ",
+    "ｱｲｳ",
+    "ﾂｰﾙ",
+    "ｹﾞｰﾑ",
+    "ﾊﾟﾝ",
+    "ｻｸﾗ",
     // full-width letters and digits
-    "ＡＢＣ", "ａｂｃ", "１２３",
+    "ＡＢＣ",
+    "ａｂｃ",
+    "１２３",
     // ASCII, mixed case
-    "apple", "Apple", "APPLE", "banana", "Banana", "a", "A", "b", "B", "Zeta", "zeta",
-    "FESK", "fesk", "Fesk", "Office", "office", "aB", "Ab",
+    "apple",
+    "Apple",
+    "APPLE",
+    "banana",
+    "Banana",
+    "a",
+    "A",
+    "b",
+    "B",
+    "Zeta",
+    "zeta",
+    "FESK",
+    "fesk",
+    "Fesk",
+    "Office",
+    "office",
+    "aB",
+    "Ab",
     // digits and punctuation
-    "123", "9", "10", "_under", "-dash", "a b", "a-b", "ab", "co-op", "coop", "(x)", "!",
+    "123",
+    "9",
+    "10",
+    "_under",
+    "-dash",
+    "a b",
+    "a-b",
+    "ab",
+    "co-op",
+    "coop",
+    "(x)",
+    "!",
     // mixed scripts
-    "FESKツール", "ツールA", "ﾂｰﾙa", "漢字a", "あa",
+    "FESKツール",
+    "ツールA",
+    "ﾂｰﾙa",
+    "漢字a",
+    "あa",
 };
 
 std::string Join(const std::vector<std::string>& names) {
@@ -98,8 +154,7 @@ void PrintOrder(const char* title, const std::vector<std::string>& order) {
 }  // namespace
 
 int main() {
-  std::printf("ANSI code page %u, thread locale 0x%04lx\n", GetACP(),
-              static_cast<unsigned long>(GetThreadLocale()));
+  std::printf("ANSI code page %u, thread locale 0x%04lx\n", GetACP(), static_cast<unsigned long>(GetThreadLocale()));
   Check(GetACP() == 932, "the ANSI code page is 932 (run with LANG=ja_JP.UTF-8)");
 
   const std::vector<std::string> editor = SortedAsTheEditorSorts();
@@ -120,8 +175,8 @@ int main() {
       }
     }
   }
-  Check(differing_pairs == 0, "JapaneseLstrcmp and lstrcmpA agree on every pair (" +
-                                  std::to_string(differing_pairs) + " differ)");
+  Check(differing_pairs == 0,
+        "JapaneseLstrcmp and lstrcmpA agree on every pair (" + std::to_string(differing_pairs) + " differ)");
   PrintOrder("lstrcmpA order (code page 932)", reference);
 
   // For information: where the portable approximation puts names elsewhere.
@@ -144,7 +199,6 @@ int main() {
       }
     }
   }
-  std::printf("ApproximateLstrcmp: %d pairs ordered otherwise than by lstrcmpA (informational)\n",
-              approximate_pairs);
+  std::printf("ApproximateLstrcmp: %d pairs ordered otherwise than by lstrcmpA (informational)\n", approximate_pairs);
   return fesk::winetest::Finish("group_sort_wine");
 }

@@ -94,10 +94,12 @@ int main() {
     Check(outside <= 1, "at most one key of the main keyboard is named \"" + Printable(name) + "\"");
   }
 
-  const fesk::ShortCut modifier_sets[] = {
-      fesk::kShortCutCtrl, fesk::kShortCutAlt, fesk::kShortCutCtrl | fesk::kShortCutAlt,
-      fesk::kShortCutShift | fesk::kShortCutCtrl, fesk::kShortCutShift | fesk::kShortCutAlt,
-      fesk::kShortCutShift | fesk::kShortCutCtrl | fesk::kShortCutAlt};
+  const fesk::ShortCut modifier_sets[] = {fesk::kShortCutCtrl,
+                                          fesk::kShortCutAlt,
+                                          fesk::kShortCutCtrl | fesk::kShortCutAlt,
+                                          fesk::kShortCutShift | fesk::kShortCutCtrl,
+                                          fesk::kShortCutShift | fesk::kShortCutAlt,
+                                          fesk::kShortCutShift | fesk::kShortCutCtrl | fesk::kShortCutAlt};
   int checked = 0;
   for (fesk::ShortCut modifiers : modifier_sets) {
     for (int key = 0x01; key <= 0xFE; ++key) {
@@ -105,14 +107,18 @@ int main() {
       const std::string text = fesk::ShortCutToText(value, &names);
       if (text.empty()) continue;
       ++checked;
-      const std::string name = fesk::ShortCutToText(static_cast<fesk::ShortCut>(fesk::kShortCutCtrl | key), &names).substr(5);
+      const std::string name =
+          fesk::ShortCutToText(static_cast<fesk::ShortCut>(fesk::kShortCutCtrl | key), &names).substr(5);
       const int wanted = expected_key(key, name);
       const fesk::ShortCut back = fesk::TextToShortCut(text, &names);
-      CheckEqual(Hex(back & fesk::kShortCutKeyMask), Hex(wanted), "\"" + Printable(text) + "\" reads back as key " + Hex(wanted));
-      CheckEqual(Hex(back & ~fesk::kShortCutKeyMask), Hex(modifiers), "\"" + Printable(text) + "\" keeps its modifiers");
+      CheckEqual(Hex(back & fesk::kShortCutKeyMask), Hex(wanted),
+                 "\"" + Printable(text) + "\" reads back as key " + Hex(wanted));
+      CheckEqual(Hex(back & ~fesk::kShortCutKeyMask), Hex(modifiers),
+                 "\"" + Printable(text) + "\" keeps its modifiers");
       CheckEqual(fesk::ShortCutToText(back, &names), text, "\"" + Printable(text) + "\" is stored again unchanged");
       const fesk::HotKeyEntry entry = fesk::MakeHotKeyEntry(fesk::TextToShortCut(text, &names));
-      CheckEqual(Hex(entry.key), Hex(wanted), "the launcher waits for key " + Hex(wanted) + " on \"" + Printable(text) + "\"");
+      CheckEqual(Hex(entry.key), Hex(wanted),
+                 "the launcher waits for key " + Hex(wanted) + " on \"" + Printable(text) + "\"");
     }
   }
   std::printf("%d shortcut texts read back\n", checked);

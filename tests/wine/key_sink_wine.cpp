@@ -58,16 +58,16 @@ DWORD WINAPI TargetThread(void* parameter) {
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.lpszClassName = "FeskAnsiTarget";
     RegisterClassA(&window_class);
-    target.window = CreateWindowExA(0, "FeskAnsiTarget", "ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                    10, 10, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    target.window = CreateWindowExA(0, "FeskAnsiTarget", "ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
   } else {
     WNDCLASSW window_class{};
     window_class.lpfnWndProc = WideProc;
     window_class.hInstance = GetModuleHandleW(nullptr);
     window_class.lpszClassName = L"FeskWideTarget";
     RegisterClassW(&window_class);
-    target.window = CreateWindowExW(0, L"FeskWideTarget", L"wide", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                    330, 10, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    target.window = CreateWindowExW(0, L"FeskWideTarget", L"wide", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 330, 10, 300, 200,
+                                    nullptr, nullptr, nullptr, nullptr);
   }
   SetEvent(target.ready);
   MSG message;
@@ -131,8 +131,7 @@ void CheckTyping(const Target& target, fesk::KeySender& sender) {
   sender.SendKeys("aB~");
   fesk::winetest::CheckEqual(Show(TakeReceived()), "0061 0042 000D", kind + "\"aB~\"");
   sender.SendKeys("\x82\xA0");  // hiragana A
-  fesk::winetest::CheckEqual(Show(TakeReceived()), target.ansi ? "0082 00A0" : "3042",
-                             kind + "double-byte character");
+  fesk::winetest::CheckEqual(Show(TakeReceived()), target.ansi ? "0082 00A0" : "3042", kind + "double-byte character");
   sender.SendKeys("{} 2}");
   fesk::winetest::CheckEqual(Show(TakeReceived()), "007D 007D", kind + "\"{} 2}\"");
 }
@@ -154,8 +153,8 @@ int main() {
   CheckTyping(wide, sender);
 
   // Our own thread cannot be attached to itself: the character is dropped.
-  HWND own = CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 250, 200,
-                             100, nullptr, nullptr, nullptr, nullptr);
+  HWND own = CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 250, 200, 100, nullptr,
+                             nullptr, nullptr, nullptr);
   SetForegroundWindow(own);
   Sleep(200);
   fesk::winetest::Check(GetForegroundWindow() == own, "our own window is in the foreground");

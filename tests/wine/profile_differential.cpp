@@ -25,8 +25,7 @@ std::string TempFolder() {
   return folder + "\\";
 }
 
-std::string PlatformRead(const std::string& path, const char* section, const char* key,
-                         const char* fallback) {
+std::string PlatformRead(const std::string& path, const char* section, const char* key, const char* fallback) {
   char buffer[1024];
   DWORD length = GetPrivateProfileStringA(section, key, fallback, buffer, sizeof buffer, path.c_str());
   return std::string(buffer, length);
@@ -65,10 +64,10 @@ const std::vector<AwkwardFile>& Files() {
 
 const std::vector<Lookup>& Lookups() {
   static const std::vector<Lookup> lookups = {
-      {"sec", "key"}, {"SEC", "KEY"}, {" sec ", " key "}, {"sec", "k2"}, {"sec", "k3"},
-      {"sec", "k4"},  {"sec", "k5"},  {"sec", "missing"}, {"nosection", "key"},
-      {"CMD0", "DISCRIPTION"}, {"CMD0", "CMDLINE"}, {"a]b", "key"}, {"sec", ";key"},
-      {"sec", "[open"}, {"sec", "k2 value"}, {"sec", "key2"}};
+      {"sec", "key"},       {"SEC", "KEY"},          {" sec ", " key "},  {"sec", "k2"},
+      {"sec", "k3"},        {"sec", "k4"},           {"sec", "k5"},       {"sec", "missing"},
+      {"nosection", "key"}, {"CMD0", "DISCRIPTION"}, {"CMD0", "CMDLINE"}, {"a]b", "key"},
+      {"sec", ";key"},      {"sec", "[open"},        {"sec", "k2 value"}, {"sec", "key2"}};
   return lookups;
 }
 
@@ -80,8 +79,8 @@ void CompareReads(const std::string& folder) {
     fesk::SettingsFile settings(path);
     for (const Lookup& lookup : Lookups()) {
       for (const char* fallback : {"", "dflt  ", "\"q\""}) {
-        std::string what = std::string(file.name) + " [" + lookup.section + "] " + lookup.key +
-                           " default \"" + fallback + "\"";
+        std::string what =
+            std::string(file.name) + " [" + lookup.section + "] " + lookup.key + " default \"" + fallback + "\"";
         CheckEqual(settings.ReadString(lookup.section, lookup.key, fallback),
                    PlatformRead(path, lookup.section, lookup.key, fallback), what);
       }
@@ -92,15 +91,15 @@ void CompareReads(const std::string& folder) {
 // One write step, made both ways.
 struct Write {
   const char* section;
-  const char* key;    // nullptr: erase the section
+  const char* key;  // nullptr: erase the section
   const char* value;
 };
 
 void CompareWrites(const std::string& folder) {
   const std::vector<Write> writes = {
-      {"sec", "key", "changed"},   {"SEC", "new", "  leading blanks"}, {"fresh", "a", ""},
-      {"sec", "key", "changed"},   {"fresh", "B", "メモ帳"},          {"sec", "k3", "x"},
-      {"nosection", nullptr, nullptr}, {"SEC", nullptr, nullptr},     {"sec", "again", "1"},
+      {"sec", "key", "changed"},       {"SEC", "new", "  leading blanks"}, {"fresh", "a", ""},
+      {"sec", "key", "changed"},       {"fresh", "B", "メモ帳"},           {"sec", "k3", "x"},
+      {"nosection", nullptr, nullptr}, {"SEC", nullptr, nullptr},          {"sec", "again", "1"},
   };
   for (const AwkwardFile& file : Files()) {
     std::string ours = folder + file.name + ".ours.ini";
@@ -140,8 +139,7 @@ void CompareFailures(const std::string& folder) {
     ours_ok = false;
   }
   Check(!ours_ok, "our write to a read-only file fails");
-  CheckEqual(fesk::fileio::ReadWholeFile(read_only).value_or(""), "[sec]\r\nkey=1\r\n",
-             "read-only file unchanged");
+  CheckEqual(fesk::fileio::ReadWholeFile(read_only).value_or(""), "[sec]\r\nkey=1\r\n", "read-only file unchanged");
   SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   std::string nowhere = folder + "no-such-folder\\x.ini";

@@ -27,9 +27,7 @@ class NoServices : public WindowServiceRunner {
 
 void Tick(HWND dialog) { SendMessageW(dialog, WM_TIMER, 1, 0); }  // sensing_timer
 
-void TrayLeftClick(HWND dialog) {
-  SendMessageW(dialog, kTrayCallbackMessage, 0, WM_LBUTTONDOWN);
-}
+void TrayLeftClick(HWND dialog) { SendMessageW(dialog, kTrayCallbackMessage, 0, WM_LBUTTONDOWN); }
 
 double MicrosecondsPerTick(HWND dialog, int ticks) {
   LARGE_INTEGER frequency, start, end;
@@ -37,8 +35,7 @@ double MicrosecondsPerTick(HWND dialog, int ticks) {
   QueryPerformanceCounter(&start);
   for (int i = 0; i < ticks; ++i) Tick(dialog);
   QueryPerformanceCounter(&end);
-  return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart) / ticks;
+  return 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart) / ticks;
 }
 
 }  // namespace
@@ -46,8 +43,7 @@ double MicrosecondsPerTick(HWND dialog, int ticks) {
 int main() {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "fesk-dialog-wine-" +
-                             std::to_string(GetCurrentProcessId()) + "\\";
+  const std::string folder = std::string(temp) + "fesk-dialog-wine-" + std::to_string(GetCurrentProcessId()) + "\\";
   CreateDirectoryA(folder.c_str(), nullptr);
 
   fake::FakeInput input;
@@ -56,11 +52,11 @@ int main() {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray_port;
   NoServices services;
-  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr,
-                                   folder + "Fesk.Ini", folder});
+  SettingsDialog form(
+      LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr, folder + "Fesk.Ini", folder});
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  HWND owner = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                               nullptr, instance, nullptr);
+  HWND owner =
+      CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   win32::Win32Tray tray(instance, win32::TrayIconResources{});
   win32::SettingsDialogWindow window(instance, form, tray, owner);
   window.Start();
@@ -92,9 +88,10 @@ int main() {
   Check(IsWindowVisible(dialog) != FALSE, "the dialog is shown again");
   Check(!IsWindowEnabled(button2), "showing it brings transfer_button up to date");
 
-  std::printf("tick of the sensing loop ending in the window's after-event step: "
-              "hidden %.1f us, shown %.1f us\n",
-              hidden_tick, shown_tick);
+  std::printf(
+      "tick of the sensing loop ending in the window's after-event step: "
+      "hidden %.1f us, shown %.1f us\n",
+      hidden_tick, shown_tick);
   DestroyWindow(owner);
   return winetest::Finish("settings_dialog_wine");
 }

@@ -29,12 +29,11 @@ inline std::string Printable(const std::string& bytes) {
   return out;
 }
 
-inline void CheckEqual(const std::string& actual, const std::string& expected,
-                       const std::string& what) {
+inline void CheckEqual(const std::string& actual, const std::string& expected, const std::string& what) {
   if (actual == expected) return;
   ++Failures();
-  std::printf("FAIL %s\n  expected: \"%s\"\n  actual:   \"%s\"\n", what.c_str(),
-              Printable(expected).c_str(), Printable(actual).c_str());
+  std::printf("FAIL %s\n  expected: \"%s\"\n  actual:   \"%s\"\n", what.c_str(), Printable(expected).c_str(),
+              Printable(actual).c_str());
 }
 
 inline void Check(bool condition, const std::string& what) {

@@ -132,15 +132,14 @@ std::wstring MakeTestFolder(std::wstring_view name);
 bool MakeFolders(const std::wstring& path);  // with its parents
 bool RemoveTree(const std::wstring& path);
 bool FileExists(const std::wstring& path);
-std::wstring FileName(std::wstring_view path);   // after the last backslash
+std::wstring FileName(std::wstring_view path);  // after the last backslash
 std::wstring ParentFolder(std::wstring_view path);
 std::wstring FullPath(const std::wstring& path);  // resolves ".." and "."
 // Equal as Windows paths: any case, a trailing backslash ignored.
 bool SamePath(std::wstring_view a, std::wstring_view b);
 // Copies `source` into `folder` (as `new_name`, or under its own name);
 // returns the new path, or an empty string on failure.
-std::wstring CopyInto(const std::wstring& source, const std::wstring& folder,
-                      std::wstring_view new_name = {});
+std::wstring CopyInto(const std::wstring& source, const std::wstring& folder, std::wstring_view new_name = {});
 bool WriteFileBytes(const std::wstring& path, std::string_view bytes);
 // Writes `text` in code page 932, as the programs under test read it.
 bool WriteCp932File(const std::wstring& path, std::wstring_view text);
@@ -178,8 +177,7 @@ class Process {
 // CreateProcessW with the command line "<exe>" <arguments> and the given
 // work folder (empty: the driver's own).  Processes that are still running
 // when Finish is called are killed then.
-Process Start(const std::wstring& exe, std::wstring_view arguments = {},
-              const std::wstring& work_folder = {});
+Process Start(const std::wstring& exe, std::wstring_view arguments = {}, const std::wstring& work_folder = {});
 // Running processes whose exe file name is `exe_name` (any case).
 int CountProcesses(std::wstring_view exe_name);
 std::vector<DWORD> ProcessIds(std::wstring_view exe_name);
@@ -235,8 +233,7 @@ enum class MouseButton { kLeft, kRight, kMiddle };
 std::vector<HWND> ChildWindows(HWND parent);
 // The `index`-th descendant (0 = first) of this class (any case) whose text
 // is `text` (empty: any text); null if there is none.
-HWND FindChild(HWND parent, std::wstring_view class_name, std::wstring_view text = {},
-               int index = 0);
+HWND FindChild(HWND parent, std::wstring_view class_name, std::wstring_view text = {}, int index = 0);
 // WM_SETTEXT across processes (the control is told as by a program, not by
 // typing: no key messages).
 bool SetControlText(HWND control, std::wstring_view text);
@@ -274,8 +271,7 @@ std::optional<MessageBoxInfo> ReadMessageBox(HWND box);
 // Clicks the button with this control id (IDOK, IDCANCEL, IDYES, IDNO ...).
 bool PressButton(HWND dialog, int id);
 // Waits for the box, reads it, presses `id` and waits until it is gone.
-std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id, int timeout_ms,
-                                               DWORD process_id = 0);
+std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id, int timeout_ms, DWORD process_id = 0);
 
 // ---------------------------------------------------------------- input
 
@@ -321,8 +317,7 @@ class HeldKeys {
 // re-syncs Shift, Ctrl and Alt with the X keyboard, where they are not held:
 // the held keys come up in the middle of the stroke.  Gesture logs a warning
 // naming the windows its path crosses (see WindowsUnderPath).
-void Gesture(std::initializer_list<WORD> keys, const std::vector<POINT>& path, int steps = 12,
-             int pause_ms = 25);
+void Gesture(std::initializer_list<WORD> keys, const std::vector<POINT>& path, int steps = 12, int pause_ms = 25);
 // Visible top-level windows under any point the cursor takes along the path.
 std::vector<HWND> WindowsUnderPath(const std::vector<POINT>& path, int steps = 12);
 
@@ -332,8 +327,7 @@ std::vector<HWND> WindowsUnderPath(const std::vector<POINT>& path, int steps = 1
 // lParam = mouse message.
 constexpr UINT kTrayCallbackMessage = WM_USER + 101;
 bool PostToWindow(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0);
-bool PostTrayMessage(HWND main_window, UINT icon_id, UINT mouse_message,
-                     UINT callback_message = kTrayCallbackMessage);
+bool PostTrayMessage(HWND main_window, UINT icon_id, UINT mouse_message, UINT callback_message = kTrayCallbackMessage);
 
 // Without a desktop shell Wine shows the tray icons in a window of its own,
 // "Wine System Tray" (class "__winex11_standalone_tray"), at the top left
@@ -388,7 +382,7 @@ struct LaunchRecord {
   std::wstring command_line;  // GetCommandLineW
   std::wstring work_folder;   // its current folder when it started
   DWORD process_id = 0;
-  std::uint64_t tick = 0;     // GetTickCount64 when it ran
+  std::uint64_t tick = 0;  // GetTickCount64 when it ran
   std::wstring Arguments() const { return CommandLineArguments(command_line); }
 };
 
@@ -399,7 +393,7 @@ std::vector<LaunchRecord> ReadRecords(const std::wstring& folder, std::wstring_v
 std::vector<LaunchRecord> ParseRecords(std::string_view utf8);
 // Waits until at least `count` records (of `exe`) exist; returns what is
 // there then (possibly fewer, after the timeout).
-std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count,
-                                         int timeout_ms, std::wstring_view exe = {});
+std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count, int timeout_ms,
+                                         std::wstring_view exe = {});
 
 }  // namespace fesk::e2e

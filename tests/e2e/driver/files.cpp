@@ -31,12 +31,10 @@ namespace {
 // a program that is still closing.  Opening retries for a while.
 HANDLE OpenWithRetry(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
   for (int attempt = 0;; ++attempt) {
-    HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) return file;
     DWORD error = GetLastError();
-    if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
-         error != ERROR_ACCESS_DENIED) ||
+    if ((error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION && error != ERROR_ACCESS_DENIED) ||
         attempt >= 100) {
       return INVALID_HANDLE_VALUE;
     }
@@ -103,9 +101,7 @@ bool SamePath(std::wstring_view a, std::wstring_view b) {
   return CompareStringOrdinal(left.c_str(), -1, right.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-bool FileExists(const std::wstring& path) {
-  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool MakeFolders(const std::wstring& path) {
   if (path.empty()) return false;
@@ -153,13 +149,11 @@ std::wstring MakeTestFolder(std::wstring_view name) {
   return folder;
 }
 
-std::wstring CopyInto(const std::wstring& source, const std::wstring& folder,
-                      std::wstring_view new_name) {
+std::wstring CopyInto(const std::wstring& source, const std::wstring& folder, std::wstring_view new_name) {
   std::wstring target = folder + L"\\" + (new_name.empty() ? FileName(source) : std::wstring(new_name));
   MakeFolders(folder);
   if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
-    Log(L"cannot copy " + source + L" to " + target + L" (error " +
-        std::to_wstring(GetLastError()) + L")");
+    Log(L"cannot copy " + source + L" to " + target + L" (error " + std::to_wstring(GetLastError()) + L")");
     return {};
   }
   return target;
@@ -177,18 +171,14 @@ bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
   return ok && written == bytes.size();
 }
 
-bool WriteCp932File(const std::wstring& path, std::wstring_view text) {
-  return WriteFileBytes(path, Cp932(text));
-}
+bool WriteCp932File(const std::wstring& path, std::wstring_view text) { return WriteFileBytes(path, Cp932(text)); }
 
-bool WriteUtf8File(const std::wstring& path, std::wstring_view text) {
-  return WriteFileBytes(path, Utf8(text));
-}
+bool WriteUtf8File(const std::wstring& path, std::wstring_view text) { return WriteFileBytes(path, Utf8(text)); }
 
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
   if (!FileExists(path)) return std::nullopt;
-  HANDLE file = OpenWithRetry(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              OPEN_EXISTING);
+  HANDLE file =
+      OpenWithRetry(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char buffer[65536];

@@ -28,10 +28,8 @@ bool IsExtendedKey(WORD vk) {
     case VK_NUMLOCK:
     case VK_LWIN:
     case VK_RWIN:
-    case VK_APPS:
-      return true;
-    default:
-      return false;
+    case VK_APPS: return true;
+    default: return false;
   }
 }
 
@@ -48,15 +46,9 @@ bool SendButton(MouseButton button, bool up) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   switch (button) {
-    case MouseButton::kLeft:
-      input.mi.dwFlags = up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-      break;
-    case MouseButton::kRight:
-      input.mi.dwFlags = up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN;
-      break;
-    case MouseButton::kMiddle:
-      input.mi.dwFlags = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN;
-      break;
+    case MouseButton::kLeft: input.mi.dwFlags = up ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN; break;
+    case MouseButton::kRight: input.mi.dwFlags = up ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN; break;
+    case MouseButton::kMiddle: input.mi.dwFlags = up ? MOUSEEVENTF_MIDDLEUP : MOUSEEVENTF_MIDDLEDOWN; break;
   }
   return SendInput(1, &input, sizeof input) == 1;
 }
@@ -156,12 +148,11 @@ std::vector<HWND> WindowsUnderPath(const std::vector<POINT>& path, int steps) {
   return crossed;
 }
 
-void Gesture(std::initializer_list<WORD> keys, const std::vector<POINT>& path, int steps,
-             int pause_ms) {
+void Gesture(std::initializer_list<WORD> keys, const std::vector<POINT>& path, int steps, int pause_ms) {
   if (path.empty()) return;
   for (HWND window : WindowsUnderPath(path, steps)) {
-    Log(L"warning: the stroke crosses the window \"" + WindowText(window) + L"\" (class " +
-        WindowClass(window) + L"); under Wine the held keys may come up there");
+    Log(L"warning: the stroke crosses the window \"" + WindowText(window) + L"\" (class " + WindowClass(window) +
+        L"); under Wine the held keys may come up there");
   }
   MoveCursorTo(path.front());
   Sleep(100);  // the poller takes the resting position first
@@ -175,8 +166,7 @@ void Gesture(std::initializer_list<WORD> keys, const std::vector<POINT>& path, i
 
 bool PostToWindow(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (PostMessageW(window, message, w, l)) return true;
-  Log(L"cannot post message " + std::to_wstring(message) + L" (error " +
-      std::to_wstring(GetLastError()) + L")");
+  Log(L"cannot post message " + std::to_wstring(message) + L" (error " + std::to_wstring(GetLastError()) + L")");
   return false;
 }
 
@@ -234,18 +224,16 @@ bool DropFiles(HWND window, const std::vector<std::wstring>& paths, POINT client
   }
 
   // Another process: the block must live in its address space.
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
-                               FALSE, process_id);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION, FALSE, process_id);
   if (!process) {
     Log(L"DropFiles: cannot open process " + std::to_wstring(process_id) + L" (error " +
         std::to_wstring(GetLastError()) + L")");
     return false;
   }
-  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
-                                PAGE_READWRITE);
+  void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   SIZE_T written = 0;
-  bool ok = remote && WriteProcessMemory(process, remote, block.data(), block.size(), &written) &&
-            written == block.size();
+  bool ok =
+      remote && WriteProcessMemory(process, remote, block.data(), block.size(), &written) && written == block.size();
   if (ok) ok = PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != 0;
   if (!ok) {
     Log(L"DropFiles: cannot deliver the drop (error " + std::to_wstring(GetLastError()) + L")");

@@ -17,8 +17,7 @@ std::vector<HANDLE>& Started() {
 
 void RememberStarted(HANDLE process) {
   HANDLE copy = nullptr;
-  if (DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, 0, FALSE,
-                      DUPLICATE_SAME_ACCESS)) {
+  if (DuplicateHandle(GetCurrentProcess(), process, GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
     Started().push_back(copy);
   }
 }

@@ -17,9 +17,7 @@ bool TakeValue(std::string_view line, std::string_view key, std::string_view& va
 
 }  // namespace
 
-std::wstring RecordFile(const std::wstring& folder) {
-  return folder + L"\\" + FromUtf8(record::kFileName);
-}
+std::wstring RecordFile(const std::wstring& folder) { return folder + L"\\" + FromUtf8(record::kFileName); }
 
 std::vector<LaunchRecord> ParseRecords(std::string_view utf8) {
   std::vector<LaunchRecord> records;
@@ -65,8 +63,8 @@ std::vector<LaunchRecord> ReadRecords(const std::wstring& folder, std::wstring_v
   return chosen;
 }
 
-std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count,
-                                         int timeout_ms, std::wstring_view exe) {
+std::vector<LaunchRecord> WaitForRecords(const std::wstring& folder, std::size_t count, int timeout_ms,
+                                         std::wstring_view exe) {
   std::vector<LaunchRecord> records;
   WaitUntil([&] { return (records = ReadRecords(folder, exe)).size() >= count; }, timeout_ms, 50);
   return records;

@@ -11,21 +11,18 @@ namespace {
 
 std::string Convert(UINT code_page, std::wstring_view text) {
   if (text.empty()) return {};
-  int length = WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()),
-                                   nullptr, 0, nullptr, nullptr);
+  int length =
+      WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), out.data(), length, nullptr, nullptr);
   return out;
 }
 
 std::wstring Convert(UINT code_page, std::string_view bytes) {
   if (bytes.empty()) return {};
-  int length =
-      MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  int length = MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
   std::wstring out(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
-                      length);
+  MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), length);
   return out;
 }
 
@@ -63,8 +60,7 @@ void Pause(int ms) { Sleep(static_cast<DWORD>(ms)); }
 
 void Log(std::wstring_view text) {
   char stamp[32];
-  std::snprintf(stamp, sizeof stamp, "[%6llu ms] ",
-                static_cast<unsigned long long>(GetTickCount64() - StartTick()));
+  std::snprintf(stamp, sizeof stamp, "[%6llu ms] ", static_cast<unsigned long long>(GetTickCount64() - StartTick()));
   PrintLine(stamp + Utf8(text));
 }
 
@@ -83,8 +79,8 @@ void CheckEqual(std::wstring_view actual, std::wstring_view expected, std::wstri
     return;
   }
   ++winetest::Failures();
-  Log(L"FAIL " + std::wstring(what) + L"\n  expected: \"" + std::wstring(expected) +
-      L"\"\n  actual:   \"" + std::wstring(actual) + L"\"");
+  Log(L"FAIL " + std::wstring(what) + L"\n  expected: \"" + std::wstring(expected) + L"\"\n  actual:   \"" +
+      std::wstring(actual) + L"\"");
 }
 
 void CheckEqual(long long actual, long long expected, std::wstring_view what) {
@@ -97,8 +93,8 @@ void CheckContains(std::wstring_view text, std::wstring_view part, std::wstring_
     return;
   }
   ++winetest::Failures();
-  Log(L"FAIL " + std::wstring(what) + L"\n  expected to contain: \"" + std::wstring(part) +
-      L"\"\n  in: \"" + std::wstring(text) + L"\"");
+  Log(L"FAIL " + std::wstring(what) + L"\n  expected to contain: \"" + std::wstring(part) + L"\"\n  in: \"" +
+      std::wstring(text) + L"\"");
 }
 
 int Failures() { return winetest::Failures(); }

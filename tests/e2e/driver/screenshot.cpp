@@ -37,8 +37,7 @@ std::optional<Capture> CaptureScreen() {
     HGDIOBJ old = SelectObject(memory, bitmap);
     if (BitBlt(memory, 0, 0, width, height, screen, left, top, SRCCOPY | CAPTUREBLT)) {
       GdiFlush();
-      capture = Capture{info.bmiHeader,
-                        std::string(static_cast<const char*>(bits), info.bmiHeader.biSizeImage)};
+      capture = Capture{info.bmiHeader, std::string(static_cast<const char*>(bits), info.bmiHeader.biSizeImage)};
     }
     SelectObject(memory, old);
   }

@@ -27,8 +27,7 @@ bool Matches(HWND window, const WindowQuery& query) {
   if (!query.class_name.empty() && !SameClass(WindowClass(window), query.class_name)) return false;
   if (!query.caption.empty()) {
     std::wstring caption = Caption(window);
-    if (query.caption_contains ? caption.find(query.caption) == std::wstring::npos
-                               : caption != query.caption) {
+    if (query.caption_contains ? caption.find(query.caption) == std::wstring::npos : caption != query.caption) {
       return false;
     }
   }
@@ -79,8 +78,8 @@ std::wstring WindowText(HWND window) {
   }
   std::wstring text(length + 1, L'\0');
   DWORD_PTR got = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, 2000, &got)) {
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                           2000, &got)) {
     return Caption(window);
   }
   text.resize(got <= length ? got : length);
@@ -104,8 +103,8 @@ HWND WaitForTopWindow(const WindowQuery& query, int timeout_ms) {
   HWND found = nullptr;
   WaitUntil([&] { return (found = FindTopWindow(query)) != nullptr; }, timeout_ms);
   if (!found) {
-    Log(L"no window of class \"" + query.class_name + L"\" captioned \"" + query.caption +
-        L"\" within " + std::to_wstring(timeout_ms) + L" ms");
+    Log(L"no window of class \"" + query.class_name + L"\" captioned \"" + query.caption + L"\" within " +
+        std::to_wstring(timeout_ms) + L" ms");
   }
   return found;
 }
@@ -141,10 +140,9 @@ std::wstring DescribeWindows(bool visible_only) {
     std::swprintf(head, 160, L"  %p process %lu ", static_cast<void*>(info.window),
                   static_cast<unsigned long>(info.process_id));
     wchar_t rect[96];
-    std::swprintf(rect, 96, L" at (%ld,%ld)-(%ld,%ld)%ls", info.rect.left, info.rect.top,
-                  info.rect.right, info.rect.bottom, info.visible ? L"" : L" hidden");
-    text += head + (L"class \"" + info.class_name + L"\" caption \"" + info.caption + L"\"") +
-            rect + L"\n";
+    std::swprintf(rect, 96, L" at (%ld,%ld)-(%ld,%ld)%ls", info.rect.left, info.rect.top, info.rect.right,
+                  info.rect.bottom, info.visible ? L"" : L" hidden");
+    text += head + (L"class \"" + info.class_name + L"\" caption \"" + info.caption + L"\"") + rect + L"\n";
   }
   return text;
 }
@@ -168,8 +166,8 @@ HWND FindChild(HWND parent, std::wstring_view class_name, std::wstring_view text
 bool SetControlText(HWND control, std::wstring_view text) {
   const std::wstring value(text);
   DWORD_PTR result = 0;
-  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()),
-                             SMTO_ABORTIFHUNG, 5000, &result) != 0 &&
+  return SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(value.c_str()), SMTO_ABORTIFHUNG, 5000,
+                             &result) != 0 &&
          result != 0;
 }
 
@@ -218,12 +216,10 @@ bool PressButton(HWND dialog, int id) {
   DWORD_PTR result = 0;
   if (SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &result)) return true;
   // A dialog that does not answer in time still gets the click as a command.
-  return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(button)) != 0;
+  return PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
 }
 
-std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id, int timeout_ms,
-                                               DWORD process_id) {
+std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id, int timeout_ms, DWORD process_id) {
   HWND box = WaitForMessageBox(caption, timeout_ms, process_id);
   if (!box) return std::nullopt;
   std::optional<MessageBoxInfo> info = ReadMessageBox(box);
@@ -242,13 +238,15 @@ std::wstring HintShownAt(POINT screen_point, DWORD process_id, int timeout_ms) {
   WaitUntil([&] { return FindTopWindows(tips).empty(); }, 3000);
   MoveCursor({screen_point.x + 12, screen_point.y + 12}, screen_point, 6, 30);
   std::wstring text;
-  WaitUntil([&] {
-    for (HWND tip : FindTopWindows(tips)) {
-      text = WindowText(tip);
-      if (!text.empty()) return true;
-    }
-    return false;
-  }, timeout_ms, 50);
+  WaitUntil(
+      [&] {
+        for (HWND tip : FindTopWindows(tips)) {
+          text = WindowText(tip);
+          if (!text.empty()) return true;
+        }
+        return false;
+      },
+      timeout_ms, 50);
   return text;
 }
 

@@ -10,10 +10,9 @@ TEST(ActionCode, DirectionNamesOfEveryPair) {
     const char* pair;
     const char* name;
   };
-  const Case cases[] = {{"lr", "右"}, {"lR", "右下"}, {"lL", "下"}, {"rl", "左"},
-                        {"rR", "下"}, {"rL", "左下"}, {"Ll", "上"}, {"Lr", "右上"},
-                        {"LR", "右"}, {"Rl", "左上"}, {"Rr", "上"}, {"RL", "左"},
-                        {"ll", ""},   {"lx", ""},     {"ab", ""}};
+  const Case cases[] = {{"lr", "右"},   {"lR", "右下"}, {"lL", "下"},   {"rl", "左"}, {"rR", "下"},
+                        {"rL", "左下"}, {"Ll", "上"},   {"Lr", "右上"}, {"LR", "右"}, {"Rl", "左上"},
+                        {"Rr", "上"},   {"RL", "左"},   {"ll", ""},     {"lx", ""},   {"ab", ""}};
   for (const Case& c : cases) EXPECT_EQ(DirectionName(c.pair[0], c.pair[1]), c.name) << c.pair;
 }
 
@@ -48,14 +47,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RunPosCase{"111111101", {500, 600}, false},  // bottom centre forbidden
                       RunPosCase{"111111101", {500, 512}, true},   // on the line y = 2*(H div 3)
                       RunPosCase{"111111101", {341, 600}, true},   // on the line x = W div 3
-                      RunPosCase{"111111101", {100, 600}, true},
-                      RunPosCase{"000000000", {10, 10}, false},
-                      RunPosCase{"000000000", {341, 10}, true},
-                      RunPosCase{"000000000", {10, 256}, true},
+                      RunPosCase{"111111101", {100, 600}, true}, RunPosCase{"000000000", {10, 10}, false},
+                      RunPosCase{"000000000", {341, 10}, true}, RunPosCase{"000000000", {10, 256}, true},
                       RunPosCase{"011111111", {0, 0}, false},
                       RunPosCase{"1111", {1000, 700}, true},  // short mask: missing region allowed
-                      RunPosCase{"11111111x", {1000, 700}, true},
-                      RunPosCase{"", {1000, 700}, true}));
+                      RunPosCase{"11111111x", {1000, 700}, true}, RunPosCase{"", {1000, 700}, true}));
 
 TEST(ScreenPosition, ConditionsOnAThousandTwentyFourByTwoSixtyEight) {
   Size screen{1024, 768};
@@ -63,9 +59,8 @@ TEST(ScreenPosition, ConditionsOnAThousandTwentyFourByTwoSixtyEight) {
     Point cursor;
     int position;
   };
-  const Case cases[] = {{{0, 0}, 1},    {{500, 0}, 2}, {{1023, 0}, 3},   {{0, 300}, 4},
-                        {{1023, 300}, 5}, {{0, 767}, 6}, {{500, 767}, 7}, {{1023, 767}, 8},
-                        {{500, 300}, 0}, {{1, 1}, 0}};
+  const Case cases[] = {{{0, 0}, 1},   {{500, 0}, 2},   {{1023, 0}, 3},   {{0, 300}, 4},   {{1023, 300}, 5},
+                        {{0, 767}, 6}, {{500, 767}, 7}, {{1023, 767}, 8}, {{500, 300}, 0}, {{1, 1}, 0}};
   for (const Case& c : cases) {
     for (int position = 1; position <= 8; ++position) {
       EXPECT_EQ(AtScreenPosition(position, c.cursor, screen), position == c.position)
@@ -82,9 +77,9 @@ TEST(ScreenPosition, ConditionsOnAMonitorLeftOfThePrimaryOne) {
     Point cursor;
     int position;
   };
-  const Case cases[] = {{{-1280, -256}, 1}, {{-600, -256}, 2}, {{-1, -256}, 3},  {{-1280, 0}, 4},
-                        {{-1, 0}, 5},        {{-1280, 767}, 6}, {{-600, 767}, 7}, {{-1, 767}, 8},
-                        {{-600, 0}, 0},      {{0, 0}, 0},       {{-1279, -255}, 0}};
+  const Case cases[] = {{{-1280, -256}, 1}, {{-600, -256}, 2}, {{-1, -256}, 3},   {{-1280, 0}, 4},
+                        {{-1, 0}, 5},       {{-1280, 767}, 6}, {{-600, 767}, 7},  {{-1, 767}, 8},
+                        {{-600, 0}, 0},     {{0, 0}, 0},       {{-1279, -255}, 0}};
   for (const Case& c : cases) {
     for (int position = 1; position <= 8; ++position) {
       EXPECT_EQ(AtScreenPosition(position, c.cursor, monitor), position == c.position)
@@ -96,8 +91,7 @@ TEST(ScreenPosition, ConditionsOnAMonitorLeftOfThePrimaryOne) {
 TEST(ScreenPosition, TheScreenSizeIsTheMonitorAtTheOrigin) {
   for (Point p : {Point{0, 0}, Point{500, 0}, Point{1023, 767}, Point{1023, 300}, Point{40, 40}}) {
     for (int position = 1; position <= 8; ++position) {
-      EXPECT_EQ(AtScreenPosition(position, p, Size{1024, 768}),
-                AtScreenPosition(position, p, Rect{0, 0, 1024, 768}));
+      EXPECT_EQ(AtScreenPosition(position, p, Size{1024, 768}), AtScreenPosition(position, p, Rect{0, 0, 1024, 768}));
     }
   }
 }

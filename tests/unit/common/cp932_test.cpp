@@ -13,8 +13,7 @@ TEST(Cp932, TrailByteBackslashIsNotASeparator) {
   std::string path = "C:\\" + kHyou + "\\a.exe";
   EXPECT_EQ(FolderOf(path), "C:\\" + kHyou + "\\");
   EXPECT_EQ(FileNameOf(path), "a.exe");
-  EXPECT_EQ(Split("A\\" + kHyou + "\\B", '\\'),
-            (std::vector<std::string>{"A", kHyou, "B"}));
+  EXPECT_EQ(Split("A\\" + kHyou + "\\B", '\\'), (std::vector<std::string>{"A", kHyou, "B"}));
   EXPECT_EQ(FileNameOf(kHyou), kHyou);
   EXPECT_EQ(Find(kHyou + "\\", '\\'), 2u);
 }

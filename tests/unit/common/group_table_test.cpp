@@ -40,21 +40,20 @@ TEST_P(GroupTableRead, BuildsTheTree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GroupTableRead,
-    ::testing::Values(
-        ReadCase{"Empty", "", "", nullptr},
-        ReadCase{"Example", "A\r\n\tA1\r\n\t\tX\r\n\tA2\r\nB\r\n", "A(A1(X),A2),B", nullptr},
-        ReadCase{"SpacesCountLikeTabs", "A\r\n A1\r\n  X\r\n A2\r\nB\r\n", "A(A1(X),A2),B", nullptr},
-        ReadCase{"CrOnlyAndLfOnly", "A\r\tA1\n\t\tX\nB", "A(A1(X)),B", nullptr},
-        ReadCase{"LfCrIsTwoLineEnds", "A\n\rB", "A,,B", nullptr},
-        ReadCase{"BlankLineIsAnEmptyTopLevelNode", "A\r\n\r\nB\r\n", "A,,B", nullptr},
-        ReadCase{"NulEndsTheText", std::string("A\r\nB\0C\r\n", 8), "A,B", nullptr},
-        ReadCase{"TrailingSpacesKeptInNames", "A \r\n", "A ", nullptr},
-        ReadCase{"UpSeveralLevels", "A\r\n\tB\r\n\t\tC\r\n\t\t\tD\r\n\tE\r\n", "A(B(C(D)),E)", nullptr},
-        ReadCase{"LevelJumpStopsKeepingWhatWasRead", "A\r\n\tB\r\n\t\t\tDeep\r\nC\r\n", "A(B)",
-                 "ｱｲﾃﾑ \"Deep\" の階層が不正です"},
-        ReadCase{"IndentedFirstLineIsTopLevelThenAJump", "\t\tA\r\n\t\tB\r\n", "A",
-                 "ｱｲﾃﾑ \"B\" の階層が不正です"},
-        ReadCase{"JapaneseNames", "ゲーム\r\n\tﾊﾟｽﾞﾙ\r\n", "ゲーム(ﾊﾟｽﾞﾙ)", nullptr}),
+    ::testing::Values(ReadCase{"Empty", "", "", nullptr},
+                      ReadCase{"Example", "A\r\n\tA1\r\n\t\tX\r\n\tA2\r\nB\r\n", "A(A1(X),A2),B", nullptr},
+                      ReadCase{"SpacesCountLikeTabs", "A\r\n A1\r\n  X\r\n A2\r\nB\r\n", "A(A1(X),A2),B", nullptr},
+                      ReadCase{"CrOnlyAndLfOnly", "A\r\tA1\n\t\tX\nB", "A(A1(X)),B", nullptr},
+                      ReadCase{"LfCrIsTwoLineEnds", "A\n\rB", "A,,B", nullptr},
+                      ReadCase{"BlankLineIsAnEmptyTopLevelNode", "A\r\n\r\nB\r\n", "A,,B", nullptr},
+                      ReadCase{"NulEndsTheText", std::string("A\r\nB\0C\r\n", 8), "A,B", nullptr},
+                      ReadCase{"TrailingSpacesKeptInNames", "A \r\n", "A ", nullptr},
+                      ReadCase{"UpSeveralLevels", "A\r\n\tB\r\n\t\tC\r\n\t\t\tD\r\n\tE\r\n", "A(B(C(D)),E)", nullptr},
+                      ReadCase{"LevelJumpStopsKeepingWhatWasRead", "A\r\n\tB\r\n\t\t\tDeep\r\nC\r\n", "A(B)",
+                               "ｱｲﾃﾑ \"Deep\" の階層が不正です"},
+                      ReadCase{"IndentedFirstLineIsTopLevelThenAJump", "\t\tA\r\n\t\tB\r\n", "A",
+                               "ｱｲﾃﾑ \"B\" の階層が不正です"},
+                      ReadCase{"JapaneseNames", "ゲーム\r\n\tﾊﾟｽﾞﾙ\r\n", "ゲーム(ﾊﾟｽﾞﾙ)", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GroupTable, WritesTabsCrLfInPreOrderAndReadsBackTheSameTree) {

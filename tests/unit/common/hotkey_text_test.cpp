@@ -92,8 +92,7 @@ int KeyReadBack(int key) {
 TEST(ShortCutText, JapaneseLayoutKeysSurviveStoreAndLoad) {
   testing::JapaneseKeyNames layout;
   const ShortCut modifier_sets[] = {kShortCutCtrl, kShortCutAlt, kShortCutCtrl | kShortCutAlt,
-                                    kShortCutShift | kShortCutCtrl,
-                                    kShortCutShift | kShortCutCtrl | kShortCutAlt};
+                                    kShortCutShift | kShortCutCtrl, kShortCutShift | kShortCutCtrl | kShortCutAlt};
   int named = 0;
   for (ShortCut modifiers : modifier_sets) {
     for (int key = 0x01; key <= 0xFE; ++key) {

@@ -29,36 +29,38 @@ TEST_P(ProfileLookup, FindsWhatThePlatformFinds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProfileLookup,
-    ::testing::Values(
-        LookupCase{"Plain", "[S]\r\nk=v\r\n", "S", "k", "v"},
-        LookupCase{"CaseInsensitiveNames", "[system]\r\nMode=3\r\n", "SYSTEM", "MODE", "3"},
-        LookupCase{"SpacesAroundNames", "  [ sec ]  \r\n  key  =  value  \r\n", "sec", "key", "value"},
-        LookupCase{"ArgumentsTrimmed", "[sec]\r\nkey=v\r\n", " sec ", " key ", "v"},
-        LookupCase{"EmptyValueIsNotMissing", "[S]\r\nk=\r\n", "S", "k", ""},
-        LookupCase{"SecondEqualsBelongsToValue", "[S]\r\na=b=c\r\n", "S", "a", "b=c"},
-        LookupCase{"SemicolonInValue", "[S]\r\na=b ; c\r\n", "S", "a", "b ; c"},
-        LookupCase{"DoubleQuotesRemoved", "[S]\r\na=\"x y\"\r\n", "S", "a", "x y"},
-        LookupCase{"SingleQuotesRemoved", "[S]\r\na='x'\r\n", "S", "a", "x"},
-        LookupCase{"MixedQuotesKept", "[S]\r\na='x\"\r\n", "S", "a", "'x\""},
-        LookupCase{"LoneQuoteKept", "[S]\r\na=\"\r\n", "S", "a", "\""},
-        LookupCase{"FirstDuplicateSectionWins", "[S]\r\na=1\r\n[S]\r\na=2\r\nb=3\r\n", "S", "b", nullptr},
-        LookupCase{"FirstDuplicateKeyWins", "[S]\r\na=1\r\na=2\r\n", "S", "a", "1"},
-        LookupCase{"LineWithoutEqualsNeverFound", "[S]\r\nlonely\r\n", "S", "lonely", nullptr},
-        LookupCase{"KeysBeforeFirstSectionAreUnnamed", "a=1\r\n[S]\r\nb=2\r\n", "S", "a", nullptr},
-        LookupCase{"CrOnlyLines", "[S]\ra=1\rb=2\r", "S", "b", "2"},
-        LookupCase{"LfOnlyLines", "[S]\na=1\nb=2", "S", "b", "2"},
-        LookupCase{"TextAfterClosingBracketIgnored", "[S] junk\r\na=1\r\n", "S", "a", "1"},
-        LookupCase{"LastClosingBracketEndsName", "[a]b]\r\nk=1\r\n", "a]b", "k", "1"},
-        LookupCase{"NoClosingBracketIsAKeyLine", "[S]\r\n[T=1\r\n", "S", "[T", "1"},
-        LookupCase{"CommentLinesParsedLikeOthers", "[S]\r\n;c=1\r\n", "S", ";c", "1"},
-        LookupCase{"IdeographicSpaceIsNotTrimmed", "[S]\r\na=　x\r\n", "S", "a", "　x"},
-        LookupCase{"TabsAndVerticalSpaceTrimmed", "[S]\r\n\t\va\x1a=\x0b" "1\t\r\n", "S", "a", "1"},
-        LookupCase{"MissingSection", "[S]\r\na=1\r\n", "T", "a", nullptr}),
+    ::testing::Values(LookupCase{"Plain", "[S]\r\nk=v\r\n", "S", "k", "v"},
+                      LookupCase{"CaseInsensitiveNames", "[system]\r\nMode=3\r\n", "SYSTEM", "MODE", "3"},
+                      LookupCase{"SpacesAroundNames", "  [ sec ]  \r\n  key  =  value  \r\n", "sec", "key", "value"},
+                      LookupCase{"ArgumentsTrimmed", "[sec]\r\nkey=v\r\n", " sec ", " key ", "v"},
+                      LookupCase{"EmptyValueIsNotMissing", "[S]\r\nk=\r\n", "S", "k", ""},
+                      LookupCase{"SecondEqualsBelongsToValue", "[S]\r\na=b=c\r\n", "S", "a", "b=c"},
+                      LookupCase{"SemicolonInValue", "[S]\r\na=b ; c\r\n", "S", "a", "b ; c"},
+                      LookupCase{"DoubleQuotesRemoved", "[S]\r\na=\"x y\"\r\n", "S", "a", "x y"},
+                      LookupCase{"SingleQuotesRemoved", "[S]\r\na='x'\r\n", "S", "a", "x"},
+                      LookupCase{"MixedQuotesKept", "[S]\r\na='x\"\r\n", "S", "a", "'x\""},
+                      LookupCase{"LoneQuoteKept", "[S]\r\na=\"\r\n", "S", "a", "\""},
+                      LookupCase{"FirstDuplicateSectionWins", "[S]\r\na=1\r\n[S]\r\na=2\r\nb=3\r\n", "S", "b", nullptr},
+                      LookupCase{"FirstDuplicateKeyWins", "[S]\r\na=1\r\na=2\r\n", "S", "a", "1"},
+                      LookupCase{"LineWithoutEqualsNeverFound", "[S]\r\nlonely\r\n", "S", "lonely", nullptr},
+                      LookupCase{"KeysBeforeFirstSectionAreUnnamed", "a=1\r\n[S]\r\nb=2\r\n", "S", "a", nullptr},
+                      LookupCase{"CrOnlyLines", "[S]\ra=1\rb=2\r", "S", "b", "2"},
+                      LookupCase{"LfOnlyLines", "[S]\na=1\nb=2", "S", "b", "2"},
+                      LookupCase{"TextAfterClosingBracketIgnored", "[S] junk\r\na=1\r\n", "S", "a", "1"},
+                      LookupCase{"LastClosingBracketEndsName", "[a]b]\r\nk=1\r\n", "a]b", "k", "1"},
+                      LookupCase{"NoClosingBracketIsAKeyLine", "[S]\r\n[T=1\r\n", "S", "[T", "1"},
+                      LookupCase{"CommentLinesParsedLikeOthers", "[S]\r\n;c=1\r\n", "S", ";c", "1"},
+                      LookupCase{"IdeographicSpaceIsNotTrimmed", "[S]\r\na=　x\r\n", "S", "a", "　x"},
+                      LookupCase{"TabsAndVerticalSpaceTrimmed",
+                                 "[S]\r\n\t\va\x1a=\x0b"
+                                 "1\t\r\n",
+                                 "S", "a", "1"},
+                      LookupCase{"MissingSection", "[S]\r\na=1\r\n", "T", "a", nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileDocument, RewriteKeepsUnknownLinesTrimmedAndDropsBlankLines) {
-  ProfileDocument doc = ProfileDocument::Parse(
-      "top=1\r\n\r\n  [S]  \r\n ; note \r\n  a = 1 \r\nlonely\r\n\r\n[Other]\r\nx=y\r\n");
+  ProfileDocument doc =
+      ProfileDocument::Parse("top=1\r\n\r\n  [S]  \r\n ; note \r\n  a = 1 \r\nlonely\r\n\r\n[Other]\r\nx=y\r\n");
   EXPECT_TRUE(doc.SetValue("s", "A", "2"));
   EXPECT_EQ(doc.Serialize(), "top=1\r\n[S]\r\n; note\r\na=2\r\nlonely\r\n[Other]\r\nx=y\r\n");
 }

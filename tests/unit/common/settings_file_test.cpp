@@ -32,19 +32,15 @@ class SettingsInteger : public ::testing::TestWithParam<IntegerCase> {};
 TEST_P(SettingsInteger, ReadsDecimalOrHexOrGivesTheDefault) {
   TempFolder folder;
   folder.Write("Fesk.Ini", std::string("[SYSTEM]\r\nINTERVAL=") + GetParam().text + "\r\n");
-  EXPECT_EQ(SettingsFile(folder.File("Fesk.Ini")).ReadInteger("SYSTEM", "INTERVAL", 10),
-            GetParam().expected);
+  EXPECT_EQ(SettingsFile(folder.File("Fesk.Ini")).ReadInteger("SYSTEM", "INTERVAL", 10), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsInteger,
-                         ::testing::Values(IntegerCase{"20", 20}, IntegerCase{"-3", -3},
-                                           IntegerCase{"+7", 7}, IntegerCase{"0x14", 20},
-                                           IntegerCase{"0X1f", 31}, IntegerCase{"0x", 10},
-                                           IntegerCase{"0xG", 10}, IntegerCase{"abc", 10},
-                                           IntegerCase{"42A", 10}, IntegerCase{"", 10},
-                                           IntegerCase{"-", 10}, IntegerCase{"99999999999", 10},
-                                           IntegerCase{"0xFFFFFFFF", -1},
-                                           IntegerCase{"0x100000000", 10},
+                         ::testing::Values(IntegerCase{"20", 20}, IntegerCase{"-3", -3}, IntegerCase{"+7", 7},
+                                           IntegerCase{"0x14", 20}, IntegerCase{"0X1f", 31}, IntegerCase{"0x", 10},
+                                           IntegerCase{"0xG", 10}, IntegerCase{"abc", 10}, IntegerCase{"42A", 10},
+                                           IntegerCase{"", 10}, IntegerCase{"-", 10}, IntegerCase{"99999999999", 10},
+                                           IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"0x100000000", 10},
                                            IntegerCase{"\"12\"", 12}));
 
 TEST(SettingsFile, WritesReachTheFileAtOnceAndReadBack) {
@@ -55,8 +51,7 @@ TEST(SettingsFile, WritesReachTheFileAtOnceAndReadBack) {
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nDISCRIPTION=メモ帳\r\n");
   file.WriteInteger("SYSTEM", "MODE", -1);
   file.WriteString("CMD0", "CMDLINE", "");
-  EXPECT_EQ(folder.Read("Fesk.Ini"),
-            "[CMD0]\r\nDISCRIPTION=メモ帳\r\nCMDLINE=\r\n[SYSTEM]\r\nMODE=-1\r\n");
+  EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nDISCRIPTION=メモ帳\r\nCMDLINE=\r\n[SYSTEM]\r\nMODE=-1\r\n");
   EXPECT_EQ(file.ReadString("cmd0", "discription", "x"), "メモ帳");
   EXPECT_EQ(SettingsFile(path).ReadInteger("SYSTEM", "MODE", 0), -1);
 }
@@ -123,8 +118,7 @@ TEST(SettingsFile, AValueIsWrittenUpToItsFirstLineBreak) {
 }
 
 TEST(SettingsFile, PathBesideTheExecutable) {
-  EXPECT_EQ(SettingsFilePathFor("C:\\Program Files\\Fesk\\Fesk.exe"),
-            "C:\\Program Files\\Fesk\\Fesk.Ini");
+  EXPECT_EQ(SettingsFilePathFor("C:\\Program Files\\Fesk\\Fesk.exe"), "C:\\Program Files\\Fesk\\Fesk.Ini");
   // 表 ends in 0x5C: the folder must not be cut inside it.
   EXPECT_EQ(SettingsFilePathFor("C:\\表\\FeskINI.exe"), "C:\\表\\Fesk.Ini");
 }

@@ -22,27 +22,21 @@ TEST_P(DirectionTextTest, NamesEachMoveOnTwoLines) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, DirectionTextTest,
-    ::testing::Values(
-        DirectionCase{"", "", ""}, DirectionCase{"l", "", ""},
-        DirectionCase{"lr", "右", ""}, DirectionCase{"lrl", "右→左", ""},
-        DirectionCase{"lR", "右下", ""}, DirectionCase{"Rl", "左上", ""},
-        DirectionCase{"rL", "左下", ""}, DirectionCase{"Lr", "右上", ""},
-        DirectionCase{"rR", "下", ""}, DirectionCase{"LR", "右", ""},
-        DirectionCase{"lL", "下", ""}, DirectionCase{"Ll", "上", ""},
-        DirectionCase{"Rr", "上", ""}, DirectionCase{"RL", "左", ""},
-        // Nine letters: seven moves on the first line, the eighth on the second.
-        DirectionCase{"lrlrlrlrl", "右→左→右→左→右→左→右", "→左"},
-        // Eight letters: the seventh move ends the first line, no arrow after it.
-        DirectionCase{"lrlrlrlr", "右→左→右→左→右→左→右", ""},
-        DirectionCase{"lrlrlrlrlrlrlrlr", "右→左→右→左→右→左→右",
-                      "→左→右→左→右→左→右→左→右"},
-        // Beyond 16 characters nothing more is named, but the arrow says more follows.
-        DirectionCase{"lrlrlrlrlrlrlrlrl", "右→左→右→左→右→左→右",
-                      "→左→右→左→右→左→右→左→右→"},
-        // A repeated letter or another character names no move; an arrow
-        // follows a named move while more characters come.
-        DirectionCase{"llr", "右", ""}, DirectionCase{"lxr", "", ""},
-        DirectionCase{"lrx", "右→", ""}));
+    ::testing::Values(DirectionCase{"", "", ""}, DirectionCase{"l", "", ""}, DirectionCase{"lr", "右", ""},
+                      DirectionCase{"lrl", "右→左", ""}, DirectionCase{"lR", "右下", ""},
+                      DirectionCase{"Rl", "左上", ""}, DirectionCase{"rL", "左下", ""}, DirectionCase{"Lr", "右上", ""},
+                      DirectionCase{"rR", "下", ""}, DirectionCase{"LR", "右", ""}, DirectionCase{"lL", "下", ""},
+                      DirectionCase{"Ll", "上", ""}, DirectionCase{"Rr", "上", ""}, DirectionCase{"RL", "左", ""},
+                      // Nine letters: seven moves on the first line, the eighth on the second.
+                      DirectionCase{"lrlrlrlrl", "右→左→右→左→右→左→右", "→左"},
+                      // Eight letters: the seventh move ends the first line, no arrow after it.
+                      DirectionCase{"lrlrlrlr", "右→左→右→左→右→左→右", ""},
+                      DirectionCase{"lrlrlrlrlrlrlrlr", "右→左→右→左→右→左→右", "→左→右→左→右→左→右→左→右"},
+                      // Beyond 16 characters nothing more is named, but the arrow says more follows.
+                      DirectionCase{"lrlrlrlrlrlrlrlrl", "右→左→右→左→右→左→右", "→左→右→左→右→左→右→左→右→"},
+                      // A repeated letter or another character names no move; an arrow
+                      // follows a named move while more characters come.
+                      DirectionCase{"llr", "右", ""}, DirectionCase{"lxr", "", ""}, DirectionCase{"lrx", "右→", ""}));
 
 struct CompletenessCase {
   const char* code;
@@ -57,15 +51,12 @@ TEST_P(IncompleteCodeTest, MarksCodesWithoutAUsefulGesture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, IncompleteCodeTest,
-    ::testing::Values(CompletenessCase{"", true}, CompletenessCase{"l", true},
-                      CompletenessCase{"rR", true}, CompletenessCase{"Rr", true},
-                      CompletenessCase{"LR", true}, CompletenessCase{"RLR", true},
-                      CompletenessCase{"lL", false}, CompletenessCase{"lr", false},
-                      CompletenessCase{"rL", false}, CompletenessCase{"rRL", false},
-                      CompletenessCase{"xyz", true},
+    ::testing::Values(CompletenessCase{"", true}, CompletenessCase{"l", true}, CompletenessCase{"rR", true},
+                      CompletenessCase{"Rr", true}, CompletenessCase{"LR", true}, CompletenessCase{"RLR", true},
+                      CompletenessCase{"lL", false}, CompletenessCase{"lr", false}, CompletenessCase{"rL", false},
+                      CompletenessCase{"rRL", false}, CompletenessCase{"xyz", true},
                       // Only the first 15 characters count.
-                      CompletenessCase{"lllllllllllllllr", true},
-                      CompletenessCase{"llllllllllllllr", false}));
+                      CompletenessCase{"lllllllllllllllr", true}, CompletenessCase{"llllllllllllllr", false}));
 
 }  // namespace
 }  // namespace fesk::editor

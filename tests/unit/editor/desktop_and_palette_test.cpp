@@ -110,9 +110,9 @@ TEST_F(DesktopImportTest, FullListGoesOnWithTheNextItem) {
   f.ImportDesktop();
   std::vector<std::string> captions;
   for (const auto& box : dialogs_.boxes) captions.push_back(box.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録",
-                                                "FESKプログラム登録上限", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録",
-                                                "FESKプログラム登録上限"}));
+  EXPECT_EQ(captions,
+            (std::vector<std::string>{"ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "FESKプログラム登録上限",
+                                      "ﾃﾞｽｸﾄｯﾌﾟ･ｱｲｺﾝの新規登録", "FESKプログラム登録上限"}));
   EXPECT_EQ(f.ListCount, 100);
   EXPECT_EQ(Entry(0).discription, "P0");
   EXPECT_FALSE(f.Modified);
@@ -121,10 +121,17 @@ TEST_F(DesktopImportTest, FullListGoesOnWithTheNextItem) {
 class PaletteDialogTest : public EditorTest {
  protected:
   MainForm& StartWithEntry() {
-    WritePrograms({{"Old", "old.exe",
-                    {{"CMDSHOW", "SW_SHOWMINIMIZED"}, {"TASKTRAY", "ON"}, {"WORKDIR", "w"},
-                     {"OPTION", "o"}, {"ACTCODE", "lr"}, {"RUNPOS", "000000000"},
-                     {"HOTKEY", "Ctrl+A"}, {"GROUP", "X"}, {"DISPLAYPOS", "4"}}}},
+    WritePrograms({{"Old",
+                    "old.exe",
+                    {{"CMDSHOW", "SW_SHOWMINIMIZED"},
+                     {"TASKTRAY", "ON"},
+                     {"WORKDIR", "w"},
+                     {"OPTION", "o"},
+                     {"ACTCODE", "lr"},
+                     {"RUNPOS", "000000000"},
+                     {"HOTKEY", "Ctrl+A"},
+                     {"GROUP", "X"},
+                     {"DISPLAYPOS", "4"}}}},
                   {{"DISPGROUP", "G\\H"}});
     return Start();
   }
@@ -139,8 +146,7 @@ TEST_F(PaletteDialogTest, DialogLayout) {
   EXPECT_TRUE(d.always_on_top);
   EXPECT_EQ(d.heading.caption, "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）");
   EXPECT_EQ(d.ok_button.caption, "ＯＫ");
-  EXPECT_EQ((Rect{d.ok_button.left, d.ok_button.top, d.ok_button.width, d.ok_button.height}),
-            (Rect{136, 200, 89, 25}));
+  EXPECT_EQ((Rect{d.ok_button.left, d.ok_button.top, d.ok_button.width, d.ok_button.height}), (Rect{136, 200, 89, 25}));
   for (int i = 0; i < 10; ++i) {
     const RadioButton& choice = d.choices[static_cast<std::size_t>(i)];
     EXPECT_FALSE(choice.checked);
@@ -153,11 +159,10 @@ TEST_F(PaletteDialogTest, DialogLayout) {
 
 TEST_F(PaletteDialogTest, EveryChoiceWritesItsTitleAndOption) {
   const std::pair<const char*, const char*> expected[10] = {
-      {"FESKPAL ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示", "M"}, {"FESKPAL パレット０を表示", ""},
-      {"FESKPAL パレット１を表示", "1"}, {"FESKPAL パレット２を表示", "2"},
-      {"FESKPAL パレット３を表示", "3"}, {"FESKPAL パレット４を表示", "4"},
-      {"FESKPAL パレット５を表示", "5"}, {"FESKPAL パレット６を表示", "6"},
-      {"FESKPAL パレット７を表示", "7"}, {"FESKPAL パレット８を表示", "8"}};
+      {"FESKPAL ｸﾞﾙｰﾌﾟを選択後ｱｲｺﾝを表示", "M"}, {"FESKPAL パレット０を表示", ""},  {"FESKPAL パレット１を表示", "1"},
+      {"FESKPAL パレット２を表示", "2"},         {"FESKPAL パレット３を表示", "3"}, {"FESKPAL パレット４を表示", "4"},
+      {"FESKPAL パレット５を表示", "5"},         {"FESKPAL パレット６を表示", "6"}, {"FESKPAL パレット７を表示", "7"},
+      {"FESKPAL パレット８を表示", "8"}};
   for (int i = 0; i < 10; ++i) {
     form_.reset();
     MainForm& f = StartWithEntry();

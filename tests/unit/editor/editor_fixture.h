@@ -34,7 +34,8 @@ struct Program {
 };
 
 // Settings-file text: sections in order, keys in order, CR LF.
-inline std::string IniText(const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>& sections) {
+inline std::string IniText(
+    const std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>>& sections) {
   std::string text;
   for (const auto& [name, keys] : sections) {
     text += "[" + name + "]\r\n";
@@ -81,8 +82,8 @@ class EditorTest : public ::testing::Test {
     std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> sections;
     if (!feskin.empty()) sections.push_back({"FESKIN", feskin});
     for (std::size_t n = 0; n < programs.size(); ++n) {
-      std::vector<std::pair<std::string, std::string>> keys = {
-          {"DISCRIPTION", programs[n].title}, {"CMDLINE", programs[n].command}};
+      std::vector<std::pair<std::string, std::string>> keys = {{"DISCRIPTION", programs[n].title},
+                                                               {"CMDLINE", programs[n].command}};
       for (const auto& [key, value] : programs[n].keys) keys.emplace_back(key, value);
       sections.push_back({"CMD" + std::to_string(n), keys});
     }
@@ -94,8 +95,8 @@ class EditorTest : public ::testing::Test {
   // table unless the test wrote one or removed it.
   MainForm& Start(const std::vector<std::string>& parameters = {}, bool with_table = true) {
     if (with_table && !FileExists(TablePath())) WriteTable("");
-    form_ = std::make_unique<MainForm>(
-        EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, ExePath());
+    form_ = std::make_unique<MainForm>(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_},
+                                       ExePath());
     form_->FormCreate(parameters);
     return *form_;
   }
@@ -120,9 +121,7 @@ class EditorTest : public ::testing::Test {
     form_->FocusControl(next);
   }
   const ProgramEntry& Entry(int slot) { return form_->ProgramTable[static_cast<std::size_t>(slot)]; }
-  const ProgramEntry& Selected() {
-    return Entry(form_->ListSlotMap[static_cast<std::size_t>(form_->CurrentItem)]);
-  }
+  const ProgramEntry& Selected() { return Entry(form_->ListSlotMap[static_cast<std::size_t>(form_->CurrentItem)]); }
 
   std::filesystem::path dir_;
   fake::FakeDialogs dialogs_;

@@ -47,7 +47,8 @@ TEST_F(GroupPageTest, FirstGroupIsFeskAndTheNextOneIsAskedFor) {
   EXPECT_EQ(Paths(), (std::vector<std::string>{"FESK"}));
   EXPECT_TRUE(dialogs_.inputs.empty());
   EXPECT_TRUE(f.Modified);
-  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button}) {
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button,
+                          &f.delete_group_button, &f.move_source_button}) {
     EXPECT_TRUE(b->enabled) << b->caption;
   }
   EXPECT_FALSE(f.move_target_button.enabled);
@@ -273,7 +274,8 @@ TEST_F(GroupPageTest, DeletingTheLastGroupDisablesTheButtons) {
   dialogs_.answers = {Answer::kOk};
   f.DeleteGroup();
   EXPECT_TRUE(f.group_tree.tree.Empty());
-  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button,
+                          &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
     EXPECT_FALSE(b->enabled) << b->caption;
   }
   EXPECT_EQ(f.group_tree.selected, kNoGroupNode);
@@ -298,7 +300,7 @@ TEST_F(GroupPageTest, SortOrdersEveryLevelWithoutSettingModified) {
 TEST_F(GroupPageTest, SortUsesTheComparatorGiven) {
   WriteTable("a\r\nc\r\nb\r\n");
   MainForm f(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, ExePath(),
-              [](const std::string& x, const std::string& y) { return y.compare(x); });
+             [](const std::string& x, const std::string& y) { return y.compare(x); });
   f.FormCreate({});
   f.SortGroups();
   const GroupTree& tree = f.group_tree.tree;
@@ -335,8 +337,9 @@ TEST_F(GroupPageTest, ModeTwoPutsTheSelectedProgramIntoAGroup) {
             (Rect{40, 36, 321, 102}));
   EXPECT_TRUE(f.mode2_frame.visible);
   EXPECT_TRUE(f.register_in_group_button.visible);
-  for (const Control* c : {static_cast<const Control*>(&f.add_group_button), static_cast<const Control*>(&f.move_target_button),
-                           static_cast<const Control*>(&f.move_source_label), static_cast<const Control*>(&f.move_source_bevel)}) {
+  for (const Control* c :
+       {static_cast<const Control*>(&f.add_group_button), static_cast<const Control*>(&f.move_target_button),
+        static_cast<const Control*>(&f.move_source_label), static_cast<const Control*>(&f.move_source_bevel)}) {
     EXPECT_FALSE(c->visible);
   }
   ASSERT_EQ(dialogs_.boxes.size(), 1u);

@@ -44,17 +44,15 @@ TEST_P(CommandLineTest, SplitsLikeTheRunTimeLibrary) {
   EXPECT_EQ(CommandLineParameters(GetParam().line), GetParam().parameters) << GetParam().line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, CommandLineTest,
-    ::testing::Values(
-        CommandLineCase{"C:\\Fesk\\FESKINI.EXE", {}},
-        CommandLineCase{"C:\\Fesk\\FESKINI.EXE /Alr", {"/Alr"}},
-        CommandLineCase{"\"C:\\Program Files\\FeskINI.exe\" \"C:\\My Files\\a.exe\"",
-                        {"C:\\My Files\\a.exe"}},
-        CommandLineCase{"FESKINI.EXE  /AlrL   C:\\a.exe ", {"/AlrL", "C:\\a.exe"}},
-        CommandLineCase{"FESKINI.EXE \"\" x", {"x"}},
-        // Trail bytes never split a parameter.
-        CommandLineCase{"FESKINI.EXE C:\\表\\ｱ.exe", {"C:\\表\\ｱ.exe"}}));
+INSTANTIATE_TEST_SUITE_P(Lines, CommandLineTest,
+                         ::testing::Values(CommandLineCase{"C:\\Fesk\\FESKINI.EXE", {}},
+                                           CommandLineCase{"C:\\Fesk\\FESKINI.EXE /Alr", {"/Alr"}},
+                                           CommandLineCase{"\"C:\\Program Files\\FeskINI.exe\" \"C:\\My Files\\a.exe\"",
+                                                           {"C:\\My Files\\a.exe"}},
+                                           CommandLineCase{"FESKINI.EXE  /AlrL   C:\\a.exe ", {"/AlrL", "C:\\a.exe"}},
+                                           CommandLineCase{"FESKINI.EXE \"\" x", {"x"}},
+                                           // Trail bytes never split a parameter.
+                                           CommandLineCase{"FESKINI.EXE C:\\表\\ｱ.exe", {"C:\\表\\ｱ.exe"}}));
 
 TEST(GroupNameOrder, ApproximatesTheLocaleOrder) {
   std::vector<std::string> names = {"b", "B", "a", "A", "10", "1", "_x", "ｱ", "表", "ab"};

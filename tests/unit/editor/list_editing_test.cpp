@@ -74,8 +74,7 @@ TEST_F(ListEditingTest, DeletedNumberIsGivenToTheNextNewProgram) {
   ASSERT_EQ(dialogs_.boxes.size(), 1u);
   EXPECT_EQ(dialogs_.boxes[0].caption, "登録プログラムの削除");
   EXPECT_EQ(dialogs_.boxes[0].text, "\"P3\"\r  を削除します。");
-  EXPECT_EQ(f.program_list.items,
-            (std::vector<std::string>{"0   P0", "1   P1", "2   P2", "4   P4", "5   P5"}));
+  EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0", "1   P1", "2   P2", "4   P4", "5   P5"}));
   EXPECT_EQ(f.CurrentItem, 2);
   EXPECT_EQ(f.title_field.text, "P2");
   EXPECT_EQ(f.LastSlot, 4);
@@ -123,8 +122,7 @@ TEST_F(ListEditingTest, DeleteUnderTheGroupFilterKeepsItemsOnTheirPrograms) {
   ASSERT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0", "2   P2", "4   P4", "5   P5"}));
   Delete(1);
   EXPECT_EQ(f.program_list.items, (std::vector<std::string>{"0   P0", "4   P4", "5   P5"}));
-  EXPECT_EQ((std::vector<int>{f.ListSlotMap[0], f.ListSlotMap[1], f.ListSlotMap[2]}),
-            (std::vector<int>{0, 3, 4}));
+  EXPECT_EQ((std::vector<int>{f.ListSlotMap[0], f.ListSlotMap[1], f.ListSlotMap[2]}), (std::vector<int>{0, 3, 4}));
   ExpectItemsMatchSlots();
   EXPECT_EQ(Entry(2).discription, "P3");
   EXPECT_EQ(f.program_count.caption, "3");

@@ -192,8 +192,8 @@ TEST_F(MouseActionTest, ShortMaskIsFilledUpToTheBoxLeft) {
     bool checked;
     const char* stored;
   };
-  const Case cases[] = {{"11", 5, true, "11001"}, {"11", 2, false, "10"},
-                        {"", 1, true, "1"}, {"111111111", 9, false, "111111110"}};
+  const Case cases[] = {
+      {"11", 5, true, "11001"}, {"11", 2, false, "10"}, {"", 1, true, "1"}, {"111111111", 9, false, "111111110"}};
   for (const Case& c : cases) {
     form_.reset();
     MainForm& f = StartWithCode("lr", c.mask);
@@ -240,7 +240,8 @@ TEST_F(MouseActionTest, AnimationTakesTwentySixStepsPerMoveAndTwelveForThePictur
     EXPECT_FALSE(button_enabled_meanwhile);
     EXPECT_TRUE(f.confirm_button.enabled);
     EXPECT_TRUE(f.program_window_picture.visible);
-    EXPECT_EQ((Rect{f.program_window_picture.left, f.program_window_picture.top, f.program_window_picture.width, f.program_window_picture.height}),
+    EXPECT_EQ((Rect{f.program_window_picture.left, f.program_window_picture.top, f.program_window_picture.width,
+                    f.program_window_picture.height}),
               (Rect{314, 104, 49, 49}));
     EXPECT_EQ(f.next_cell_marker.left, 103);
   }
@@ -266,8 +267,10 @@ TEST_F(MouseActionTest, PointerTravelsAlongTheTopEdgeForRight) {
   }
   // The frame turns with the step: one, two, three waves, then none.
   EXPECT_EQ((std::vector<const Image*>(shown.begin(), shown.begin() + 5)),
-            (std::vector<const Image*>{&f.pointer_waves1, &f.pointer_waves2, &f.pointer_waves3, &f.pointer_still, &f.pointer_waves1}));
-  for (const Image* frame : {&f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still}) EXPECT_FALSE(frame->visible);
+            (std::vector<const Image*>{&f.pointer_waves1, &f.pointer_waves2, &f.pointer_waves3, &f.pointer_still,
+                                       &f.pointer_waves1}));
+  for (const Image* frame : {&f.pointer_waves3, &f.pointer_waves2, &f.pointer_waves1, &f.pointer_still})
+    EXPECT_FALSE(frame->visible);
   f.ShowEntry(0);
   EXPECT_FALSE(f.program_window_picture.visible);
   EXPECT_FALSE(f.pointer_waves2.visible);
@@ -326,9 +329,8 @@ TEST_F(MouseActionTest, PageSwitchesSetHelpContextsAndTheCheckButton) {
     int help;
     bool check_enabled;
   };
-  const Case cases[] = {{Page::kGroup, 39, false}, {Page::kShortCut, 36, true},
-                        {Page::kGroup, 39, false}, {Page::kMouseAction, 37, true},
-                        {Page::kGroup, 39, false}, {Page::kScreenPosition, 38, true},
+  const Case cases[] = {{Page::kGroup, 39, false},      {Page::kShortCut, 36, true}, {Page::kGroup, 39, false},
+                        {Page::kMouseAction, 37, true}, {Page::kGroup, 39, false},   {Page::kScreenPosition, 38, true},
                         {Page::kProgram, 35, true}};
   for (const Case& c : cases) {
     f.PageChange(c.page);

@@ -117,10 +117,17 @@ TEST_F(SavingTest, ProgramWithoutTitleIsDroppedWithoutLeavingAGap) {
 
 TEST_F(SavingTest, SavedProgramsAndTreeReadBackTheSame) {
   WriteTable("A\r\n\tA1\r\n\t\tX\r\n\tA2\r\nB\r\n");
-  WritePrograms({{"P", "p.exe",
-                  {{"CMDSHOW", "SW_SHOWMINIMIZED"}, {"TASKTRAY", "ON"}, {"WORKDIR", "w"},
-                   {"OPTION", "o"}, {"ACTCODE", "lRl"}, {"RUNPOS", "010101010"},
-                   {"HOTKEY", "Alt+F1"}, {"GROUP", "A\\A1"}, {"DISPLAYPOS", "8"}}}});
+  WritePrograms({{"P",
+                  "p.exe",
+                  {{"CMDSHOW", "SW_SHOWMINIMIZED"},
+                   {"TASKTRAY", "ON"},
+                   {"WORKDIR", "w"},
+                   {"OPTION", "o"},
+                   {"ACTCODE", "lRl"},
+                   {"RUNPOS", "010101010"},
+                   {"HOTKEY", "Alt+F1"},
+                   {"GROUP", "A\\A1"},
+                   {"DISPLAYPOS", "8"}}}});
   Start();
   const ProgramEntry before = Entry(0);
   const std::string table_before = ReadFile(TablePath());
@@ -176,10 +183,15 @@ TEST_F(SavingTest, TextTypedButNotStoredIsAskedAboutOnEveryEnd) {
   const Case ends[] = {
       {"close box", [](MainForm& f) { return f.FormClose(); }},
       {"session end", [](MainForm& f) { return f.FormCloseQuery(); }},
-      {"終 了", [](MainForm& f) { f.EndEditor(); return f.terminated; }},
+      {"終 了",
+       [](MainForm& f) {
+         f.EndEditor();
+         return f.terminated;
+       }},
   };
   for (const Case& end : ends) {
-    for (Edit MainForm::*field : {&MainForm::title_field, &MainForm::command_field, &MainForm::option_field, &MainForm::work_folder_field}) {
+    for (Edit MainForm::*field :
+         {&MainForm::title_field, &MainForm::command_field, &MainForm::option_field, &MainForm::work_folder_field}) {
       form_.reset();
       dialogs_.boxes.clear();
       WritePrograms({{"A", "a"}});

@@ -213,9 +213,8 @@ TEST_F(ScreenPositionTest, FlatButtonsLeaveTheBandOnTheBorderSide) {
   struct Border {
     bool left, top, right, bottom;
   };
-  const Border borders[8] = {{true, true, false, false},  {false, true, false, false},
-                             {false, true, true, false},  {true, false, false, false},
-                             {false, false, true, false}, {true, false, false, true},
+  const Border borders[8] = {{true, true, false, false},  {false, true, false, false}, {false, true, true, false},
+                             {true, false, false, false}, {false, false, true, false}, {true, false, false, true},
                              {false, false, false, true}, {false, false, true, true}};
   for (std::size_t i = 0; i < 8; ++i) {
     const Shape& cell = *cells[i];

@@ -128,8 +128,7 @@ TEST_F(StartupTest, HintSwitchAndDisplayGroupAreRead) {
     std::vector<std::pair<std::string, std::string>> feskin;
     bool hints;
   };
-  const Case cases[] = {{{}, true}, {{{"HINT", "ON"}}, true}, {{{"HINT", "on"}}, false},
-                        {{{"HINT", "OFF"}}, false}};
+  const Case cases[] = {{{}, true}, {{{"HINT", "ON"}}, true}, {{{"HINT", "on"}}, false}, {{{"HINT", "OFF"}}, false}};
   for (const Case& c : cases) {
     WritePrograms({{"A", "a"}}, c.feskin);
     form_.reset();
@@ -145,8 +144,7 @@ TEST_F(StartupTest, HintSwitchAndDisplayGroupAreRead) {
 }
 
 TEST_F(StartupTest, LoadHonoursTheGroupFilter) {
-  WritePrograms({{"A", "a", {{"GROUP", "G"}}}, {"B", "b", {{"GROUP", "H"}}},
-                 {"C", "c", {{"GROUP", "G"}}}},
+  WritePrograms({{"A", "a", {{"GROUP", "G"}}}, {"B", "b", {{"GROUP", "H"}}}, {"C", "c", {{"GROUP", "G"}}}},
                 {{"DISPGROUP", "G"}});
   MainForm& f = Start();
   f.group_filter.SetChecked(true);
@@ -163,8 +161,9 @@ TEST_F(StartupTest, StartUpSettings) {
   EXPECT_EQ(f.new_button.help_context, 31);
   EXPECT_EQ(f.desktop_button.help_context, 31);
   EXPECT_EQ(f.delete_button.help_context, 33);
-  for (const Control* c : {static_cast<const Control*>(&f.move_up_button), static_cast<const Control*>(&f.move_down_button),
-                           static_cast<const Control*>(&f.group_filter), static_cast<const Control*>(&f.duplicate_check_button)}) {
+  for (const Control* c :
+       {static_cast<const Control*>(&f.move_up_button), static_cast<const Control*>(&f.move_down_button),
+        static_cast<const Control*>(&f.group_filter), static_cast<const Control*>(&f.duplicate_check_button)}) {
     EXPECT_EQ(c->help_context, 40);
   }
   EXPECT_EQ(f.hint_hide_pause, 10000);
@@ -183,7 +182,8 @@ TEST_F(StartupTest, StartUpSettings) {
 
 TEST_F(StartupTest, EmptyGroupTableDisablesTheGroupButtons) {
   MainForm& f = Start();
-  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button, &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
+  for (const Button* b : {&f.register_in_group_button, &f.sort_groups_button, &f.rename_group_button,
+                          &f.delete_group_button, &f.move_source_button, &f.move_target_button}) {
     EXPECT_FALSE(b->enabled) << b->caption;
   }
   EXPECT_TRUE(f.add_group_button.enabled);

@@ -174,8 +174,8 @@ TEST_F(AutoStartTest, FailedRemovalNamesTheRemoval) {
 
 TEST_F(AutoStartTest, WithoutARunKeyTheBoxKeepsTheFilesChoice) {
   WriteIni({"[SYSTEM]", "AUTOSTART=1"});
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), kLauncherFolder});
   form->FormCreate();
   form->ShowSettingsDialog();
   EXPECT_TRUE(form->start_with_windows_box.checked());

@@ -8,8 +8,7 @@ namespace {
 class DispatchTest : public LauncherTest {
  protected:
   // Sections given as lists of "KEY=value" lines, one per slot.
-  SettingsDialog& CreateWith(std::vector<std::string> system,
-                      std::vector<std::vector<std::string>> programs) {
+  SettingsDialog& CreateWith(std::vector<std::string> system, std::vector<std::vector<std::string>> programs) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
     for (std::size_t slot = 0; slot < programs.size(); ++slot) {
@@ -105,8 +104,8 @@ TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
     bool started;
   };
   // Grid lines at x 341 and 682, y 256 and 512.
-  const Case cases[] = {{{100, 100}, false}, {{341, 100}, true}, {{100, 512}, true},
-                        {{342, 100}, false}, {{682, 600}, true}};
+  const Case cases[] = {
+      {{100, 100}, false}, {{341, 100}, true}, {{100, 512}, true}, {{342, 100}, false}, {{682, 600}, true}};
   for (const Case& c : cases) {
     CreateWith({}, {Prog("a", "lr", {})});
     StrokeRight(c.start);
@@ -150,8 +149,8 @@ TEST_F(DispatchTest, UnmatchedCodeIsSilentWithoutTheSwitch) {
 }
 
 TEST_F(DispatchTest, PaletteModeOpensThePaletteWithTheCode) {
-  SettingsDialog& f = CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w",
-                                                          "CMDSHOW=SW_SHOWMINIMIZED"})});
+  SettingsDialog& f =
+      CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w", "CMDSHOW=SW_SHOWMINIMIZED"})});
   StrokeRight();
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\Fesk\\FeskPal.exe", "A lr", "D:\\w", 2, "C:\\"}));

@@ -81,9 +81,9 @@ class QuietOverFullScreenTest : public LauncherTest {
   SettingsDialog& CreateLauncher(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]", "TRIGGER3=1"};
     lines.insert(lines.end(), system.begin(), system.end());
-    for (const char* line : {"[CMD0]", "DISCRIPTION=App", "CMDLINE=app.exe", "ACTCODE=lr", "RUNPOS=111111111",
-                             "[CMD1]", "DISCRIPTION=Key", "CMDLINE=key.exe", "HOTKEY=Ctrl+A",
-                             "[CMD2]", "DISCRIPTION=Corner", "CMDLINE=corner.exe", "DISPLAYPOS=3"}) {
+    for (const char* line :
+         {"[CMD0]", "DISCRIPTION=App", "CMDLINE=app.exe", "ACTCODE=lr", "RUNPOS=111111111", "[CMD1]", "DISCRIPTION=Key",
+          "CMDLINE=key.exe", "HOTKEY=Ctrl+A", "[CMD2]", "DISCRIPTION=Corner", "CMDLINE=corner.exe", "DISPLAYPOS=3"}) {
       lines.push_back(line);
     }
     WriteIniLines(lines);
@@ -174,7 +174,7 @@ TEST_F(QuietOverFullScreenTest, IdleTicksAndSmallMovementsDoNotAsk) {
   foreground.FullScreen(input.screen);
   for (int i = 0; i < 100; ++i) Idle();
   Stroke(kShiftCtrl, {{100, 100}, {105, 100}});  // below the minimum move
-  Tick({R}, {500, 300});                          // the right button off every position
+  Tick({R}, {500, 300});                         // the right button off every position
   Tick({S}, {500, 300});
   Idle();
   EXPECT_EQ(foreground.asked, 0);

@@ -10,8 +10,8 @@ class HandOffTest : public LauncherTest {
   void CreateWithTrayPrograms(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]", "TRIGGER5=1"};
     lines.insert(lines.end(), system.begin(), system.end());
-    for (const char* line : {"[CMD0]", "DISCRIPTION=zero", "CMDLINE=zero.exe", "[CMD1]",
-                             "DISCRIPTION=one", "CMDLINE=one.exe", "OPTION=-o", "TASKTRAY=ON"}) {
+    for (const char* line : {"[CMD0]", "DISCRIPTION=zero", "CMDLINE=zero.exe", "[CMD1]", "DISCRIPTION=one",
+                             "CMDLINE=one.exe", "OPTION=-o", "TASKTRAY=ON"}) {
       lines.push_back(line);
     }
     WriteIniLines(lines);
@@ -44,8 +44,8 @@ TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
 
 TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
   const std::string deep = "C:\\" + std::string(300, 'd') + "\\";
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, IniPath(), deep});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), deep});
   form->FormCreate();
   form->OpenEditor();
   form->FormDropFiles({"C:\\" + std::string(400, 'x') + ".txt"});
@@ -59,10 +59,9 @@ TEST_F(HandOffTest, EachDroppedFileStartsItsOwnEditor) {
   SettingsDialog& f = Create();
   f.FormDropFiles({"C:\\a.txt", "D:\\表\\b c.lnk", "E:\\folder"});
   using Open = fake::FakeShell::OpenCall;
-  EXPECT_EQ(shell.opens, (std::vector<Open>{
-                             {"C:\\Fesk\\FESKINI.EXE", "\"C:\\a.txt\"", "C:\\Fesk\\", 1, "C:\\"},
-                             {"C:\\Fesk\\FESKINI.EXE", "\"D:\\表\\b c.lnk\"", "C:\\Fesk\\", 1, "C:\\"},
-                             {"C:\\Fesk\\FESKINI.EXE", "\"E:\\folder\"", "C:\\Fesk\\", 1, "C:\\"}}));
+  EXPECT_EQ(shell.opens, (std::vector<Open>{{"C:\\Fesk\\FESKINI.EXE", "\"C:\\a.txt\"", "C:\\Fesk\\", 1, "C:\\"},
+                                            {"C:\\Fesk\\FESKINI.EXE", "\"D:\\表\\b c.lnk\"", "C:\\Fesk\\", 1, "C:\\"},
+                                            {"C:\\Fesk\\FESKINI.EXE", "\"E:\\folder\"", "C:\\Fesk\\", 1, "C:\\"}}));
 }
 
 TEST_F(HandOffTest, OwnTrayIconShowsTheDialogOrStartsTheEditor) {
@@ -122,13 +121,12 @@ struct EditorStartCase {
   const char* transfer;  // ﾏｳｽ･ｱｸｼｮﾝ転送 after the stroke "lr"
 };
 
-class EditorCommandLineTest : public LauncherTest,
-                              public ::testing::WithParamInterface<EditorStartCase> {};
+class EditorCommandLineTest : public LauncherTest, public ::testing::WithParamInterface<EditorStartCase> {};
 
 TEST_P(EditorCommandLineTest, TheProgramPathIsQuoted) {
   const EditorStartCase& c = GetParam();
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, IniPath(), c.folder});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), c.folder});
   form->FormCreate();
   form->OpenEditor();
   form->TrayIconMessage(kOwnTrayIcon, kMouseRightDown);

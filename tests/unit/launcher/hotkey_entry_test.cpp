@@ -40,8 +40,10 @@ TEST(HotKeyEntry, TheSixUsableModifierSetsFireOnlyInTheirExactState) {
     EXPECT_FALSE(Fires(shortcut, row.required)) << "key up " << row.modifiers;
     for (int modifier : {C, S, A}) {
       std::set<int> flipped = held;
-      if (flipped.count(modifier)) flipped.erase(modifier);
-      else flipped.insert(modifier);
+      if (flipped.count(modifier))
+        flipped.erase(modifier);
+      else
+        flipped.insert(modifier);
       EXPECT_FALSE(Fires(shortcut, flipped)) << row.modifiers << " flipping " << modifier;
     }
   }
@@ -69,8 +71,7 @@ TEST(HotKeyEntry, EveryEntryWithAKeyNeedsCtrlOrAltHeld) {
   for (int value = 0; value <= 0xFFFF; ++value) {
     HotKeyEntry entry = MakeHotKeyEntry(static_cast<ShortCut>(value));
     if (entry.key == kNoSlot) continue;
-    EXPECT_TRUE(entry.modifiers[0].state == ModifierState::kHeld ||
-                entry.modifiers[2].state == ModifierState::kHeld)
+    EXPECT_TRUE(entry.modifiers[0].state == ModifierState::kHeld || entry.modifiers[2].state == ModifierState::kHeld)
         << value;
   }
 }

@@ -52,8 +52,7 @@ TEST(LaunchTexts, CommasAreFullWidth) {
 TEST(LaunchTexts, FailureTextLayout) {
   EXPECT_EQ(LaunchFailureText(2, "メモ帳"),
             "\"メモ帳\" の起動ができません。\r\r原因：ファイルが見つかりませんでした。");
-  EXPECT_EQ(WorkFolderErrorText("T", "D:\\w"),
-            "\"T\" の実行用ワーク・フォルダーの指定が違います\r\r\"D:\\w\"");
+  EXPECT_EQ(WorkFolderErrorText("T", "D:\\w"), "\"T\" の実行用ワーク・フォルダーの指定が違います\r\r\"D:\\w\"");
   EXPECT_EQ(ConfirmLaunchText("T"), "\"T\"\r  を実行します。");
 }
 

@@ -29,8 +29,7 @@ class ScratchFolder {
   }
   ~ScratchFolder() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
   }
   std::string File(const std::string& name) const { return (path_ / name).string(); }
@@ -86,10 +85,9 @@ class LauncherTest : public ::testing::Test {
   }
 
   SettingsDialog& Create() {
-    form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray,
-                                                         services, nullptr, IniPath(),
-                                                         kLauncherFolder, &foreground, &auto_start,
-                                                         kLauncherProgram});
+    form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                                IniPath(), kLauncherFolder, &foreground, &auto_start,
+                                                                kLauncherProgram});
     form->FormCreate();
     return *form;
   }

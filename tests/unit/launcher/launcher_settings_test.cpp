@@ -24,7 +24,8 @@ TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
   EXPECT_EQ(f.sensing_timer.interval, 10);
   EXPECT_EQ(f.interval_text.caption, "10/1000秒");
   EXPECT_FALSE(f.run_spot_box.checked());
-  EXPECT_EQ((Rect{f.run_spot_fields[0].value, f.run_spot_fields[1].value, f.run_spot_fields[2].value, f.run_spot_fields[3].value}),
+  EXPECT_EQ((Rect{f.run_spot_fields[0].value, f.run_spot_fields[1].value, f.run_spot_fields[2].value,
+                  f.run_spot_fields[3].value}),
             (Rect{0, 0, 1024, 768}));
   EXPECT_FALSE(f.black_holes_box.checked());
   EXPECT_EQ(f.tables.ProgramCount, 0);
@@ -32,8 +33,9 @@ TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
     EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(position), kNoSlot);
   }
   const bool expected_flags[] = {false, true, false, true, true, false, false, false, false};
-  const CheckBox* boxes[] = {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box, &f.shortcut_keys_box,
-                             &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box, &f.program_tray_icons_box};
+  const CheckBox* boxes[] = {&f.auto_transfer_box,   &f.start_errors_box,    &f.unregistered_actions_box,
+                             &f.mouse_actions_box,   &f.shortcut_keys_box,   &f.screen_positions_box,
+                             &f.window_services_box, &f.run_time_option_box, &f.program_tray_icons_box};
   for (int i = 0; i < 9; ++i) EXPECT_EQ(boxes[i]->checked(), expected_flags[i]) << "CheckBox" << i + 1;
   const int services[] = {1, 3, 2, 6, 5, 7, 4, 8};
   for (int i = 0; i < 8; ++i) EXPECT_EQ(f.service_lists[i].item_index, services[i]);
@@ -45,8 +47,8 @@ TEST_F(LauncherSettingsTest, WithoutAFileEveryOptionHasItsDefault) {
 }
 
 TEST_F(LauncherSettingsTest, ListEndsAtTheFirstSlotWithoutTitleAndCommand) {
-  WriteIni({"[CMD0]", "DISCRIPTION=A", "[CMD1]", "CMDLINE=b.exe", "[CMD2]", "OPTION=x",
-            "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=1"});
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "[CMD1]", "CMDLINE=b.exe", "[CMD2]", "OPTION=x", "[CMD3]", "DISCRIPTION=D",
+            "DISPLAYPOS=1"});
   SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.ProgramCount, 2);
   EXPECT_EQ(f.tables.ScreenPositionSlots.Owner(1), kNoSlot);
@@ -63,9 +65,9 @@ TEST_F(LauncherSettingsTest, TitlesAndCodesTakeTheirDefaults) {
 }
 
 TEST_F(LauncherSettingsTest, FirstProgramNamingAPositionOwnsIt) {
-  WriteIni({"[CMD0]", "DISCRIPTION=A", "DISPLAYPOS=0", "[CMD1]", "DISCRIPTION=B", "DISPLAYPOS=3",
-            "[CMD2]", "DISCRIPTION=C", "DISPLAYPOS=3", "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=9",
-            "[CMD4]", "DISCRIPTION=E", "DISPLAYPOS=", "[CMD5]", "DISCRIPTION=F", "DISPLAYPOS=8"});
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "DISPLAYPOS=0", "[CMD1]", "DISCRIPTION=B", "DISPLAYPOS=3", "[CMD2]",
+            "DISCRIPTION=C", "DISPLAYPOS=3", "[CMD3]", "DISCRIPTION=D", "DISPLAYPOS=9", "[CMD4]", "DISCRIPTION=E",
+            "DISPLAYPOS=", "[CMD5]", "DISCRIPTION=F", "DISPLAYPOS=8"});
   SettingsDialog& f = Create();
   std::vector<int> owners;
   for (int position = 1; position <= 8; ++position) owners.push_back(f.tables.ScreenPositionSlots.Owner(position));
@@ -73,9 +75,9 @@ TEST_F(LauncherSettingsTest, FirstProgramNamingAPositionOwnsIt) {
 }
 
 TEST_F(LauncherSettingsTest, ShortcutsBecomeKeyAndModifierRequirements) {
-  WriteIni({"[CMD0]", "DISCRIPTION=A", "HOTKEY=Shift+A", "[CMD1]", "DISCRIPTION=B", "HOTKEY=Alt+F5",
-            "[CMD2]", "DISCRIPTION=C", "HOTKEY=Ctrl+Alt+B", "[CMD3]", "DISCRIPTION=D", "HOTKEY=Nothing",
-            "[CMD4]", "DISCRIPTION=E"});
+  WriteIni({"[CMD0]", "DISCRIPTION=A", "HOTKEY=Shift+A", "[CMD1]", "DISCRIPTION=B", "HOTKEY=Alt+F5", "[CMD2]",
+            "DISCRIPTION=C", "HOTKEY=Ctrl+Alt+B", "[CMD3]", "DISCRIPTION=D", "HOTKEY=Nothing", "[CMD4]",
+            "DISCRIPTION=E"});
   SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.HotKeyTable[0].key, kNoSlot);
   EXPECT_EQ(f.tables.HotKeyTable[1], MakeHotKeyEntry(kShortCutAlt | 0x74));
@@ -90,9 +92,8 @@ TEST_F(LauncherSettingsTest, SlidersBringValuesIntoRange) {
     int divisor, minimum, period;
   };
   const Case cases[] = {
-      {"20", "999", "0", 10, 400, 1},  {"1", "-5", "500", 3, 0, 100},
-      {"abc", "x", "0x14", 5, 10, 20}, {"7", "0", "100", 7, 0, 100},
-      {"10", "400", "1", 10, 400, 1},
+      {"20", "999", "0", 10, 400, 1}, {"1", "-5", "500", 3, 0, 100},  {"abc", "x", "0x14", 5, 10, 20},
+      {"7", "0", "100", 7, 0, 100},   {"10", "400", "1", 10, 400, 1},
   };
   for (const Case& c : cases) {
     WriteIni({"[SYSTEM]", "NUTRAL=" + c.nutral, "SENMIN=" + c.senmin, "INTERVAL=" + c.interval});
@@ -147,7 +148,8 @@ TEST_F(LauncherSettingsTest, TriggerNumbersOutsideTheTableAreIgnored) {
 }
 
 TEST_F(LauncherSettingsTest, HintIsOnOnlyForTheExactText) {
-  for (const auto& [text, on] : std::vector<std::pair<std::string, bool>>{{"ON", true}, {"on", false}, {"OFF", false}, {"", false}}) {
+  for (const auto& [text, on] :
+       std::vector<std::pair<std::string, bool>>{{"ON", true}, {"on", false}, {"OFF", false}, {"", false}}) {
     WriteIni({"[SYSTEM]", "HINT=" + text});
     SettingsDialog& f = Create();
     EXPECT_EQ(f.options.hints, on) << text;
@@ -186,9 +188,9 @@ TEST_F(LauncherSettingsTest, AllHundredSlotsUsed) {
 TEST_F(LauncherSettingsTest, ProgramTrayIconsOnlyWithTheSwitch) {
   std::string title;
   for (int i = 0; i < 35; ++i) title += "あ";  // 70 bytes
-  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "TASKTRAY=ON",
-            "[CMD1]", "DISCRIPTION=B", "TASKTRAY=on", "[CMD2]", "DISCRIPTION=" + title,
-            "CMDLINE=c.exe", "TASKTRAY=ON", "[CMD3]", "DISCRIPTION=D"});
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "TASKTRAY=ON", "[CMD1]",
+            "DISCRIPTION=B", "TASKTRAY=on", "[CMD2]", "DISCRIPTION=" + title, "CMDLINE=c.exe", "TASKTRAY=ON", "[CMD3]",
+            "DISCRIPTION=D"});
   SettingsDialog& f = Create();
   EXPECT_EQ(f.tables.TrayProgramIconCount, 3);
   EXPECT_EQ(f.tables.TrayIconProgram[1], 0);
@@ -237,8 +239,9 @@ TEST_F(LauncherSettingsTest, SavedOptionsComeBackAfterARestart) {
   for (auto& hole : f.black_hole_fields) {
     for (SpinEdit& field : hole) field.SetValue(value++);
   }
-  for (CheckBox* box : {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box, &f.shortcut_keys_box,
-                        &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box, &f.program_tray_icons_box}) {
+  for (CheckBox* box : {&f.auto_transfer_box, &f.start_errors_box, &f.unregistered_actions_box, &f.mouse_actions_box,
+                        &f.shortcut_keys_box, &f.screen_positions_box, &f.window_services_box, &f.run_time_option_box,
+                        &f.program_tray_icons_box}) {
     box->SetChecked(!box->checked());
   }
   for (int i = 0; i < 8; ++i) f.service_lists[i].Select(10 + i);
@@ -280,16 +283,18 @@ TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
   std::string line, section;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty() && line.front() == '[') section = line;
-    else if (section == "[SYSTEM]") keys.push_back(line.substr(0, line.find('=')));
+    if (!line.empty() && line.front() == '[')
+      section = line;
+    else if (section == "[SYSTEM]")
+      keys.push_back(line.substr(0, line.find('=')));
   }
-  std::vector<std::string> expected = {"MODE", "SELECTKEY", "WINSELECTKEY", "RUN", "RUNX1",
-                                       "RUNY1", "RUNX2", "RUNY2", "HOOL"};
+  std::vector<std::string> expected = {"MODE",  "SELECTKEY", "WINSELECTKEY", "RUN", "RUNX1",
+                                       "RUNY1", "RUNX2",     "RUNY2",        "HOOL"};
   for (int hole = 1; hole <= 4; ++hole) {
     for (const char* part : {"X1", "Y1", "X2", "Y2"}) expected.push_back("HOOL" + std::to_string(hole) + part);
   }
-  for (const char* key : {"NUTRAL", "SENMIN", "INTERVAL", "LINKFLG", "PRGERRMSG", "ACTERRMSG",
-                          "RUNOPTION", "TRIGGER1", "TRIGGER2", "TRIGGER3", "TRIGGER4", "TRIGGER5"}) {
+  for (const char* key : {"NUTRAL", "SENMIN", "INTERVAL", "LINKFLG", "PRGERRMSG", "ACTERRMSG", "RUNOPTION", "TRIGGER1",
+                          "TRIGGER2", "TRIGGER3", "TRIGGER4", "TRIGGER5"}) {
     expected.push_back(key);
   }
   for (int i = 1; i <= 8; ++i) expected.push_back("WinService" + std::to_string(i));

@@ -25,13 +25,12 @@ TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
   EXPECT_FALSE(f.popup.visible);
   ASSERT_EQ(tray.calls.size(), 1u);
   EXPECT_EQ(tray.calls[0], (fake::FakeTray::Call{fake::FakeTray::Call::kAdd, 0,
-                                                 TrayPicture{TrayPicture::Kind::kApplication, 0, {}},
-                                                 "FESK 2.3"}));
+                                                 TrayPicture{TrayPicture::Kind::kApplication, 0, {}}, "FESK 2.3"}));
 }
 
 TEST_F(LifecycleTest, GateIsShutUntilCreationEnds) {
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), kLauncherFolder});
   EXPECT_EQ(form->loop.MouseActionGate, Gate::kStarting);
   WriteIni({"[CMD0]", "DISCRIPTION=a", "HOTKEY=Ctrl+A"});
   form->FormCreate();
@@ -54,8 +53,8 @@ TEST_F(LifecycleTest, ClosingAsksAndCancelKeepsEverything) {
 
 TEST_F(LifecycleTest, ClosingRemovesEveryTrayIcon) {
   for (int icon : {0, 1}) {
-    WriteIni({"[SYSTEM]", "TRIGGER5=1", "SYSTEMICON=" + std::to_string(icon), "[CMD0]",
-              "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]", "DISCRIPTION=b", "TASKTRAY=ON"});
+    WriteIni({"[SYSTEM]", "TRIGGER5=1", "SYSTEMICON=" + std::to_string(icon), "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON",
+              "[CMD1]", "DISCRIPTION=b", "TASKTRAY=ON"});
     SettingsDialog& f = Create();
     EXPECT_TRUE(f.FormCloseQuery());
     EXPECT_TRUE(tray.shown.empty()) << "icon choice " << icon;

@@ -110,15 +110,17 @@ TEST(TrailPopup, ClicksDismissThePopup) {
     MouseButton button;
     bool dismissed;
   };
-  const Case cases[] = {{true, MouseButton::kLeft, true},   {true, MouseButton::kRight, false},
+  const Case cases[] = {{true, MouseButton::kLeft, true},    {true, MouseButton::kRight, false},
                         {true, MouseButton::kMiddle, false}, {false, MouseButton::kLeft, true},
-                        {false, MouseButton::kRight, true}, {false, MouseButton::kMiddle, true}};
+                        {false, MouseButton::kRight, true},  {false, MouseButton::kMiddle, true}};
   for (const Case& c : cases) {
     bool trail_shown = true;
     TrailPopup popup(trail_shown);
     ShowSensorTest(popup, Size{800, 600}, 10);
-    if (c.on_image) popup.PictureMouseDown(c.button);
-    else popup.FormMouseDown(c.button);
+    if (c.on_image)
+      popup.PictureMouseDown(c.button);
+    else
+      popup.FormMouseDown(c.button);
     EXPECT_EQ(popup.visible, !c.dismissed);
     EXPECT_EQ(popup.first_text.visible, !c.dismissed);
     EXPECT_EQ(popup.second_text.visible, !c.dismissed);

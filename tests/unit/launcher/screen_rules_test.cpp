@@ -21,9 +21,8 @@ TEST(ScreenPositionProgram, CornersAndEdges) {
     int slot;
   };
   const Case cases[] = {
-      {{0, 0}, 10},      {{500, 0}, 20},   {{1023, 0}, 30},  {{0, 300}, 40},
-      {{1023, 300}, 50}, {{0, 767}, 60},   {{500, 767}, 70}, {{1023, 767}, 80},
-      {{500, 300}, kNoSlot}, {{1, 1}, kNoSlot}, {{1024, 0}, 20},
+      {{0, 0}, 10},     {{500, 0}, 20},    {{1023, 0}, 30},       {{0, 300}, 40},    {{1023, 300}, 50}, {{0, 767}, 60},
+      {{500, 767}, 70}, {{1023, 767}, 80}, {{500, 300}, kNoSlot}, {{1, 1}, kNoSlot}, {{1024, 0}, 20},
   };
   ScreenPositionClaims claims = AllOwned();
   for (const Case& c : cases) {
@@ -47,8 +46,10 @@ TEST(ScreenPositionProgram, CornersOfAMonitorRightOfThePrimaryOne) {
     int slot;
   };
   const Case cases[] = {
-      {{1024, -100}, 10}, {{1500, -100}, 20}, {{2303, -100}, 30}, {{1024, 300}, 40},
-      {{2303, 300}, 50},  {{1024, 923}, 60},  {{1500, 923}, 70},  {{2303, 923}, 80},
+      {{1024, -100}, 10},     {{1500, -100}, 20},
+      {{2303, -100}, 30},     {{1024, 300}, 40},
+      {{2303, 300}, 50},      {{1024, 923}, 60},
+      {{1500, 923}, 70},      {{2303, 923}, 80},
       {{1500, 300}, kNoSlot}, {{1023, 0}, kNoSlot} /* not on this monitor */,
       {{2303, 0}, 50},  // the second monitor's right edge, not a corner of the primary's height
   };
@@ -77,15 +78,20 @@ TEST(StartAllowed, RunSpotAndBlackHolesIncludeTheirBounds) {
   StartArea reversed{true, {100, 0, 50, 768}, false, {}};
   StartArea default_holes{false, {}, true, {}};
   StartArea hole{false, {}, true, {Rect{}, Rect{10, 10, 20, 20}, Rect{}, Rect{}}};
-  StartArea reversed_hole{false, {}, true, {Rect{30, 30, 20, 40}, Rect{30, 30, 20, 40},
-                                            Rect{30, 30, 20, 40}, Rect{30, 30, 20, 40}}};
+  StartArea reversed_hole{
+      false, {}, true, {Rect{30, 30, 20, 40}, Rect{30, 30, 20, 40}, Rect{30, 30, 20, 40}, Rect{30, 30, 20, 40}}};
   const Case cases[] = {
       {off, {5, 5}, true},
-      {whole, {0, 0}, true},           {whole, {1024, 768}, true},
-      {pixel, {0, 0}, true},           {pixel, {1, 0}, false},
-      {reversed, {75, 10}, false},     {reversed, {100, 10}, false},
-      {default_holes, {0, 0}, false},  {default_holes, {0, 1}, true},
-      {hole, {10, 20}, false},         {hole, {20, 10}, false},
+      {whole, {0, 0}, true},
+      {whole, {1024, 768}, true},
+      {pixel, {0, 0}, true},
+      {pixel, {1, 0}, false},
+      {reversed, {75, 10}, false},
+      {reversed, {100, 10}, false},
+      {default_holes, {0, 0}, false},
+      {default_holes, {0, 1}, true},
+      {hole, {10, 20}, false},
+      {hole, {20, 10}, false},
       {hole, {21, 15}, true},
       {reversed_hole, {25, 35}, true},
   };

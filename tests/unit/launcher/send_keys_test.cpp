@@ -33,75 +33,60 @@ INSTANTIATE_TEST_SUITE_P(
     SendKeys, SendKeysTyping,
     ::testing::Values(
         // The launcher's own three texts.
-        Typed{"AltSpace", "% ", "+Alt +Space -Space -Alt"},
-        Typed{"AltF4", "%{F4}", "+Alt +F4 -F4 -Alt"},
+        Typed{"AltSpace", "% ", "+Alt +Space -Space -Alt"}, Typed{"AltF4", "%{F4}", "+Alt +F4 -F4 -Alt"},
         Typed{"CtrlEsc", "^{ESC}", "+Ctrl +Esc -Esc -Ctrl"},
         // Counts.
         Typed{"LeftThreeTimes", "{LEFT 3}", "+Left -Left +Left -Left +Left -Left"},
         Typed{"LowerCaseName", "{left 3}", "+Left -Left +Left -Left +Left -Left"},
-        Typed{"MixedCaseName", "{Left}", "+Left -Left"},
-        Typed{"CountZero", "{LEFT 0}", ""},
-        Typed{"CountNotANumber", "{LEFT x}", ""},
-        Typed{"CountWithTrailingText", "{LEFT 3x}", ""},
-        Typed{"CountNegative", "{LEFT -2}", ""},
-        Typed{"CountAfterTwoSpaces", "{LEFT  3}", ""},
-        Typed{"CountTooLarge", "{LEFT 99999999999}", ""},
-        Typed{"CountZeroThenText", "{LEFT 0}a", "+A -A"},
+        Typed{"MixedCaseName", "{Left}", "+Left -Left"}, Typed{"CountZero", "{LEFT 0}", ""},
+        Typed{"CountNotANumber", "{LEFT x}", ""}, Typed{"CountWithTrailingText", "{LEFT 3x}", ""},
+        Typed{"CountNegative", "{LEFT -2}", ""}, Typed{"CountAfterTwoSpaces", "{LEFT  3}", ""},
+        Typed{"CountTooLarge", "{LEFT 99999999999}", ""}, Typed{"CountZeroThenText", "{LEFT 0}a", "+A -A"},
         // A "}" right after the brace is the name.
         Typed{"BraceCloseOnce", "{}}", "+Shift +0xDD -0xDD -Shift"},
         Typed{"BraceCloseCounted", "{} 3}", "+Shift +0xDD -0xDD +0xDD -0xDD +0xDD -0xDD -Shift"},
-        Typed{"BraceCloseThenText", "{}}a", "+Shift +0xDD -0xDD -Shift +A -A"},
-        Typed{"BraceCloseUnclosed", "{}", ""},
+        Typed{"BraceCloseThenText", "{}}a", "+Shift +0xDD -0xDD -Shift +A -A"}, Typed{"BraceCloseUnclosed", "{}", ""},
         // Unknown names, missing braces.
-        Typed{"UnknownLongName", "{FOO}ab", "+A -A +B -B"},
-        Typed{"UnknownNameWithCount", "{FOO 3}a", "+A -A"},
-        Typed{"EmptyName", "{ 3}a", "+A -A"},
-        Typed{"UnclosedBrace", "a{LEFT", "+A -A"},
-        Typed{"UnclosedBraceWithCount", "a{LEFT 3 b", "+A -A"},
-        Typed{"UnclosedThenText", "{LEFT 2 bc", ""},
+        Typed{"UnknownLongName", "{FOO}ab", "+A -A +B -B"}, Typed{"UnknownNameWithCount", "{FOO 3}a", "+A -A"},
+        Typed{"EmptyName", "{ 3}a", "+A -A"}, Typed{"UnclosedBrace", "a{LEFT", "+A -A"},
+        Typed{"UnclosedBraceWithCount", "a{LEFT 3 b", "+A -A"}, Typed{"UnclosedThenText", "{LEFT 2 bc", ""},
         // Groups and modifiers.
         Typed{"ShiftGroup", "+(ab)c", "+Shift +A -A +B -B -Shift +C -C"},
         Typed{"NestedGroups", "^(a(b)c)d", "+Ctrl +A -A +B -B +C -C -Ctrl +D -D"},
-        Typed{"EmptyGroup", "+()a", "+Shift -Shift +A -A"},
-        Typed{"UnclosedGroup", "+(ab", "+Shift +A -A +B -B -Shift"},
+        Typed{"EmptyGroup", "+()a", "+Shift -Shift +A -A"}, Typed{"UnclosedGroup", "+(ab", "+Shift +A -A +B -B -Shift"},
         Typed{"CloseOutsideGroup", "a)", "+A -A +Shift +9 -9 -Shift"},
         Typed{"CtrlAltCombine", "^%a", "+Ctrl +Alt +A -A -Alt -Ctrl"},
         Typed{"ModifierOnBraceCount", "+{LEFT 2}", "+Shift +Left -Left +Left -Left -Shift"},
-        Typed{"ModifierAtEnd", "a+", "+A -A +Shift -Shift"},
-        Typed{"Enter", "~", "+Enter -Enter"},
+        Typed{"ModifierAtEnd", "a+", "+A -A +Shift -Shift"}, Typed{"Enter", "~", "+Enter -Enter"},
         Typed{"AltEnter", "%~", "+Alt +Enter -Enter -Alt"},
         // Plain characters through the layout.
         Typed{"UpperCaseNeedsShift", "aB", "+A -A +Shift +B -B -Shift"},
-        Typed{"AtSignWithoutShift", "@", "+0xC0 -0xC0"},
-        Typed{"Digits", "42", "+4 -4 +2 -2"},
-        Typed{"UnproducibleSkipped", "a\x7F" "b", "+A -A +B -B"},
+        Typed{"AtSignWithoutShift", "@", "+0xC0 -0xC0"}, Typed{"Digits", "42", "+4 -4 +2 -2"},
+        Typed{"UnproducibleSkipped",
+              "a\x7F"
+              "b",
+              "+A -A +B -B"},
         // One-character brace names use the layout, with its Shift.
-        Typed{"BracePlus", "{+}", "+Shift +0xBB -0xBB -Shift"},
-        Typed{"BraceCaret", "{^}", "+0xDE -0xDE"},
-        Typed{"BracePercent", "{%}", "+Shift +5 -5 -Shift"},
-        Typed{"BraceTilde", "{~}", "+Shift +0xDE -0xDE -Shift"},
+        Typed{"BracePlus", "{+}", "+Shift +0xBB -0xBB -Shift"}, Typed{"BraceCaret", "{^}", "+0xDE -0xDE"},
+        Typed{"BracePercent", "{%}", "+Shift +5 -5 -Shift"}, Typed{"BraceTilde", "{~}", "+Shift +0xDE -0xDE -Shift"},
         Typed{"BraceOpenParen", "{(}", "+Shift +8 -8 -Shift"},
         Typed{"BraceOpenBrace", "{{}", "+Shift +0xDB -0xDB -Shift"},
-        Typed{"BraceLetterCounted", "{a 2}", "+A -A +A -A"},
-        Typed{"BraceShiftedCountZero", "{+ 0}", ""},
+        Typed{"BraceLetterCounted", "{a 2}", "+A -A +A -A"}, Typed{"BraceShiftedCountZero", "{+ 0}", ""},
         Typed{"BraceUnproducible", "{\x7F}a", "+A -A"},
         // Double-byte characters.
         Typed{"DoubleByte", "a" + kA0 + "b", "+A -A dbcs:82A0 +B -B"},
-        Typed{"TrailingLeadByte", "ab\x82", "+A -A +B -B"},
-        Typed{"OnlyLeadByte", "\x82", ""},
-        Typed{"TrailByteIsBrace", "\x83}a", "dbcs:837D +A -A"},
-        Typed{"TrailByteIsCloseInName", "{\x83}}a", "+A -A"},
+        Typed{"TrailingLeadByte", "ab\x82", "+A -A +B -B"}, Typed{"OnlyLeadByte", "\x82", ""},
+        Typed{"TrailByteIsBrace", "\x83}a", "dbcs:837D +A -A"}, Typed{"TrailByteIsCloseInName", "{\x83}}a", "+A -A"},
         Typed{"DoubleByteNameUnclosed", "{\x83}", ""},
         Typed{"ModifierOnDoubleByte", "+" + kA0, "+Shift dbcs:82A0 -Shift"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The names, in their search order, and every code.
 TEST(SendKeysKeyNameTable, HasTheFortyTwoRowsInSearchOrder) {
-  const std::vector<std::string> order = {
-      "CAPSLOCK", "NUMLOCK", "SCROLLOCK", "ESCAPE", "ESC",  "ENTER", "HELP",  "PRTSC",
-      "TAB",      "BREAK",   "CLEAR",     "BACKSPACE", "BS", "BKSP", "DELETE", "DEL",
-      "INSERT",   "LEFT",    "RIGHT",     "UP",     "DOWN", "PGUP",  "PGDN",  "HOME",
-      "END"};
+  const std::vector<std::string> order = {"CAPSLOCK", "NUMLOCK", "SCROLLOCK", "ESCAPE", "ESC",       "ENTER", "HELP",
+                                          "PRTSC",    "TAB",     "BREAK",     "CLEAR",  "BACKSPACE", "BS",    "BKSP",
+                                          "DELETE",   "DEL",     "INSERT",    "LEFT",   "RIGHT",     "UP",    "DOWN",
+                                          "PGUP",     "PGDN",    "HOME",      "END"};
   ASSERT_EQ(KeyNameTable.size(), 42u);
   for (std::size_t i = 0; i < order.size(); ++i) EXPECT_EQ(KeyNameTable[i].name, order[i]) << i;
   for (int n = 1; n <= 16; ++n) {
@@ -128,19 +113,18 @@ TEST_P(SendKeysNamedKey, BraceNameSendsItsCode) {
   EXPECT_EQ(LookUpKeyName(GetParam().name), GetParam().code);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SendKeys, SendKeysNamedKey,
-    ::testing::Values(Named{"CAPSLOCK", 0x14}, Named{"NumLock", 0x90}, Named{"scrollock", 0x91},
-                      Named{"ESCAPE", 0x1B}, Named{"ESC", 0x1B}, Named{"ENTER", 0x0D},
-                      Named{"HELP", 0x2F}, Named{"PRTSC", 0x2C}, Named{"TAB", 0x09},
-                      Named{"BREAK", 0x03}, Named{"CLEAR", 0x0C}, Named{"BACKSPACE", 0x08},
-                      Named{"BS", 0x08}, Named{"BKSP", 0x08}, Named{"DELETE", 0x2E},
-                      Named{"DEL", 0x2E}, Named{"INSERT", 0x2D}, Named{"LEFT", 0x25},
-                      Named{"RIGHT", 0x27}, Named{"UP", 0x26}, Named{"DOWN", 0x28},
-                      Named{"PGUP", 0x21}, Named{"PGDN", 0x22}, Named{"HOME", 0x24},
-                      Named{"END", 0x23}, Named{"F1", 0x70}, Named{"f10", 0x79},
-                      Named{"F16", 0x7F}, Named{"IME", 0x19}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SendKeys, SendKeysNamedKey,
+                         ::testing::Values(Named{"CAPSLOCK", 0x14}, Named{"NumLock", 0x90}, Named{"scrollock", 0x91},
+                                           Named{"ESCAPE", 0x1B}, Named{"ESC", 0x1B}, Named{"ENTER", 0x0D},
+                                           Named{"HELP", 0x2F}, Named{"PRTSC", 0x2C}, Named{"TAB", 0x09},
+                                           Named{"BREAK", 0x03}, Named{"CLEAR", 0x0C}, Named{"BACKSPACE", 0x08},
+                                           Named{"BS", 0x08}, Named{"BKSP", 0x08}, Named{"DELETE", 0x2E},
+                                           Named{"DEL", 0x2E}, Named{"INSERT", 0x2D}, Named{"LEFT", 0x25},
+                                           Named{"RIGHT", 0x27}, Named{"UP", 0x26}, Named{"DOWN", 0x28},
+                                           Named{"PGUP", 0x21}, Named{"PGDN", 0x22}, Named{"HOME", 0x24},
+                                           Named{"END", 0x23}, Named{"F1", 0x70}, Named{"f10", 0x79},
+                                           Named{"F16", 0x7F}, Named{"IME", 0x19}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SendKeysKeyNameTable, NamesOutsideTheTableAreNotFound) {
   for (const char* name : {"F17", "F0", "SCROLLLOCK", "LEFTX", "", "E"}) {
@@ -195,15 +179,12 @@ TEST_P(SendKeysItemEnd, SendKeyItemReturnsThePositionAfterTheItem) {
 
 INSTANTIATE_TEST_SUITE_P(
     SendKeys, SendKeysItemEnd,
-    ::testing::Values(ItemEnd{"Letter", "ab", 0, 1}, ItemEnd{"SecondLetter", "ab", 1, 2},
-                      ItemEnd{"AtEnd", "ab", 2, 2}, ItemEnd{"Modifier", "%{F4}x", 0, 5},
-                      ItemEnd{"GroupWithParen", "+(ab)c", 0, 5}, ItemEnd{"Group", "(ab)c", 0, 4},
-                      ItemEnd{"UnclosedGroup", "(ab", 0, 3}, ItemEnd{"Brace", "{LEFT 3}x", 0, 8},
-                      ItemEnd{"UnknownBrace", "{FOO}ab", 0, 5},
-                      ItemEnd{"UnclosedBrace", "{LEFT 3", 0, 7},
-                      ItemEnd{"DoubleByte", "\x82\xA0x", 0, 2},
-                      ItemEnd{"TrailingLeadByte", "x\x82", 1, 2},
-                      ItemEnd{"CloseParen", ")a", 0, 1}),
+    ::testing::Values(ItemEnd{"Letter", "ab", 0, 1}, ItemEnd{"SecondLetter", "ab", 1, 2}, ItemEnd{"AtEnd", "ab", 2, 2},
+                      ItemEnd{"Modifier", "%{F4}x", 0, 5}, ItemEnd{"GroupWithParen", "+(ab)c", 0, 5},
+                      ItemEnd{"Group", "(ab)c", 0, 4}, ItemEnd{"UnclosedGroup", "(ab", 0, 3},
+                      ItemEnd{"Brace", "{LEFT 3}x", 0, 8}, ItemEnd{"UnknownBrace", "{FOO}ab", 0, 5},
+                      ItemEnd{"UnclosedBrace", "{LEFT 3", 0, 7}, ItemEnd{"DoubleByte", "\x82\xA0x", 0, 2},
+                      ItemEnd{"TrailingLeadByte", "x\x82", 1, 2}, ItemEnd{"CloseParen", ")a", 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SendKeysBraceItem, StartsAfterTheOpeningBrace) {
@@ -223,7 +204,9 @@ TEST(SendKeysDoubleByte, RefusedAttachDropsTheCharacterOnly) {
   fake::RecordingKeySink sink;
   sink.attach_results = {false, true};
   KeySender sender(sink);
-  sender.SendKeys("\x82\xA0" "a\x82\xA2");
+  sender.SendKeys(
+      "\x82\xA0"
+      "a\x82\xA2");
   EXPECT_EQ(sink.Log(), "dbcs:82A0:refused +A -A dbcs:82A2");
 }
 

@@ -19,8 +19,7 @@ constexpr int L = vk::kLeftButton, R = vk::kRightButton, M = vk::kMiddleButton;
 
 // The six modifier sets a shortcut can use, slot by slot in turn; slot n has
 // the letter 'A' + n / 6, so slots 2, 8, 14 ... are Ctrl+Alt+A, B, C ...
-const char* const kModifiers[] = {"Ctrl+Shift+Alt+", "Ctrl+Shift+", "Ctrl+Alt+",
-                                  "Ctrl+",           "Shift+Alt+",  "Alt+"};
+const char* const kModifiers[] = {"Ctrl+Shift+Alt+", "Ctrl+Shift+", "Ctrl+Alt+", "Ctrl+", "Shift+Alt+", "Alt+"};
 
 int LetterOf(int slot) { return 'A' + slot / 6; }
 
@@ -29,16 +28,14 @@ class SensingKeyReadsTest : public LauncherTest {
   // 100 programs, the first `shortcuts` of them with a shortcut key, every
   // function of the loop on.
   SettingsDialog& CreateWithPrograms(int shortcuts, std::vector<std::string> system = {}) {
-    std::vector<std::string> lines{"[SYSTEM]", "TRIGGER1=1", "TRIGGER2=1", "TRIGGER3=1",
-                                   "TRIGGER4=1", "RUNOPTION=1"};
+    std::vector<std::string> lines{"[SYSTEM]", "TRIGGER1=1", "TRIGGER2=1", "TRIGGER3=1", "TRIGGER4=1", "RUNOPTION=1"};
     lines.insert(lines.end(), system.begin(), system.end());
     for (int slot = 0; slot < 100; ++slot) {
       const std::string n = std::to_string(slot);
-      lines.insert(lines.end(), {"[CMD" + n + "]", "DISCRIPTION=P" + n, "CMDLINE=p" + n + ".exe",
-                                 "ACTCODE=lRlRl", "RUNPOS=111111111"});
+      lines.insert(lines.end(), {"[CMD" + n + "]", "DISCRIPTION=P" + n, "CMDLINE=p" + n + ".exe", "ACTCODE=lRlRl",
+                                 "RUNPOS=111111111"});
       if (slot < shortcuts) {
-        lines.push_back(std::string("HOTKEY=") + kModifiers[slot % 6] +
-                        static_cast<char>(LetterOf(slot)));
+        lines.push_back(std::string("HOTKEY=") + kModifiers[slot % 6] + static_cast<char>(LetterOf(slot)));
       }
     }
     WriteIniLines(lines);

@@ -14,9 +14,8 @@ class SensingLoopTest : public LauncherTest {
   SettingsDialog& CreateWithRightStroke(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
-    for (const char* line : {"[CMD0]", "DISCRIPTION=Editor", "CMDLINE=C:\\app\\app.exe",
-                             "CMDSHOW=SW_SHOWMAXIMIZED", "OPTION=-x", "WORKDIR=C:\\work",
-                             "ACTCODE=lr", "RUNPOS=111111111"}) {
+    for (const char* line : {"[CMD0]", "DISCRIPTION=Editor", "CMDLINE=C:\\app\\app.exe", "CMDSHOW=SW_SHOWMAXIMIZED",
+                             "OPTION=-x", "WORKDIR=C:\\work", "ACTCODE=lr", "RUNPOS=111111111"}) {
       lines.push_back(line);
     }
     WriteIniLines(lines);
@@ -48,8 +47,8 @@ TEST_F(SensingLoopTest, TrayIconShowsProgressWhileRecording) {
     pictures.emplace_back(call.picture.kind, call.picture.frame);
   }
   using K = TrayPicture::Kind;
-  EXPECT_EQ(pictures, (std::vector<std::pair<K, int>>{
-                          {K::kFrame, 1}, {K::kFrame, 2}, {K::kFrame, 3}, {K::kApplication, 0}}));
+  EXPECT_EQ(pictures,
+            (std::vector<std::pair<K, int>>{{K::kFrame, 1}, {K::kFrame, 2}, {K::kFrame, 3}, {K::kApplication, 0}}));
 }
 
 TEST_F(SensingLoopTest, HiddenTrayIconGetsNoFrames) {
@@ -71,7 +70,7 @@ TEST_F(SensingLoopTest, HoldingWithoutMovingRecordsOneSampleAndStartsNothing) {
 
 TEST_F(SensingLoopTest, OnlyTheFirstFiftyMovingTicksAreRecorded) {
   SettingsDialog& f = CreateWithRightStroke();
-  std::vector<Point> points = Line({100, 100}, {345, 100}, 49);  // 50 samples to the right
+  std::vector<Point> points = Line({100, 100}, {345, 100}, 49);          // 50 samples to the right
   for (Point p : Line({345, 110}, {345, 600}, 20)) points.push_back(p);  // then far down
   for (Point p : points) Tick(kShiftCtrl, p);
   EXPECT_EQ(f.loop.SampleCount, 50);
@@ -86,14 +85,12 @@ TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
     Point end;
     bool started;
   };
-  const Case cases[] = {{{200, 100}, false}, {{201, 100}, true}, {{200, 200}, false},
-                        {{200, 201}, true}};
+  const Case cases[] = {{{200, 100}, false}, {{201, 100}, true}, {{200, 200}, false}, {{200, 201}, true}};
   // A dispatched movement either starts "lr" or reports that nothing has it.
   for (const Case& c : cases) {
     CreateWithRightStroke({"SENMIN=100", "ACTERRMSG=1"});
     Stroke(kShiftCtrl, {{100, 100}, c.end});
-    EXPECT_EQ(shell.opens.size() + dialogs.boxes.size(), c.started ? 1u : 0u)
-        << c.end.x << "," << c.end.y;
+    EXPECT_EQ(shell.opens.size() + dialogs.boxes.size(), c.started ? 1u : 0u) << c.end.x << "," << c.end.y;
     shell.opens.clear();
     dialogs.boxes.clear();
   }
@@ -148,7 +145,8 @@ TEST_F(SensingLoopTest, WindowServiceTriggerWorksWithMouseActionsOff) {
 TEST_F(SensingLoopTest, LastRecordedTickDecidesTheKindOfMovement) {
   CreateWithRightStroke({"TRIGGER4=1"});
   std::vector<Point> points = RightStroke();
-  for (std::size_t i = 0; i < points.size(); ++i) Tick(i < 5 ? std::initializer_list<int>{C, A} : kShiftCtrl, points[i]);
+  for (std::size_t i = 0; i < points.size(); ++i)
+    Tick(i < 5 ? std::initializer_list<int>{C, A} : kShiftCtrl, points[i]);
   Idle();
   EXPECT_TRUE(services.calls.empty());
   EXPECT_EQ(shell.opens.size(), 1u);
@@ -172,9 +170,9 @@ class ShortcutTest : public SensingLoopTest {
   SettingsDialog& CreateWithShortcuts(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
     lines.insert(lines.end(), system.begin(), system.end());
-    for (const char* line : {"[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "HOTKEY=Ctrl+A",
-                             "[CMD1]", "DISCRIPTION=B", "CMDLINE=b.exe", "HOTKEY=Alt+F5",
-                             "[CMD2]", "DISCRIPTION=C", "CMDLINE=c.exe", "HOTKEY=Shift+C"}) {
+    for (const char* line :
+         {"[CMD0]", "DISCRIPTION=A", "CMDLINE=a.exe", "HOTKEY=Ctrl+A", "[CMD1]", "DISCRIPTION=B", "CMDLINE=b.exe",
+          "HOTKEY=Alt+F5", "[CMD2]", "DISCRIPTION=C", "CMDLINE=c.exe", "HOTKEY=Shift+C"}) {
       lines.push_back(line);
     }
     WriteIniLines(lines);
@@ -212,11 +210,11 @@ TEST_F(ShortcutTest, ModifiersMustBeExactlyTheRequiredOnes) {
 // The texts the editor stores for the keys the Japanese layout names fire on
 // those keys: "^" is a key after "Ctrl+", and "/" is the main keyboard's.
 TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
-  WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^",
-                 "[CMD1]", "DISCRIPTION=Slash", "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
+  WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^", "[CMD1]", "DISCRIPTION=Slash",
+                 "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
   JapaneseKeyNames layout;
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       &layout, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, &layout, IniPath(), kLauncherFolder});
   form->FormCreate();
   Tick({C, 0xDE}, {500, 500});
   Idle();
@@ -270,9 +268,9 @@ TEST_F(ShortcutTest, ClosedGateSensesNothing) {
 class ScreenPositionTest : public SensingLoopTest {
  protected:
   void SetUp() override {
-    WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Top", "CMDLINE=top.exe",
-              "DISPLAYPOS=2", "[CMD1]", "DISCRIPTION=Corner", "CMDLINE=corner.exe",
-              "DISPLAYPOS=3", "[CMD2]", "DISCRIPTION=Other", "CMDLINE=other.exe", "DISPLAYPOS=3"});
+    WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Top", "CMDLINE=top.exe", "DISPLAYPOS=2", "[CMD1]",
+              "DISCRIPTION=Corner", "CMDLINE=corner.exe", "DISPLAYPOS=3", "[CMD2]", "DISCRIPTION=Other",
+              "CMDLINE=other.exe", "DISPLAYPOS=3"});
     Create();
   }
 };
@@ -436,9 +434,8 @@ TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
 }
 
 TEST_F(SensingLoopTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, folder.File("missing/Fesk.Ini"),
-                                                       kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                              folder.File("missing/Fesk.Ini"), kLauncherFolder});
   form->FormCreate();
   form->auto_transfer_box.SetChecked(true);
   Stroke(kShiftCtrl, RightStroke());

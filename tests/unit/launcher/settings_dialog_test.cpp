@@ -36,12 +36,9 @@ TEST_F(SettingsDialogTest, OkGuardAsksOnlyWhenTheDialogWouldBeUnreachable) {
     bool asks, saved;
   };
   const Case cases[] = {
-      {0, false, -1, Answer::kCancel, false, true},
-      {1, true, 4, Answer::kCancel, false, true},
-      {1, true, 7, Answer::kCancel, false, true},
-      {1, false, 4, Answer::kCancel, true, false},
-      {1, false, 4, Answer::kOk, true, true},
-      {1, true, -1, Answer::kCancel, true, false},
+      {0, false, -1, Answer::kCancel, false, true}, {1, true, 4, Answer::kCancel, false, true},
+      {1, true, 7, Answer::kCancel, false, true},   {1, false, 4, Answer::kCancel, true, false},
+      {1, false, 4, Answer::kOk, true, true},       {1, true, -1, Answer::kCancel, true, false},
   };
   for (const Case& c : cases) {
     std::filesystem::remove(IniPath());
@@ -67,8 +64,8 @@ TEST_F(SettingsDialogTest, OkGuardAsksOnlyWhenTheDialogWouldBeUnreachable) {
 
 TEST_F(SettingsDialogTest, FailedSaveShowsTheErrorAndKeepsTheDialogOpen) {
   const std::string path = folder.File("missing/Fesk.Ini");
-  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services,
-                                                       nullptr, path, kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, path, kLauncherFolder});
   form->FormCreate();
   form->visible = true;
   form->Ok();
@@ -141,13 +138,13 @@ TEST_F(SettingsDialogTest, IconIsNotRemovedWhileTheGateIsClosed) {
 }
 
 TEST_F(SettingsDialogTest, ReloadSavesRemovesProgramIconsLoadsAndTells) {
-  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]",
-            "DISCRIPTION=b", "TASKTRAY=ON"});
+  WriteIni(
+      {"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]", "DISCRIPTION=b", "TASKTRAY=ON"});
   SettingsDialog& f = Create();
   f.visible = true;
   f.minimum_move_slider.SetPosition(77);
-  WriteIni({"[SYSTEM]", "TRIGGER5=0", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]",
-            "DISCRIPTION=b", "[CMD2]", "DISCRIPTION=c", "ACTCODE=lL"});
+  WriteIni({"[SYSTEM]", "TRIGGER5=0", "[CMD0]", "DISCRIPTION=a", "TASKTRAY=ON", "[CMD1]", "DISCRIPTION=b", "[CMD2]",
+            "DISCRIPTION=c", "ACTCODE=lL"});
   tray.calls.clear();
   f.ReloadPrograms();
   EXPECT_FALSE(f.visible);

@@ -18,9 +18,8 @@ struct CodeCase {
 
 TEST(RecognizeStroke, StraightStrokesGiveTheEightDirectionCodes) {
   const CodeCase cases[] = {
-      {{{100, 100}, {200, 100}}, "lr"}, {{{200, 100}, {100, 100}}, "rl"},
-      {{{100, 100}, {100, 200}}, "lL"}, {{{100, 200}, {100, 100}}, "Ll"},
-      {{{100, 100}, {200, 200}}, "lR"}, {{{200, 200}, {100, 100}}, "Rl"},
+      {{{100, 100}, {200, 100}}, "lr"}, {{{200, 100}, {100, 100}}, "rl"}, {{{100, 100}, {100, 200}}, "lL"},
+      {{{100, 200}, {100, 100}}, "Ll"}, {{{100, 100}, {200, 200}}, "lR"}, {{{200, 200}, {100, 100}}, "Rl"},
       {{{200, 100}, {100, 200}}, "rL"}, {{{100, 200}, {200, 100}}, "Lr"},
   };
   for (const CodeCase& c : cases) EXPECT_EQ(CodeOf(c.samples), c.code);
@@ -29,8 +28,10 @@ TEST(RecognizeStroke, StraightStrokesGiveTheEightDirectionCodes) {
 TEST(RecognizeStroke, StrokesOnAMonitorAtNegativeCoordinates) {
   // A monitor left of and above the primary one: every coordinate negative.
   const CodeCase cases[] = {
-      {{{-300, -200}, {-200, -200}}, "lr"}, {{{-200, -200}, {-300, -200}}, "rl"},
-      {{{-300, -300}, {-300, -200}}, "lL"}, {{{-200, -200}, {-300, -300}}, "Rl"},
+      {{{-300, -200}, {-200, -200}}, "lr"},
+      {{{-200, -200}, {-300, -200}}, "rl"},
+      {{{-300, -300}, {-300, -200}}, "lL"},
+      {{{-200, -200}, {-300, -300}}, "Rl"},
   };
   for (const CodeCase& c : cases) EXPECT_EQ(CodeOf(c.samples), c.code);
   RecognizedStroke s = RecognizeStroke(std::vector<Point>{{-300, -200}, {-200, -200}}, 5);
@@ -65,8 +66,8 @@ TEST(RecognizeStroke, SideIsTheHeightWhenBothAreEqual) {
 
 TEST(RecognizeStroke, CentreLinesAndNeutralEdgeAddNothing) {
   // Box 100..200: centre 150, neutral 120..180.
-  EXPECT_EQ(CodeOf({{100, 100}, {150, 110}, {200, 200}}), "lR");  // on the centre line
-  EXPECT_EQ(CodeOf({{100, 100}, {180, 120}, {200, 200}}), "lR");  // on the neutral corner
+  EXPECT_EQ(CodeOf({{100, 100}, {150, 110}, {200, 200}}), "lR");   // on the centre line
+  EXPECT_EQ(CodeOf({{100, 100}, {180, 120}, {200, 200}}), "lR");   // on the neutral corner
   EXPECT_EQ(CodeOf({{100, 100}, {181, 120}, {200, 200}}), "lrR");  // just outside it
 }
 

@@ -27,10 +27,9 @@ struct TriggerCase {
 
 TEST(TriggerKeys, EachCombinationIsHeldOnlyWithoutTheOtherKeys) {
   const TriggerCase cases[] = {
-      {0, {S}, {C}},      {1, {S, C}, {A}},   {2, {S, A}, {L}},   {3, {S, L}, {R}},
-      {4, {S, R}, {C}},   {5, {C}, {S}},      {6, {C, A}, {R}},   {7, {C, L}, {A}},
-      {8, {C, R}, {L}},   {9, {A}, {R}},      {10, {A, L}, {S}},  {11, {A, R}, {C}},
-      {12, {L}, {R}},     {13, {L, R}, {S}},  {14, {R}, {L}},     {15, {M}, {A}},
+      {0, {S}, {C}},    {1, {S, C}, {A}},  {2, {S, A}, {L}}, {3, {S, L}, {R}}, {4, {S, R}, {C}},  {5, {C}, {S}},
+      {6, {C, A}, {R}}, {7, {C, L}, {A}},  {8, {C, R}, {L}}, {9, {A}, {R}},    {10, {A, L}, {S}}, {11, {A, R}, {C}},
+      {12, {L}, {R}},   {13, {L, R}, {S}}, {14, {R}, {L}},   {15, {M}, {A}},
   };
   for (const TriggerCase& c : cases) {
     EXPECT_TRUE(HeldWith(c.number, c.combination)) << c.number;
@@ -91,8 +90,8 @@ TEST(TriggerKeys, CellsDoNotOverlapAndMarkersSitFiveBelowTheTop) {
   for (int a = 0; a < kTriggerCount; ++a) {
     for (int b = a + 1; b < kTriggerCount; ++b) {
       CellBounds p = TriggerCellBounds(a), q = TriggerCellBounds(b);
-      bool apart = p.left + p.width <= q.left || q.left + q.width <= p.left ||
-                   p.top + p.height <= q.top || q.top + q.height <= p.top;
+      bool apart = p.left + p.width <= q.left || q.left + q.width <= p.left || p.top + p.height <= q.top ||
+                   q.top + q.height <= p.top;
       EXPECT_TRUE(apart) << a << " and " << b;
     }
   }

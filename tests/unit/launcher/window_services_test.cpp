@@ -34,18 +34,13 @@ struct Services {
   LoggingClock clock{keys};
   int settings_shown = 0;
   std::string work_folder = "D:\\Work";
-  WindowServices services{keys,
-                          window,
-                          shell,
-                          clock,
-                          kFolder,
-                          [this] { ++settings_shown; },
-                          [this] { return work_folder; }};
+  WindowServices services{
+      keys, window, shell, clock, kFolder, [this] { ++settings_shown; }, [this] { return work_folder; }};
 
   // Everything the last operation did, for checking that it did nothing else.
   bool Untouched() const {
-    return keys.events.empty() && window.shows.empty() && shell.opens.empty() &&
-           shell.execs.empty() && clock.sleeps.empty() && settings_shown == 0;
+    return keys.events.empty() && window.shows.empty() && shell.opens.empty() && shell.execs.empty() &&
+           clock.sleeps.empty() && settings_shown == 0;
   }
 };
 
@@ -65,12 +60,11 @@ TEST_P(WindowServicesTyping, TypesItsKeys) {
   EXPECT_EQ(s.settings_shown, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WindowServices, WindowServicesTyping,
-    ::testing::Values(Typing{1, "+Alt +Space -Space -Alt"}, Typing{2, "+Alt +F4 -F4 -Alt"},
-                      Typing{7, "+Ctrl +Esc -Esc -Ctrl"},
-                      Typing{8, "+Ctrl +Esc -Esc -Ctrl sleep:100 +Alt +F4 -F4 -Alt"}),
-    [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
+INSTANTIATE_TEST_SUITE_P(WindowServices, WindowServicesTyping,
+                         ::testing::Values(Typing{1, "+Alt +Space -Space -Alt"}, Typing{2, "+Alt +F4 -F4 -Alt"},
+                                           Typing{7, "+Ctrl +Esc -Esc -Ctrl"},
+                                           Typing{8, "+Ctrl +Esc -Esc -Ctrl sleep:100 +Alt +F4 -F4 -Alt"}),
+                         [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
 
 struct Opening {
   unsigned operation;
@@ -94,14 +88,13 @@ TEST_P(WindowServicesOpening, OpensTheProgramFromTheLauncherFolder) {
   EXPECT_TRUE(s.clock.sleeps.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WindowServices, WindowServicesOpening,
-    ::testing::Values(Opening{6, "FeskIni.exe", ""}, Opening{9, "FeskPal.exe", "M"},
-                      Opening{10, "FeskPal.exe", "1"}, Opening{11, "FeskPal.exe", "2"},
-                      Opening{12, "FeskPal.exe", "3"}, Opening{13, "FeskPal.exe", "4"},
-                      Opening{14, "FeskPal.exe", "5"}, Opening{15, "FeskPal.exe", "6"},
-                      Opening{16, "FeskPal.exe", "7"}, Opening{17, "FeskPal.exe", "8"}),
-    [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
+INSTANTIATE_TEST_SUITE_P(WindowServices, WindowServicesOpening,
+                         ::testing::Values(Opening{6, "FeskIni.exe", ""}, Opening{9, "FeskPal.exe", "M"},
+                                           Opening{10, "FeskPal.exe", "1"}, Opening{11, "FeskPal.exe", "2"},
+                                           Opening{12, "FeskPal.exe", "3"}, Opening{13, "FeskPal.exe", "4"},
+                                           Opening{14, "FeskPal.exe", "5"}, Opening{15, "FeskPal.exe", "6"},
+                                           Opening{16, "FeskPal.exe", "7"}, Opening{17, "FeskPal.exe", "8"}),
+                         [](const auto& info) { return "Operation" + std::to_string(info.param.operation); });
 
 TEST(WindowServicesOpen, UsesTheWorkFolderOfTheMomentAndIgnoresFailure) {
   Services s;
@@ -137,12 +130,9 @@ TEST_P(WindowServicesResizing, ShowsTheForegroundWindow) {
 
 INSTANTIATE_TEST_SUITE_P(
     WindowServices, WindowServicesResizing,
-    ::testing::Values(Resizing{"EnlargeMinimised", 3, true, false, 9},
-                      Resizing{"EnlargeNormal", 3, false, false, 3},
-                      Resizing{"EnlargeMaximised", 3, false, true, 3},
-                      Resizing{"ShrinkMaximised", 4, false, true, 9},
-                      Resizing{"ShrinkNormal", 4, false, false, 2},
-                      Resizing{"ShrinkMinimised", 4, true, false, 2}),
+    ::testing::Values(Resizing{"EnlargeMinimised", 3, true, false, 9}, Resizing{"EnlargeNormal", 3, false, false, 3},
+                      Resizing{"EnlargeMaximised", 3, false, true, 3}, Resizing{"ShrinkMaximised", 4, false, true, 9},
+                      Resizing{"ShrinkNormal", 4, false, false, 2}, Resizing{"ShrinkMinimised", 4, true, false, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowServicesSettings, OperationFiveShowsTheSettingsDialog) {
