@@ -31,16 +31,6 @@ namespace {
 std::wstring g_log;
 RECT g_normal{};
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                   0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), length,
-                      nullptr, nullptr);
-  return out;
-}
-
 // Each line is appended and the file closed again, so the scenario reads
 // what happened so far while the window lives.
 void Write(const std::string& event) {
@@ -48,9 +38,8 @@ void Write(const std::string& event) {
   std::snprintf(stamp, sizeof stamp, "%llu ", static_cast<unsigned long long>(GetTickCount64()));
   std::string line = stamp + event + "\r\n";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    HANDLE file = CreateFileW(g_log.c_str(), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
       DWORD written = 0;
       WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
@@ -82,21 +71,11 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM w, LPARAM l) {
     Write(std::string(name) + " vk=" + Hex(w) + " scan=" + std::to_string((l >> 16) & 0xFF));
   }
   switch (message) {
-    case WM_CHAR:
-      Write("char code=" + Hex(w));
-      break;
-    case WM_SYSCHAR:
-      Write("syschar code=" + Hex(w));
-      break;
-    case WM_SYSCOMMAND:
-      Write("syscommand sc=" + Hex(w & 0xFFF0));
-      break;
-    case WM_ENTERMENULOOP:
-      Write("menuloop enter");
-      break;
-    case WM_EXITMENULOOP:
-      Write("menuloop exit");
-      break;
+    case WM_CHAR: Write("char code=" + Hex(w)); break;
+    case WM_SYSCHAR: Write("syschar code=" + Hex(w)); break;
+    case WM_SYSCOMMAND: Write("syscommand sc=" + Hex(w & 0xFFF0)); break;
+    case WM_ENTERMENULOOP: Write("menuloop enter"); break;
+    case WM_EXITMENULOOP: Write("menuloop exit"); break;
     case WM_SIZE:
       Write(std::string("size ") + (w == SIZE_MINIMIZED   ? "minimized"
                                     : w == SIZE_MAXIMIZED ? "maximized"
@@ -108,12 +87,8 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM w, LPARAM l) {
       info->ptMaxSize = {g_normal.right - g_normal.left + 40, g_normal.bottom - g_normal.top + 40};
       return 0;
     }
-    case WM_CLOSE:
-      Write("close");
-      break;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_CLOSE: Write("close"); break;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(window, message, w, l);
 }
@@ -144,8 +119,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   RegisterClassExW(&kind);
 
   if (count == 2 && std::wstring(arguments[1]) == L"/idle") {
-    CreateWindowExW(0, L"FeskServiceTarget", L"idle", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                    nullptr, instance, nullptr);
+    CreateWindowExW(0, L"FeskServiceTarget", L"idle", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, instance,
+                    nullptr);
     return MessageLoop();
   }
   if (count != 6) return 2;
@@ -154,9 +129,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_normal = {left, top, left + _wtoi(arguments[4]), top + _wtoi(arguments[5])};
   LocalFree(arguments);
 
-  HWND window = CreateWindowExW(0, L"FeskServiceTarget", L"service target", WS_OVERLAPPEDWINDOW,
-                                g_normal.left, g_normal.top, g_normal.right - g_normal.left,
-                                g_normal.bottom - g_normal.top, nullptr, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, L"FeskServiceTarget", L"service target", WS_OVERLAPPEDWINDOW, g_normal.left,
+                                g_normal.top, g_normal.right - g_normal.left, g_normal.bottom - g_normal.top, nullptr,
+                                nullptr, instance, nullptr);
   if (!window) return 3;
   ShowWindow(window, SW_SHOWNORMAL);
   UpdateWindow(window);
