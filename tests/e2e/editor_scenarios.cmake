@@ -44,13 +44,13 @@ fesk_e2e_test(editor_page_values PROGRAMS FeskINI)
 # Hostile settings files and group tables: cycles of indentation, a level
 # jump, a missing table, NUL bytes, 10,000 sections, a 1 MB line.
 fesk_e2e_test(hostile_editor_files PROGRAMS FeskINI TIMEOUT 600)
-# Both programs at 96, 120, 144 and 192 DPI: every page and dialog
+# Both programs at 96, 120, 144, 168 and 192 DPI (100 to 200 %): every page and dialog
 # screenshot, no control's text wider than its control.  The scaled runs set
 # the display DPI in a Wine prefix of their own, on a screen large enough for
 # the scaled windows.
 fesk_e2e_test(display_scale TIMEOUT 400)
 if(NOT WIN32 AND FESK_WIN_BUILD_DIR)
-  foreach(dpi 120 144 192)
+  foreach(dpi 120 144 168 192)
     add_test(NAME e2e.display_scale_${dpi}
       COMMAND ${fesk_e2e_runner} --timeout 400 ${FESK_WIN_BUILD_DIR}/tests/e2e/display_scale.exe ${dpi})
     set_tests_properties(e2e.display_scale_${dpi} PROPERTIES RESOURCE_LOCK wine
