@@ -61,19 +61,8 @@ cp "$poller_exe" "$base/poller-a/folder/"
 cp "$poller_exe" "$base/poller-b/folder/"
 
 # A display of its own, chosen as the Wine tests choose theirs.
-exec 8>/tmp/fesk-wine-display.lock
-flock 8
-display=""
-for n in $(seq 90 140); do
-  if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then display=$n; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb :$display -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=:$display
-for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$display ] && break; sleep 0.1; done
-flock -u 8
-exec 8>&-
+. "$here/tests/wine/private-display.sh"
+start_private_display
 
 cleanup() {
   for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -k >/dev/null 2>&1 || true; done
