@@ -36,6 +36,14 @@ void DrawIconResource(HINSTANCE instance, HDC dc, const RECT& area, int resource
 
 // Pictures on the dialog's pages stand on the page's background.
 void FillBackground(HDC dc, const RECT& area) { FillRect(dc, &area, GetSysColorBrush(COLOR_WINDOW)); }
+
+// A picture that is one of the program's icons on the page's background.
+FormWindow::Painter IconPainter(HINSTANCE instance, int resource) {
+  return [instance, resource](HDC dc, const RECT& area) {
+    FillBackground(dc, area);
+    DrawIconResource(instance, dc, area, resource);
+  };
+}
 }  // namespace
 
 // ---- Popup -----------------------------------------------------------------
@@ -225,20 +233,8 @@ void SettingsDialogWindow::BindActionPage() {
   BindRadioGroup(form_.tray_icon_choice, page);
   BindGroupBox(form_.register_group, page);
   HINSTANCE instance = this->instance();
-  BindImage(
-      form_.register_picture1,
-      [instance](HDC dc, const RECT& area) {
-        FillBackground(dc, area);
-        DrawIconResource(instance, dc, area, IDI_FRAME5);
-      },
-      page);
-  BindImage(
-      form_.register_picture2,
-      [instance](HDC dc, const RECT& area) {
-        FillBackground(dc, area);
-        DrawIconResource(instance, dc, area, IDI_FESK);
-      },
-      page);
+  BindImage(form_.register_picture1, IconPainter(instance, IDI_FRAME5), page);
+  BindImage(form_.register_picture2, IconPainter(instance, IDI_FESK), page);
   BindButton(form_.transfer_button, page);
   BindButton(form_.editor_button, page);
   BindButton(form_.reload_button, page);
@@ -380,13 +376,7 @@ void SettingsDialogWindow::BindVersionPage() {
   const int page = kVersionPage;
   BindPanel(form_.version_frame, page);
   HINSTANCE instance = this->instance();
-  BindImage(
-      form_.program_icon,
-      [instance](HDC dc, const RECT& area) {
-        FillBackground(dc, area);
-        DrawIconResource(instance, dc, area, IDI_FESK);
-      },
-      page);
+  BindImage(form_.program_icon, IconPainter(instance, IDI_FESK), page);
   BindLabel(form_.product_name, page);
   MakeProductFont();
   BindLabel(form_.product_suffix, page);

@@ -19,11 +19,6 @@ class DispatchTest : public LauncherTest {
     return Create();
   }
   void StrokeRight(Point from = {100, 100}) { Stroke(kShiftCtrl, Line(from, {from.x + 200, from.y})); }
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
 };
 
 std::vector<std::string> Prog(const std::string& name, const std::string& code,

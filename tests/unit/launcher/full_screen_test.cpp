@@ -89,11 +89,6 @@ class QuietOverFullScreenTest : public LauncherTest {
     WriteIniLines(lines);
     return Create();
   }
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
   void RightStroke() { Stroke(kShiftCtrl, Line({100, 100}, {300, 100})); }
 };
 

@@ -50,6 +50,13 @@ inline constexpr char kLauncherProgram[] = "C:\\Fesk\\Fesk.exe";
 
 class LauncherTest : public ::testing::Test {
  protected:
+  // The files the launcher opened, in order.
+  std::vector<std::string> Opened() const {
+    std::vector<std::string> files;
+    for (const auto& call : shell.opens) files.push_back(call.file);
+    return files;
+  }
+
   ScratchFolder folder;
   fake::FakeInput input;
   fake::FakeClock clock;

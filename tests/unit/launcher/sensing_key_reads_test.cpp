@@ -51,12 +51,6 @@ class SensingKeyReadsTest : public LauncherTest {
     input.log_reads = false;
     return input.reads;
   }
-
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
 };
 
 bool NoKeyTwice(std::vector<int> reads) {

@@ -178,11 +178,6 @@ class ShortcutTest : public SensingLoopTest {
     WriteIniLines(lines);
     return Create();
   }
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
 };
 
 TEST_F(ShortcutTest, FiresOncePerPress) {
