@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_path.h"
+
 namespace fesk::editor {
 
 struct FileOpenRequest {
@@ -24,8 +26,9 @@ struct FileOpenRequest {
 class FileOpenDialogPort {
  public:
   virtual ~FileOpenDialogPort() = default;
-  // The chosen file's full path, or nothing when the user cancels.
-  virtual std::optional<std::string> Execute(const FileOpenRequest& request) = 0;
+  // The chosen file's full path as Windows spells it, or nothing when the
+  // user cancels.
+  virtual std::optional<FilePath> Execute(const FileOpenRequest& request) = 0;
 };
 
 class DesktopPort {

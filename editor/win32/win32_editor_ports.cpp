@@ -28,7 +28,7 @@ std::wstring DialogFilter(std::string_view filter) {
   return out;
 }
 
-std::optional<std::string> Win32FileOpenDialog::Execute(const editor::FileOpenRequest& request) {
+std::optional<FilePath> Win32FileOpenDialog::Execute(const editor::FileOpenRequest& request) {
   std::wstring filter = DialogFilter(request.filter);
   std::wstring title = Wide(request.title);
   std::wstring initial = Wide(request.file_name);
@@ -47,7 +47,7 @@ std::optional<std::string> Win32FileOpenDialog::Execute(const editor::FileOpenRe
     dialog.Flags = OFN_EXPLORER | (request.hide_read_only ? OFN_HIDEREADONLY : 0);
     if (GetOpenFileNameW(&dialog)) {
       file.resize(wcslen(file.c_str()));
-      return Narrow(file);
+      return PathOf(file);
     }
     // A command field that is no valid file name (an option or a quote in
     // it) keeps the dialog from opening at all; it opens without it then.

@@ -19,9 +19,9 @@ namespace fesk::editor::testing {
 class FakeOpenDialog : public FileOpenDialogPort {
  public:
   std::vector<FileOpenRequest> requests;
-  std::deque<std::optional<std::string>> answers;  // empty: Cancel
+  std::deque<std::optional<FilePath>> answers;  // empty: Cancel
 
-  std::optional<std::string> Execute(const FileOpenRequest& request) override {
+  std::optional<FilePath> Execute(const FileOpenRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) return std::nullopt;
     auto answer = answers.front();
