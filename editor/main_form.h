@@ -321,7 +321,7 @@ class MainForm {
   // ---- Desktop import ---------------------------------------------------------------------
   void ImportDesktop();
   // The folder the import searches.
-  std::string DesktopFolder();
+  FilePath DesktopFolder();
 
   // ---- Palette command -----------------------------------------------------------------------
   // "ＯＫ" of PaletteCommandDialog with its checked choice (nothing checked: null); the

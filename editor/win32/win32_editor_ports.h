@@ -23,12 +23,12 @@ class Win32FileOpenDialog : public editor::FileOpenDialogPort {
 
 class Win32Desktop : public editor::DesktopPort {
  public:
-  std::string WindowsDirectory() override;
+  FilePath WindowsDirectory() override;
   bool IsWindows95Family() override;
   std::optional<std::string> UserName() override;
-  std::vector<std::string> FindEntries(std::string_view pattern) override;
-  bool FolderExists(std::string_view folder) override;
-  std::string ShellDesktopFolder() override;
+  std::vector<std::string> FindEntries(const FilePath& pattern) override;
+  bool FolderExists(const FilePath& folder) override;
+  FilePath ShellDesktopFolder() override;
 };
 
 // Boxes and dialogs are modal and open in the middle of a handler.  Before
