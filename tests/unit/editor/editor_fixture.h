@@ -47,8 +47,11 @@ inline std::string IniText(
 
 class EditorTest : public ::testing::Test {
  protected:
+  // The start of the program folder's name.
+  virtual std::string FolderPrefix() const { return "feskini-"; }
+
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "feskini-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / (FolderPrefix() + "XXXXXX")).string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
   }

@@ -77,5 +77,48 @@ const StoringCase kCases[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Ways, StoringPathsTest, ::testing::ValuesIn(kCases));
 
+// The editor copied into a folder code page 932 cannot spell: it reads and
+// saves its own files there, and registers the palette program beside it by
+// the folder's short form or not at all.
+class ForeignFolderTest : public EditorTest {
+ protected:
+  std::string FolderPrefix() const override { return fesk::testing::Utf8(u8"feskini-José Müller-"); }
+  void ApplyPalette(MainForm& f) { f.ApplyPaletteCommand(&kPaletteCommands[0]); }
+};
+
+TEST_F(ForeignFolderTest, TheEditorReadsAndSavesItsOwnFiles) {
+  WritePrograms({{"P0", "p0.exe", {}}});
+  MainForm& f = Start();
+  EXPECT_EQ(Entry(0).discription, "P0");
+  TypeInto(f.title_field, "Q0", f.program_list);
+  f.SaveSilently = true;
+  f.Save();
+  EXPECT_FALSE(f.Modified);
+  EXPECT_NE(ReadFile(IniPath()).find("DISCRIPTION=Q0\r\n"), std::string::npos);
+  EXPECT_TRUE(dialogs_.errors.empty());
+}
+
+TEST_F(ForeignFolderTest, ThePaletteProgramIsRegisteredByTheFoldersShortForm) {
+  WritePrograms({{"P0", "p0.exe", {}}});
+  MainForm& f = Start();
+  paths_.short_forms[f.ProgramFolder().utf8] = "C:\\FESKIN~1\\";
+  ApplyPalette(f);
+  EXPECT_TRUE(dialogs_.boxes.empty());
+  EXPECT_EQ(Entry(0).cmdline, "C:\\FESKIN~1\\FESKPAL.EXE");
+  EXPECT_EQ(Entry(0).workdir, "C:\\FESKIN~1\\");
+}
+
+TEST_F(ForeignFolderTest, WithoutAShortFormThePaletteProgramIsRefused) {
+  WritePrograms({{"P0", "p0.exe", {}}});
+  MainForm& f = Start();
+  ApplyPalette(f);
+  ASSERT_EQ(dialogs_.boxes.size(), 1u);
+  EXPECT_EQ(dialogs_.boxes[0].path, f.ProgramFolder());
+  EXPECT_EQ(dialogs_.boxes[0].caption, kUnstorablePathCaption);
+  EXPECT_EQ(Entry(0).cmdline, "p0.exe");
+  EXPECT_EQ(Entry(0).discription, "P0");
+  EXPECT_FALSE(f.Modified);
+}
+
 }  // namespace
 }  // namespace fesk::editor::testing
