@@ -28,14 +28,6 @@ LocalTime Win32Clock::Now() {
   return LocalTime{time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
 }
 
-int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
-  std::wstring wide_file = Wide(file), wide_parameters = Wide(parameters), wide_directory = Wide(directory);
-  HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", wide_file.c_str(), wide_parameters.empty() ? nullptr : wide_parameters.c_str(),
-                    wide_directory.empty() ? nullptr : wide_directory.c_str(), show_command);
-  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
-}
-
 // The programs' own paths go to the shell as Windows spells them; only the
 // parts from the files cross from code page 932.
 static int ShellOpen(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory,
@@ -43,6 +35,10 @@ static int ShellOpen(const std::wstring& file, const std::wstring& parameters, c
   HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
                                    directory.empty() ? nullptr : directory.c_str(), show_command);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
+  return ShellOpen(Wide(file), Wide(parameters), Wide(directory), show_command);
 }
 
 int Win32Shell::Open(const FilePath& program, std::string_view parameters, std::string_view directory,

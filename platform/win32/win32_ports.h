@@ -1,5 +1,6 @@
 // Win32 implementations of the platform ports.  Text arrives as code page
-// 932 bytes and crosses into Win32 through the wide functions.
+// 932 bytes, the programs' own paths as UTF-8 (FilePath); both cross into
+// Win32 through the wide functions.
 #pragma once
 
 #include <map>

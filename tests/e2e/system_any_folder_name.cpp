@@ -59,8 +59,10 @@ std::wstring Differences(const Listing& before, const Listing& after) {
   std::wstring out;
   for (const auto& [path, facts] : after) {
     auto it = before.find(path);
-    if (it == before.end()) out += L"new: " + path + L"\n";
-    else if (it->second != facts) out += L"changed: " + path + L"\n";
+    if (it == before.end())
+      out += L"new: " + path + L"\n";
+    else if (it->second != facts)
+      out += L"changed: " + path + L"\n";
   }
   for (const auto& [path, facts] : before) {
     if (!after.count(path)) out += L"gone: " + path + L"\n";
@@ -147,8 +149,7 @@ int main() {
   Check(editor != nullptr, L"the right click starts the editor");
   if (editor) {
     CheckText(editor, ids::kTitleField, L"登録済み", L"it shows the program of the folder's Fesk.Ini");
-    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1,
-               L"and no other");
+    CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1, L"and no other");
     Screenshot(L"system_any_folder_name-2-editor");
     Check(SaveThroughWindow(editor, WindowProcess(editor)), L"the editor saves without an error");
     const std::optional<std::string> saved = ReadFileBytes(folder + L"\\Fesk.Ini");
