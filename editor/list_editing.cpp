@@ -6,9 +6,8 @@
 #include <utility>
 
 #include "common/cp932.h"
-#include "editor/main_form.h"
-
 #include "common/storable_path.h"
+#include "editor/main_form.h"
 
 namespace fesk::editor {
 
