@@ -14,7 +14,7 @@ void BM_LoadHundredPrograms(benchmark::State& state) {
   std::string path = (std::filesystem::temp_directory_path() / "fesk-bench-Fesk.Ini").string();
   std::ofstream(path, std::ios::binary) << fesk::bench::HundredProgramsFile();
   for (auto _ : state) {
-    fesk::SettingsFile file(path);
+    fesk::SettingsFile file{fesk::FilePath(path)};
     std::size_t total = fesk::bench::ReadLikeALoad(
         [&](const char* section, const char* key) { return file.ReadString(section, key, ""); });
     benchmark::DoNotOptimize(total);

@@ -40,10 +40,10 @@ int main(int argc, char** argv) {
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   std::string path = std::string(temp) + "fesk-bench-Fesk.Ini";
-  fesk::fileio::WriteWholeFile(path, fesk::bench::HundredProgramsFile());
+  fesk::fileio::WriteWholeFile(fesk::FilePath(path), fesk::bench::HundredProgramsFile());
 
   double ours = MicrosecondsPerLoad(rounds, [&] {
-    fesk::SettingsFile file(path);
+    fesk::SettingsFile file{fesk::FilePath(path)};
     return fesk::bench::ReadLikeALoad(
         [&](const char* section, const char* key) { return file.ReadString(section, key, ""); });
   });

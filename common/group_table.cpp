@@ -6,16 +6,16 @@
 
 namespace fesk {
 
-std::string GroupTableOpenErrorText(const std::string& path) { return "ﾌｧｲﾙ " + path + " は開けません"; }
+PathMessage GroupTableOpenErrorText(const FilePath& path) { return PathMessage{"ﾌｧｲﾙ ", path, " は開けません"}; }
 
-std::string GroupTableCreateErrorText(const std::string& path) { return "ﾌｧｲﾙ " + path + " を作成できません"; }
+PathMessage GroupTableCreateErrorText(const FilePath& path) { return PathMessage{"ﾌｧｲﾙ ", path, " を作成できません"}; }
 
 std::string GroupTableLevelErrorText(std::string_view name) {
   return "ｱｲﾃﾑ \"" + std::string(name) + "\" の階層が不正です";
 }
 
-std::string GroupTablePathFor(std::string_view executable_path) {
-  return cp932::FolderOf(executable_path) + kGroupTableFileName;
+FilePath GroupTablePathFor(const FilePath& executable_path) {
+  return InFolder(FolderOf(executable_path), kGroupTableFileName);
 }
 
 namespace {
@@ -104,13 +104,13 @@ std::string FormatGroupTable(const GroupTree& tree) {
   return out;
 }
 
-GroupTableReadResult ReadGroupTableFile(const std::string& path) {
+GroupTableReadResult ReadGroupTableFile(const FilePath& path) {
   std::optional<std::string> bytes = fileio::ReadWholeFile(path);
   if (!bytes) throw FeskError(GroupTableOpenErrorText(path));
   return ParseGroupTable(*bytes);
 }
 
-void WriteGroupTableFile(const std::string& path, const GroupTree& tree) {
+void WriteGroupTableFile(const FilePath& path, const GroupTree& tree) {
   if (!fileio::WriteWholeFile(path, FormatGroupTable(tree))) {
     throw FeskError(GroupTableCreateErrorText(path));
   }

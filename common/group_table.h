@@ -25,19 +25,19 @@ GroupTableReadResult ParseGroupTable(std::string_view bytes);
 std::string FormatGroupTable(const GroupTree& tree);
 
 // "FESK.TBL" beside the given executable.
-std::string GroupTablePathFor(std::string_view executable_path);
+FilePath GroupTablePathFor(const FilePath& executable_path);
 
 // Reads the file at path.  Throws FeskError "ﾌｧｲﾙ <path> は開けません" when
 // it cannot be opened; a level jump is reported through the result's error
 // and leaves the nodes read before it.
-GroupTableReadResult ReadGroupTableFile(const std::string& path);
+GroupTableReadResult ReadGroupTableFile(const FilePath& path);
 
 // Creates or truncates the file and writes the tree.  Throws FeskError
 // "ﾌｧｲﾙ <path> を作成できません" when that fails.
-void WriteGroupTableFile(const std::string& path, const GroupTree& tree);
+void WriteGroupTableFile(const FilePath& path, const GroupTree& tree);
 
-std::string GroupTableOpenErrorText(const std::string& path);
-std::string GroupTableCreateErrorText(const std::string& path);
+PathMessage GroupTableOpenErrorText(const FilePath& path);
+PathMessage GroupTableCreateErrorText(const FilePath& path);
 std::string GroupTableLevelErrorText(std::string_view name);
 
 inline constexpr std::size_t kGroupPathLimit = 128;  // bytes a program's GROUP keeps

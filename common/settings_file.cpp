@@ -8,13 +8,13 @@
 
 namespace fesk {
 
-std::string SettingsWriteErrorText(const std::string& path) { return path + " に書き込めません"; }
+PathMessage SettingsWriteErrorText(const FilePath& path) { return PathMessage{"", path, " に書き込めません"}; }
 
-std::string SettingsFilePathFor(std::string_view executable_path) {
-  return cp932::FolderOf(executable_path) + kSettingsFileName;
+FilePath SettingsFilePathFor(const FilePath& executable_path) {
+  return InFolder(FolderOf(executable_path), kSettingsFileName);
 }
 
-SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {
+SettingsFile::SettingsFile(FilePath path) : path_(std::move(path)) {
   if (auto bytes = fileio::ReadWholeFile(path_)) document_ = ProfileDocument::Parse(*bytes);
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "common/errors.h"
+#include "common/file_path.h"
 #include "common/profile_document.h"
 #include "common/program_files.h"
 
@@ -24,7 +25,7 @@ class CrossProcessLock;
 
 class SettingsFile {
  public:
-  explicit SettingsFile(std::string path);
+  explicit SettingsFile(FilePath path);
   ~SettingsFile();
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
@@ -57,13 +58,13 @@ class SettingsFile {
   // Writes what the deferred writes changed; throws like a write.
   void Flush();
 
-  const std::string& Path() const { return path_; }
+  const FilePath& Path() const { return path_; }
 
  private:
   template <typename Change>
   void Apply(Change change);
 
-  std::string path_;
+  FilePath path_;
   ProfileDocument document_;
   // Taken at the first write and held until the object goes, so that the
   // writes of one access form one uninterrupted sequence.
@@ -79,13 +80,13 @@ class SettingsFile {
 std::string WrittenValueReadBack(std::string_view value);
 
 // "%s に書き込めません" with the file's full path.
-std::string SettingsWriteErrorText(const std::string& path);
+PathMessage SettingsWriteErrorText(const FilePath& path);
 
 // Decimal or "0x" hexadecimal text as the launcher reads it; nullopt when the
 // text is not a valid 32-bit integer.
 std::optional<int> ParseSettingsInteger(std::string_view text);
 
 // "Fesk.Ini" in the folder of the given executable path.
-std::string SettingsFilePathFor(std::string_view executable_path);
+FilePath SettingsFilePathFor(const FilePath& executable_path);
 
 }  // namespace fesk

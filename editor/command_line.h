@@ -10,7 +10,8 @@
 namespace fesk::editor {
 
 // The parameters after the program name of a whole command line
-// (GetCommandLine converted to code page 932).
+// (GetCommandLineW as UTF-8; blanks and quotes are single bytes there as in
+// code page 932, every byte of another character is above them).
 std::vector<std::string> CommandLineParameters(std::string_view command_line);
 
 }  // namespace fesk::editor

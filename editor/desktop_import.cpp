@@ -1,5 +1,8 @@
 // "ﾃﾞｽｸﾄｯﾌﾟ": registers the items on the user's desktop as new programs, one
 // question per item.
+#include "common/cp932.h"
+#include "common/storable_path.h"
+#include "common/text_encoding.h"
 #include "editor/main_form.h"
 
 namespace fesk::editor {
@@ -21,17 +24,19 @@ std::string TrimBlanks(std::string_view text) {
 // then "\ﾃﾞｽｸﾄｯﾌﾟ".  Where that folder does not exist (every Windows since
 // profiles moved out of the Windows directory, and every non-Japanese one)
 // the user's real desktop as the shell names it takes its place.
-std::string MainForm::DesktopFolder() {
-  std::string folder = desktop_.WindowsDirectory();
+// The folder is carried as Windows spells it; only the items the settings
+// file can name are stored.
+FilePath MainForm::DesktopFolder() {
+  std::string folder = desktop_.WindowsDirectory().utf8;
   if (!desktop_.IsWindows95Family()) {
     if (std::optional<std::string> user = desktop_.UserName()) {
       std::string name = TrimBlanks(*user);
       if (!name.empty()) folder += "\\Profiles\\" + name;
     }
   }
-  folder += "\\ﾃﾞｽｸﾄｯﾌﾟ";
-  if (!desktop_.FolderExists(folder)) folder = desktop_.ShellDesktopFolder();
-  return folder;
+  folder += encoding::Cp932ToUtf8("\\ﾃﾞｽｸﾄｯﾌﾟ");
+  if (!desktop_.FolderExists(FilePath(folder))) return desktop_.ShellDesktopFolder();
+  return FilePath(folder);
 }
 
 void MainForm::ImportDesktop() {
@@ -39,19 +44,26 @@ void MainForm::ImportDesktop() {
       Answer::kOk) {
     return;
   }
-  const std::string folder = DesktopFolder();
+  const FilePath folder = DesktopFolder();
   if (folder.empty()) return;
-  for (const std::string& name : desktop_.FindEntries(folder + "\\*.*")) {
+  for (const std::string& name : desktop_.FindEntries(FilePath(folder.utf8 + "\\*.*"))) {
     if (name == "." || name == "..") continue;
-    Answer answer = dialogs_.MessageBox("\"" + name + "\"を\rFESKに登録します", kCaption, Buttons::kYesNoCancel);
+    // The question names the item as it is called, whatever its characters.
+    Answer answer = dialogs_.MessageBox(PathMessage{"\"", FilePath(name), "\"を\rFESKに登録します"}, kCaption,
+                                        Buttons::kYesNoCancel);
     if (answer == Answer::kCancel) return;
     if (answer != Answer::kYes) continue;
+    // An item the settings file cannot name is refused (its box shown) and
+    // the next one offered.
+    const std::optional<std::string> command =
+        StorablePathOrRefuse(FilePath(folder.utf8 + "\\" + name), paths_, dialogs_);
+    if (!command) continue;
     // With all slots in use the new-entry operation has said so; nothing is
     // stored for this item and the next one is offered.
     if (!StartNewEntry()) continue;
-    title_field.text = name;
+    title_field.text = encoding::Utf8ToCp932Exactly(name).value_or(cp932::FileNameOf(*command));
     StoreTitle();
-    command_field.text = folder + "\\" + name;
+    command_field.text = *command;
     StoreCommand();
   }
 }

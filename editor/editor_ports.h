@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_path.h"
+
 namespace fesk::editor {
 
 struct FileOpenRequest {
@@ -24,27 +26,30 @@ struct FileOpenRequest {
 class FileOpenDialogPort {
  public:
   virtual ~FileOpenDialogPort() = default;
-  // The chosen file's full path, or nothing when the user cancels.
-  virtual std::optional<std::string> Execute(const FileOpenRequest& request) = 0;
+  // The chosen file's full path as Windows spells it, or nothing when the
+  // user cancels.
+  virtual std::optional<FilePath> Execute(const FileOpenRequest& request) = 0;
 };
 
+// The desktop's folder and names as Windows spells them (UTF-8): a user
+// folder of any name ("C:\\Users\\José\\Desktop") is searched where it is.
 class DesktopPort {
  public:
   virtual ~DesktopPort() = default;
-  // GetWindowsDirectoryA (room for 255 characters), without trailing "\".
-  virtual std::string WindowsDirectory() = 0;
+  // GetWindowsDirectoryW (room for 255 characters), without trailing "\".
+  virtual FilePath WindowsDirectory() = 0;
   // True on the Windows 95 family (top bit of GetVersion set).
   virtual bool IsWindows95Family() = 0;
-  // GetUserNameA with room for 128 characters; nothing when it fails.
+  // GetUserNameW with room for 128 characters, UTF-8; nothing when it fails.
   virtual std::optional<std::string> UserName() = 0;
-  // Names of the entries matching the pattern (FindFirstFileA/FindNextFileA),
-  // in the order the file system returns them, "." and ".." included; empty
-  // when the search finds nothing or fails.
-  virtual std::vector<std::string> FindEntries(std::string_view pattern) = 0;
-  virtual bool FolderExists(std::string_view folder) = 0;
+  // Names (UTF-8) of the entries matching the pattern (FindFirstFileW and
+  // FindNextFileW), in the order the file system returns them, "." and ".."
+  // included; empty when the search finds nothing or fails.
+  virtual std::vector<std::string> FindEntries(const FilePath& pattern) = 0;
+  virtual bool FolderExists(const FilePath& folder) = 0;
   // The user's real desktop folder as the shell names it
   // (CSIDL_DESKTOPDIRECTORY), without trailing "\"; empty when unknown.
-  virtual std::string ShellDesktopFolder() = 0;
+  virtual FilePath ShellDesktopFolder() = 0;
 };
 
 }  // namespace fesk::editor

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/cp932.h"
+#include "common/storable_path.h"
 #include "editor/main_form.h"
 
 namespace fesk::editor {
@@ -216,7 +217,10 @@ void MainForm::BrowseProgram() {
   request.filter_index = 1;
   request.file_name = command_field.text;
   request.hide_read_only = true;
-  if (std::optional<std::string> chosen = open_dialog_.Execute(request)) {
+  std::optional<std::string> chosen;
+  if (std::optional<FilePath> file = open_dialog_.Execute(request))
+    chosen = StorablePathOrRefuse(*file, paths_, dialogs_);
+  if (chosen) {
     command_field.text = *chosen;
     if (title_field.text == kNewEntryTitle) title_field.text = cp932::FileNameOf(*chosen);
     StoreTitle();
@@ -229,9 +233,11 @@ void MainForm::BrowseProgram() {
   FocusControl(command_field);
 }
 
-void MainForm::FilesDropped(const std::vector<std::string>& paths) {
-  for (const std::string& dropped : paths) {
-    const std::string path(cp932::CutToBytes(dropped, kDroppedPathBytes));
+void MainForm::FilesDropped(const std::vector<FilePath>& paths) {
+  for (const FilePath& dropped : paths) {
+    const std::optional<std::string> storable = StorablePathOrRefuse(dropped, paths_, dialogs_);
+    if (!storable) continue;
+    const std::string path(cp932::CutToBytes(*storable, kDroppedPathBytes));
     title_field.text = cp932::FileNameOf(path);
     StoreTitle();
     if (work_folder_field.text.empty()) {

@@ -6,10 +6,11 @@
 #include "common/cp932.h"
 #include "common/group_table.h"
 #include "common/settings_file.h"
+#include "common/storable_path.h"
 
 namespace fesk::editor {
 
-MainForm::MainForm(const EditorPorts& ports, std::string executable_path, GroupNameCompare compare_names)
+MainForm::MainForm(const EditorPorts& ports, const FilePath& executable_path, GroupNameCompare compare_names)
     : palette_dialog(*this),
       dialogs_(ports.dialogs),
       shell_(ports.shell),
@@ -17,16 +18,20 @@ MainForm::MainForm(const EditorPorts& ports, std::string executable_path, GroupN
       open_dialog_(ports.open_dialog),
       desktop_(ports.desktop),
       key_names_(ports.key_names),
-      folder_(cp932::FolderOf(executable_path)),
+      paths_(ports.paths),
+      folder_(FolderOf(executable_path)),
       compare_names_(std::move(compare_names)) {
   ListSlotMap.fill(kNoListSlot);
   BuildLayout();
   BindHandlers();
 }
 
-std::string MainForm::SettingsPath() const { return folder_ + kSettingsFileName; }
-std::string MainForm::GroupTablePath() const { return folder_ + kGroupTableFileName; }
-std::string MainForm::PaletteProgramPath() const { return folder_ + kPaletteRegisteredName; }
+FilePath MainForm::SettingsPath() const { return InFolder(folder_, kSettingsFileName); }
+FilePath MainForm::GroupTablePath() const { return InFolder(folder_, kGroupTableFileName); }
+
+// The folder's short form is asked for, not the palette program's: the
+// program need not be there yet.
+std::optional<std::string> MainForm::StorableProgramFolder() { return StorablePathOrRefuse(folder_, paths_, dialogs_); }
 
 // What each control's action does, and what leaving or entering a control
 // does (the focus model runs those).

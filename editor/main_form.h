@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "common/action_code.h"
+#include "common/file_path.h"
 #include "common/group_tree.h"
 #include "common/hotkey_text.h"
 #include "editor/about_box.h"
@@ -61,13 +62,17 @@ struct EditorPorts {
   FileOpenDialogPort& open_dialog;
   DesktopPort& desktop;
   const KeyNameSource* key_names = nullptr;  // GetKeyNameTextA for the shortcut text
+  // Short forms of paths the settings file cannot hold as they are; without
+  // it such a path is refused.
+  PathPort* paths = nullptr;
 };
 
 class MainForm {
  public:
   // executable_path: the editor's own file name; its folder holds "Fesk.Ini",
   // "FESK.TBL" and the palette program.
-  MainForm(const EditorPorts& ports, std::string executable_path, GroupNameCompare compare_names = ApproximateLstrcmp);
+  MainForm(const EditorPorts& ports, const FilePath& executable_path,
+           GroupNameCompare compare_names = ApproximateLstrcmp);
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
 
@@ -180,10 +185,12 @@ class MainForm {
   std::function<void(AnimationRepaint)> on_animation_repaint;
 
   // ---- Paths -----------------------------------------------------------------
-  const std::string& ProgramFolder() const { return folder_; }
-  std::string SettingsPath() const;
-  std::string GroupTablePath() const;
-  std::string PaletteProgramPath() const;
+  const FilePath& ProgramFolder() const { return folder_; }
+  FilePath SettingsPath() const;
+  FilePath GroupTablePath() const;
+  // The folder as the settings file can hold it, for the palette program
+  // and its work folder; nothing after the box that refuses it.
+  std::optional<std::string> StorableProgramFolder();
 
   // ---- Focus -----------------------------------------------------------------
   Control* ActiveControl() const { return focus_; }
@@ -196,7 +203,10 @@ class MainForm {
 
   // ---- Start-up and loading ---------------------------------------------------
   // The parameters of the command line (see CommandLineParameters).
-  void FormCreate(const std::vector<std::string>& parameters);
+  // The parameters are UTF-8, as Windows spells them: a path among them
+  // is stored as the settings file can hold it.
+  void FormCreate(const std::vector<std::string>& utf8_parameters);
+  std::vector<std::string> StorableParameters(const std::vector<std::string>& utf8_parameters);
   void FormActivate();
   void FormPaint() { DrawProgramIcon(); }
   void SetHelpContexts();
@@ -236,7 +246,7 @@ class MainForm {
   void OpenPaletteDialog();
   void OpenAboutBox();
   // Files dropped on the window, in the order the shell reports them.
-  void FilesDropped(const std::vector<std::string>& paths);
+  void FilesDropped(const std::vector<FilePath>& paths);
   // Sets icon_preview.icon_source from command_field (the window then draws that file's
   // associated icon, asking the shell a second time with the icon index it
   // returned when that index is not zero).
@@ -311,7 +321,7 @@ class MainForm {
   // ---- Desktop import ---------------------------------------------------------------------
   void ImportDesktop();
   // The folder the import searches.
-  std::string DesktopFolder();
+  FilePath DesktopFolder();
 
   // ---- Palette command -----------------------------------------------------------------------
   // "ＯＫ" of PaletteCommandDialog with its checked choice (nothing checked: null); the
@@ -359,7 +369,8 @@ class MainForm {
   FileOpenDialogPort& open_dialog_;
   DesktopPort& desktop_;
   const KeyNameSource* key_names_;
-  std::string folder_;
+  PathPort* paths_;
+  FilePath folder_;
   GroupNameCompare compare_names_;
 
   Control* focus_ = nullptr;

@@ -13,13 +13,16 @@ void MainForm::ApplyPaletteCommand(const PaletteCommand* choice) {
   FocusControl(title_field);
   ProgramEntry* entry = SelectedEntry();
   if (entry == nullptr) return;
+  // A folder the settings file cannot name changes nothing.
+  const std::optional<std::string> folder = StorableProgramFolder();
+  if (!folder) return;
   // Without a choice the title, option and command fields keep what they show.
   if (choice != nullptr) {
     title_field.text = choice->title;
     option_field.text = choice->option;
-    command_field.text = PaletteProgramPath();
+    command_field.text = *folder + kPaletteRegisteredName;
   }
-  work_folder_field.text = folder_;
+  work_folder_field.text = *folder;
 
   entry->cmdshow = kShowNormal;
   entry->actcode.clear();

@@ -1,12 +1,31 @@
 // Start of the main window: help contexts, hints, loading, and the command
 // line through which the launcher hands over a mouse action or a program.
 #include "common/cp932.h"
+#include "common/storable_path.h"
+#include "common/text_encoding.h"
 #include "editor/main_form.h"
 #include "platform/ports.h"
 
 namespace fesk::editor {
 
-void MainForm::FormCreate(const std::vector<std::string>& parameters) {
+// The command line in the settings file's terms: the mouse action's code as
+// it is, a program's path as the file can hold it; a path it cannot hold is
+// refused (its box shown) and left out, as if it had not been given.
+std::vector<std::string> MainForm::StorableParameters(const std::vector<std::string>& parameters) {
+  std::vector<std::string> storable;
+  for (const std::string& parameter : parameters) {
+    std::optional<std::string> text;
+    if (storable.empty() && parameter.starts_with("/A"))
+      text = encoding::Utf8ToCp932Exactly(parameter);
+    else
+      text = StorablePathOrRefuse(FilePath(parameter), paths_, dialogs_);
+    if (text) storable.push_back(std::move(*text));
+    if (storable.empty()) break;  // a refused path given alone: nothing is handed over
+  }
+  return storable;
+}
+
+void MainForm::FormCreate(const std::vector<std::string>& utf8_parameters) {
   SetHelpContexts();
   accepts_dropped_files = true;
   hint_hide_pause = 10000;
@@ -19,6 +38,8 @@ void MainForm::FormCreate(const std::vector<std::string>& parameters) {
   // Without its group table the editor still opens, with the list loaded but
   // nothing selected and the command line left alone.
   if (!RunGuarded(dialogs_, [this] { LoadGroupTable(); })) return;
+
+  const std::vector<std::string> parameters = StorableParameters(utf8_parameters);
 
   if (parameters.empty()) {
     CurrentItem = 0;

@@ -1,6 +1,7 @@
 // What the programs need from the platform, one small interface per need.
 // The Win32 layer implements them for real (platform/win32); tests use the
-// scripted doubles of platform/fake.  Text is code-page-932 bytes.
+// scripted doubles of platform/fake.  Text is code-page-932 bytes; the
+// programs' own paths are FilePath (UTF-8).
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/file_path.h"
 #include "common/geometry.h"
 
 namespace fesk {
@@ -87,13 +89,31 @@ class ShellPort {
  public:
   virtual ~ShellPort() = default;
   // A shell "open" request; the result is the shell's code (32 or more is
-  // success, below 32 an error code).
+  // success, below 32 an error code).  A registered program: every part as
+  // the settings file holds it.
   virtual int Open(std::string_view file, std::string_view parameters, std::string_view directory,
+                   int show_command) = 0;
+  // One of the programs' own siblings, found beside the running program, with
+  // parameters from the files and a folder from the files or of their own.
+  virtual int Open(const FilePath& program, std::string_view parameters, std::string_view directory,
+                   int show_command) = 0;
+  virtual int Open(const FilePath& program, std::string_view parameters, const FilePath& directory,
                    int show_command) = 0;
   // Makes the folder the process's current directory; false on failure.
   virtual bool SetCurrentDirectory(std::string_view folder) = 0;
-  // WinExec of a whole command line; nothing is reported back.
-  virtual void Exec(std::string_view command_line, int show_command) = 0;
+  // WinExec of the command line "\"<program>\"<arguments>": the sibling's
+  // path in quotes, so that a folder with a blank is not read up to the
+  // blank, then the arguments as they are; nothing is reported back.
+  virtual void Exec(const FilePath& program, std::string_view arguments, int show_command) = 0;
+};
+
+// How Windows spells a path the user hands over.
+class PathPort {
+ public:
+  virtual ~PathPort() = default;
+  // The path's short 8.3 form (GetShortPathNameW); nothing when the file or
+  // folder has none (8.3 names turned off on its volume, or it is gone).
+  virtual std::optional<FilePath> ShortForm(const FilePath& path) = 0;
 };
 
 enum class Buttons { kOk, kOkCancel, kYesNoCancel };
@@ -104,11 +124,14 @@ class DialogPort {
  public:
   virtual ~DialogPort() = default;
   virtual Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons) = 0;
+  // A box whose text names a file by its real name, whatever its characters.
+  virtual Answer MessageBox(const PathMessage& text, std::string_view caption, Buttons buttons) = 0;
   // The one-line input box: the edited value on OK, nothing on Cancel.
   virtual std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                               std::string_view value) = 0;
   // The program's standard error box.
   virtual void ShowError(std::string_view message) = 0;
+  virtual void ShowError(const PathMessage& message) = 0;
 };
 
 // Runs a handler and shows a FeskError in the program's standard error box,
@@ -120,7 +143,10 @@ bool RunGuarded(DialogPort& dialogs, Handler&& handler) {
     std::forward<Handler>(handler)();
     return true;
   } catch (const FeskError& error) {
-    dialogs.ShowError(error.what());
+    if (error.path_message())
+      dialogs.ShowError(*error.path_message());
+    else
+      dialogs.ShowError(error.what());
     return false;
   }
 }
@@ -165,7 +191,8 @@ class ForegroundPort {
 };
 
 // The programs Windows starts when the current user signs in (the values of
-// the user's Run key), by value name.
+// the user's Run key), by value name.  The commands are UTF-8: the launcher
+// registers its own path, in a folder of any name.
 class AutoStartPort {
  public:
   virtual ~AutoStartPort() = default;

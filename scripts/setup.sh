@@ -21,11 +21,14 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Wine passes non-ASCII arguments correctly only under a generated UTF-8
-# locale; Japanese text on screen needs it too.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-  as_root=""
-  [ "$(id -u)" -ne 0 ] && as_root="sudo"
-  $as_root sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $as_root tee -a /etc/locale.gen >/dev/null
-  $as_root locale-gen >/dev/null
-fi
+# locale; Japanese text on screen needs it too.  The English one runs the
+# programs as a user outside Japan does (tests of folder names).
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted.utf8\$"; then
+    as_root=""
+    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    $as_root sed -i "s/^# *$wanted.UTF-8 UTF-8/$wanted.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen || echo "$wanted.UTF-8 UTF-8" | $as_root tee -a /etc/locale.gen >/dev/null
+    $as_root locale-gen >/dev/null
+  fi
+done

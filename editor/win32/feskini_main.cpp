@@ -42,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  const std::vector<std::string> parameters = editor::CommandLineParameters(Narrow(GetCommandLineW()));
+  const std::vector<std::string> parameters = editor::CommandLineParameters(Utf8(GetCommandLineW()));
 
   Win32Clock clock;
   Win32Shell shell;
@@ -52,8 +52,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   ShowingFileOpenDialog showing_open_dialog(open_dialog, showing_dialogs);
   Win32Desktop desktop;
   Win32KeyNames key_names;
-  editor::MainForm form(editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names},
-                        ProgramPath(), JapaneseLstrcmp);
+  Win32Paths paths;
+  editor::MainForm form(
+      editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names, &paths},
+      ProgramPath(), JapaneseLstrcmp);
 
   MainWindow window(instance, form, Wide(kHelpFileName));
   dialogs.SetOwner(window.hwnd());

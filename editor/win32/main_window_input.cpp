@@ -42,7 +42,7 @@ LRESULT CALLBACK MainWindow::FocusProc(HWND window, UINT message, WPARAM w, LPAR
 // The icon preview: an empty list view with the program's icon drawn on it;
 // a double click starts the program for a test.
 void MainWindow::OnDropFiles(HDROP drop) {
-  std::vector<std::string> paths = TakeDroppedPaths(drop);
+  std::vector<FilePath> paths = TakeDroppedPaths(drop);
   RunAction([this, &paths] { form_.FilesDropped(paths); });
   AfterEvent();
 }

@@ -11,9 +11,9 @@ namespace {
 
 // Paths come back without a trailing backslash, as the editor joins them
 // with its own ("C:\" stays a root, "C:").
-std::string WithoutTrailingBackslash(std::wstring path) {
+FilePath WithoutTrailingBackslash(std::wstring path) {
   if (!path.empty() && path.back() == L'\\') path.pop_back();
-  return Narrow(path);
+  return PathOf(path);
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ std::wstring DialogFilter(std::string_view filter) {
   return out;
 }
 
-std::optional<std::string> Win32FileOpenDialog::Execute(const editor::FileOpenRequest& request) {
+std::optional<FilePath> Win32FileOpenDialog::Execute(const editor::FileOpenRequest& request) {
   std::wstring filter = DialogFilter(request.filter);
   std::wstring title = Wide(request.title);
   std::wstring initial = Wide(request.file_name);
@@ -47,7 +47,7 @@ std::optional<std::string> Win32FileOpenDialog::Execute(const editor::FileOpenRe
     dialog.Flags = OFN_EXPLORER | (request.hide_read_only ? OFN_HIDEREADONLY : 0);
     if (GetOpenFileNameW(&dialog)) {
       file.resize(wcslen(file.c_str()));
-      return Narrow(file);
+      return PathOf(file);
     }
     // A command field that is no valid file name (an option or a quote in
     // it) keeps the dialog from opening at all; it opens without it then.
@@ -57,7 +57,7 @@ std::optional<std::string> Win32FileOpenDialog::Execute(const editor::FileOpenRe
   return std::nullopt;
 }
 
-std::string Win32Desktop::WindowsDirectory() {
+FilePath Win32Desktop::WindowsDirectory() {
   wchar_t folder[256] = {};
   UINT length = GetWindowsDirectoryW(folder, 256);
   if (length == 0 || length >= 256) return {};
@@ -70,27 +70,27 @@ std::optional<std::string> Win32Desktop::UserName() {
   wchar_t name[129] = {};
   DWORD size = 129;
   if (!GetUserNameW(name, &size)) return std::nullopt;
-  return Narrow(name);
+  return Utf8(name);
 }
 
-std::vector<std::string> Win32Desktop::FindEntries(std::string_view pattern) {
+std::vector<std::string> Win32Desktop::FindEntries(const FilePath& pattern) {
   std::vector<std::string> names;
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileW(Wide(pattern).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return names;
   do {
-    names.push_back(Narrow(found.cFileName));
+    names.push_back(Utf8(found.cFileName));
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return names;
 }
 
-bool Win32Desktop::FolderExists(std::string_view folder) {
+bool Win32Desktop::FolderExists(const FilePath& folder) {
   DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-std::string Win32Desktop::ShellDesktopFolder() {
+FilePath Win32Desktop::ShellDesktopFolder() {
   wchar_t folder[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, folder))) {
     return {};

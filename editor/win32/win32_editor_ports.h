@@ -15,7 +15,7 @@ namespace fesk::win32 {
 class Win32FileOpenDialog : public editor::FileOpenDialogPort {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
-  std::optional<std::string> Execute(const editor::FileOpenRequest& request) override;
+  std::optional<FilePath> Execute(const editor::FileOpenRequest& request) override;
 
  private:
   HWND owner_ = nullptr;
@@ -23,12 +23,12 @@ class Win32FileOpenDialog : public editor::FileOpenDialogPort {
 
 class Win32Desktop : public editor::DesktopPort {
  public:
-  std::string WindowsDirectory() override;
+  FilePath WindowsDirectory() override;
   bool IsWindows95Family() override;
   std::optional<std::string> UserName() override;
-  std::vector<std::string> FindEntries(std::string_view pattern) override;
-  bool FolderExists(std::string_view folder) override;
-  std::string ShellDesktopFolder() override;
+  std::vector<std::string> FindEntries(const FilePath& pattern) override;
+  bool FolderExists(const FilePath& folder) override;
+  FilePath ShellDesktopFolder() override;
 };
 
 // Boxes and dialogs are modal and open in the middle of a handler.  Before
@@ -44,12 +44,20 @@ class ShowingDialogs : public DialogPort {
     Before();
     return inner_.MessageBox(text, caption, buttons);
   }
+  Answer MessageBox(const PathMessage& text, std::string_view caption, Buttons buttons) override {
+    Before();
+    return inner_.MessageBox(text, caption, buttons);
+  }
   std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                       std::string_view value) override {
     Before();
     return inner_.InputBox(caption, prompt, value);
   }
   void ShowError(std::string_view message) override {
+    Before();
+    inner_.ShowError(message);
+  }
+  void ShowError(const PathMessage& message) override {
     Before();
     inner_.ShowError(message);
   }
@@ -66,7 +74,7 @@ class ShowingFileOpenDialog : public editor::FileOpenDialogPort {
  public:
   ShowingFileOpenDialog(editor::FileOpenDialogPort& inner, ShowingDialogs& dialogs)
       : inner_(inner), dialogs_(dialogs) {}
-  std::optional<std::string> Execute(const editor::FileOpenRequest& request) override {
+  std::optional<FilePath> Execute(const editor::FileOpenRequest& request) override {
     dialogs_.Before();
     return inner_.Execute(request);
   }

@@ -30,8 +30,8 @@ void ProgramRunner::RunProgram(int slot, std::string_view title) {
 
 // The palette program shows the icons registered for the code instead.
 void ProgramRunner::OpenPalette(std::string_view title) {
-  int result = shell_.Open(paths_.launcher_folder + kPaletteFileName, "A " + loop_.RecognizedCode, current_.WorkDir,
-                           current_.ShowCommand);
+  int result = shell_.Open(InFolder(paths_.launcher_folder, kPaletteFileName), "A " + loop_.RecognizedCode,
+                           current_.WorkDir, current_.ShowCommand);
   ReportLaunchResult(result, title);
 }
 

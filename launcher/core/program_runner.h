@@ -22,8 +22,8 @@ struct CurrentProgram {
 };
 
 struct LauncherPaths {
-  std::string settings_path;    // "Fesk.Ini" in the launcher's folder
-  std::string launcher_folder;  // ends in a backslash
+  FilePath settings_path;    // "Fesk.Ini" in the launcher's folder
+  FilePath launcher_folder;  // ends in a backslash
 };
 
 class ProgramRunner {

@@ -18,7 +18,7 @@ namespace fesk {
 class LauncherSettings {
  public:
   LauncherSettings(ProgramTables& tables, InputPort& input, TrayPort& tray, const KeyNameSource* key_names,
-                   std::string settings_path)
+                   FilePath settings_path)
       : tables_(tables), input_(input), tray_(tray), key_names_(key_names), path_(std::move(settings_path)) {}
 
   // Section SYSTEM into `options`; a missing key takes its default.  A
@@ -35,7 +35,7 @@ class LauncherSettings {
   // The tray icon of the program just given id TrayProgramIconCount.
   void AddProgramTrayIcon(const TrayPicture& icon);
 
-  const std::string& Path() const { return path_; }
+  const FilePath& Path() const { return path_; }
 
  private:
   void ReadModeAndSensor(const SettingsFile& file, LauncherOptions& o) const;
@@ -51,7 +51,7 @@ class LauncherSettings {
   InputPort& input_;
   TrayPort& tray_;
   const KeyNameSource* key_names_;
-  std::string path_;
+  FilePath path_;
 };
 
 // The item a choice of `count` items takes for a stored index: below -1

@@ -5,7 +5,7 @@
 namespace fesk {
 
 WindowServices::WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock,
-                               std::string launcher_folder, std::function<void()> show_settings,
+                               FilePath launcher_folder, std::function<void()> show_settings,
                                std::function<std::string()> current_work_folder)
     : sender_(keys),
       window_(window),
@@ -17,7 +17,7 @@ WindowServices::WindowServices(KeySink& keys, ForegroundWindow& window, ShellPor
 
 void WindowServices::OpenLauncherProgram(const char* file, const std::string& parameters) {
   const std::string directory = current_work_folder_ ? current_work_folder_() : std::string();
-  shell_.Open(launcher_folder_ + file, parameters, directory, show::kShow);
+  shell_.Open(InFolder(launcher_folder_, file), parameters, directory, show::kShow);
 }
 
 void WindowServices::RunWindowService(WindowService operation) {

@@ -22,9 +22,8 @@ class WindowServices : public WindowServiceRunner {
   // "\".  show_settings: shows the settings dialog and brings it to the
   // foreground.  current_work_folder: the work folder of the program the
   // launcher most recently prepared for starting ("" before the first).
-  WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock,
-                 std::string launcher_folder, std::function<void()> show_settings,
-                 std::function<std::string()> current_work_folder);
+  WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock, FilePath launcher_folder,
+                 std::function<void()> show_settings, std::function<std::string()> current_work_folder);
 
   void RunWindowService(WindowService operation) override;
 
@@ -40,7 +39,7 @@ class WindowServices : public WindowServiceRunner {
   ForegroundWindow& window_;
   ShellPort& shell_;
   ClockPort& clock_;
-  std::string launcher_folder_;
+  FilePath launcher_folder_;
   std::function<void()> show_settings_;
   std::function<std::string()> current_work_folder_;
 };

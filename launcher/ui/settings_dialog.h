@@ -38,15 +38,18 @@ struct LauncherEnvironment {
   TrayPort& tray;
   WindowServiceRunner& services;
   const KeyNameSource* key_names;
-  std::string settings_path;    // "Fesk.Ini" beside the launcher's program file
-  std::string launcher_folder;  // that folder, ending in a backslash
+  FilePath settings_path;    // "Fesk.Ini" beside the launcher's program file
+  FilePath launcher_folder;  // that folder, ending in a backslash
   // The window in front, for the quiet over full-screen programs; without
   // it no program counts as full-screen.
   ForegroundPort* foreground = nullptr;
   // The user's Run key and the launcher's own program file, for the start
   // with Windows; without them the box keeps the settings file's value.
   AutoStartPort* auto_start = nullptr;
-  std::string program_path = {};
+  FilePath program_path = {};
+  // The short forms of dropped files whose names the settings file cannot
+  // hold; without it such a file is refused.
+  PathPort* paths = nullptr;
 };
 
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN
@@ -156,7 +159,7 @@ class SettingsDialog : public OptionControls {
   // Message 1125 of a tray icon: its id and the mouse message.
   void TrayIconMessage(int id, int mouse_message);
   // Files dropped on the dialog, full paths in the platform's order.
-  void FormDropFiles(const std::vector<std::string>& paths);
+  void FormDropFiles(const std::vector<FilePath>& paths);
 
   // Shows the dialog and brings it to the front (tray click, Window service).
   // A hidden dialog first shows whether the Run key starts the launcher: the

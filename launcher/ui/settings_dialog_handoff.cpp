@@ -1,6 +1,8 @@
 // Starting the editor, tray-icon clicks and dropped files.
 #include "launcher/ui/settings_dialog.h"
 
+#include "common/storable_path.h"
+
 namespace fesk {
 
 void SettingsDialog::ShowSettingsDialog() {
@@ -12,9 +14,9 @@ void SettingsDialog::ShowSettingsDialog() {
 // The command lines are passed whole: a long folder or code is not cut.  The
 // program's path is quoted: unquoted, a folder with a blank in it (such as
 // "C:\Program Files\Fesk\") is read up to the blank, and Windows would start
-// "C:\Program.exe" where one exists.
+// "C:\Program.exe" where one exists (the shell port quotes it).
 void SettingsDialog::StartEditor(const std::string& arguments) {
-  env_.shell.Exec("\"" + env_.launcher_folder + kEditorFileName + "\"" + arguments, show::kShow);
+  env_.shell.Exec(InFolder(env_.launcher_folder, kEditorFileName), arguments, show::kShow);
 }
 
 void SettingsDialog::OpenEditor() {
@@ -53,10 +55,14 @@ void SettingsDialog::ProgramIconClicked(int id, bool with_option) {
   loop.RunOptionMode = saved_mode;
 }
 
-// One editor per file, each given the whole path (however long) in quotes.
-void SettingsDialog::FormDropFiles(const std::vector<std::string>& paths) {
-  for (const std::string& path : paths) {
-    env_.shell.Open(env_.launcher_folder + kEditorFileName, "\"" + path + "\"", env_.launcher_folder, show::kNormal);
+// One editor per file, each given the whole path (however long) in quotes,
+// as the settings file can hold it; a path it cannot hold is refused here.
+void SettingsDialog::FormDropFiles(const std::vector<FilePath>& paths) {
+  for (const FilePath& path : paths) {
+    const std::optional<std::string> storable = StorablePathOrRefuse(path, env_.paths, env_.dialogs);
+    if (!storable) continue;
+    env_.shell.Open(InFolder(env_.launcher_folder, kEditorFileName), "\"" + *storable + "\"", env_.launcher_folder,
+                    show::kNormal);
   }
 }
 

@@ -25,7 +25,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
 
-  std::string folder = ProgramFolder();
+  const FilePath folder = ProgramFolder();
   Win32Input input;
   Win32Clock clock;
   Win32Shell shell;
@@ -36,6 +36,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32ForegroundWindow foreground;
   Win32AutoStart auto_start;
   Win32KeyNames key_names;
+  Win32Paths paths;
   SettingsDialog* form_pointer = nullptr;
   WindowServices services(
       key_sink, foreground, shell, clock, folder,
@@ -45,7 +46,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
 
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
-                                          folder + kSettingsFileName, folder, &foreground, &auto_start, ProgramPath()});
+                                          InFolder(folder, kSettingsFileName), folder, &foreground, &auto_start,
+                                          ProgramPath(), &paths});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar

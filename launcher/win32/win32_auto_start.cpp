@@ -14,7 +14,8 @@ constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 }  // namespace
 
 // A value of another type than a text (REG_SZ or REG_EXPAND_SZ) is no
-// command the launcher wrote.
+// command the launcher wrote.  Commands cross as UTF-8: the launcher's own
+// path, in a folder of any name, must come back as it was written.
 std::optional<std::string> Win32AutoStart::Command(std::string_view name) {
   HKEY key = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
@@ -29,7 +30,7 @@ std::optional<std::string> Win32AutoStart::Command(std::string_view name) {
         ERROR_SUCCESS) {
       std::wstring_view value(text.data(), got / sizeof(wchar_t));
       while (!value.empty() && value.back() == L'\0') value.remove_suffix(1);
-      command = Narrow(value);
+      command = Utf8(value);
     }
   }
   RegCloseKey(key);
@@ -42,7 +43,7 @@ bool Win32AutoStart::Register(std::string_view name, std::string_view command) {
       ERROR_SUCCESS) {
     return false;
   }
-  const std::wstring value = Wide(command);
+  const std::wstring value = WideFromUtf8(command);
   LONG result = RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                                static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);

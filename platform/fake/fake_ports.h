@@ -100,13 +100,27 @@ class FakeShell : public ShellPort {
   };
   std::vector<OpenCall> opens;
   std::vector<ExecCall> execs;
-  std::deque<int> results;  // next results of Open; 42 when empty
+  std::vector<FilePath> own_program_opens;  // the sibling of each Open of a FilePath
+  std::deque<int> results;                  // next results of Open; 42 when empty
   std::set<std::string> missing_folders;
   std::string current_directory = "C:\\";
 
+  // The programs' own paths are recorded by their UTF-8 text.
   int Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) override {
     opens.push_back(
         OpenCall{std::string(file), std::string(parameters), std::string(directory), show_command, current_directory});
+    return NextResult();
+  }
+  int Open(const FilePath& program, std::string_view parameters, std::string_view directory,
+           int show_command) override {
+    own_program_opens.push_back(program);
+    return Open(program.utf8, parameters, directory, show_command);
+  }
+  int Open(const FilePath& program, std::string_view parameters, const FilePath& directory, int show_command) override {
+    own_program_opens.push_back(program);
+    return Open(program.utf8, parameters, directory.utf8, show_command);
+  }
+  int NextResult() {
     if (results.empty()) return 42;
     int result = results.front();
     results.pop_front();
@@ -117,8 +131,8 @@ class FakeShell : public ShellPort {
     current_directory = std::string(folder);
     return true;
   }
-  void Exec(std::string_view command_line, int show_command) override {
-    execs.push_back(ExecCall{std::string(command_line), show_command});
+  void Exec(const FilePath& program, std::string_view arguments, int show_command) override {
+    execs.push_back(ExecCall{"\"" + program.utf8 + "\"" + std::string(arguments), show_command});
   }
 };
 
@@ -127,6 +141,7 @@ class FakeDialogs : public DialogPort {
   struct Box {
     std::string text, caption;
     Buttons buttons = Buttons::kOk;
+    std::optional<FilePath> path;  // the file a box names, for a PathMessage
   };
   struct Input {
     std::string caption, prompt, value;
@@ -134,6 +149,7 @@ class FakeDialogs : public DialogPort {
   std::vector<Box> boxes;
   std::vector<Input> inputs;
   std::vector<std::string> errors;
+  std::vector<PathMessage> path_errors;  // the errors that name a file, apart
   // Answers for the next boxes; when empty: OK (Cancel for Yes/No/Cancel).
   std::deque<Answer> answers;
   // Answers for the next input boxes; when empty: Cancel.
@@ -141,8 +157,15 @@ class FakeDialogs : public DialogPort {
   // Runs while a box is "open" (to observe state during a modal box).
   std::function<void(const Box&)> while_open;
 
+  Answer MessageBox(const PathMessage& text, std::string_view caption, Buttons buttons) override {
+    return Record(Box{text.Joined(), std::string(caption), buttons, text.path});
+  }
   Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons) override {
-    boxes.push_back(Box{std::string(text), std::string(caption), buttons});
+    return Record(Box{std::string(text), std::string(caption), buttons, std::nullopt});
+  }
+  Answer Record(Box box) {
+    const Buttons buttons = box.buttons;
+    boxes.push_back(std::move(box));
     if (while_open) while_open(boxes.back());
     if (!answers.empty()) {
       Answer answer = answers.front();
@@ -160,6 +183,21 @@ class FakeDialogs : public DialogPort {
     return answer;
   }
   void ShowError(std::string_view message) override { errors.emplace_back(message); }
+  void ShowError(const PathMessage& message) override {
+    errors.push_back(message.Joined());
+    path_errors.push_back(message);
+  }
+};
+
+// Short forms by long path; a path not listed has none.
+class FakePaths : public PathPort {
+ public:
+  std::map<std::string, std::string> short_forms;
+  std::optional<FilePath> ShortForm(const FilePath& path) override {
+    auto it = short_forms.find(path.utf8);
+    if (it == short_forms.end()) return std::nullopt;
+    return FilePath(it->second);
+  }
 };
 
 class FakeTray : public TrayPort {

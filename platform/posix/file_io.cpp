@@ -12,8 +12,8 @@
 
 namespace fesk::fileio {
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+std::optional<std::string> ReadWholeFile(const FilePath& path) {
+  std::ifstream in(path.utf8, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -40,29 +40,29 @@ static bool IsReadOnly(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
-  if (IsReadOnly(path)) return false;
-  std::string temporary = path + ".new";
+bool ReplaceFileAtomically(const FilePath& path, std::string_view content) {
+  if (IsReadOnly(path.utf8)) return false;
+  std::string temporary = path.utf8 + ".new";
   if (!WriteAll(temporary, content)) {
     ::unlink(temporary.c_str());
     return false;
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  if (std::rename(temporary.c_str(), path.utf8.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view content) {
-  if (IsReadOnly(path)) return false;
-  return WriteAll(path, content);
+bool WriteWholeFile(const FilePath& path, std::string_view content) {
+  if (IsReadOnly(path.utf8)) return false;
+  return WriteAll(path.utf8, content);
 }
 
 // A lock file beside the settings file: the settings file itself is replaced
 // by rename on every write, so a lock on it would lock a file that is gone.
-CrossProcessLock::CrossProcessLock(const std::string& path) {
-  fd_ = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT, 0644);
+CrossProcessLock::CrossProcessLock(const FilePath& path) {
+  fd_ = ::open((path.utf8 + ".lock").c_str(), O_RDWR | O_CREAT, 0644);
   if (fd_ >= 0) ::flock(fd_, LOCK_EX);
 }
 

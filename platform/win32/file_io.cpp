@@ -1,12 +1,11 @@
-// Win32 file operations.  Paths are converted from code page 932 and the
-// wide functions are used, so Japanese folder names work on any Windows.
+// Win32 file operations.  Paths are converted from UTF-8 and the wide
+// functions are used, so a folder of any name works on any Windows.
 #include "common/file_io.h"
 
 #include "platform/win32/windows_api.h"
 
 #include <cstdint>
 
-#include "common/cp932.h"
 #include "platform/win32/text.h"
 
 namespace fesk::fileio {
@@ -26,7 +25,7 @@ static bool Retried(Attempt attempt) {
   }
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const FilePath& path) {
   std::wstring wide = win32::Wide(path);
   HANDLE file = INVALID_HANDLE_VALUE;
   Retried([&] {
@@ -62,7 +61,7 @@ static bool WriteAll(const std::wstring& path, std::string_view content) {
   return CloseHandle(file) && ok;
 }
 
-bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
+bool ReplaceFileAtomically(const FilePath& path, std::string_view content) {
   std::wstring target = win32::Wide(path);
   if (IsReadOnly(target)) return false;
   std::wstring temporary = target + L".new";
@@ -80,7 +79,7 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view content) {
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view content) {
+bool WriteWholeFile(const FilePath& path, std::string_view content) {
   std::wstring target = win32::Wide(path);
   if (IsReadOnly(target)) return false;
   return WriteAll(target, content);
@@ -88,10 +87,13 @@ bool WriteWholeFile(const std::string& path, std::string_view content) {
 
 // A named mutex per settings file: no lock file is left in the user's
 // folder, and a holder that dies releases it (the next owner sees it
-// abandoned and simply takes it).
-static std::wstring MutexNameFor(const std::string& path) {
+// abandoned and simply takes it).  The name is a hash of the path's UTF-8
+// bytes with ASCII letters upper-cased: both programs build the path the
+// same way from their common folder, so they meet at the same mutex.
+static std::wstring MutexNameFor(const FilePath& path) {
   std::uint64_t hash = 14695981039346656037ull;
-  for (char c : cp932::ToUpperAscii(path)) {
+  for (char c : path.utf8) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
   }
   wchar_t name[64];
@@ -100,7 +102,7 @@ static std::wstring MutexNameFor(const std::string& path) {
   return name;
 }
 
-CrossProcessLock::CrossProcessLock(const std::string& path) {
+CrossProcessLock::CrossProcessLock(const FilePath& path) {
   handle_ = CreateMutexW(nullptr, FALSE, MutexNameFor(path).c_str());
   if (handle_ != nullptr) WaitForSingleObject(static_cast<HANDLE>(handle_), INFINITE);
 }

@@ -20,8 +20,8 @@ static bool WinHelpAvailable() {
   return FileExists(std::wstring(windows) + L"\\winhlp32.exe");
 }
 
-std::wstring HelpAddress(const std::string& folder, int context) {
-  std::wstring path = Wide(folder + kHelpDocumentName);
+std::wstring HelpAddress(const FilePath& folder, int context) {
+  std::wstring path = Wide(InFolder(folder, kHelpDocumentName));
   wchar_t url[4 * MAX_PATH] = {};
   DWORD length = 4 * MAX_PATH;
   if (FAILED(UrlCreateFromPathW(path.c_str(), url, &length, 0))) return path;
@@ -74,8 +74,8 @@ static std::wstring HtmlOpenCommand(const std::wstring& address) {
 }
 
 void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
-  std::string folder = ProgramFolder();
-  std::wstring winhelp_file = Wide(folder + help_file_name);
+  const FilePath folder = ProgramFolder();
+  std::wstring winhelp_file = Wide(folder) + Wide(help_file_name);
   if (FileExists(winhelp_file) && WinHelpAvailable()) {
     WinHelpW(owner, winhelp_file.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
     return;
@@ -95,7 +95,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     }
   }
   // Without such a program, the document at its beginning.
-  ShellExecuteW(owner, L"open", Wide(folder + kHelpDocumentName).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ShellExecuteW(owner, L"open", Wide(InFolder(folder, kHelpDocumentName)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 HWND HelpRequestWindow(LPARAM help_info) {

@@ -4,6 +4,7 @@
 // browser at the section of the help context ("Fesk.html#context-24").
 #pragma once
 
+#include "common/file_path.h"
 #include "common/program_files.h"
 
 #include <string>
@@ -13,7 +14,7 @@
 namespace fesk::win32 {
 
 // The address the HTML help is opened at for a help context.
-std::wstring HelpAddress(const std::string& folder, int context);
+std::wstring HelpAddress(const FilePath& folder, int context);
 
 void ShowHelp(HWND owner, const std::string& help_file_name, int context);
 

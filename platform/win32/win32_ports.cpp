@@ -28,20 +28,35 @@ LocalTime Win32Clock::Now() {
   return LocalTime{time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
 }
 
-int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
-  std::wstring wide_file = Wide(file), wide_parameters = Wide(parameters), wide_directory = Wide(directory);
-  HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", wide_file.c_str(), wide_parameters.empty() ? nullptr : wide_parameters.c_str(),
-                    wide_directory.empty() ? nullptr : wide_directory.c_str(), show_command);
+// The programs' own paths go to the shell as Windows spells them; only the
+// parts from the files cross from code page 932.
+static int ShellOpen(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory,
+                     int show_command) {
+  HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                                   directory.empty() ? nullptr : directory.c_str(), show_command);
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+}
+
+int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
+  return ShellOpen(Wide(file), Wide(parameters), Wide(directory), show_command);
+}
+
+int Win32Shell::Open(const FilePath& program, std::string_view parameters, std::string_view directory,
+                     int show_command) {
+  return ShellOpen(Wide(program), Wide(parameters), Wide(directory), show_command);
+}
+
+int Win32Shell::Open(const FilePath& program, std::string_view parameters, const FilePath& directory,
+                     int show_command) {
+  return ShellOpen(Wide(program), Wide(parameters), Wide(directory), show_command);
 }
 
 bool Win32Shell::SetCurrentDirectory(std::string_view folder) {
   return SetCurrentDirectoryW(Wide(folder).c_str()) != 0;
 }
 
-void Win32Shell::Exec(std::string_view command_line, int show_command) {
-  std::wstring command = Wide(command_line);
+void Win32Shell::Exec(const FilePath& program, std::string_view arguments, int show_command) {
+  std::wstring command = L"\"" + Wide(program) + L"\"" + Wide(arguments);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -53,13 +68,30 @@ void Win32Shell::Exec(std::string_view command_line, int show_command) {
   }
 }
 
-std::wstring DisplayText(std::string_view cp932) {
-  std::wstring text = Wide(cp932), out;
+static std::wstring WithCrLf(const std::wstring& text) {
+  std::wstring out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     out += text[i];
     if (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')) out += L'\n';
   }
   return out;
+}
+
+std::wstring DisplayText(std::string_view cp932) { return WithCrLf(Wide(cp932)); }
+
+std::wstring DisplayText(const PathMessage& message) {
+  return WithCrLf(Wide(message.before) + Wide(message.path) + Wide(message.after));
+}
+
+std::optional<FilePath> Win32Paths::ShortForm(const FilePath& path) {
+  const std::wstring long_form = Wide(path);
+  DWORD length = GetShortPathNameW(long_form.c_str(), nullptr, 0);
+  if (length == 0) return std::nullopt;
+  std::wstring short_form(length, L'\0');
+  length = GetShortPathNameW(long_form.c_str(), short_form.data(), length);
+  if (length == 0 || length >= short_form.size()) return std::nullopt;
+  short_form.resize(length);
+  return PathOf(short_form);
 }
 
 static Answer AnswerOf(int result) {
@@ -71,22 +103,34 @@ static Answer AnswerOf(int result) {
   }
 }
 
-Answer Win32Dialogs::MessageBox(std::string_view text, std::string_view caption, Buttons buttons) {
+Answer Win32Dialogs::Show(const std::wstring& text, std::string_view caption, Buttons buttons) {
   UINT type = buttons == Buttons::kOk ? MB_OK : buttons == Buttons::kOkCancel ? MB_OKCANCEL : MB_YESNOCANCEL;
-  return AnswerOf(MessageBoxW(owner_, DisplayText(text).c_str(), Wide(caption).c_str(), type | MB_SETFOREGROUND));
+  return AnswerOf(MessageBoxW(owner_, text.c_str(), Wide(caption).c_str(), type | MB_SETFOREGROUND));
 }
 
-void Win32Dialogs::ShowError(std::string_view message) {
-  MessageBoxW(owner_, DisplayText(message).c_str(), Wide(title_).c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+Answer Win32Dialogs::MessageBox(std::string_view text, std::string_view caption, Buttons buttons) {
+  return Show(DisplayText(text), caption, buttons);
 }
 
-std::string ProgramPath() {
+Answer Win32Dialogs::MessageBox(const PathMessage& text, std::string_view caption, Buttons buttons) {
+  return Show(DisplayText(text), caption, buttons);
+}
+
+void Win32Dialogs::ShowErrorText(const std::wstring& text) {
+  MessageBoxW(owner_, text.c_str(), Wide(title_).c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+void Win32Dialogs::ShowError(std::string_view message) { ShowErrorText(DisplayText(message)); }
+
+void Win32Dialogs::ShowError(const PathMessage& message) { ShowErrorText(DisplayText(message)); }
+
+FilePath ProgramPath() {
   wchar_t path[MAX_PATH * 4];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
-  return Narrow(std::wstring_view(path, length));
+  return PathOf(std::wstring_view(path, length));
 }
 
-std::string ProgramFolder() { return cp932::FolderOf(ProgramPath()); }
+FilePath ProgramFolder() { return FolderOf(ProgramPath()); }
 
 // ---- Task tray -------------------------------------------------------------
 

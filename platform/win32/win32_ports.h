@@ -1,5 +1,6 @@
 // Win32 implementations of the platform ports.  Text arrives as code page
-// 932 bytes and crosses into Win32 through the wide functions.
+// 932 bytes, the programs' own paths as UTF-8 (FilePath); both cross into
+// Win32 through the wide functions.
 #pragma once
 
 #include <map>
@@ -27,11 +28,18 @@ class Win32Clock : public ClockPort {
 class Win32Shell : public ShellPort {
  public:
   int Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) override;
+  int Open(const FilePath& program, std::string_view parameters, std::string_view directory, int show_command) override;
+  int Open(const FilePath& program, std::string_view parameters, const FilePath& directory, int show_command) override;
   bool SetCurrentDirectory(std::string_view folder) override;
   // WinExec takes ANSI text in the system's code page; CreateProcessW with
   // the same command line and show state does what it does on a Windows of
   // any language.
-  void Exec(std::string_view command_line, int show_command) override;
+  void Exec(const FilePath& program, std::string_view arguments, int show_command) override;
+};
+
+class Win32Paths : public PathPort {
+ public:
+  std::optional<FilePath> ShortForm(const FilePath& path) override;
 };
 
 // Message boxes, the one-line input box and the standard error box, owned
@@ -42,11 +50,16 @@ class Win32Dialogs : public DialogPort {
   void SetOwner(HWND owner) { owner_ = owner; }
 
   Answer MessageBox(std::string_view text, std::string_view caption, Buttons buttons) override;
+  Answer MessageBox(const PathMessage& text, std::string_view caption, Buttons buttons) override;
   std::optional<std::string> InputBox(std::string_view caption, std::string_view prompt,
                                       std::string_view value) override;
   void ShowError(std::string_view message) override;
+  void ShowError(const PathMessage& message) override;
 
  private:
+  Answer Show(const std::wstring& text, std::string_view caption, Buttons buttons);
+  void ShowErrorText(const std::wstring& text);
+
   std::string title_;
   HWND owner_ = nullptr;
 };
@@ -92,10 +105,13 @@ class Win32Tray : public TrayPort {
 
 // Converts lone CRs (the programs' line breaks) into CR LF for display.
 std::wstring DisplayText(std::string_view cp932);
+// The same for a text that names a file: the path joined in as Windows
+// spells it.
+std::wstring DisplayText(const PathMessage& message);
 
-// Folder of the running program's file, with the trailing backslash, in
-// code page 932.
-std::string ProgramFolder();
-std::string ProgramPath();
+// The running program's file, and its folder with the trailing backslash,
+// as Windows spells them (never through code page 932).
+FilePath ProgramFolder();
+FilePath ProgramPath();
 
 }  // namespace fesk::win32

@@ -17,45 +17,8 @@ using namespace fesk::e2e::launcher;
 
 namespace {
 
-constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kValueName[] = L"Fesk";
 constexpr wchar_t kAutoStartBox[] = L"Windows起動時に自動起動";
 constexpr wchar_t kQuietBox[] = L"全画面表示中は休止";
-
-std::optional<std::wstring> RunValue() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-  wchar_t text[1024] = {};
-  DWORD size = sizeof text - sizeof(wchar_t), type = 0;
-  LONG result = RegQueryValueExW(key, kValueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-  return std::wstring(text);
-}
-
-void RemoveRunValue() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueW(key, kValueName);
-  RegCloseKey(key);
-}
-
-bool SetRunValue(const std::wstring& command) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
-  LONG result = RegSetValueExW(key, kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                               static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS;
-}
-
-// Whatever happens in between, the prefix is left without the value.
-struct RunValueCleanup {
-  ~RunValueCleanup() { RemoveRunValue(); }
-};
 
 std::optional<std::wstring> Saved(const std::wstring& folder, std::wstring_view key) {
   std::optional<std::wstring> text = ReadCp932File(folder + L"\\Fesk.Ini");

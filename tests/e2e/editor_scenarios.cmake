@@ -57,3 +57,7 @@ if(NOT WIN32 AND FESK_WIN_BUILD_DIR)
       ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi};FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts;FESK_SCREEN=2048x1536x24")
   endforeach()
 endif()
+
+# Paths code page 932 cannot spell handed to the editor: registered by their
+# short name, or refused with a box that names them.
+fesk_e2e_test(editor_foreign_paths PROGRAMS FeskINI)

@@ -5,6 +5,18 @@
 # where an unquoted path would lead: the launcher starts its own editor.
 fesk_e2e_test(system_install_folder)
 
+# Both programs in a folder whose name code page 932 cannot spell, under the
+# Japanese locale and under an English one: they find their own files.
+fesk_e2e_test(system_any_folder_name)
+if(WIN32)
+  target_link_libraries(system_any_folder_name PRIVATE advapi32)
+elseif(FESK_WIN_BUILD_DIR)
+  add_test(NAME e2e.system_any_folder_name_english
+    COMMAND ${fesk_e2e_runner} --timeout 300 ${FESK_WIN_BUILD_DIR}/tests/e2e/system_any_folder_name.exe)
+  set_tests_properties(e2e.system_any_folder_name_english PROPERTIES RESOURCE_LOCK wine
+    ENVIRONMENT "FESK_LANG=en_US.UTF-8;FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts-english")
+endif()
+
 # The tray icons come back when the task bar is created anew.
 fesk_e2e_test(desktop_tray PROGRAMS Fesk)
 

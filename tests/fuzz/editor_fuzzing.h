@@ -29,7 +29,7 @@ struct Editor {
 
   Editor(const std::string& executable, const std::vector<std::string>& parameters) {
     form = std::make_unique<editor::MainForm>(
-        editor::EditorPorts{dialogs, shell, clock, open_dialog, desktop, &key_names}, executable);
+        editor::EditorPorts{dialogs, shell, clock, open_dialog, desktop, &key_names}, FilePath(executable));
     form->FormCreate(parameters);
   }
 };
@@ -68,10 +68,10 @@ inline void CheckSaveLoadsBack(editor::MainForm& f) {
   const bool hints = f.hints_on.checked;
   f.Save();
   Check(!f.Modified, "the save succeeds");
-  Check(ScratchFolder::Read(f.GroupTablePath()) == tree, "the group table is the tree");
+  Check(ScratchFolder::Read(f.GroupTablePath().utf8) == tree, "the group table is the tree");
 
   const GroupTableReadResult tree_read = ParseGroupTable(tree);
-  Editor reloaded(f.ProgramFolder() + "FeskINI.exe", {});
+  Editor reloaded(f.ProgramFolder().utf8 + "FeskINI.exe", {});
   editor::MainForm& g = *reloaded.form;
   CheckModel(g);
   Check(reloaded.dialogs.errors.empty() || tree_read.error, "the saved files load without an error");

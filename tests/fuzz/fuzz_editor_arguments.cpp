@@ -5,7 +5,8 @@
 //
 // Splitting the command line must give parameters without quotes that,
 // quoted and joined again, split to themselves; a file dropped on the
-// launcher must reach the editor as exactly its path; the editor started
+// launcher must reach the editor as exactly the path the settings file can
+// hold (or not at all, after the box that refuses it); the editor started
 // with the parameters of a launcher hand-off on two registered programs,
 // then given the dropped files, must keep its model's rules and save what it
 // holds so that it loads back.
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "common/storable_path.h"
 #include "editor/command_line.h"
 #include "editor_fuzzing.h"
 #include "tests/support/headless_launcher.h"
@@ -65,11 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static fesk::testing::HeadlessLauncher launcher("Fesk.Ini");
   for (const std::string& path : dropped) {
     launcher.shell.opens.clear();
-    launcher.form.FormDropFiles({path});
-    Check(launcher.shell.opens.size() == 1, "one editor per dropped file");
+    launcher.form.FormDropFiles({fesk::FilePath(path)});
+    const std::optional<std::string> storable = fesk::StorableForm(fesk::FilePath(path), nullptr);
+    Check(launcher.shell.opens.size() == (storable ? 1u : 0u), "one editor per dropped file the file can hold");
+    if (!storable) continue;
     const std::string command_line = "\"" + launcher.shell.opens[0].file + "\" " + launcher.shell.opens[0].parameters;
-    if (path.find('"') == std::string::npos && path.find('\0') == std::string::npos) {
-      Check(fesk::editor::CommandLineParameters(command_line) == std::vector<std::string>{path},
+    if (storable->find('"') == std::string::npos && storable->find('\0') == std::string::npos) {
+      Check(fesk::editor::CommandLineParameters(command_line) == std::vector<std::string>{*storable},
             "the editor is given the dropped path");
     }
   }
@@ -82,20 +86,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fesk::fuzz::Editor editor(program_folder + "FeskINI.exe", parameters);
   fesk::editor::MainForm& f = *editor.form;
   fesk::fuzz::CheckModel(f);
-  if (!parameters.empty()) {
+  // What the command line hands over in the settings file's terms (a path it
+  // cannot hold is left out).
+  const std::vector<std::string> handed_over = f.StorableParameters(parameters);
+  if (!handed_over.empty()) {
     Check(f.LastSlot == 2, "the command line starts a new entry after the programs");
     const fesk::editor::ProgramEntry& entry = f.ProgramTable[2];
-    const std::string& first = parameters[0];
+    const std::string& first = handed_over[0];
     if (first.starts_with("/A")) {
       Check(entry.actcode == fesk::cp932::CutToBytes(std::string_view(first).substr(2), 16),
             "a hand-off gives the new entry its code");
     }
-    const std::string* command = first.starts_with("/A") ? (parameters.size() > 1 ? &parameters[1] : nullptr) : &first;
+    const std::string* command =
+        first.starts_with("/A") ? (handed_over.size() > 1 ? &handed_over[1] : nullptr) : &first;
     if (command) {
       Check(entry.cmdline == fesk::cp932::CutToBytes(*command, 128), "the new entry's command is the parameter");
     }
   }
-  f.FilesDropped(dropped);
+  std::vector<fesk::FilePath> dropped_paths;
+  for (const std::string& path : dropped) dropped_paths.emplace_back(path);
+  f.FilesDropped(dropped_paths);
   fesk::fuzz::CheckModel(f);
   fesk::fuzz::CheckSaveLoadsBack(f);
   return 0;

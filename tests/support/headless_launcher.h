@@ -27,7 +27,8 @@ struct HeadlessLauncher {
 
   // The form as made, not yet created (FormCreate loads the settings).
   explicit HeadlessLauncher(const std::string& settings_path)
-      : form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, settings_path, "C:\\Fesk\\"}) {}
+      : form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, FilePath(settings_path),
+                                 FilePath("C:\\Fesk\\")}) {}
 };
 
 }  // namespace fesk::testing

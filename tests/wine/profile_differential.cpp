@@ -75,8 +75,8 @@ void CompareReads(const std::string& folder) {
   for (const AwkwardFile& file : Files()) {
     std::string path = folder + file.name + ".ini";
     DeleteFileA(path.c_str());
-    if (file.exists) fesk::fileio::WriteWholeFile(path, file.bytes);
-    fesk::SettingsFile settings(path);
+    if (file.exists) fesk::fileio::WriteWholeFile(fesk::FilePath(path), file.bytes);
+    fesk::SettingsFile settings{fesk::FilePath(path)};
     for (const Lookup& lookup : Lookups()) {
       for (const char* fallback : {"", "dflt  ", "\"q\""}) {
         std::string what =
@@ -107,20 +107,20 @@ void CompareWrites(const std::string& folder) {
     DeleteFileA(ours.c_str());
     DeleteFileA(theirs.c_str());
     if (file.exists) {
-      fesk::fileio::WriteWholeFile(ours, file.bytes);
-      fesk::fileio::WriteWholeFile(theirs, file.bytes);
+      fesk::fileio::WriteWholeFile(fesk::FilePath(ours), file.bytes);
+      fesk::fileio::WriteWholeFile(fesk::FilePath(theirs), file.bytes);
     }
     for (std::size_t step = 0; step < writes.size(); ++step) {
       const Write& write = writes[step];
       if (write.key == nullptr) {
-        fesk::SettingsFile(ours).EraseSection(write.section);
+        fesk::SettingsFile(fesk::FilePath(ours)).EraseSection(write.section);
       } else {
-        fesk::SettingsFile(ours).WriteString(write.section, write.key, write.value);
+        fesk::SettingsFile(fesk::FilePath(ours)).WriteString(write.section, write.key, write.value);
       }
       WritePrivateProfileStringA(write.section, write.key, write.value, theirs.c_str());
       WritePrivateProfileStringA(nullptr, nullptr, nullptr, theirs.c_str());  // flush
-      CheckEqual(fesk::fileio::ReadWholeFile(ours).value_or("<none>"),
-                 fesk::fileio::ReadWholeFile(theirs).value_or("<none>"),
+      CheckEqual(fesk::fileio::ReadWholeFile(fesk::FilePath(ours)).value_or("<none>"),
+                 fesk::fileio::ReadWholeFile(fesk::FilePath(theirs)).value_or("<none>"),
                  std::string(file.name) + " after write step " + std::to_string(step));
     }
   }
@@ -128,25 +128,26 @@ void CompareWrites(const std::string& folder) {
 
 void CompareFailures(const std::string& folder) {
   std::string read_only = folder + "readonly.ini";
-  fesk::fileio::WriteWholeFile(read_only, "[sec]\r\nkey=1\r\n");
+  fesk::fileio::WriteWholeFile(fesk::FilePath(read_only), "[sec]\r\nkey=1\r\n");
   SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY);
   // Only our side is held to the rule here: under Wine run as root the
   // platform's own write goes through a read-only file regardless.
   bool ours_ok = true;
   try {
-    fesk::SettingsFile(read_only).WriteString("sec", "key", "2");
+    fesk::SettingsFile(fesk::FilePath(read_only)).WriteString("sec", "key", "2");
   } catch (const fesk::FeskError&) {
     ours_ok = false;
   }
   Check(!ours_ok, "our write to a read-only file fails");
-  CheckEqual(fesk::fileio::ReadWholeFile(read_only).value_or(""), "[sec]\r\nkey=1\r\n", "read-only file unchanged");
+  CheckEqual(fesk::fileio::ReadWholeFile(fesk::FilePath(read_only)).value_or(""), "[sec]\r\nkey=1\r\n",
+             "read-only file unchanged");
   SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
 
   std::string nowhere = folder + "no-such-folder\\x.ini";
   bool platform_ok = WritePrivateProfileStringA("sec", "key", "2", nowhere.c_str());
   ours_ok = true;
   try {
-    fesk::SettingsFile(nowhere).WriteString("sec", "key", "2");
+    fesk::SettingsFile(fesk::FilePath(nowhere)).WriteString("sec", "key", "2");
   } catch (const fesk::FeskError& error) {
     ours_ok = false;
     CheckEqual(error.what(), nowhere + " に書き込めません", "error text names the path");

@@ -6,6 +6,8 @@
 #
 # The Wine prefix lives under the build folder (FESK_WINEPREFIX, made on first
 # use); Japanese text needs LANG=ja_JP.UTF-8 and the IPA Gothic font.
+# FESK_LANG, when set, is the locale instead (en_US.UTF-8: a Windows of
+# another language).
 # FESK_ARTIFACTS, when set, is handed to the program as the folder for
 # screenshots (the runner takes one of the whole screen at the end too, and
 # turns the BMP files the program wrote there into PNG).  FESK_SCREEN sets
@@ -18,7 +20,7 @@ program=$1; shift
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${FESK_WINEPREFIX:-$(dirname "$(dirname "$program")")/wineprefix}
 export WINEDEBUG=-all
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG=${FESK_LANG:-ja_JP.UTF-8} LC_ALL=${FESK_LANG:-ja_JP.UTF-8}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 . "$here/private-display.sh"

@@ -16,7 +16,7 @@ constexpr int kKeys = 120;
 int RunWriter(int number, const std::string& path) {
   std::string section = number == 0 ? "SYSTEM" : "CMD0";
   for (int i = 0; i < kKeys; ++i) {
-    fesk::SettingsFile(path).WriteInteger(section, "K" + std::to_string(i), i);
+    fesk::SettingsFile(fesk::FilePath(path)).WriteInteger(section, "K" + std::to_string(i), i);
   }
   return 0;
 }
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   HANDLE writers[2] = {StartWriter(0, path), StartWriter(1, path)};
   fesk::winetest::Check(writers[0] && writers[1], "both writers started");
   WaitForMultipleObjects(2, writers, TRUE, 120000);
-  fesk::SettingsFile file(path);
+  fesk::SettingsFile file{fesk::FilePath(path)};
   int lost = 0;
   for (int i = 0; i < kKeys; ++i) {
     if (file.ReadInteger("SYSTEM", "K" + std::to_string(i), -1) != i) ++lost;

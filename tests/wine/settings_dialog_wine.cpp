@@ -52,8 +52,8 @@ int main() {
   fake::FakeDialogs dialogs;
   fake::FakeTray tray_port;
   NoServices services;
-  SettingsDialog form(
-      LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr, folder + "Fesk.Ini", folder});
+  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr,
+                                          FilePath(folder + "Fesk.Ini"), FilePath(folder)});
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HWND owner =
       CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);

@@ -88,23 +88,23 @@ TEST(GroupTable, FileErrorsNameThePath) {
   testing::TempFolder folder;
   std::string missing = folder.File("FESK.TBL");
   try {
-    ReadGroupTableFile(missing);
+    ReadGroupTableFile(FilePath(missing));
     FAIL();
   } catch (const FeskError& error) {
     EXPECT_EQ(std::string(error.what()), "ﾌｧｲﾙ " + missing + " は開けません");
   }
   std::string nowhere = folder.File("none") + "/FESK.TBL";
   try {
-    WriteGroupTableFile(nowhere, GroupTree{});
+    WriteGroupTableFile(FilePath(nowhere), GroupTree{});
     FAIL();
   } catch (const FeskError& error) {
     EXPECT_EQ(std::string(error.what()), "ﾌｧｲﾙ " + nowhere + " を作成できません");
   }
   GroupTree tree;
   tree.AddChild(kNoGroupNode, "FESK");
-  WriteGroupTableFile(missing, tree);
+  WriteGroupTableFile(FilePath(missing), tree);
   EXPECT_EQ(folder.Read("FESK.TBL"), "FESK\r\n");
-  EXPECT_EQ(Shape(ReadGroupTableFile(missing).tree), "FESK");
+  EXPECT_EQ(Shape(ReadGroupTableFile(FilePath(missing)).tree), "FESK");
 }
 
 TEST(GroupTree, MoveRemoveAndSortKeepIdsStable) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "tests/support/temp_folder.h"
+#include "tests/support/utf8_path.h"
 
 namespace fesk {
 namespace {
@@ -16,7 +17,7 @@ using testing::TempFolder;
 
 TEST(SettingsFile, MissingFileReadsDefaults) {
   TempFolder folder;
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   EXPECT_EQ(file.ReadString("SYSTEM", "HINT", "ON"), "ON");
   EXPECT_EQ(file.ReadInteger("SYSTEM", "INTERVAL", 10), 10);
   EXPECT_FALSE(folder.Exists("Fesk.Ini"));
@@ -32,7 +33,7 @@ class SettingsInteger : public ::testing::TestWithParam<IntegerCase> {};
 TEST_P(SettingsInteger, ReadsDecimalOrHexOrGivesTheDefault) {
   TempFolder folder;
   folder.Write("Fesk.Ini", std::string("[SYSTEM]\r\nINTERVAL=") + GetParam().text + "\r\n");
-  EXPECT_EQ(SettingsFile(folder.File("Fesk.Ini")).ReadInteger("SYSTEM", "INTERVAL", 10), GetParam().expected);
+  EXPECT_EQ(SettingsFile(FilePath(folder.File("Fesk.Ini"))).ReadInteger("SYSTEM", "INTERVAL", 10), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SettingsInteger,
@@ -46,20 +47,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsInteger,
 TEST(SettingsFile, WritesReachTheFileAtOnceAndReadBack) {
   TempFolder folder;
   std::string path = folder.File("Fesk.Ini");
-  SettingsFile file(path);
+  SettingsFile file{FilePath(path)};
   file.WriteString("CMD0", "DISCRIPTION", "メモ帳");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nDISCRIPTION=メモ帳\r\n");
   file.WriteInteger("SYSTEM", "MODE", -1);
   file.WriteString("CMD0", "CMDLINE", "");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nDISCRIPTION=メモ帳\r\nCMDLINE=\r\n[SYSTEM]\r\nMODE=-1\r\n");
   EXPECT_EQ(file.ReadString("cmd0", "discription", "x"), "メモ帳");
-  EXPECT_EQ(SettingsFile(path).ReadInteger("SYSTEM", "MODE", 0), -1);
+  EXPECT_EQ(SettingsFile(FilePath(path)).ReadInteger("SYSTEM", "MODE", 0), -1);
 }
 
 TEST(SettingsFile, UnknownSectionsKeysAndCommentsStay) {
   TempFolder folder;
   folder.Write("Fesk.Ini", "; kept\r\n[MINE]\r\nx=1\r\n[SYSTEM]\r\nOTHER=2\r\nMODE=0\r\n");
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   file.WriteInteger("SYSTEM", "MODE", 2);
   file.EraseSection("CMD5");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "; kept\r\n[MINE]\r\nx=1\r\n[SYSTEM]\r\nOTHER=2\r\nMODE=2\r\n");
@@ -68,7 +69,7 @@ TEST(SettingsFile, UnknownSectionsKeysAndCommentsStay) {
 TEST(SettingsFile, EqualValueLeavesTheFileUntouched) {
   TempFolder folder;
   folder.Write("Fesk.Ini", "[S]\r\n\r\nA=1\r\n");  // a rewrite would drop the blank line
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   file.WriteString("S", "a", "1");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[S]\r\n\r\nA=1\r\n");
 }
@@ -77,7 +78,7 @@ TEST(SettingsFile, ReadOnlyFileAndMissingFolderFailWithThePath) {
   TempFolder folder;
   folder.Write("Fesk.Ini", "[S]\r\na=1\r\n");
   std::filesystem::permissions(folder.File("Fesk.Ini"), std::filesystem::perms::owner_read);
-  SettingsFile read_only(folder.File("Fesk.Ini"));
+  SettingsFile read_only{FilePath(folder.File("Fesk.Ini"))};
   try {
     read_only.WriteString("S", "a", "2");
     FAIL() << "no error";
@@ -87,13 +88,13 @@ TEST(SettingsFile, ReadOnlyFileAndMissingFolderFailWithThePath) {
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[S]\r\na=1\r\n");
 
   std::string nowhere = folder.File("missing") + "/Fesk.Ini";
-  SettingsFile missing(nowhere);
+  SettingsFile missing{FilePath(nowhere)};
   EXPECT_THROW(missing.WriteString("S", "a", "1"), FeskError);
 }
 
 TEST(SettingsFile, ErasingFromAMissingFileCreatesNothing) {
   TempFolder folder;
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   file.EraseSection("CMD3");
   EXPECT_FALSE(folder.Exists("Fesk.Ini"));
 }
@@ -101,16 +102,16 @@ TEST(SettingsFile, ErasingFromAMissingFileCreatesNothing) {
 TEST(SettingsFile, ErasingEveryCopyOfASection) {
   TempFolder folder;
   folder.Write("Fesk.Ini", "[CMD1]\r\na=1\r\n[X]\r\nb=2\r\n[cmd1]\r\nc=3\r\n");
-  SettingsFile(folder.File("Fesk.Ini")).EraseSection("CMD1");
+  SettingsFile(FilePath(folder.File("Fesk.Ini"))).EraseSection("CMD1");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[X]\r\nb=2\r\n[cmd1]\r\nc=3\r\n");
-  SettingsFile(folder.File("Fesk.Ini")).EraseEverySection("CMD1");
+  SettingsFile(FilePath(folder.File("Fesk.Ini"))).EraseEverySection("CMD1");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[X]\r\nb=2\r\n");
 }
 
 TEST(SettingsFile, AValueIsWrittenUpToItsFirstLineBreak) {
   TempFolder folder;
-  SettingsFile(folder.File("Fesk.Ini")).WriteString("CMD0", "CMDLINE", "a.exe\r[SYSTEM]\nINTERVAL=1");
-  SettingsFile(folder.File("Fesk.Ini")).WriteString("CMD0", "OPTION", "\n/x");
+  SettingsFile(FilePath(folder.File("Fesk.Ini"))).WriteString("CMD0", "CMDLINE", "a.exe\r[SYSTEM]\nINTERVAL=1");
+  SettingsFile(FilePath(folder.File("Fesk.Ini"))).WriteString("CMD0", "OPTION", "\n/x");
   EXPECT_EQ(folder.Read("Fesk.Ini"), "[CMD0]\r\nCMDLINE=a.exe\r\nOPTION=\r\n");
   EXPECT_EQ(WrittenValueReadBack("a.exe\r[SYSTEM]"), "a.exe");
   EXPECT_EQ(WrittenValueReadBack(" \"  \" "), "  ");
@@ -118,9 +119,13 @@ TEST(SettingsFile, AValueIsWrittenUpToItsFirstLineBreak) {
 }
 
 TEST(SettingsFile, PathBesideTheExecutable) {
-  EXPECT_EQ(SettingsFilePathFor("C:\\Program Files\\Fesk\\Fesk.exe"), "C:\\Program Files\\Fesk\\Fesk.Ini");
-  // 表 ends in 0x5C: the folder must not be cut inside it.
-  EXPECT_EQ(SettingsFilePathFor("C:\\表\\FeskINI.exe"), "C:\\表\\Fesk.Ini");
+  EXPECT_EQ(SettingsFilePathFor(FilePath("C:\\Program Files\\Fesk\\Fesk.exe")),
+            FilePath("C:\\Program Files\\Fesk\\Fesk.Ini"));
+  // A folder of any name, as Windows spells it: 表 ends in 0x5C in code page
+  // 932, é and ü have no code there; none of it passes through code page 932.
+  const FilePath editor = testing::Utf8Path(u8"C:\\José Müller\\表\\FeskINI.exe");
+  const FilePath settings = testing::Utf8Path(u8"C:\\José Müller\\表\\Fesk.Ini");
+  EXPECT_EQ(SettingsFilePathFor(editor), settings);
 }
 
 // A writer killed at any moment leaves either the old or the new file, never
@@ -129,12 +134,12 @@ TEST(SettingsFile, WriterKilledAtRandomPointsNeverLeavesAPartialFile) {
   TempFolder folder;
   std::string path = folder.File("Fesk.Ini");
   const std::string big_a(200000, 'a'), big_b(200000, 'b');
-  SettingsFile(path).WriteString("S", "v", big_a);
+  SettingsFile(FilePath(path)).WriteString("S", "v", big_a);
   for (int round = 0; round < 20; ++round) {
     pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (int i = 0;; ++i) SettingsFile(path).WriteString("S", "v", i % 2 ? big_a : big_b);
+      for (int i = 0;; ++i) SettingsFile(FilePath(path)).WriteString("S", "v", i % 2 ? big_a : big_b);
     }
     usleep(1000 + round * 700);
     kill(child, SIGKILL);
@@ -157,7 +162,7 @@ TEST(SettingsFile, ConcurrentWritersLoseNoKeys) {
     ASSERT_GE(writers[w], 0);
     if (writers[w] == 0) {
       for (int i = 0; i < kKeys; ++i) {
-        SettingsFile(path).WriteInteger(w == 0 ? "SYSTEM" : "CMD0", "K" + std::to_string(i), i);
+        SettingsFile(FilePath(path)).WriteInteger(w == 0 ? "SYSTEM" : "CMD0", "K" + std::to_string(i), i);
       }
       _exit(0);
     }
@@ -167,7 +172,7 @@ TEST(SettingsFile, ConcurrentWritersLoseNoKeys) {
     waitpid(writer, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
-  SettingsFile file(path);
+  SettingsFile file{FilePath(path)};
   for (int i = 0; i < kKeys; ++i) {
     EXPECT_EQ(file.ReadInteger("SYSTEM", "K" + std::to_string(i), -1), i);
     EXPECT_EQ(file.ReadInteger("CMD0", "K" + std::to_string(i), -1), i);
@@ -183,7 +188,7 @@ namespace {
 TEST(SettingsFile, DeferredWritesReachTheFileInOneStepOnFlush) {
   testing::TempFolder folder;
   folder.Write("Fesk.Ini", "[SYSTEM]\r\nLINK=lr\r\n[CMD7]\r\nDISCRIPTION=old\r\n");
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   file.DeferWrites();
   file.WriteString("FESKIN", "HINT", "ON");
   file.EraseSection("CMD7");
@@ -197,7 +202,7 @@ TEST(SettingsFile, AFailedFlushReportsThePathAndLeavesTheFile) {
   testing::TempFolder folder;
   folder.Write("Fesk.Ini", "[S]\r\na=1\r\n");
   std::filesystem::permissions(folder.File("Fesk.Ini"), std::filesystem::perms::owner_read);
-  SettingsFile file(folder.File("Fesk.Ini"));
+  SettingsFile file{FilePath(folder.File("Fesk.Ini"))};
   file.DeferWrites();
   file.WriteString("S", "a", "2");
   EXPECT_THROW(file.Flush(), FeskError);

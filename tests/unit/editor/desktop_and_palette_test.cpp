@@ -1,4 +1,5 @@
 // The desktop import, the palette command dialog and the about box.
+#include "common/storable_path.h"
 #include "tests/unit/editor/editor_fixture.h"
 
 namespace fesk::editor::testing {
@@ -43,12 +44,37 @@ TEST_F(DesktopImportTest, FolderOfEachPlatformFamily) {
 TEST_F(DesktopImportTest, MissingFolderFallsBackToTheShellDesktop) {
   desktop_.existing_folders.clear();
   MainForm& f = Start();
-  EXPECT_EQ(f.DesktopFolder(), "C:\\Users\\taro\\Desktop");
+  EXPECT_EQ(f.DesktopFolder(), FilePath("C:\\Users\\taro\\Desktop"));
   desktop_.entries["C:\\Users\\taro\\Desktop\\*.*"] = {".", "..", "Mail.lnk"};
   dialogs_.answers = {Answer::kOk, Answer::kYes};
   f.ImportDesktop();
   EXPECT_EQ(Entry(0).discription, "Mail.lnk");
   EXPECT_EQ(Entry(0).cmdline, "C:\\Users\\taro\\Desktop\\Mail.lnk");
+}
+
+// A desktop the settings file cannot name ("José"): its items are searched
+// where they are, stored by their short form, or refused with a box and
+// left out; an item's own name outside code page 932 is asked about as it
+// is called.
+TEST_F(DesktopImportTest, ItemsOfAFolderOfAnyNameAreStoredByTheirShortFormOrRefused) {
+  const std::string desktop = fesk::testing::Utf8(u8"C:\\Users\\José\\Desktop");
+  const std::string cafe = fesk::testing::Utf8(u8"Café.lnk");
+  desktop_.utf8_texts = true;
+  desktop_.existing_folders.clear();
+  desktop_.shell_desktop = desktop;
+  desktop_.entries[desktop + "\\*.*"] = {"Mail.lnk", cafe, "memo.txt"};
+  paths_.short_forms[desktop + "\\Mail.lnk"] = "C:\\Users\\JOS~1\\Desktop\\Mail.lnk";
+  paths_.short_forms[desktop + "\\" + cafe] = "C:\\Users\\JOS~1\\Desktop\\CAF~1.LNK";
+  MainForm& f = Start();
+  dialogs_.answers = {Answer::kOk, Answer::kYes, Answer::kYes, Answer::kYes, Answer::kOk};
+  f.ImportDesktop();
+  EXPECT_EQ(Titles(), (std::vector<std::string>{"Mail.lnk", "CAF~1.LNK"}));
+  EXPECT_EQ(Entry(0).cmdline, "C:\\Users\\JOS~1\\Desktop\\Mail.lnk");
+  EXPECT_EQ(Entry(1).cmdline, "C:\\Users\\JOS~1\\Desktop\\CAF~1.LNK");
+  ASSERT_EQ(dialogs_.boxes.size(), 5u);
+  EXPECT_EQ(dialogs_.boxes[2].path, FilePath(cafe));  // "Café.lnk" asked about by its name
+  EXPECT_EQ(dialogs_.boxes[4].path, FilePath(desktop + "\\memo.txt"));
+  EXPECT_EQ(dialogs_.boxes[4].caption, kUnstorablePathCaption);
 }
 
 TEST_F(DesktopImportTest, AnswersDecideWhatIsRegistered) {

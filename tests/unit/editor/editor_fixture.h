@@ -25,6 +25,7 @@
 #include "editor/main_form.h"
 #include "platform/fake/fake_ports.h"
 #include "tests/support/editor_fakes.h"
+#include "tests/support/utf8_path.h"
 
 namespace fesk::editor::testing {
 
@@ -46,8 +47,11 @@ inline std::string IniText(
 
 class EditorTest : public ::testing::Test {
  protected:
+  // The start of the program folder's name.
+  virtual std::string FolderPrefix() const { return "feskini-"; }
+
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "feskini-XXXXXX").string();
+    std::string pattern = (std::filesystem::temp_directory_path() / (FolderPrefix() + "XXXXXX")).string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     dir_ = pattern;
   }
@@ -95,8 +99,8 @@ class EditorTest : public ::testing::Test {
   // table unless the test wrote one or removed it.
   MainForm& Start(const std::vector<std::string>& parameters = {}, bool with_table = true) {
     if (with_table && !FileExists(TablePath())) WriteTable("");
-    form_ = std::make_unique<MainForm>(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_},
-                                       ExePath());
+    form_ = std::make_unique<MainForm>(
+        EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_, &paths_}, FilePath(ExePath()));
     form_->FormCreate(parameters);
     return *form_;
   }
@@ -129,6 +133,7 @@ class EditorTest : public ::testing::Test {
   fake::FakeClock clock_;
   FakeOpenDialog open_dialog_;
   FakeDesktop desktop_;
+  fake::FakePaths paths_;
   FakeKeyNames key_names_;
   std::unique_ptr<MainForm> form_;
 };

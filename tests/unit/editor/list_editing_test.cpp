@@ -272,7 +272,7 @@ TEST_F(ListEditingTest, TaskTrayIsStoredWhenTheBoxIsLeft) {
 TEST_F(ListEditingTest, BrowsingSetsTheFieldsOfANewEntry) {
   MainForm& f = Start();
   f.command_field.text = "C:\\old.exe";
-  open_dialog_.answers.push_back("C:\\Tools\\表\\calc.exe");
+  open_dialog_.answers.push_back(fesk::testing::Utf8Path(u8"C:\\Tools\\表\\calc.exe"));
   Click(f.browse_button, &MainForm::BrowseProgram);
   ASSERT_EQ(open_dialog_.requests.size(), 1u);
   const FileOpenRequest& request = open_dialog_.requests[0];
@@ -294,7 +294,7 @@ TEST_F(ListEditingTest, BrowsingSetsTheFieldsOfANewEntry) {
 TEST_F(ListEditingTest, BrowsingKeepsAChangedTitleAndAWorkFolder) {
   MainForm& f = StartWith(1);
   TypeInto(f.work_folder_field, "D:\\Work\\", f.program_list);
-  open_dialog_.answers.push_back("C:\\Tools\\calc.exe");
+  open_dialog_.answers.push_back(FilePath("C:\\Tools\\calc.exe"));
   Click(f.browse_button, &MainForm::BrowseProgram);
   EXPECT_EQ(Entry(0).discription, "P0");
   EXPECT_EQ(Entry(0).workdir, "D:\\Work\\");
@@ -310,7 +310,7 @@ TEST_F(ListEditingTest, CancelledBrowsingChangesOnlyTheFocus) {
 
 TEST_F(ListEditingTest, DroppedFilesGoToTheSelectedEntryTheLastOneRemaining) {
   MainForm& f = Start();
-  f.FilesDropped({"C:\\A\\one.exe", "C:\\B\\two.txt", "C:\\C\\three.lnk"});
+  f.FilesDropped({FilePath("C:\\A\\one.exe"), FilePath("C:\\B\\two.txt"), FilePath("C:\\C\\three.lnk")});
   EXPECT_EQ(f.ListCount, 1);
   EXPECT_EQ(Entry(0).discription, "three.lnk");
   EXPECT_EQ(Entry(0).cmdline, "C:\\C\\three.lnk");

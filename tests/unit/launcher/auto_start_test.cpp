@@ -5,6 +5,7 @@
 
 #include "launcher/services/auto_start.h"
 #include "launcher_fixture.h"
+#include "tests/support/utf8_path.h"
 
 namespace fesk::testing {
 namespace {
@@ -19,7 +20,7 @@ class AutoStartTest : public LauncherTest {
     return f;
   }
   std::string SystemValue(const std::string& key) const {
-    return SettingsFile(IniPath()).ReadString("SYSTEM", key, "(none)");
+    return SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", key, "(none)");
   }
 };
 
@@ -174,8 +175,8 @@ TEST_F(AutoStartTest, FailedRemovalNamesTheRemoval) {
 
 TEST_F(AutoStartTest, WithoutARunKeyTheBoxKeepsTheFilesChoice) {
   WriteIni({"[SYSTEM]", "AUTOSTART=1"});
-  form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                              FilePath(IniPath()), FilePath(kLauncherFolder)});
   form->FormCreate();
   form->ShowSettingsDialog();
   EXPECT_TRUE(form->start_with_windows_box.checked());
@@ -184,25 +185,30 @@ TEST_F(AutoStartTest, WithoutARunKeyTheBoxKeepsTheFilesChoice) {
 }
 
 TEST(AutoStartCommand, IsTheProgramInQuotes) {
-  EXPECT_EQ(AutoStartCommand("C:\\Program Files\\Fesk\\Fesk.exe"), "\"C:\\Program Files\\Fesk\\Fesk.exe\"");
+  EXPECT_EQ(AutoStartCommand(FilePath("C:\\Program Files\\Fesk\\Fesk.exe")), "\"C:\\Program Files\\Fesk\\Fesk.exe\"");
 }
 
 TEST(AutoStartCommand, NamesTheProgramInQuotesOrNotInAnyCase) {
-  const std::string program = "C:\\Program Files\\Fesk\\Fesk.exe";
+  const FilePath program("C:\\Program Files\\Fesk\\Fesk.exe");
   EXPECT_TRUE(AutoStartNames("\"C:\\Program Files\\Fesk\\Fesk.exe\"", program));
   EXPECT_TRUE(AutoStartNames("C:\\Program Files\\Fesk\\Fesk.exe", program));
   EXPECT_TRUE(AutoStartNames("  \"c:\\program files\\fesk\\FESK.EXE\" ", program));
   EXPECT_FALSE(AutoStartNames("\"C:\\Program Files\\Fesk\\Fesk.exe\" /x", program));
   EXPECT_FALSE(AutoStartNames("\"D:\\Fesk\\Fesk.exe\"", program));
   EXPECT_FALSE(AutoStartNames("", program));
-  EXPECT_FALSE(AutoStartNames("\"\"", ""));
+  EXPECT_FALSE(AutoStartNames("\"\"", FilePath()));
 }
 
-// Letters are folded only outside double-byte characters: "ア" (0x83 0x41)
-// and "ヂ" (0x83 0x61) differ although their trail bytes are "A" and "a".
-TEST(AutoStartCommand, FoldsNoTrailByte) {
-  EXPECT_TRUE(AutoStartNames("\"C:\\表\\fesk.exe\"", "c:\\表\\FESK.exe"));
-  EXPECT_FALSE(AutoStartNames("\"C:\\ア\\Fesk.exe\"", "C:\\ヂ\\Fesk.exe"));
+// The value names the program as Windows spells it, in a folder of any
+// name: "José" is no "Jose", which code page 932 would have made of it.
+TEST(AutoStartCommand, NamesAFolderOfAnyName) {
+  // Outside the checks: their texts are compiled in code page 932.
+  const FilePath program = testing::Utf8Path(u8"C:\\José Müller\\表\\Fesk.exe");
+  const std::string quoted = testing::Utf8(u8"\"C:\\José Müller\\表\\Fesk.exe\"");
+  const std::string other_case = testing::Utf8(u8"\"c:\\José Müller\\表\\FESK.EXE\"");
+  EXPECT_EQ(AutoStartCommand(program), quoted);
+  EXPECT_TRUE(AutoStartNames(other_case, program));
+  EXPECT_FALSE(AutoStartNames("\"C:\\Jose Muller\\表\\Fesk.exe\"", program));
 }
 
 // ---- The page ------------------------------------------------------------------

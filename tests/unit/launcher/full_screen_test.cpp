@@ -142,7 +142,7 @@ TEST_F(QuietOverFullScreenTest, WindowServicesTrailAndLinkWaitToo) {
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_FALSE(f.loop.TrailShown);
   EXPECT_FALSE(f.popup.visible);
-  EXPECT_EQ(SettingsFile(IniPath()).ReadString("SYSTEM", "LINK", "?"), "?");
+  EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "?");
 }
 
 TEST_F(QuietOverFullScreenTest, BoxOffStartsOverAFullScreenProgramAsBefore) {

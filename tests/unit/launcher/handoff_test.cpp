@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "common/storable_path.h"
 #include "launcher_fixture.h"
+#include "tests/support/utf8_path.h"
 
 namespace fesk::testing {
 namespace {
@@ -45,10 +47,10 @@ TEST_F(HandOffTest, ManualButtonStartsThePlainEditorAndHidesThePopup) {
 TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
   const std::string deep = "C:\\" + std::string(300, 'd') + "\\";
   form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), deep});
+      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, FilePath(IniPath()), FilePath(deep)});
   form->FormCreate();
   form->OpenEditor();
-  form->FormDropFiles({"C:\\" + std::string(400, 'x') + ".txt"});
+  form->FormDropFiles({FilePath("C:\\" + std::string(400, 'x') + ".txt")});
   ASSERT_EQ(shell.execs.size(), 1u);
   EXPECT_EQ(shell.execs[0].command_line, "\"" + deep + "FESKINI.EXE\"");
   ASSERT_EQ(shell.opens.size(), 1u);
@@ -57,12 +59,50 @@ TEST_F(HandOffTest, LongCommandLinesArePassedWhole) {
 
 TEST_F(HandOffTest, EachDroppedFileStartsItsOwnEditor) {
   SettingsDialog& f = Create();
-  f.FormDropFiles({"C:\\a.txt", "D:\\表\\b c.lnk", "E:\\folder"});
+  f.FormDropFiles({FilePath("C:\\a.txt"), testing::Utf8Path(u8"D:\\表\\b c.lnk"), FilePath("E:\\folder")});
   using Open = fake::FakeShell::OpenCall;
   EXPECT_EQ(shell.opens, (std::vector<Open>{{"C:\\Fesk\\FESKINI.EXE", "\"C:\\a.txt\"", "C:\\Fesk\\", 1, "C:\\"},
                                             {"C:\\Fesk\\FESKINI.EXE", "\"D:\\表\\b c.lnk\"", "C:\\Fesk\\", 1, "C:\\"},
                                             {"C:\\Fesk\\FESKINI.EXE", "\"E:\\folder\"", "C:\\Fesk\\", 1, "C:\\"}}));
 }
+
+// A dropped path the settings file cannot hold as it is ("é" has no code
+// in code page 932) goes to the editor by its short form; without one it is
+// refused with a box that names it, and no editor starts.
+struct DroppedPathCase {
+  const char8_t* dropped;
+  const char* short_form;   // "" when Windows has none
+  const char* handed_over;  // the editor's parameter; "" when refused
+};
+
+class DroppedPathTest : public LauncherTest, public ::testing::WithParamInterface<DroppedPathCase> {};
+
+TEST_P(DroppedPathTest, IsHandedOverAsTheSettingsFileCanHoldIt) {
+  const DroppedPathCase& c = GetParam();
+  const FilePath dropped = testing::Utf8Path(c.dropped);
+  if (*c.short_form) paths.short_forms[dropped.utf8] = c.short_form;
+  SettingsDialog& f = Create();
+  f.FormDropFiles({dropped});
+  if (*c.handed_over) {
+    ASSERT_EQ(shell.opens.size(), 1u);
+    EXPECT_EQ(shell.opens[0].parameters, std::string("\"") + c.handed_over + "\"");
+    EXPECT_TRUE(dialogs.boxes.empty());
+  } else {
+    EXPECT_TRUE(shell.opens.empty());
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].path, dropped);
+    EXPECT_EQ(dialogs.boxes[0].text, dropped.utf8 + "\r" + kUnstorablePathText);
+    EXPECT_EQ(dialogs.boxes[0].caption, kUnstorablePathCaption);
+  }
+}
+
+const DroppedPathCase kDroppedPaths[] = {
+    {u8"D:\\表\\b c.lnk", "D:\\X\\B~1.LNK", "D:\\表\\b c.lnk"},
+    {u8"C:\\Users\\José Müller\\a.exe", "C:\\Users\\JOSM~1\\a.exe", "C:\\Users\\JOSM~1\\a.exe"},
+    {u8"C:\\Users\\José Müller\\a.exe", "", ""},
+    {u8"C:\\Ωmega\\a.exe", "", "C:\\Ωmega\\a.exe"},
+};
+INSTANTIATE_TEST_SUITE_P(Paths, DroppedPathTest, ::testing::ValuesIn(kDroppedPaths));
 
 TEST_F(HandOffTest, OwnTrayIconShowsTheDialogOrStartsTheEditor) {
   SettingsDialog& f = Create();
@@ -125,8 +165,8 @@ class EditorCommandLineTest : public LauncherTest, public ::testing::WithParamIn
 
 TEST_P(EditorCommandLineTest, TheProgramPathIsQuoted) {
   const EditorStartCase& c = GetParam();
-  form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), c.folder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                              FilePath(IniPath()), FilePath(c.folder)});
   form->FormCreate();
   form->OpenEditor();
   form->TrayIconMessage(kOwnTrayIcon, kMouseRightDown);
@@ -136,7 +176,7 @@ TEST_P(EditorCommandLineTest, TheProgramPathIsQuoted) {
   EXPECT_EQ(shell.execs, (std::vector<Exec>{{c.plain, 5}, {c.plain, 5}, {c.transfer, 5}}));
   // A dropped file is opened by the shell: the program is a file name of its
   // own, the path its quoted parameter.
-  form->FormDropFiles({"C:\\My Files\\a b.txt"});
+  form->FormDropFiles({FilePath("C:\\My Files\\a b.txt")});
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0].file, std::string(c.folder) + "FESKINI.EXE");
   EXPECT_EQ(shell.opens[0].parameters, "\"C:\\My Files\\a b.txt\"");

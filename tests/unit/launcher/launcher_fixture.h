@@ -66,6 +66,7 @@ class LauncherTest : public ::testing::Test {
   RecordingServices services;
   fake::FakeForeground foreground;
   fake::FakeAutoStart auto_start;
+  fake::FakePaths paths;
   std::unique_ptr<SettingsDialog> form;
 
   std::string IniPath() const { return folder.File("Fesk.Ini"); }
@@ -92,9 +93,9 @@ class LauncherTest : public ::testing::Test {
   }
 
   SettingsDialog& Create() {
-    form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
-                                                                IniPath(), kLauncherFolder, &foreground, &auto_start,
-                                                                kLauncherProgram});
+    form = std::make_unique<SettingsDialog>(
+        LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, FilePath(IniPath()),
+                            FilePath(kLauncherFolder), &foreground, &auto_start, FilePath(kLauncherProgram), &paths});
     form->FormCreate();
     return *form;
   }

@@ -126,7 +126,7 @@ TEST_F(LauncherSettingsTest, OutOfRangeSelectionsFollowTheControls) {
     EXPECT_EQ(f.tray_icon_choice.item_index(), c.icon_index) << c.icon;
     EXPECT_EQ(f.service_lists[2].item_index, c.service_index) << c.service;
     f.Ok();
-    SettingsFile saved(IniPath());
+    SettingsFile saved{FilePath(IniPath())};
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "MODE", 99), c.mode_index);
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "SYSTEMICON", 99), c.icon_index);
     EXPECT_EQ(saved.ReadInteger("SYSTEM", "WinService3", 99), c.service_index);

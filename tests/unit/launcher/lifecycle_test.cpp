@@ -29,8 +29,8 @@ TEST_F(LifecycleTest, CreationLeavesAHiddenSensingLauncherWithItsIcon) {
 }
 
 TEST_F(LifecycleTest, GateIsShutUntilCreationEnds) {
-  form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                              FilePath(IniPath()), FilePath(kLauncherFolder)});
   EXPECT_EQ(form->loop.MouseActionGate, Gate::kStarting);
   WriteIni({"[CMD0]", "DISCRIPTION=a", "HOTKEY=Ctrl+A"});
   form->FormCreate();

@@ -208,8 +208,8 @@ TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^", "[CMD1]", "DISCRIPTION=Slash",
                  "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
   JapaneseKeyNames layout;
-  form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, &layout, IniPath(), kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &layout,
+                                                              FilePath(IniPath()), FilePath(kLauncherFolder)});
   form->FormCreate();
   Tick({C, 0xDE}, {500, 500});
   Idle();
@@ -422,15 +422,16 @@ TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
 TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
   CreateWithRightStroke({"LINKFLG=1"});
   Stroke(kShiftCtrl, Line({100, 100}, {100, 300}));
-  EXPECT_EQ(SettingsFile(IniPath()).ReadString("SYSTEM", "LINK", "?"), "lL");
+  EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "lL");
   EXPECT_TRUE(shell.opens.empty());
   Stroke(kShiftCtrl, {{100, 100}, {105, 100}});  // too small: not handed over
-  EXPECT_EQ(SettingsFile(IniPath()).ReadString("SYSTEM", "LINK", "?"), "lL");
+  EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "lL");
 }
 
 TEST_F(SensingLoopTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
   form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
-                                                              folder.File("missing/Fesk.Ini"), kLauncherFolder});
+                                                              FilePath(folder.File("missing/Fesk.Ini")),
+                                                              FilePath(kLauncherFolder)});
   form->FormCreate();
   form->auto_transfer_box.SetChecked(true);
   Stroke(kShiftCtrl, RightStroke());

@@ -64,8 +64,8 @@ TEST_F(SettingsDialogTest, OkGuardAsksOnlyWhenTheDialogWouldBeUnreachable) {
 
 TEST_F(SettingsDialogTest, FailedSaveShowsTheErrorAndKeepsTheDialogOpen) {
   const std::string path = folder.File("missing/Fesk.Ini");
-  form = std::make_unique<SettingsDialog>(
-      LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, path, kLauncherFolder});
+  form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
+                                                              FilePath(path), FilePath(kLauncherFolder)});
   form->FormCreate();
   form->visible = true;
   form->Ok();

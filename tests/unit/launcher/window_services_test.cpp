@@ -35,7 +35,7 @@ struct Services {
   int settings_shown = 0;
   std::string work_folder = "D:\\Work";
   WindowServices services{
-      keys, window, shell, clock, kFolder, [this] { ++settings_shown; }, [this] { return work_folder; }};
+      keys, window, shell, clock, FilePath(kFolder), [this] { ++settings_shown; }, [this] { return work_folder; }};
 
   // Everything the last operation did, for checking that it did nothing else.
   bool Untouched() const {
