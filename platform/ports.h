@@ -42,7 +42,10 @@ inline int ScaledToDpi(int design, int dpi) {
 class InputPort {
  public:
   virtual ~InputPort() = default;
-  virtual Point CursorPos() = 0;
+  // Nothing when the cursor cannot be read: while the secure desktop (the
+  // lock screen, a UAC prompt, Ctrl+Alt+Del) is in front the platform gives
+  // no point, and every key reads as up.
+  virtual std::optional<Point> CursorPos() = 0;
   // True when the high bit of the key's asynchronous state is set; key 0
   // ("no key") is never held.
   virtual bool KeyHeld(int virtual_key) = 0;

@@ -45,7 +45,7 @@ class KeySnapshot final : public InputPort {
     return held_[key];
   }
 
-  Point CursorPos() override { return live_.CursorPos(); }
+  std::optional<Point> CursorPos() override { return live_.CursorPos(); }
   Size ScreenSize() override { return live_.ScreenSize(); }
   Monitor MonitorAt(Point point) override { return live_.MonitorAt(point); }
 

@@ -48,6 +48,10 @@ class SensingLoop {
   void RecognizeStroke(int sample_count);
 
  private:
+  // False while the loop waits, after a failed cursor read, for a good read
+  // with every trigger up.
+  bool Armed();
+  void Disarm();
   void ToggleRunOptionMode();
   void FireShortcutKeys();
   void FireScreenPosition();

@@ -18,6 +18,8 @@ namespace fesk::fake {
 class FakeInput : public InputPort {
  public:
   Point cursor{0, 0};
+  // While set, the cursor cannot be read (the secure desktop is in front).
+  bool cursor_fails = false;
   std::set<int> held;
   Size screen{1024, 768};
   // The desktop's monitors; none: one monitor, the primary screen, at 96 DPI.
@@ -27,7 +29,10 @@ class FakeInput : public InputPort {
   bool log_reads = false;
   std::vector<int> reads;
 
-  Point CursorPos() override { return cursor; }
+  std::optional<Point> CursorPos() override {
+    if (cursor_fails) return std::nullopt;
+    return cursor;
+  }
   bool KeyHeld(int virtual_key) override {
     if (log_reads) reads.push_back(virtual_key);
     return virtual_key != 0 && held.count(virtual_key) > 0;

@@ -8,9 +8,11 @@
 
 namespace fesk::win32 {
 
-Point Win32Input::CursorPos() {
+// GetCursorPos fails while the secure desktop is in front and leaves the
+// point undefined: no point then, rather than a corner of the screen.
+std::optional<Point> Win32Input::CursorPos() {
   POINT point{};
-  GetCursorPos(&point);
+  if (!GetCursorPos(&point)) return std::nullopt;
   return Point{point.x, point.y};
 }
 
