@@ -74,7 +74,7 @@ void SensingLoop::SensingTick() {
 bool SensingLoop::Armed() {
   if (!loop_.Disarmed) return true;
   if (!input_.CursorPos()) return false;
-  if (keys_.KeyHeld(vk::kRightButton) || !TriggerKeysReleased(keys_, options_.mouse_action_keys) ||
+  if (keys_.KeyHeld(vk::kSecondaryButton) || !TriggerKeysReleased(keys_, options_.mouse_action_keys) ||
       !TriggerKeysReleased(keys_, options_.window_service_keys)) {
     return false;
   }
@@ -132,10 +132,11 @@ void SensingLoop::FireShortcutKeys() {
   }
 }
 
-// Every tick with the right button held pauses 1.5 s (2 s after a start),
-// so a position held down starts its program again about every 2 seconds.
+// Every tick with the secondary button held pauses 1.5 s (2 s after a
+// start), so a position held down starts its program again about every 2
+// seconds.
 void SensingLoop::FireScreenPosition() {
-  if (!keys_.KeyHeld(vk::kRightButton)) return;
+  if (!keys_.KeyHeld(vk::kSecondaryButton)) return;
   TimerPause pause(timer_, keys_);
   const std::optional<Point> read = input_.CursorPos();
   if (!read) {

@@ -476,6 +476,10 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
   }
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
+    case WM_SETTINGCHANGE:
+      // The user may have swapped the mouse buttons.
+      form_.SettingChange();
+      return false;
     case kTrayCallbackMessage:
       form_.TrayIconMessage(static_cast<int>(w), static_cast<int>(l));
       AfterEvent();

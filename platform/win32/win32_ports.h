@@ -14,6 +14,7 @@ class Win32Input : public InputPort {
  public:
   std::optional<Point> CursorPos() override;
   bool KeyHeld(int virtual_key) override;
+  bool ButtonsSwapped() override;
   Size ScreenSize() override;
   Monitor MonitorAt(Point point) override;
 };
