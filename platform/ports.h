@@ -15,11 +15,18 @@
 
 namespace fesk {
 
-// Virtual-key codes the core polls.
+// Virtual-key codes the core polls.  The platform reads the physical mouse
+// buttons under these codes, whatever the user's button setting.
 namespace vk {
 inline constexpr int kLeftButton = 0x01;
 inline constexpr int kRightButton = 0x02;
 inline constexpr int kMiddleButton = 0x04;
+// The user's primary and secondary buttons as the triggers and the screen
+// positions name them ("ﾏｳｽ左", "ﾏｳｽ右"): the left and right button for a
+// right-handed user, swapped for a left-handed one.  The key snapshot turns
+// them into the physical button.
+inline constexpr int kPrimaryButton = kLeftButton;
+inline constexpr int kSecondaryButton = kRightButton;
 inline constexpr int kShift = 0x10;
 inline constexpr int kControl = 0x11;
 inline constexpr int kAlt = 0x12;
@@ -44,10 +51,16 @@ inline int ScaledToDpi(int design, int dpi) {
 class InputPort {
  public:
   virtual ~InputPort() = default;
-  virtual Point CursorPos() = 0;
+  // Nothing when the cursor cannot be read: while the secure desktop (the
+  // lock screen, a UAC prompt, Ctrl+Alt+Del) is in front the platform gives
+  // no point, and every key reads as up.
+  virtual std::optional<Point> CursorPos() = 0;
   // True when the high bit of the key's asynchronous state is set; key 0
-  // ("no key") is never held.
+  // ("no key") is never held.  Mouse buttons are the physical ones.
   virtual bool KeyHeld(int virtual_key) = 0;
+  // True when the user has swapped the mouse buttons (a left-handed
+  // setting): the physical right button is then the primary one.
+  virtual bool ButtonsSwapped() = 0;
   // The primary screen's size.
   virtual Size ScreenSize() = 0;
   // The monitor that holds the point, or the one nearest to it; on a desktop

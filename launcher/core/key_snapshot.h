@@ -9,6 +9,13 @@
 // block that waits (a sleep, a start with its boxes), so nothing read before
 // a wait stands for the keys after it.  Cursor, screen size and monitors
 // are read live.
+//
+// The core asks for the user's primary and secondary mouse buttons
+// (vk::kPrimaryButton, vk::kSecondaryButton); the platform reads physical
+// buttons.  With the buttons swapped the snapshot reads the other one, so a
+// left-handed user's primary button (the physical right one) is what a
+// "ﾏｳｽ左" trigger means.  The setting is read once and again only when the
+// user changes it (ReadButtonSetting), not on every key read.
 #pragma once
 
 #include <array>
@@ -20,7 +27,7 @@ namespace fesk {
 
 class KeySnapshot final : public InputPort {
  public:
-  explicit KeySnapshot(InputPort& live) : live_(live) {}
+  explicit KeySnapshot(InputPort& live) : live_(live) { ReadButtonSetting(); }
   KeySnapshot(const KeySnapshot&) = delete;
   KeySnapshot& operator=(const KeySnapshot&) = delete;
 
@@ -32,9 +39,17 @@ class KeySnapshot final : public InputPort {
     }
   }
 
+  // The button setting afresh, after the user changed it.
+  void ReadButtonSetting() {
+    swapped_ = live_.ButtonsSwapped();
+    Forget();
+  }
+
   // Key 0 is never held and never read; a code beyond the 256 virtual keys
-  // is read every time, as the platform decides about it.
-  bool KeyHeld(int virtual_key) override {
+  // is read every time, as the platform decides about it.  A mouse button
+  // is the user's primary or secondary one.
+  bool KeyHeld(int user_key) override {
+    const int virtual_key = PhysicalKey(user_key);
     if (virtual_key == 0) return false;
     if (virtual_key < 0 || virtual_key >= kKeys) return live_.KeyHeld(virtual_key);
     const auto key = static_cast<std::size_t>(virtual_key);
@@ -45,14 +60,23 @@ class KeySnapshot final : public InputPort {
     return held_[key];
   }
 
-  Point CursorPos() override { return live_.CursorPos(); }
+  bool ButtonsSwapped() override { return swapped_; }
+  std::optional<Point> CursorPos() override { return live_.CursorPos(); }
   Size ScreenSize() override { return live_.ScreenSize(); }
   Monitor MonitorAt(Point point) override { return live_.MonitorAt(point); }
 
  private:
   static constexpr int kKeys = 256;
 
+  int PhysicalKey(int user_key) const {
+    if (!swapped_) return user_key;
+    if (user_key == vk::kPrimaryButton) return vk::kRightButton;
+    if (user_key == vk::kSecondaryButton) return vk::kLeftButton;
+    return user_key;
+  }
+
   InputPort& live_;
+  bool swapped_ = false;
   // A key's state stands for the current reading when its number is here.
   std::array<std::uint32_t, kKeys> read_in_{};
   std::array<bool, kKeys> held_{};

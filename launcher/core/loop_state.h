@@ -48,6 +48,10 @@ struct LoopState {
   Point LastCursor{-1, -1};
   // A trail is on screen until the user dismisses it.
   bool TrailShown = false;
+  // The cursor could not be read (the secure desktop was in front, where
+  // every key reads as up and releases go unseen): nothing is sensed until
+  // a good read shows every trigger up.
+  bool Disarmed = false;
 
   // The last recognised movement, kept until the next one: its code (empty
   // until the first) and the geometry the trail display draws.
@@ -64,6 +68,7 @@ struct LoopState {
     Recording = false;
     TriggerSource = LaunchSource::kNone;
     WinServiceActive = false;
+    Disarmed = false;
   }
 };
 

@@ -1,5 +1,6 @@
 #include "launcher/core/sensing_loop.h"
 
+#include <optional>
 #include <span>
 
 #include "launcher/core/full_screen.h"
@@ -48,9 +49,11 @@ void SensingLoop::SensingTick() {
     ~EndOfTick() { flag = false; }
   } end_of_tick{in_tick_};
   keys_.Forget();
+  if (!Armed()) return;
   if (options_.run_time_option) ToggleRunOptionMode();
   if (options_.shortcut_keys) FireShortcutKeys();
   if (options_.screen_positions) FireScreenPosition();
+  if (loop_.Disarmed) return;
   loop_.TriggerSource = LaunchSource::kMouseAction;
   bool service_held = options_.window_services && WindowServiceTriggerHeld();
   bool action_held = false, action_released = true;
@@ -63,6 +66,33 @@ void SensingLoop::SensingTick() {
   } else if (action_released) {
     ReleaseStep();
   }
+}
+
+// On the secure desktop every key reads as up, so keys seen up while the
+// cursor cannot be read prove nothing; the user is back, with nothing left
+// pressed from before, only when a good read shows every trigger up.
+bool SensingLoop::Armed() {
+  if (!loop_.Disarmed) return true;
+  if (!input_.CursorPos()) return false;
+  if (keys_.KeyHeld(vk::kSecondaryButton) || !TriggerKeysReleased(keys_, options_.mouse_action_keys) ||
+      !TriggerKeysReleased(keys_, options_.window_service_keys)) {
+    return false;
+  }
+  loop_.Disarmed = false;
+  return true;
+}
+
+// A failed cursor read drops the movement or the screen-position hold in
+// progress: what it saw before may be a bogus point, and its release may
+// never be seen, so nothing of it starts.
+void SensingLoop::Disarm() {
+  loop_.Disarmed = true;
+  loop_.Recording = false;
+  loop_.LastCursor = Point{-1, -1};
+  if (options_.TrayIconShown() && loop_.SampleCount != 0) tray_.TrayIconRestore();
+  loop_.SampleCount = 0;
+  loop_.WinServiceActive = false;
+  loop_.TriggerSource = LaunchSource::kNone;
 }
 
 // Ctrl+Shift+Alt flips the mode on every tick they are held, half a second
@@ -102,12 +132,18 @@ void SensingLoop::FireShortcutKeys() {
   }
 }
 
-// Every tick with the right button held pauses 1.5 s (2 s after a start),
-// so a position held down starts its program again about every 2 seconds.
+// Every tick with the secondary button held pauses 1.5 s (2 s after a
+// start), so a position held down starts its program again about every 2
+// seconds.
 void SensingLoop::FireScreenPosition() {
-  if (!keys_.KeyHeld(vk::kRightButton)) return;
+  if (!keys_.KeyHeld(vk::kSecondaryButton)) return;
   TimerPause pause(timer_, keys_);
-  const Point cursor = input_.CursorPos();
+  const std::optional<Point> read = input_.CursorPos();
+  if (!read) {
+    Disarm();
+    return;
+  }
+  const Point cursor = *read;
   int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, cursor, input_.MonitorAt(cursor).area);
   if (slot != kNoSlot && !QuietOverFullScreen()) {
     loop_.TriggerSource = LaunchSource::kScreenPosition;
@@ -132,9 +168,14 @@ void SensingLoop::RecordStep() {
     loop_.TriggerSource = LaunchSource::kMouseAction;
     loop_.WinServiceActive = false;
   }
+  const std::optional<Point> read = input_.CursorPos();
+  if (!read) {
+    Disarm();
+    return;
+  }
   bool shown = options_.TrayIconShown();
   if (shown && loop_.SampleCount == 1) tray_.TrayIconFrame(1);
-  Point cursor = input_.CursorPos();
+  const Point cursor = *read;
   if (cursor == loop_.LastCursor) return;
   int count = loop_.SampleCount;
   if (shown && count >= 10 && count <= 40 && count % 10 == 0) tray_.TrayIconFrame(count / 10 + 1);
@@ -154,10 +195,16 @@ void SensingLoop::TakeSample(Point cursor) {
   ++loop_.SampleCount;
 }
 
-// Also runs on every idle tick, where it changes nothing.
+// Also runs on every idle tick, where it changes nothing.  A movement ends
+// only where the cursor can be read: on the secure desktop the keys read as
+// up while the user may still hold them.
 void SensingLoop::ReleaseStep() {
   loop_.LastCursor = Point{-1, -1};
   if (loop_.Recording) {
+    if (!input_.CursorPos()) {
+      Disarm();
+      return;
+    }
     TimerPause pause(timer_, keys_);
     loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);

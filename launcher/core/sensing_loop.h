@@ -46,8 +46,15 @@ class SensingLoop {
 
   void SensingTick();
   void RecognizeStroke(int sample_count);
+  // The user changed a system setting: the mouse buttons may have been
+  // swapped or swapped back.
+  void SettingChanged() { keys_.ReadButtonSetting(); }
 
  private:
+  // False while the loop waits, after a failed cursor read, for a good read
+  // with every trigger up.
+  bool Armed();
+  void Disarm();
   void ToggleRunOptionMode();
   void FireShortcutKeys();
   void FireScreenPosition();

@@ -5,7 +5,8 @@ namespace fesk {
 namespace {
 
 constexpr int S = vk::kShift, C = vk::kControl, A = vk::kAlt;
-constexpr int L = vk::kLeftButton, R = vk::kRightButton, M = vk::kMiddleButton;
+// "ﾏｳｽ左" and "ﾏｳｽ右" are the user's primary and secondary buttons.
+constexpr int L = vk::kPrimaryButton, R = vk::kSecondaryButton, M = vk::kMiddleButton;
 
 constexpr std::string_view kShiftName = "SHIFT", kCtrlName = "CTRL", kAltName = "ALT";
 constexpr std::string_view kLeftName = "ﾏｳｽ左", kRightName = "ﾏｳｽ右", kMiddleName = "ﾏｳｽ中";

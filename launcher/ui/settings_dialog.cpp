@@ -138,9 +138,11 @@ void SettingsDialog::ShowTrail(int sample_count) {
   fesk::ShowTrail(popup, loop.Stroke, samples, env_.input.MonitorAt(loop.StartPoint));
 }
 
-// On the monitor where the cursor is, that is where the button was pressed.
+// On the monitor where the cursor is, that is where the button was pressed
+// (on the primary one when the cursor cannot be read).
 void SettingsDialog::ShowSensorTest() {
-  fesk::ShowSensorTest(popup, env_.input.MonitorAt(env_.input.CursorPos()), options.minimum_move);
+  const Point cursor = env_.input.CursorPos().value_or(Point{});
+  fesk::ShowSensorTest(popup, env_.input.MonitorAt(cursor), options.minimum_move);
 }
 
 }  // namespace fesk

@@ -139,6 +139,9 @@ class SettingsDialog : public OptionControls {
   // The close box: true when the user confirmed and the program may end.
   bool FormCloseQuery();
   void SensingTick() { sensing_.SensingTick(); }
+  // A system setting changed (WM_SETTINGCHANGE): the mouse buttons may have
+  // been swapped.
+  void SettingChange() { sensing_.SettingChanged(); }
   void TrailTick();
   void Ok();                   // OK
   void Cancel();               // Cancel

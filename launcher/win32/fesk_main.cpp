@@ -3,10 +3,12 @@
 // One instance at a time; the second start of the program ends at once and
 // silently.  The main window is the hidden settings dialog; everything else
 // happens in its timers and messages.
+#include "launcher/core/foreground_grant.h"
 #include "launcher/services/window_services.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
 #include "launcher/win32/win32_auto_start.h"
+#include "launcher/win32/win32_foreground_rights.h"
 #include "launcher/win32/win32_foreground_window.h"
 #include "launcher/win32/win32_key_sink.h"
 #include "common/settings_file.h"
@@ -28,7 +30,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const FilePath folder = ProgramFolder();
   Win32Input input;
   Win32Clock clock;
-  Win32Shell shell;
+  Win32Shell platform_shell;
+  // Every start of the launcher goes through this shell, which first lets
+  // the program come to the front.
+  Win32ForegroundRights foreground_rights;
+  ForegroundGrantingShell shell(platform_shell, foreground_rights);
   Win32Dialogs dialogs("FESK");
   Win32Tray tray(instance, TrayIconResources{
                                IDI_FESK, IDI_RUN_OPTION, {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});

@@ -6,6 +6,7 @@
 // After windows.h (through the window's header).
 #include <commctrl.h>
 
+#include "launcher/core/foreground_grant.h"
 #include "launcher/win32/control_ids.h"
 #include "launcher/win32/resource_ids.h"
 #include "platform/win32/dropped_files.h"
@@ -421,9 +422,10 @@ void SettingsDialogWindow::SyncWindowState() {
     ShowWindow(hwnd(), form_.visible ? SW_SHOW : SW_HIDE);
     shown_ = form_.visible;
   }
+  // Shown first: a hidden window cannot become the foreground window.
   if (form_.foreground_requests != foreground_requests_) {
     foreground_requests_ = form_.foreground_requests;
-    if (form_.visible) SetForegroundWindow(hwnd());
+    if (form_.visible) BringToFront(foreground_rights_, IdOf(hwnd()));
   }
   if (form_.accepts_dropped_files) DragAcceptFiles(hwnd(), TRUE);
   SetHintsActive(form_.options.hints);
@@ -474,6 +476,10 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
   }
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
+    case WM_SETTINGCHANGE:
+      // The user may have swapped the mouse buttons.
+      form_.SettingChange();
+      return false;
     case kTrayCallbackMessage:
       form_.TrayIconMessage(static_cast<int>(w), static_cast<int>(l));
       AfterEvent();

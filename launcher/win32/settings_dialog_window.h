@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "launcher/ui/settings_dialog.h"
+#include "launcher/win32/win32_foreground_rights.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
 
@@ -64,6 +65,7 @@ class SettingsDialogWindow : public FormWindow {
   Win32Tray& tray_;
   PopupWindow popup_;
   PageControlModel pages_;
+  Win32ForegroundRights foreground_rights_;
   UINT taskbar_created_ = 0;
   bool timer1_running_ = false;
   int timer1_interval_ = 0;

@@ -18,7 +18,13 @@ namespace fesk::fake {
 class FakeInput : public InputPort {
  public:
   Point cursor{0, 0};
+  // While set, the cursor cannot be read (the secure desktop is in front).
+  bool cursor_fails = false;
+  // The physical keys and buttons held.
   std::set<int> held;
+  // The user's setting: the physical right button is the primary one.
+  bool buttons_swapped = false;
+  int swap_reads = 0;
   Size screen{1024, 768};
   // The desktop's monitors; none: one monitor, the primary screen, at 96 DPI.
   std::vector<Monitor> monitors;
@@ -27,10 +33,17 @@ class FakeInput : public InputPort {
   bool log_reads = false;
   std::vector<int> reads;
 
-  Point CursorPos() override { return cursor; }
+  std::optional<Point> CursorPos() override {
+    if (cursor_fails) return std::nullopt;
+    return cursor;
+  }
   bool KeyHeld(int virtual_key) override {
     if (log_reads) reads.push_back(virtual_key);
     return virtual_key != 0 && held.count(virtual_key) > 0;
+  }
+  bool ButtonsSwapped() override {
+    ++swap_reads;
+    return buttons_swapped;
   }
   Size ScreenSize() override { return screen; }
   // The monitor holding the point, else the nearest one (as

@@ -8,13 +8,19 @@
 
 namespace fesk::win32 {
 
-Point Win32Input::CursorPos() {
+// GetCursorPos fails while the secure desktop is in front and leaves the
+// point undefined: no point then, rather than a corner of the screen.
+std::optional<Point> Win32Input::CursorPos() {
   POINT point{};
-  GetCursorPos(&point);
+  if (!GetCursorPos(&point)) return std::nullopt;
   return Point{point.x, point.y};
 }
 
+// GetAsyncKeyState reads the physical mouse buttons, whatever the user's
+// button setting.
 bool Win32Input::KeyHeld(int virtual_key) { return virtual_key != 0 && (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
+
+bool Win32Input::ButtonsSwapped() { return GetSystemMetrics(SM_SWAPBUTTON) != 0; }
 
 Size Win32Input::ScreenSize() { return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 

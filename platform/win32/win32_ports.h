@@ -13,8 +13,9 @@ namespace fesk::win32 {
 
 class Win32Input : public InputPort {
  public:
-  Point CursorPos() override;
+  std::optional<Point> CursorPos() override;
   bool KeyHeld(int virtual_key) override;
+  bool ButtonsSwapped() override;
   Size ScreenSize() override;
   Monitor MonitorAt(Point point) override;
 };

@@ -29,6 +29,10 @@ fesk_e2e_test(launcher_figures PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
 # Hostile settings files: absurd numbers, 10,000 sections, a 1 MB line, NUL
 # bytes, a lone lead byte; each starts, saves its defaults on OK and ends.
 fesk_e2e_test(hostile_launcher_files PROGRAMS Fesk TIMEOUT 600)
+# A left-handed user (buttons swapped): the secondary button at a corner
+# starts its program, the primary one does not; the tray click's dialog is
+# the foreground window.
+fesk_e2e_test(launcher_left_hand PROGRAMS Fesk)
 # Quiet over a full-screen program: a stroke and a corner start nothing over
 # it, a shortcut still does; with FULLSCREENQUIET=0 they start again.
 fesk_e2e_test(launcher_full_screen PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)

@@ -13,8 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "launcher/core/foreground_grant.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/settings_dialog.h"
+#include "platform/fake/fake_foreground_rights.h"
 #include "platform/fake/fake_ports.h"
 
 namespace fesk::testing {
@@ -67,6 +69,10 @@ class LauncherTest : public ::testing::Test {
   fake::FakeForeground foreground;
   fake::FakeAutoStart auto_start;
   fake::FakePaths paths;
+  // The launcher's starts go through the shell that first hands on the
+  // right to the foreground, as the program builds it.
+  fake::FakeForegroundRights foreground_rights;
+  ForegroundGrantingShell granting_shell{shell, foreground_rights};
   std::unique_ptr<SettingsDialog> form;
 
   std::string IniPath() const { return folder.File("Fesk.Ini"); }
@@ -94,7 +100,7 @@ class LauncherTest : public ::testing::Test {
 
   SettingsDialog& Create() {
     form = std::make_unique<SettingsDialog>(
-        LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr, FilePath(IniPath()),
+        LauncherEnvironment{input, clock, granting_shell, dialogs, tray, services, nullptr, FilePath(IniPath()),
                             FilePath(kLauncherFolder), &foreground, &auto_start, FilePath(kLauncherProgram), &paths});
     form->FormCreate();
     return *form;
