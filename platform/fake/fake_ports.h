@@ -174,9 +174,11 @@ class FakeTray : public TrayPort {
   std::vector<Call> calls;
   std::map<int, Call> shown;  // icons present now, by id
 
+  // Like the shell, an add of an id that is shown already changes nothing:
+  // the icon keeps its picture and tip.
   void Add(int id, const TrayPicture& picture, std::string_view tip) override {
     calls.push_back(Call{Call::kAdd, id, picture, std::string(tip)});
-    shown[id] = calls.back();
+    shown.try_emplace(id, calls.back());
   }
   void Modify(int id, const TrayPicture& picture, std::string_view tip) override {
     calls.push_back(Call{Call::kModify, id, picture, std::string(tip)});
