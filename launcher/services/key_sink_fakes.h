@@ -131,6 +131,8 @@ class FakeForegroundWindow : public ForegroundWindow {
   bool IsIconic() override { return iconic; }
   bool IsZoomed() override { return zoomed; }
   void Show(int show_command) override { shows.push_back(show_command); }
+  bool elevated = false;
+  bool ElevatedAboveUs() override { return elevated; }
 };
 
 }  // namespace fesk::fake

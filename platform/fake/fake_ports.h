@@ -188,6 +188,18 @@ class FakeTray : public TrayPort {
     calls.push_back(Call{Call::kRemove, id, {}, {}});
     shown.erase(id);
   }
+  // Balloons shown, on the icons that were there.
+  struct Note {
+    int id;
+    std::string title, text;
+    bool operator==(const Note&) const = default;
+  };
+  std::vector<Note> balloons;
+  bool Balloon(int id, std::string_view title, std::string_view text) override {
+    if (!shown.count(id)) return false;
+    balloons.push_back(Note{id, std::string(title), std::string(text)});
+    return true;
+  }
 };
 
 // The window in front as the test sets it; counts the questions.

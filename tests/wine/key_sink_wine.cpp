@@ -183,8 +183,10 @@ int main() {
   fesk::winetest::Check(!sink.PostDoubleByteChar('\x82', '\xA0'),
                         "a double-byte character for our own thread is refused");
 
-  // Resizing the foreground window.
   fesk::win32::Win32ForegroundWindow foreground;
+  fesk::winetest::Check(!foreground.ElevatedAboveUs(), "a window of our own process is not above us");
+
+  // Resizing the foreground window.
   Focus(wide);
   foreground.Show(SW_SHOWMAXIMIZED);
   Sleep(300);
