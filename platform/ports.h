@@ -181,6 +181,10 @@ class TrayPort {
   virtual void Add(int id, const TrayPicture& picture, std::string_view tip) = 0;
   virtual void Modify(int id, const TrayPicture& picture, std::string_view tip) = 0;
   virtual void Remove(int id) = 0;
+  // A balloon note on a shown icon: a title of at most 63 bytes and a text of
+  // at most 255.  The shell shows it for a while, or queues it behind
+  // another program's.  False when the shell refused it (no such icon).
+  virtual bool Balloon(int id, std::string_view title, std::string_view text) = 0;
 };
 
 inline constexpr int kTrayCallbackMessage = 1125;  // WM_USER + 101

@@ -12,6 +12,11 @@ class ForegroundWindow {
   virtual bool IsZoomed() = 0;  // maximised
   // ShowWindow with a show command (show::kRestore, kMaximized, kMinimized).
   virtual void Show(int show_command) = 0;
+  // Whether the window runs with more rights than the launcher: elevated (run
+  // as administrator) while the launcher is not, or otherwise at a higher
+  // integrity level.  Windows then drops the launcher's typed keys and
+  // refuses its window operations without telling it.
+  virtual bool ElevatedAboveUs() = 0;
 };
 
 }  // namespace fesk

@@ -33,6 +33,12 @@ class KeySink {
   // False when the launcher could not attach its input processing to that
   // thread; nothing was typed then.
   virtual bool PostDoubleByteChar(char lead, char trail) = 0;
+
+  // Whether the key is down now, as GetAsyncKeyState reports it (left and
+  // right modifier keys apart).  Synthetic input sent before the call counts
+  // as well: a key this sink released reads as up until the keyboard sends
+  // it again.
+  virtual bool KeyIsDown(int virtual_key) = 0;
 };
 
 }  // namespace fesk

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,11 +45,12 @@ inline std::map<unsigned char, std::uint16_t> Japanese106Layout() {
 // Readable name of a virtual-key code in a recorded log.
 inline std::string KeyLogName(int key) {
   static const std::map<int, std::string> names = {
-      {0x03, "Break"},   {0x08, "Back"},      {0x09, "Tab"},   {0x0C, "Clear"}, {0x0D, "Enter"}, {0x10, "Shift"},
-      {0x11, "Ctrl"},    {0x12, "Alt"},       {0x14, "Caps"},  {0x19, "Ime"},   {0x1B, "Esc"},   {0x20, "Space"},
-      {0x21, "PgUp"},    {0x22, "PgDn"},      {0x23, "End"},   {0x24, "Home"},  {0x25, "Left"},  {0x26, "Up"},
-      {0x27, "Right"},   {0x28, "Down"},      {0x2C, "PrtSc"}, {0x2D, "Ins"},   {0x2E, "Del"},   {0x2F, "Help"},
-      {0x90, "NumLock"}, {0x91, "ScrollLock"}};
+      {0x03, "Break"},   {0x08, "Back"},       {0x09, "Tab"},    {0x0C, "Clear"},  {0x0D, "Enter"}, {0x10, "Shift"},
+      {0x11, "Ctrl"},    {0x12, "Alt"},        {0x14, "Caps"},   {0x19, "Ime"},    {0x1B, "Esc"},   {0x20, "Space"},
+      {0x21, "PgUp"},    {0x22, "PgDn"},       {0x23, "End"},    {0x24, "Home"},   {0x25, "Left"},  {0x26, "Up"},
+      {0x27, "Right"},   {0x28, "Down"},       {0x2C, "PrtSc"},  {0x2D, "Ins"},    {0x2E, "Del"},   {0x2F, "Help"},
+      {0x90, "NumLock"}, {0x91, "ScrollLock"}, {0xA0, "LShift"}, {0xA1, "RShift"}, {0xA2, "LCtrl"}, {0xA3, "RCtrl"},
+      {0xA4, "LAlt"},    {0xA5, "RAlt"},       {0x5B, "LWin"},   {0x5C, "RWin"}};
   if (auto it = names.find(key); it != names.end()) return it->second;
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
   if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x6F);
@@ -60,15 +62,26 @@ inline std::string KeyLogName(int key) {
 // Records every key action as one word of a log: "+Alt" key down, "-Alt"
 // key up, "dbcs:82A0" a double-byte character typed, "dbcs:82A0:refused" one
 // whose foreground thread could not be attached.
+//
+// `held` are the keys the user holds on the keyboard.  Synthetic events do
+// not change them; a test lets go of a key in the middle of the typing with
+// `let_go`, which takes a key out of `held` when the event is recorded.
 class RecordingKeySink : public KeySink {
  public:
   std::map<unsigned char, std::uint16_t> layout = Japanese106Layout();
   std::vector<std::string> events;
   // Answers of the next PostDoubleByteChar calls; true when empty.
   std::deque<bool> attach_results;
+  std::set<int> held;
+  struct LetGo {
+    std::string at;  // the log word after which the user lets go
+    int key;
+  };
+  std::vector<LetGo> let_go;
 
-  void KeyDown(int virtual_key) override { events.push_back("+" + KeyLogName(virtual_key)); }
-  void KeyUp(int virtual_key) override { events.push_back("-" + KeyLogName(virtual_key)); }
+  void KeyDown(int virtual_key) override { Record("+" + KeyLogName(virtual_key)); }
+  void KeyUp(int virtual_key) override { Record("-" + KeyLogName(virtual_key)); }
+  bool KeyIsDown(int virtual_key) override { return held.count(virtual_key) != 0; }
   std::uint16_t LayoutKey(char character) override {
     auto it = layout.find(static_cast<unsigned char>(character));
     return it == layout.end() ? kNoLayoutKey : it->second;
@@ -99,6 +112,14 @@ class RecordingKeySink : public KeySink {
     return line;
   }
   void Clear() { events.clear(); }
+
+ private:
+  void Record(std::string word) {
+    for (const LetGo& release : let_go) {
+      if (release.at == word) held.erase(release.key);
+    }
+    events.push_back(std::move(word));
+  }
 };
 
 class FakeForegroundWindow : public ForegroundWindow {
@@ -110,6 +131,8 @@ class FakeForegroundWindow : public ForegroundWindow {
   bool IsIconic() override { return iconic; }
   bool IsZoomed() override { return zoomed; }
   void Show(int show_command) override { shows.push_back(show_command); }
+  bool elevated = false;
+  bool ElevatedAboveUs() override { return elevated; }
 };
 
 }  // namespace fesk::fake

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "launcher/services/held_modifiers.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -52,10 +53,14 @@ int ParseKeyCount(std::string_view text) {
   return static_cast<int>(value);
 }
 
+// The keys the user still holds would combine with every key typed, so they
+// are let go for the text and pressed again afterwards where still held.
 void KeySender::SendKeys(std::string_view text) {
   text_.assign(text);
+  const HeldModifiers held = HeldModifiers::Release(sink_);
   std::size_t pos = 0;
   while (pos < text_.size()) pos = SendKeyItem(pos);
+  held.PressStillHeld(sink_);
 }
 
 void KeySender::TypeLayoutKey(std::uint16_t scan) {

@@ -54,7 +54,9 @@ class KeySender {
  public:
   explicit KeySender(KeySink& sink) : sink_(sink) {}
 
-  // Types the whole text, item by item.
+  // Types the whole text, item by item.  Modifier keys the user still holds
+  // are released first and pressed again afterwards if still held
+  // (held_modifiers.h).
   void SendKeys(std::string_view text);
 
   void SetText(std::string_view text) { text_.assign(text); }

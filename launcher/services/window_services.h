@@ -22,8 +22,11 @@ class WindowServices : public WindowServiceRunner {
   // "\".  show_settings: shows the settings dialog and brings it to the
   // foreground.  current_work_folder: the work folder of the program the
   // launcher most recently prepared for starting ("" before the first).
+  // left_alone: tells the user that a window running as administrator was
+  // left alone (elevated_window_note.h).
   WindowServices(KeySink& keys, ForegroundWindow& window, ShellPort& shell, ClockPort& clock, FilePath launcher_folder,
-                 std::function<void()> show_settings, std::function<std::string()> current_work_folder);
+                 std::function<void()> show_settings, std::function<std::string()> current_work_folder,
+                 std::function<void()> left_alone = {});
 
   void RunWindowService(WindowService operation) override;
 
@@ -35,6 +38,10 @@ class WindowServices : public WindowServiceRunner {
   // neither awaited nor checked.
   void OpenLauncherProgram(const char* file, const std::string& parameters);
 
+  // True when the operation would act on, or type into, a window in front
+  // that runs with more rights than the launcher; the user is told then.
+  bool LeavesElevatedWindowAlone(WindowService operation);
+
   KeySender sender_;
   ForegroundWindow& window_;
   ShellPort& shell_;
@@ -42,6 +49,7 @@ class WindowServices : public WindowServiceRunner {
   FilePath launcher_folder_;
   std::function<void()> show_settings_;
   std::function<std::string()> current_work_folder_;
+  std::function<void()> left_alone_;
 };
 
 }  // namespace fesk

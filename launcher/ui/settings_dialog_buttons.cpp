@@ -46,9 +46,15 @@ void SettingsDialog::Ok() {
   HidePopup();
 }
 
+// The program icons go before the tables are read again, as on reload: the
+// load adds an icon per program anew, and the shell refuses to add an id it
+// still shows, so an old icon would keep another program's picture and tip,
+// and one beyond the new count would answer no click and outlive the
+// launcher.
 void SettingsDialog::Cancel() {
   visible = false;
   HidePopup();
+  tray_icons_.TrayProgramIconsRemove();
   LoadLauncherSettings();
 }
 

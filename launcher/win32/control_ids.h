@@ -10,4 +10,7 @@ namespace fesk::win32::fesk_dialog {
 // number 0 to 15.
 inline constexpr int kFirstTriggerCell = 1100;
 
+// Button12 "キャンセル".
+inline constexpr int kCancelButton = 1012;
+
 }  // namespace fesk::win32::fesk_dialog

@@ -4,6 +4,7 @@
 // silently.  The main window is the hidden settings dialog; everything else
 // happens in its timers and messages.
 #include "launcher/core/foreground_grant.h"
+#include "launcher/services/elevated_window_note.h"
 #include "launcher/services/window_services.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
@@ -44,12 +45,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32KeyNames key_names;
   Win32Paths paths;
   SettingsDialog* form_pointer = nullptr;
+  ElevatedWindowNote elevated_note(tray,
+                                   [&form_pointer] { return form_pointer && form_pointer->options.TrayIconShown(); });
   WindowServices services(
       key_sink, foreground, shell, clock, folder,
       [&form_pointer] {
         if (form_pointer) form_pointer->ShowSettingsDialog();
       },
-      [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); });
+      [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); },
+      [&elevated_note] { elevated_note.Tell(); });
 
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
                                           InFolder(folder, kSettingsFileName), folder, &foreground, &auto_start,

@@ -218,7 +218,7 @@ void SettingsDialogWindow::BindWindow() {
   BindServicePage();
   BindVersionPage();
   BindButton(form_.ok_button);
-  BindButton(form_.cancel_button);
+  SetWindowLongPtrW(BindButton(form_.cancel_button), GWLP_ID, fesk_dialog::kCancelButton);
   BindGroupBox(form_.hint_group);
   BindRadioSet(form_.hint_choice);
   FinishLayout();

@@ -24,6 +24,39 @@ void Win32ForegroundWindow::Show(int show_command) {
   if (HWND window = GetForegroundWindow()) ::ShowWindow(window, show_command);
 }
 
+namespace {
+
+// Whether the process's token is elevated.  A token we may not even read
+// belongs to a process above us.
+bool TokenIsElevated(HANDLE process) {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(process, TOKEN_QUERY, &token)) return GetLastError() == ERROR_ACCESS_DENIED;
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  const bool read = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) != FALSE;
+  CloseHandle(token);
+  return read && elevation.TokenIsElevated != 0;
+}
+
+}  // namespace
+
+// An elevated launcher may act on every window of the desktop, so only a
+// launcher that is not elevated asks about the window.  A process that
+// refuses even the most limited query runs at a higher integrity level (the
+// system's own, a protected one): it is above us as well.  Without a window
+// in front, or with one we cannot place, there is nothing to leave alone.
+bool Win32ForegroundWindow::ElevatedAboveUs() {
+  if (TokenIsElevated(GetCurrentProcess())) return false;
+  HWND window = GetForegroundWindow();
+  DWORD process_id = 0;
+  if (!window || !GetWindowThreadProcessId(window, &process_id) || process_id == 0) return false;
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+  if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool elevated = TokenIsElevated(process);
+  CloseHandle(process);
+  return elevated;
+}
+
 // Facts only: which window counts as full-screen is the launcher's rule
 // (launcher/core/full_screen.h).  The monitor is the one that holds most of
 // the window, with its task bar (rcMonitor, not the work area).

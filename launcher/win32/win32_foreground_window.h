@@ -13,6 +13,7 @@ class Win32ForegroundWindow : public ForegroundWindow, public ForegroundPort {
   bool IsIconic() override;
   bool IsZoomed() override;
   void Show(int show_command) override;
+  bool ElevatedAboveUs() override;
   std::optional<ForegroundFacts> Facts() override;
 };
 

@@ -11,12 +11,20 @@ constexpr UINT kCodePage = 932;
 constexpr DWORD kIdleWaitMs = 10000;
 constexpr LPARAM kCharKeyData = 0x10001;  // repeat count 1, scan code 1
 
+// The right Ctrl and Alt and both Win keys sit on the extended part of the
+// keyboard (their scan codes come after the prefix 0xE0); the flag says so,
+// as the keyboard's own events do, so that programs that look at it see the
+// key that is meant.
+bool IsExtendedKey(int virtual_key) {
+  return virtual_key == VK_RCONTROL || virtual_key == VK_RMENU || virtual_key == VK_LWIN || virtual_key == VK_RWIN;
+}
+
 void SendKeyEvent(int virtual_key, DWORD flags) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = static_cast<WORD>(virtual_key);
   input.ki.wScan = 0;
-  input.ki.dwFlags = flags;
+  input.ki.dwFlags = flags | (IsExtendedKey(virtual_key) ? KEYEVENTF_EXTENDEDKEY : 0);
   input.ki.time = 0;
   input.ki.dwExtraInfo = 0;
   SendInput(1, &input, sizeof input);
@@ -36,6 +44,10 @@ HKL TypingLayout() {
 void Win32KeySink::KeyDown(int virtual_key) { SendKeyEvent(virtual_key, 0); }
 
 void Win32KeySink::KeyUp(int virtual_key) { SendKeyEvent(virtual_key, KEYEVENTF_KEYUP); }
+
+// The most significant bit: down now.  (The least significant bit tells of a
+// press since an earlier call, by whichever program asked; it is no state.)
+bool Win32KeySink::KeyIsDown(int virtual_key) { return (GetAsyncKeyState(virtual_key) & 0x8000) != 0; }
 
 std::uint16_t Win32KeySink::LayoutKey(char character) {
   // The byte is a code page 932 character whatever the system's ANSI code

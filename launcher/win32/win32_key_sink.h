@@ -13,6 +13,7 @@ class Win32KeySink : public KeySink {
   void KeyUp(int virtual_key) override;
   std::uint16_t LayoutKey(char character) override;
   bool PostDoubleByteChar(char lead, char trail) override;
+  bool KeyIsDown(int virtual_key) override;
 };
 
 }  // namespace fesk::win32

@@ -225,9 +225,11 @@ class FakeTray : public TrayPort {
   std::vector<Call> calls;
   std::map<int, Call> shown;  // icons present now, by id
 
+  // Like the shell, an add of an id that is shown already changes nothing:
+  // the icon keeps its picture and tip.
   void Add(int id, const TrayPicture& picture, std::string_view tip) override {
     calls.push_back(Call{Call::kAdd, id, picture, std::string(tip)});
-    shown[id] = calls.back();
+    shown.try_emplace(id, calls.back());
   }
   void Modify(int id, const TrayPicture& picture, std::string_view tip) override {
     calls.push_back(Call{Call::kModify, id, picture, std::string(tip)});
@@ -236,6 +238,18 @@ class FakeTray : public TrayPort {
   void Remove(int id) override {
     calls.push_back(Call{Call::kRemove, id, {}, {}});
     shown.erase(id);
+  }
+  // Balloons shown, on the icons that were there.
+  struct Note {
+    int id;
+    std::string title, text;
+    bool operator==(const Note&) const = default;
+  };
+  std::vector<Note> balloons;
+  bool Balloon(int id, std::string_view title, std::string_view text) override {
+    if (!shown.count(id)) return false;
+    balloons.push_back(Note{id, std::string(title), std::string(text)});
+    return true;
   }
 };
 

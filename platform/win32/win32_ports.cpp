@@ -204,6 +204,23 @@ void Win32Tray::Remove(int id) {
   }
 }
 
+// Only the balloon's fields are given: the icon keeps its picture and tip.
+// The texts are cut in the programs' code page, as the tip is.  A note is
+// no reason to disturb a user who has just signed in to a new session (the
+// shell's quiet time).
+bool Win32Tray::Balloon(int id, std::string_view title, std::string_view text) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = owner_;
+  data.uID = static_cast<UINT>(id);
+  data.uFlags = NIF_INFO;
+  data.dwInfoFlags = NIIF_INFO | NIIF_RESPECT_QUIET_TIME;
+  lstrcpynW(data.szInfoTitle, Wide(cp932::CutToBytes(title, 63)).c_str(),
+            sizeof data.szInfoTitle / sizeof data.szInfoTitle[0]);
+  lstrcpynW(data.szInfo, Wide(cp932::CutToBytes(text, 255)).c_str(), sizeof data.szInfo / sizeof data.szInfo[0]);
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
 void Win32Tray::AddAllAgain() {
   for (const auto& [id, shown] : shown_) Notify(NIM_ADD, id, IconFor(id, shown.picture), shown.tip);
 }

@@ -82,6 +82,7 @@ class Win32Tray : public TrayPort {
 
   void Add(int id, const TrayPicture& picture, std::string_view tip) override;
   void Modify(int id, const TrayPicture& picture, std::string_view tip) override;
+  bool Balloon(int id, std::string_view title, std::string_view text) override;
   void Remove(int id) override;
 
   // What was added and is still there, so that the icons can be put back

@@ -17,10 +17,13 @@
 // told of a left button press, as Wine's tray tells the owner of an icon)
 // show the settings dialog and start the program.  With the launcher's own
 // icon switched off in the dialog ("アイコン非表示"), a new task bar gets the
-// program icons only.
+// program icons only.  After the editor reordered and shortened the list,
+// Cancel shows exactly the icons of the new list, each starting its own
+// program, and none is left once the launcher has ended.
 #include <algorithm>
 #include <set>
 
+#include "launcher/win32/control_ids.h"
 #include "tests/e2e/editor_scenario_support.h"
 #include "tests/e2e/launcher_scenario_support.h"
 
@@ -184,5 +187,31 @@ int main() {
   Check(cancel && ClickButton(cancel), L"Cancel is pressed");
   WaitForTips(all, L"after Cancel");
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"one launcher runs");
+
+  // ---- Cancel after the editor changed the programs ---------------------------
+  // The calculator moved to the first place and the memo pad went: Cancel
+  // shows the icons of the new list only, and the first icon is the
+  // calculator's, tip and click alike.
+  Check(WriteCp932File(
+            folder + L"\\Fesk.Ini",
+            Section(L"SYSTEM", {{L"SYSTEMICON", L"0"}, {L"TRIGGER5", L"1"}, {L"HINT", L"OFF"}}) +
+                Section(L"CMD0",
+                        {{L"DISCRIPTION", kThirdTitle}, {L"CMDLINE", folder + L"\\calc.exe"}, {L"TASKTRAY", L"ON"}}) +
+                Section(L"CMD1", {{L"DISCRIPTION", L"トレイなし"}, {L"CMDLINE", folder + L"\\app.exe"}})),
+        L"the editor's new list: the calculator first, the memo pad gone");
+  Check(ShowDialog(main), L"the dialog shows");
+  Check(PressButton(main, fesk::win32::fesk_dialog::kCancelButton), L"Cancel is pressed");
+  WaitForTips({kOwnTip, kThirdTitle}, L"after Cancel with the new list");
+  HWND calculator_icon = IconWithTip(kThirdTitle);
+  Check(calculator_icon && PostToWindow(calculator_icon, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8)),
+        L"a left click on the calculator's icon");
+  CheckEqual(Count(WaitForRecords(folder, 1, 10000, L"calc.exe")), 1, L"the calculator started");
+  CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"app.exe")), 1, L"and not the memo pad (only its earlier start)");
+
+  // ---- The end: no icon stays -------------------------------------------------
+  Check(PostToWindow(main, WM_CLOSE), L"the main window is asked to close");
+  Check(AnswerMessageBox(L"終了確認", IDOK, 15000, fesk.id()).has_value(), L"OK on \"終了確認\"");
+  Check(fesk.Wait(20000), L"the launcher ends");
+  WaitForTips({}, L"after the launcher ended");
   return Finish("desktop_tray");
 }

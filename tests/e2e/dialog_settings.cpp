@@ -8,6 +8,7 @@
 //   - unticked and OK: Fesk.Ini says TRIGGER1=0 and strokes start nothing;
 //   - ticked again and Cancel: the file still says 0, the box is unticked
 //     again and strokes still start nothing;
+//   - ticked again and Esc pressed on the dialog: the same as Cancel;
 //   - ticked and OK: TRIGGER1=1, and the stroke starts the program.
 // Strokes are drawn above the dialog, over the bare desktop.
 #include "tests/e2e/launcher_scenario_support.h"
@@ -131,6 +132,19 @@ int main() {
   Check(!IsChecked(mouse_action), L"the box is unticked again, as the file says");
   runs = AppRuns(folder);
   Check(!StrokeStartsApp(folder, runs), L"and a stroke still starts nothing");
+
+  // ---- Esc is Cancel -----------------------------------------------------------
+  // Keyboard input to the dialog in front, as the user gives it.
+  Check(ShowDialog(main), L"the dialog shows for Esc");
+  Check(ClickWindow(mouse_action), L"\"マウス・アクション\" is ticked");
+  Check(WaitUntil([&] { return IsChecked(mouse_action); }, 3000), L"the box is ticked");
+  const std::optional<std::string> before_esc = ReadFileBytes(folder + L"\\Fesk.Ini");
+  Check(BringToFront(main), L"the dialog is in front");
+  Check(PressKey(VK_ESCAPE), L"Esc is pressed");
+  Check(WaitHidden(main), L"Esc hides the dialog");
+  Check(ReadFileBytes(folder + L"\\Fesk.Ini") == before_esc, L"Esc saved nothing: Fesk.Ini is unchanged");
+  CheckEqual(SavedTrigger1(folder).value_or(L"(none)"), L"0", L"the file keeps TRIGGER1=0");
+  Check(!IsChecked(mouse_action), L"Esc read the file back: the box is unticked");
 
   // ---- OK turns it back on ----------------------------------------------------
   Check(ShowDialog(main), L"the dialog shows a fourth time");

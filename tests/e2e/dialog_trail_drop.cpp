@@ -7,7 +7,8 @@
 // white neutral square in the middle, and the path as a black line with
 // white circles along the top edge.  The colours are read from the screen
 // and the popup is photographed (dialog_trail_drop-trail.png).  The trail
-// outlives Cancel in the settings dialog; a click into it ends it for good.
+// outlives Cancel in the settings dialog (pressed by its control id, it
+// hides the popup with the dialog); a click into it ends it for good.
 // The sensor page's test display, in the same popup, is hidden by Cancel
 // and does not come back.
 //
@@ -16,6 +17,7 @@
 // quoted path, in the launcher's folder.
 #include <cstdlib>
 
+#include "launcher/win32/control_ids.h"
 #include "tests/e2e/launcher_scenario_support.h"
 
 // After windows.h (through the driver).
@@ -123,10 +125,16 @@ int main() {
             ScreenPixel(rect.left + at(0.5), rect.top + 12) == kGreen,
         L"below the path the quadrants show again");
 
-  // Cancel in the dialog hides the popup; the pending trail comes back.
+  // Cancel in the dialog hides the popup; the pending trail comes back.  The
+  // click is handled before the press returns, so the popup is hidden then
+  // (the popup's one-second timer shows it again later).
   PostTrayMessage(main, 0, WM_LBUTTONDOWN);
   Check(WaitUntil([&] { return IsWindowVisible(main) != 0; }, 10000), L"the dialog shows");
-  HWND cancel = FindChild(main, L"Button", L"キャンセル");
+  HWND cancel = GetDlgItem(main, fesk::win32::fesk_dialog::kCancelButton);
+  CheckEqual(WindowText(cancel), L"キャンセル", L"the Cancel button, found by its control id");
+  Check(PressButton(main, fesk::win32::fesk_dialog::kCancelButton), L"Cancel is pressed");
+  Check(!IsWindowVisible(popup), L"Cancel hid the popup");
+  Check(WaitUntil([&] { return IsWindowVisible(main) == 0; }, 10000), L"Cancel hid the dialog");
   Check(WaitUntil([&] { return VisiblePopup(fesk.id()) != nullptr; }, 10000),
         L"the trail is still there after Cancel (hidden with the dialog, it comes back)");
 

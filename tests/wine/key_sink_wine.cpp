@@ -2,7 +2,9 @@
 // windows of another thread: typed keys arrive as the characters the
 // key-description text names, a double-byte character reaches a Unicode
 // window as one UTF-16 character and an ANSI window as its two code page
-// 932 bytes, and the resize operations act on the foreground window.
+// 932 bytes, a Ctrl the user holds does not turn the text into shortcuts,
+// the resize operations act on the foreground window, and a window of the
+// launcher's own process does not count as running with more rights.
 #include <string>
 #include <vector>
 
@@ -120,6 +122,16 @@ std::string Show(const std::vector<unsigned>& characters) {
   return text;
 }
 
+// The user's own key press or release, as the keyboard would send it.
+void PressSideKey(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+  Sleep(100);
+}
+
 void CheckTyping(const Target& target, fesk::KeySender& sender) {
   const std::string kind = target.ansi ? "ANSI window: " : "Unicode window: ";
   Focus(target);
@@ -134,6 +146,16 @@ void CheckTyping(const Target& target, fesk::KeySender& sender) {
   fesk::winetest::CheckEqual(Show(TakeReceived()), target.ansi ? "0082 00A0" : "3042", kind + "double-byte character");
   sender.SendKeys("{} 2}");
   fesk::winetest::CheckEqual(Show(TakeReceived()), "007D 007D", kind + "\"{} 2}\"");
+
+  // The user still holds the left Ctrl: the text is typed without it (not
+  // Ctrl+A, character 0001), and the key, released for the text, is not
+  // pressed again by the sender, which sees it up now.
+  PressSideKey(VK_LCONTROL, 0);
+  fesk::winetest::Check((GetAsyncKeyState(VK_LCONTROL) & 0x8000) != 0, kind + "the left Ctrl is held");
+  sender.SendKeys("a");
+  fesk::winetest::CheckEqual(Show(TakeReceived()), "0061", kind + "\"a\" with Ctrl held");
+  fesk::winetest::Check((GetAsyncKeyState(VK_LCONTROL) & 0x8000) == 0, kind + "Ctrl is not left down");
+  PressSideKey(VK_LCONTROL, KEYEVENTF_KEYUP);
 }
 
 }  // namespace
@@ -161,8 +183,10 @@ int main() {
   fesk::winetest::Check(!sink.PostDoubleByteChar('\x82', '\xA0'),
                         "a double-byte character for our own thread is refused");
 
-  // Resizing the foreground window.
   fesk::win32::Win32ForegroundWindow foreground;
+  fesk::winetest::Check(!foreground.ElevatedAboveUs(), "a window of our own process is not above us");
+
+  // Resizing the foreground window.
   Focus(wide);
   foreground.Show(SW_SHOWMAXIMIZED);
   Sleep(300);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "launcher/services/held_modifiers.h"
 #include "launcher/services/key_sink_fakes.h"
 
 namespace fesk {
@@ -241,6 +243,75 @@ TEST(SendKeysDepth, LongRunsOfModifiersAndGroupsDoNotExhaustTheStack) {
   EXPECT_EQ(sink.events[depth - 1], "+Ctrl");
   EXPECT_EQ(sink.events[depth], "+A");
   EXPECT_EQ(sink.events[depth + 2], "-Ctrl");
+}
+
+// Keys the user still holds while a text is typed: released before it (an
+// Alt or Win release masked by the unassigned key 0xE8, so no menu or Start
+// opens), pressed again after it only while still held.
+struct HeldWhileTyping {
+  const char* name;
+  std::set<int> held;
+  std::vector<fake::RecordingKeySink::LetGo> let_go;
+  std::string text;
+  std::string log;
+};
+
+std::ostream& operator<<(std::ostream& out, const HeldWhileTyping& c) { return out << c.name; }
+
+class SendKeysHeld : public ::testing::TestWithParam<HeldWhileTyping> {};
+
+TEST_P(SendKeysHeld, HeldModifiersAreLiftedForTheText) {
+  fake::RecordingKeySink sink;
+  sink.held = GetParam().held;
+  sink.let_go = GetParam().let_go;
+  KeySender sender(sink);
+  sender.SendKeys(GetParam().text);
+  EXPECT_EQ(sink.Log(), GetParam().log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SendKeys, SendKeysHeld,
+    ::testing::Values(
+        HeldWhileTyping{"NothingHeld", {}, {}, "ab", "+A -A +B -B"},
+        HeldWhileTyping{"CtrlStillHeld", {vk::kLeftControl}, {}, "ab", "-LCtrl +A -A +B -B +LCtrl"},
+        HeldWhileTyping{
+            "CtrlLetGoWhileTyping", {vk::kLeftControl}, {{"+A", vk::kLeftControl}}, "ab", "-LCtrl +A -A +B -B"},
+        HeldWhileTyping{"RightShiftHeld", {vk::kRightShift}, {}, "a", "-RShift +A -A +RShift"},
+        HeldWhileTyping{"AltMasked", {vk::kLeftAlt}, {}, "^{ESC}", "+0xE8 -0xE8 -LAlt +Ctrl +Esc -Esc -Ctrl +LAlt"},
+        HeldWhileTyping{"WinMasked",
+                        {vk::kRightWin},
+                        {{"-Esc", vk::kRightWin}},
+                        "^{ESC}",
+                        "+0xE8 -0xE8 -RWin +Ctrl +Esc -Esc -Ctrl"},
+        HeldWhileTyping{"ShiftAndAltOneMask",
+                        {vk::kLeftShift, vk::kRightAlt},
+                        {},
+                        "% ",
+                        "+0xE8 -0xE8 -LShift -RAlt +Alt +Space -Space -Alt +LShift +RAlt"},
+        HeldWhileTyping{"EveryModifier",
+                        {vk::kLeftShift, vk::kRightShift, vk::kLeftControl, vk::kRightControl, vk::kLeftAlt,
+                         vk::kRightAlt, vk::kLeftWin, vk::kRightWin},
+                        {{"+A", vk::kLeftShift},
+                         {"+A", vk::kRightShift},
+                         {"+A", vk::kLeftControl},
+                         {"+A", vk::kRightControl},
+                         {"+A", vk::kLeftAlt},
+                         {"+A", vk::kRightAlt},
+                         {"+A", vk::kLeftWin},
+                         {"+A", vk::kRightWin}},
+                        "a",
+                        "+0xE8 -0xE8 -LShift -RShift -LCtrl -RCtrl -LAlt -RAlt -LWin -RWin +A -A"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// An item sent on its own is part of a text being typed; only a whole text
+// lifts the held keys.
+TEST(SendKeysHeld, AnItemAloneLeavesHeldKeysAlone) {
+  fake::RecordingKeySink sink;
+  sink.held = {vk::kLeftControl};
+  KeySender sender(sink);
+  sender.SetText("a");
+  sender.SendKeyItem(0);
+  EXPECT_EQ(sink.Log(), "+A -A");
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "launcher/ui/trigger_cells.h"
 #include "launcher_fixture.h"
 
@@ -162,6 +167,54 @@ TEST_F(SettingsDialogTest, ReloadSavesRemovesProgramIconsLoadsAndTells) {
   EXPECT_EQ(dialogs.boxes[0].caption, "FESK プログラム読込");
   EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::kOk);
 }
+
+// After the editor changed the programs, Cancel leaves exactly the icons of
+// the new tables, each with its own program's picture and tip, and ending the
+// launcher then leaves none behind.
+struct CancelIcons {
+  const char* name;
+  std::vector<std::string> after;                            // the file the editor wrote
+  std::map<int, std::pair<std::string, std::string>> icons;  // id: program file, tip
+};
+
+std::ostream& operator<<(std::ostream& out, const CancelIcons& c) { return out << c.name; }
+
+class CancelProgramIcons : public SettingsDialogTest, public ::testing::WithParamInterface<CancelIcons> {};
+
+TEST_P(CancelProgramIcons, CancelShowsTheIconsOfTheNewTablesOnly) {
+  WriteIni({"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=a", "CMDLINE=a.exe", "TASKTRAY=ON", "[CMD1]",
+            "DISCRIPTION=b", "CMDLINE=b.exe", "TASKTRAY=ON", "[CMD2]", "DISCRIPTION=c", "CMDLINE=c.exe",
+            "TASKTRAY=ON"});
+  SettingsDialog& f = Create();
+  ASSERT_EQ(tray.shown.size(), 4u) << "the launcher's icon and three program icons";
+  WriteIniLines(GetParam().after);
+  f.Cancel();
+  std::map<int, std::pair<std::string, std::string>> icons;
+  for (const auto& [id, icon] : tray.shown) {
+    if (id != kOwnTrayIcon) icons[id] = {icon.picture.file, icon.tip};
+  }
+  EXPECT_EQ(icons, GetParam().icons);
+  dialogs.answers = {Answer::kOk};
+  ASSERT_TRUE(f.FormCloseQuery());
+  EXPECT_TRUE(tray.shown.empty()) << "no icon outlives the launcher";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SettingsDialog, CancelProgramIcons,
+    ::testing::Values(CancelIcons{"Fewer",
+                                  {"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=b", "CMDLINE=b.exe", "TASKTRAY=ON"},
+                                  {{1, {"b.exe", "b"}}}},
+                      CancelIcons{"Reordered",
+                                  {"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=c", "CMDLINE=c.exe", "TASKTRAY=ON",
+                                   "[CMD1]", "DISCRIPTION=a", "CMDLINE=a.exe", "TASKTRAY=ON", "[CMD2]", "DISCRIPTION=b",
+                                   "CMDLINE=b.exe"},
+                                  {{1, {"c.exe", "c"}}, {2, {"a.exe", "a"}}}},
+                      CancelIcons{"Unchanged",
+                                  {"[SYSTEM]", "TRIGGER5=1", "[CMD0]", "DISCRIPTION=a", "CMDLINE=a.exe", "TASKTRAY=ON",
+                                   "[CMD1]", "DISCRIPTION=b", "CMDLINE=b.exe", "TASKTRAY=ON", "[CMD2]", "DISCRIPTION=c",
+                                   "CMDLINE=c.exe", "TASKTRAY=ON"},
+                                  {{1, {"a.exe", "a"}}, {2, {"b.exe", "b"}}, {3, {"c.exe", "c"}}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsDialogTest, ReloadGoesOnWhenTheGuardStopsTheSave) {
   SettingsDialog& f = Create();

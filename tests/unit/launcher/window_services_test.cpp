@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "launcher/core/tray_icons.h"
+#include "launcher/services/elevated_window_note.h"
 #include "launcher/services/key_sink_fakes.h"
 #include "platform/fake/fake_ports.h"
 
@@ -32,15 +34,26 @@ struct Services {
   fake::FakeForegroundWindow window;
   fake::FakeShell shell;
   LoggingClock clock{keys};
+  fake::FakeTray tray;
+  bool icon_shown = true;
+  ElevatedWindowNote note{tray, [this] { return icon_shown; }};
   int settings_shown = 0;
   std::string work_folder = "D:\\Work";
-  WindowServices services{
-      keys, window, shell, clock, FilePath(kFolder), [this] { ++settings_shown; }, [this] { return work_folder; }};
+  WindowServices services{keys,
+                          window,
+                          shell,
+                          clock,
+                          FilePath(kFolder),
+                          [this] { ++settings_shown; },
+                          [this] { return work_folder; },
+                          [this] { note.Tell(); }};
+
+  Services() { tray.Add(kOwnTrayIcon, TrayPicture{}, kTrayTip); }
 
   // Everything the last operation did, for checking that it did nothing else.
   bool Untouched() const {
     return keys.events.empty() && window.shows.empty() && shell.opens.empty() && shell.execs.empty() &&
-           clock.sleeps.empty() && settings_shown == 0;
+           clock.sleeps.empty() && settings_shown == 0 && tray.balloons.empty();
   }
 };
 
@@ -58,6 +71,7 @@ TEST_P(WindowServicesTyping, TypesItsKeys) {
   EXPECT_TRUE(s.shell.opens.empty());
   EXPECT_TRUE(s.window.shows.empty());
   EXPECT_EQ(s.settings_shown, 0);
+  EXPECT_TRUE(s.tray.balloons.empty()) << "an ordinary window in front: no note";
 }
 
 INSTANTIATE_TEST_SUITE_P(WindowServices, WindowServicesTyping,
@@ -126,6 +140,7 @@ TEST_P(WindowServicesResizing, ShowsTheForegroundWindow) {
   EXPECT_EQ(s.window.shows, std::vector<int>{GetParam().show});
   EXPECT_TRUE(s.keys.events.empty());
   EXPECT_TRUE(s.shell.opens.empty());
+  EXPECT_TRUE(s.tray.balloons.empty()) << "an ordinary window in front: no note";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -158,6 +173,71 @@ TEST(WindowServicesNothing, EveryOtherOperationDoesSomething) {
     s.services.RunWindowService(WindowService{operation});
     EXPECT_FALSE(s.Untouched()) << operation;
   }
+}
+
+// A window in front that runs as administrator while the launcher does not:
+// Windows would drop the keys and refuse the window operations in silence, so
+// the services that type keys or change the window leave it alone and say
+// why, once a run.
+const fake::FakeTray::Note kElevatedNote{kOwnTrayIcon, "FESK", "管理者として実行中のウィンドウには操作できません。"};
+
+class WindowServicesElevated : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(WindowServicesElevated, LeavesTheWindowAloneAndSaysWhy) {
+  Services s;
+  s.window.elevated = true;
+  s.window.iconic = true;
+  s.services.RunWindowService(WindowService{GetParam()});
+  EXPECT_TRUE(s.keys.events.empty()) << s.keys.Log();
+  EXPECT_TRUE(s.window.shows.empty());
+  EXPECT_TRUE(s.clock.sleeps.empty());
+  EXPECT_EQ(s.tray.balloons, std::vector<fake::FakeTray::Note>{kElevatedNote});
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowServices, WindowServicesElevated, ::testing::Values(1u, 2u, 3u, 4u, 7u, 8u),
+                         [](const auto& info) { return "Operation" + std::to_string(info.param); });
+
+TEST(WindowServicesElevatedNote, IsShownOncePerRun) {
+  Services s;
+  s.window.elevated = true;
+  for (unsigned operation : {1u, 3u, 1u, 8u}) s.services.RunWindowService(WindowService{operation});
+  EXPECT_EQ(s.tray.balloons.size(), 1u);
+  EXPECT_TRUE(s.keys.events.empty());
+  s.window.elevated = false;  // an ordinary window again: the services act as before
+  s.services.RunWindowService(WindowService::kWindowMenu);
+  EXPECT_EQ(s.keys.Log(), "+Alt +Space -Space -Alt");
+  EXPECT_EQ(s.tray.balloons.size(), 1u);
+}
+
+// With the launcher's icon hidden there is nothing to show the balloon on;
+// the note waits until the icon is shown.
+TEST(WindowServicesElevatedNote, WaitsWhileTheIconIsHidden) {
+  Services s;
+  s.window.elevated = true;
+  s.icon_shown = false;
+  s.tray.Remove(kOwnTrayIcon);
+  s.services.RunWindowService(WindowService::kCloseApplication);
+  EXPECT_TRUE(s.keys.events.empty());
+  EXPECT_TRUE(s.tray.balloons.empty());
+  s.icon_shown = true;
+  s.tray.Add(kOwnTrayIcon, TrayPicture{}, kTrayTip);
+  s.services.RunWindowService(WindowService::kCloseApplication);
+  s.services.RunWindowService(WindowService::kCloseApplication);
+  EXPECT_EQ(s.tray.balloons, std::vector<fake::FakeTray::Note>{kElevatedNote});
+}
+
+// Showing the settings dialog and starting programs do not touch the window
+// in front: they go on as usual, without a note.
+TEST(WindowServicesElevatedNote, ServicesThatLeaveTheWindowInFrontAloneStillRun) {
+  Services s;
+  s.window.elevated = true;
+  for (unsigned operation = 5; operation <= 17; ++operation) {
+    if (operation == 7 || operation == 8) continue;
+    s.services.RunWindowService(WindowService{operation});
+  }
+  EXPECT_EQ(s.settings_shown, 1);
+  EXPECT_EQ(s.shell.opens.size(), 10u);
+  EXPECT_TRUE(s.tray.balloons.empty());
 }
 
 TEST(WindowServicesRunner, WorksThroughTheDispatchersInterface) {
