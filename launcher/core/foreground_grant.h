@@ -41,8 +41,7 @@ class ForegroundGrantingShell final : public ShellPort {
     GrantForegroundToNextStart(rights_);
     return shell_.Open(program, parameters, directory, show_command);
   }
-  int Open(const FilePath& program, std::string_view parameters, const FilePath& directory,
-           int show_command) override {
+  int Open(const FilePath& program, std::string_view parameters, const FilePath& directory, int show_command) override {
     GrantForegroundToNextStart(rights_);
     return shell_.Open(program, parameters, directory, show_command);
   }

@@ -485,6 +485,24 @@ inline HWND WaitForStartedEditor() {
   return WaitForTopWindow(query, 30000);
 }
 
+// ﾏｳｽ･ｱｸｼｮﾝ転送 after a stroke, pressed on the launcher's dialog: the editor it
+// starts with the code handed over, a new entry beside the registered
+// program and selected; null when none came.
+inline HWND TransferToEditor(HWND launcher) {
+  HWND transfer = LauncherButton(launcher, L"ﾏｳｽ･ｱｸｼｮﾝ転送");
+  Check(transfer && IsWindowEnabled(transfer), L"ﾏｳｽ･ｱｸｼｮﾝ転送 is enabled after the stroke");
+  BringToFront(launcher);
+  Check(transfer && ClickControl(transfer), L"ﾏｳｽ･ｱｸｼｮﾝ転送 is clicked");
+  HWND handed = WaitForStartedEditor();
+  Check(handed != nullptr, L"ﾏｳｽ･ｱｸｼｮﾝ転送 starts the editor");
+  if (handed) {
+    CheckEqual(static_cast<long long>(ListItems(Control(handed, ids::kProgramList)).size()), 2,
+               L"beside the registered program a new entry for the code");
+    CheckText(handed, ids::kTitleField, L"<新規登録>", L"the new entry is selected");
+  }
+  return handed;
+}
+
 // 終 了, and the close question answered "No" when there are changes; true
 // once no editor runs.
 inline bool EndEditor(HWND main) {
