@@ -125,15 +125,16 @@ int main() {
             ScreenPixel(rect.left + at(0.5), rect.top + 12) == kGreen,
         L"below the path the quadrants show again");
 
-  // Cancel in the dialog hides the popup; the pending trail comes back.  The
-  // click is handled before the press returns, so the popup is hidden then
-  // (the popup's one-second timer shows it again later).
+  // Cancel in the dialog hides the popup with the dialog; the pending trail
+  // comes back on the popup's one-second timer.  Hiding a window can take
+  // Wine two seconds without a window manager, so the moment the popup is
+  // hidden cannot be caught here; that Cancel hides the popup is seen below,
+  // with the test display, which does not come back.
   PostTrayMessage(main, 0, WM_LBUTTONDOWN);
   Check(WaitUntil([&] { return IsWindowVisible(main) != 0; }, 10000), L"the dialog shows");
   HWND cancel = GetDlgItem(main, fesk::win32::fesk_dialog::kCancelButton);
   CheckEqual(WindowText(cancel), L"キャンセル", L"the Cancel button, found by its control id");
   Check(PressButton(main, fesk::win32::fesk_dialog::kCancelButton), L"Cancel is pressed");
-  Check(!IsWindowVisible(popup), L"Cancel hid the popup");
   Check(WaitUntil([&] { return IsWindowVisible(main) == 0; }, 10000), L"Cancel hid the dialog");
   Check(WaitUntil([&] { return VisiblePopup(fesk.id()) != nullptr; }, 10000),
         L"the trail is still there after Cancel (hidden with the dialog, it comes back)");
