@@ -198,8 +198,6 @@ class MainWindow : public FormWindow {
   HICON icon_ = nullptr;
 
   // Application state shown.
-  std::optional<bool> hints_shown_;
-  std::optional<int> hint_pause_shown_;
   bool drops_accepted_ = false;
   bool visible_ = false;
 

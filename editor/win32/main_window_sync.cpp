@@ -45,14 +45,8 @@ void MainWindow::AfterEvent() {
 }
 
 void MainWindow::SyncApplication() {
-  if (hints_shown_ != form_.show_hints) {
-    SetHintsActive(form_.show_hints);
-    hints_shown_ = form_.show_hints;
-  }
-  if (hint_pause_shown_ != form_.hint_hide_pause) {
-    SetHintPause(form_.hint_hide_pause);
-    hint_pause_shown_ = form_.hint_hide_pause;
-  }
+  SetHintsActive(form_.show_hints);
+  SetHintPause(form_.hint_hide_pause);
   if (form_.accepts_dropped_files != drops_accepted_) {
     DragAcceptFiles(hwnd(), form_.accepts_dropped_files);
     drops_accepted_ = form_.accepts_dropped_files;

@@ -427,7 +427,10 @@ void SettingsDialogWindow::SyncWindowState() {
     foreground_requests_ = form_.foreground_requests;
     if (form_.visible) BringToFront(foreground_rights_, IdOf(hwnd()));
   }
-  if (form_.accepts_dropped_files) DragAcceptFiles(hwnd(), TRUE);
+  if (form_.accepts_dropped_files != drops_accepted_) {
+    DragAcceptFiles(hwnd(), form_.accepts_dropped_files);
+    drops_accepted_ = form_.accepts_dropped_files;
+  }
   SetHintsActive(form_.options.hints);
   SetHintPause(form_.hint_hide_pause);
 }

@@ -72,6 +72,7 @@ class SettingsDialogWindow : public FormWindow {
   bool timer2_running_ = false;
   int foreground_requests_ = 0;
   bool shown_ = false;
+  bool drops_accepted_ = false;
   bool in_tick_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
   HFONT product_font_ = nullptr;

@@ -298,12 +298,18 @@ void FormWindow::MoveAreaHint(HWND window, UINT_PTR id, const RECT& area) {
   SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// Both run after every event, and the launcher's events are its sensing
+// ticks: the tooltip hears only of a change.
 void FormWindow::SetHintsActive(bool active) {
-  if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+  if (tooltip_ == nullptr || hints_active_ == active) return;
+  SendMessageW(tooltip_, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+  hints_active_ = active;
 }
 
 void FormWindow::SetHintPause(int milliseconds) {
-  if (tooltip_) SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(milliseconds, 0));
+  if (tooltip_ == nullptr || hint_pause_ == milliseconds) return;
+  SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(milliseconds, 0));
+  hint_pause_ = milliseconds;
 }
 
 void FormWindow::RepaintPictures() {

@@ -183,6 +183,8 @@ class FormWindow {
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   HWND tooltip_ = nullptr;
+  std::optional<bool> hints_active_;  // what the tooltip was last told
+  std::optional<int> hint_pause_;
   HFONT font_ = nullptr;
   int dpi_ = 96;
   FormStyle style_;
