@@ -43,41 +43,18 @@ constexpr wchar_t kBrowserClass[] = L"FeskTest.HelpBrowser";
 class HtmlAssociation {
  public:
   explicit HtmlAssociation(const std::wstring& command) {
-    wchar_t old[256] = {};
-    DWORD size = sizeof old;
-    had_old_ = RegGetValueW(HKEY_CLASSES_ROOT, L".html", nullptr, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
-    old_class_ = old;
-    ok_ = SetDefault(L".html", kBrowserClass) &&
-          SetDefault(std::wstring(kBrowserClass) + L"\\shell\\open\\command", command);
+    ok_ =
+        html_class_.ok() &&
+        SetRegistryString(HKEY_CLASSES_ROOT, std::wstring(kBrowserClass) + L"\\shell\\open\\command", nullptr, command);
   }
-  ~HtmlAssociation() {
-    if (had_old_) {
-      SetDefault(L".html", old_class_);
-    } else {
-      RegDeleteKeyValueW(HKEY_CLASSES_ROOT, L".html", nullptr);
-    }
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kBrowserClass);
-  }
+  ~HtmlAssociation() { RegDeleteTreeW(HKEY_CLASSES_ROOT, kBrowserClass); }
   HtmlAssociation(const HtmlAssociation&) = delete;
   HtmlAssociation& operator=(const HtmlAssociation&) = delete;
   bool ok() const { return ok_; }
 
  private:
-  static bool SetDefault(const std::wstring& key, const std::wstring& value) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
-        ERROR_SUCCESS) {
-      return false;
-    }
-    LSTATUS status = RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(handle);
-    return status == ERROR_SUCCESS;
-  }
-
-  bool had_old_ = false;
+  RegistryStringOverride html_class_{HKEY_CLASSES_ROOT, L".html", nullptr, kBrowserClass};
   bool ok_ = false;
-  std::wstring old_class_;
 };
 
 std::wstring RegisteredHtmlCommand() {

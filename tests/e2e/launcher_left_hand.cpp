@@ -19,38 +19,6 @@ namespace {
 constexpr wchar_t kMouseKey[] = L"Control Panel\\Mouse";
 constexpr wchar_t kSwapValue[] = L"SwapMouseButtons";
 
-// Sets the user's button setting for the programs started from now on and
-// puts the old value back when it ends.
-class SwappedButtons {
- public:
-  SwappedButtons() {
-    wchar_t old[16]{};
-    DWORD size = sizeof old;
-    had_value_ =
-        RegGetValueW(HKEY_CURRENT_USER, kMouseKey, kSwapValue, RRF_RT_REG_SZ, nullptr, old, &size) == ERROR_SUCCESS;
-    if (had_value_) old_ = old;
-    ok_ = Write(L"1");
-  }
-  ~SwappedButtons() {
-    if (had_value_) {
-      Write(old_);
-    } else {
-      RegDeleteKeyValueW(HKEY_CURRENT_USER, kMouseKey, kSwapValue);
-    }
-  }
-  bool ok() const { return ok_; }
-
- private:
-  static bool Write(const std::wstring& value) {
-    return RegSetKeyValueW(HKEY_CURRENT_USER, kMouseKey, kSwapValue, REG_SZ, value.c_str(),
-                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-  }
-
-  bool had_value_ = false;
-  bool ok_ = false;
-  std::wstring old_;
-};
-
 int Run(const std::wstring& folder) {
   const std::wstring settings =
       Section(L"SYSTEM", {{L"TRIGGER3", L"1"}}) + Section(L"CMD0", {{L"DISCRIPTION", L"右上の角"},
@@ -60,7 +28,7 @@ int Run(const std::wstring& folder) {
                                                                     {L"DISPLAYPOS", L"3"}});
   FillFolder(folder, {L"corner.exe"}, settings);
 
-  SwappedButtons swapped;
+  RegistryStringOverride swapped(HKEY_CURRENT_USER, kMouseKey, kSwapValue, L"1");
   Check(swapped.ok(), L"the mouse buttons are swapped in the prefix");
   Process fesk;
   HWND main = StartLauncher(folder, fesk);

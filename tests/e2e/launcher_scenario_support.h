@@ -129,34 +129,10 @@ inline std::optional<std::wstring> IniValue(const std::wstring& text, std::wstri
 inline constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr wchar_t kRunValueName[] = L"Fesk";
 
-inline std::optional<std::wstring> RunValue() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-  wchar_t text[1024] = {};
-  DWORD size = sizeof text - sizeof(wchar_t), type = 0;
-  LONG result = RegQueryValueExW(key, kRunValueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-  RegCloseKey(key);
-  if (result != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
-  return std::wstring(text);
-}
-
-inline void RemoveRunValue() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueW(key, kRunValueName);
-  RegCloseKey(key);
-}
-
+inline std::optional<std::wstring> RunValue() { return RegistryString(HKEY_CURRENT_USER, kRunKey, kRunValueName); }
+inline void RemoveRunValue() { DeleteRegistryValue(HKEY_CURRENT_USER, kRunKey, kRunValueName); }
 inline bool SetRunValue(const std::wstring& command) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS) {
-    return false;
-  }
-  LONG result = RegSetValueExW(key, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                               static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS;
+  return SetRegistryString(HKEY_CURRENT_USER, kRunKey, kRunValueName, command);
 }
 
 // Whatever happens in between, the prefix is left without the value.

@@ -337,6 +337,33 @@ bool PostTrayMessage(HWND main_window, UINT icon_id, UINT mouse_message, UINT ca
 HWND WaitForWineTray(int timeout_ms);
 bool MoveWineTrayAway();
 
+// ---------------------------------------------------------------- registry
+
+// A string value of the prefix's registry (name null: the key's default
+// value); nothing when it is missing or no string.
+std::optional<std::wstring> RegistryString(HKEY root, const std::wstring& key, const wchar_t* name);
+// Creates the key where needed.
+bool SetRegistryString(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value);
+void DeleteRegistryValue(HKEY root, const std::wstring& key, const wchar_t* name);
+
+// Sets a string value for the programs started from now on and, when it
+// goes, puts the old value back or removes the value it added.
+class RegistryStringOverride {
+ public:
+  RegistryStringOverride(HKEY root, std::wstring key, const wchar_t* name, const std::wstring& value);
+  ~RegistryStringOverride();
+  RegistryStringOverride(const RegistryStringOverride&) = delete;
+  RegistryStringOverride& operator=(const RegistryStringOverride&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  HKEY root_;
+  std::wstring key_;
+  const wchar_t* name_;
+  std::optional<std::wstring> old_;
+  bool ok_ = false;
+};
+
 // ---------------------------------------------------------------- drops
 
 // Delivers WM_DROPFILES with these paths (Unicode DROPFILES, drop point in
