@@ -485,6 +485,18 @@ inline HWND WaitForStartedEditor() {
   return WaitForTopWindow(query, 30000);
 }
 
+// An editor the launcher started with no parameters, on a Fesk.Ini that
+// registers one program titled "登録済み": it shows that program and
+// registers nothing new.  False when no editor came.
+inline bool CheckPlainEditor(HWND editor, std::wstring_view how) {
+  Check(editor != nullptr, std::wstring(how) + L" starts the editor");
+  if (!editor) return false;
+  CheckText(editor, ids::kTitleField, L"登録済み", L"it shows the registered program");
+  CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1,
+             L"and registers nothing new");
+  return true;
+}
+
 // ﾏｳｽ･ｱｸｼｮﾝ転送 after a stroke, pressed on the launcher's dialog: the editor it
 // starts with the code handed over, a new entry beside the registered
 // program and selected; null when none came.

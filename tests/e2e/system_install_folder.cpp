@@ -17,13 +17,8 @@ namespace {
 const char* const kName = "system_install_folder";
 
 // The started editor shows the registered program and no new entry.
-void CheckPlainEditor(HWND editor, std::wstring_view how) {
-  Check(editor != nullptr, std::wstring(how) + L" starts the editor");
-  if (!editor) return;
-  CheckText(editor, ids::kTitleField, L"登録済み", L"it shows the registered program");
-  CheckEqual(static_cast<long long>(ListItems(Control(editor, ids::kProgramList)).size()), 1,
-             L"and registers nothing new");
-  Check(EndEditor(editor), L"the editor is ended");
+void CheckPlainEditorAndEnd(HWND editor, std::wstring_view how) {
+  if (CheckPlainEditor(editor, how)) Check(EndEditor(editor), L"the editor is ended");
 }
 
 }  // namespace
@@ -43,7 +38,7 @@ int main() {
   WaitLauncherReady(launcher);
 
   Check(PostTrayMessage(launcher, 0, WM_RBUTTONDOWN), L"a right click on the launcher's tray icon");
-  CheckPlainEditor(WaitForStartedEditor(), L"the right click");
+  CheckPlainEditorAndEnd(WaitForStartedEditor(), L"the right click");
 
   // A stroke first, so that ﾏｳｽ･ｱｸｼｮﾝ転送 has a code to hand over.
   WaitLauncherReady(launcher);
@@ -53,7 +48,7 @@ int main() {
   Check(launcher::ShowDialog(launcher), L"a tray click shows the launcher's dialog");
   Check(ShowLauncherActionPage(launcher), L"on its page \"動 作\"");
   Check(ClickControl(LauncherButton(launcher, L"手動設定")), L"手動設定 is clicked");
-  CheckPlainEditor(WaitForStartedEditor(), L"手動設定");
+  CheckPlainEditorAndEnd(WaitForStartedEditor(), L"手動設定");
 
   HWND handed = TransferToEditor(launcher);
   if (handed) {
