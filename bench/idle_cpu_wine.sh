@@ -5,8 +5,10 @@
 #
 #   bench/idle_cpu_wine.sh [MINGW_BUILD_DIR]     (default build/win)
 #
-# FESK_EXE names another Fesk.exe to measure (an older build, say), and
-# FESK_IDLE_SECONDS the length of the measurement (default 30).
+# FESK_EXE names another Fesk.exe to measure (an older build, say),
+# FESK_IDLE_SECONDS the length of one measurement (default 30) and
+# FESK_IDLE_RUNS how many measurements are made one after another (default
+# 3); each run is printed, then the median of each ratio.
 #
 # Four programs run side by side over the same 30 s, each in a Wine prefix
 # of its own, so that each has a wineserver of its own and the server's time
@@ -20,6 +22,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build/win}" && pwd)
 seconds=${FESK_IDLE_SECONDS:-30}
+rounds=${FESK_IDLE_RUNS:-3}
 settle=${FESK_IDLE_SETTLE:-10}
 
 ninja -C "$build" Fesk minimal_poller >/dev/null
@@ -81,66 +84,84 @@ for run in "${runs[@]}"; do
   fi
 done
 
-for run in "${runs[@]}"; do
-  (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" >/dev/null 2>&1) &
-done
-sleep "$settle"
-
-# Processes of a prefix: "program", "server" or "other" and the pid.
-processes_of() {
-  local prefix=$1 exe=$2 dir pid comm
-  for dir in /proc/[0-9]*; do
-    pid=${dir#/proc/}
-    { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" || continue
-    comm=$({ cat "$dir/comm"; } 2>/dev/null) || continue
-    if [[ $comm == wineserver* ]]; then
-      echo "server $pid"
-    elif { tr '\0' ' ' <"$dir/cmdline"; } 2>/dev/null | grep -qiF "$exe"; then
-      echo "program $pid"
-    else
-      echo "other $pid"
-    fi
+# One measurement: the four programs started, left to settle, measured side
+# by side and ended.
+measure_once() {
+  for run in "${runs[@]}"; do
+    (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" >/dev/null 2>&1) &
   done
+  sleep "$settle"
+
+  # Processes of a prefix: "program", "server" or "other" and the pid.
+  processes_of() {
+    local prefix=$1 exe=$2 dir pid comm
+    for dir in /proc/[0-9]*; do
+      pid=${dir#/proc/}
+      { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" || continue
+      comm=$({ cat "$dir/comm"; } 2>/dev/null) || continue
+      if [[ $comm == wineserver* ]]; then
+        echo "server $pid"
+      elif { tr '\0' ' ' <"$dir/cmdline"; } 2>/dev/null | grep -qiF "$exe"; then
+        echo "program $pid"
+      else
+        echo "other $pid"
+      fi
+    done
+  }
+  # User plus system time of a process, in clock ticks.
+  ticks_of() { { awk '{ print $14 + $15 }' "/proc/$1/stat"; } 2>/dev/null || echo 0; }
+
+  unset kind_of before after
+  declare -A kind_of before after
+  all_pids=()
+  for run in "${runs[@]}"; do
+    found=$(processes_of "$base/$run/prefix" "${exe_of[$run]}")
+    grep -q '^program ' <<<"$found" || { echo "$run: ${exe_of[$run]} is not running"; exit 1; }
+    grep -q '^server ' <<<"$found" || { echo "$run: no wineserver"; exit 1; }
+    while read -r kind pid; do
+      kind_of[$pid]="$run $kind"
+      all_pids+=("$pid")
+    done <<<"$found"
+  done
+  for pid in "${all_pids[@]}"; do before[$pid]=$(ticks_of "$pid"); done
+  start=$(date +%s.%N)
+  sleep "$seconds"
+  for pid in "${all_pids[@]}"; do after[$pid]=$(ticks_of "$pid"); done
+  wall=$(awk -v a="$(date +%s.%N)" -v b="$start" 'BEGIN { printf "%.1f", a - b }')
+
+  hz=$(getconf CLK_TCK)
+  declare -A ms
+  for run in "${runs[@]}"; do
+    for kind in program server other; do ms[$run.$kind]=0; done
+  done
+  for pid in "${all_pids[@]}"; do
+    read -r run kind <<<"${kind_of[$pid]}"
+    ms[$run.$kind]=$((ms[$run.$kind] + (after[$pid] - before[$pid]) * 1000 / hz))
+  done
+
+  echo "figure: idle CPU under Wine, side by side over $wall s (program + its wineserver):"
+  for run in "${runs[@]}"; do
+    total=$((ms[$run.program] + ms[$run.server]))
+    ms[$run]=$total
+    printf 'figure:   %-9s %-18s %6d ms (%.2f %% of one core) = %d ms program + %d ms wineserver; other processes of its prefix %d ms\n' \
+      "$run" "${exe_of[$run]}" "$total" "$(awk -v t="$total" -v w="$wall" 'BEGIN { print 100 * t / 1000 / w }')" \
+      "${ms[$run.program]}" "${ms[$run.server]}" "${ms[$run.other]}"
+  done
+  ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
+  demo_ratios+=("$(ratio "${ms[fesk-demo]}" "${ms[poller-a]}")")
+  hundred_ratios+=("$(ratio "${ms[fesk-100]}" "${ms[poller-b]}")")
+  noise_ratios+=("$(ratio "${ms[poller-b]}" "${ms[poller-a]}")")
+  echo "figure: idle Fesk.exe, demo settings / minimal poller = ${demo_ratios[-1]}"
+  echo "figure: idle Fesk.exe, 100 shortcut keys / minimal poller = ${hundred_ratios[-1]}"
+  echo "figure: minimal poller / minimal poller (the noise of one run) = ${noise_ratios[-1]}"
+  for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -k >/dev/null 2>&1 || true; done
+  for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -w >/dev/null 2>&1 || true; done
 }
-# User plus system time of a process, in clock ticks.
-ticks_of() { { awk '{ print $14 + $15 }' "/proc/$1/stat"; } 2>/dev/null || echo 0; }
 
-declare -A kind_of before after
-all_pids=()
-for run in "${runs[@]}"; do
-  found=$(processes_of "$base/$run/prefix" "${exe_of[$run]}")
-  grep -q '^program ' <<<"$found" || { echo "$run: ${exe_of[$run]} is not running"; exit 1; }
-  grep -q '^server ' <<<"$found" || { echo "$run: no wineserver"; exit 1; }
-  while read -r kind pid; do
-    kind_of[$pid]="$run $kind"
-    all_pids+=("$pid")
-  done <<<"$found"
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+demo_ratios=() hundred_ratios=() noise_ratios=()
+for ((round = 1; round <= rounds; round++)); do
+  echo "figure: run $round of $rounds"
+  measure_once
 done
-for pid in "${all_pids[@]}"; do before[$pid]=$(ticks_of "$pid"); done
-start=$(date +%s.%N)
-sleep "$seconds"
-for pid in "${all_pids[@]}"; do after[$pid]=$(ticks_of "$pid"); done
-wall=$(awk -v a="$(date +%s.%N)" -v b="$start" 'BEGIN { printf "%.1f", a - b }')
-
-hz=$(getconf CLK_TCK)
-declare -A ms
-for run in "${runs[@]}"; do
-  for kind in program server other; do ms[$run.$kind]=0; done
-done
-for pid in "${all_pids[@]}"; do
-  read -r run kind <<<"${kind_of[$pid]}"
-  ms[$run.$kind]=$((ms[$run.$kind] + (after[$pid] - before[$pid]) * 1000 / hz))
-done
-
-echo "figure: idle CPU under Wine, side by side over $wall s (program + its wineserver):"
-for run in "${runs[@]}"; do
-  total=$((ms[$run.program] + ms[$run.server]))
-  ms[$run]=$total
-  printf 'figure:   %-9s %-18s %6d ms (%.2f %% of one core) = %d ms program + %d ms wineserver; other processes of its prefix %d ms\n' \
-    "$run" "${exe_of[$run]}" "$total" "$(awk -v t="$total" -v w="$wall" 'BEGIN { print 100 * t / 1000 / w }')" \
-    "${ms[$run.program]}" "${ms[$run.server]}" "${ms[$run.other]}"
-done
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else printf "n/a" }'; }
-echo "figure: idle Fesk.exe, demo settings / minimal poller = $(ratio "${ms[fesk-demo]}" "${ms[poller-a]}")"
-echo "figure: idle Fesk.exe, 100 shortcut keys / minimal poller = $(ratio "${ms[fesk-100]}" "${ms[poller-b]}")"
-echo "figure: minimal poller / minimal poller (the noise of one run) = $(ratio "${ms[poller-b]}" "${ms[poller-a]}")"
+echo "figure: median of $rounds runs: demo settings / poller = $(median "${demo_ratios[@]}"), 100 shortcut keys / poller = $(median "${hundred_ratios[@]}"), poller / poller = $(median "${noise_ratios[@]}")"
