@@ -52,14 +52,6 @@ void SettingsDialog::BindHandlers() {
   for (int number = 0; number < kTriggerCount; ++number) {
     trigger_cells[number].on_mouse_down = [this, number](MouseButton) { TriggerCellClick(number); };
   }
-  tray_icon_choice.on_click = [this] {
-    TakeControls();
-    TrayIconChoiceClick();
-  };
-  run_time_option_box.on_click = [this] {
-    TakeControls();
-    RunTimeOptionClick();
-  };
 }
 
 // Everything the loop reads is in place before the gate opens as the very

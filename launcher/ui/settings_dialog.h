@@ -154,8 +154,8 @@ class SettingsDialog : public OptionControls {
   // Window-service one.
   void ChooseMouseActionTrigger();
   void ChooseWindowServiceTrigger();
-  void TrayIconChoiceClick();
-  void RunTimeOptionClick();
+  void TrayIconChoiceClick() override;
+  void RunTimeOptionClick() override;
   void PageChange();
   // A cell of the trigger page, by trigger number 0-15.
   void TriggerCellClick(int number);
@@ -175,12 +175,8 @@ class SettingsDialog : public OptionControls {
   void LoadLauncherSettings();
   void SaveLauncherSettings() { settings_.SaveOptions(options); }
   void SetCoordinateLimits() { OptionControls::SetCoordinateLimits(env_.input.ScreenSize()); }
-  void RunProgram(int slot, std::string_view title) { runner_.RunProgram(slot, title); }
-  void DispatchMouseAction() { dispatcher_.DispatchMouseAction(); }
-  void RecognizeStroke(int sample_count) { sensing_.RecognizeStroke(sample_count); }
   void ShowTrail(int sample_count);
   void ShowSensorTest();
-  TrayIcons& tray_icons() { return tray_icons_; }
   const CurrentProgram& current_program() const { return runner_.current_program(); }
 
  private:
