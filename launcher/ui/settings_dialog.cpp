@@ -27,17 +27,18 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
                dispatcher_,
                SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
                env_.foreground) {
-  LayOutWindow();
   LayOutActionPage();
   LayOutMouseActPage();
   LayOutTriggerPage();
   LayOutSensorPage();
   LayOutServicePage();
   LayOutVersionPage();
+  LayOutWindow();
   BindHandlers();
 }
 
-// What each control's action does.
+// What each control's action does (the options' controls are bound by
+// OptionControls).
 void SettingsDialog::BindHandlers() {
   ok_button.on_click = [this] { Ok(); };
   cancel_button.on_click = [this] { Cancel(); };

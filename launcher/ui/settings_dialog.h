@@ -25,6 +25,7 @@
 #include "launcher/ui/option_controls.h"
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -85,6 +86,9 @@ class SettingsDialog : public OptionControls {
   bool accepts_dropped_files = false;
   int hint_hide_pause = 0;  // milliseconds the tooltips stay up
 
+  // Every control the Win32 layer makes a window for, with its page, in
+  // the order it makes them; the layout records each where it places it.
+  FormLayout layout;
   PageControl pages;
   Button ok_button;      // "ＯＫ"
   Button cancel_button;  // "キャンセル" (also Esc)
