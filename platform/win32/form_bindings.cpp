@@ -510,7 +510,17 @@ bool FormWindow::OnInput(Binding& b, int code) {
                           ReadSpinEdit(b, *model, code);
                           return true;
                         },
-                        [&](auto&&) { return false; },
+                        // No command: labels, frames and pictures take no input
+                        // here, a scroll bar's comes through OnScroll, a picture's
+                        // presses through RunMouseDown, and a custom control's
+                        // through its program.
+                        [](Label*) { return false; },
+                        [](RadioFrame) { return false; },
+                        [](GroupBox*) { return false; },
+                        [](ScrollBar*) { return false; },
+                        [](Panel*) { return false; },
+                        [](const Picture&) { return false; },
+                        [](const Custom&) { return false; },
                     },
                     b.model);
 }
