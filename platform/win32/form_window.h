@@ -82,7 +82,7 @@ class FormWindow {
   HWND BindShape(Shape& model, int page = kNoPage, Painter paint = nullptr);
   HWND BindImage(Image& model, Painter paint, int page = kNoPage);
   // Any other control drawn by `paint` (flat buttons, bevels, markers).
-  HWND BindPicture(Control& model, Painter paint, MouseAction mouse_down = nullptr, int page = kNoPage);
+  HWND BindPicture(Control& model, Painter paint, MousePressAction mouse_down = nullptr, int page = kNoPage);
   // A control the program creates itself (MakeChild) and fills itself: the
   // form places, shows, enables and hints it like its own controls and calls
   // `sync` in every SyncAll (Syncing() is true meanwhile, so notifications
