@@ -46,7 +46,7 @@ TEST_F(OptionSwitchesTest, EachBoxIsLoadedFromItsKeyAndSavedUnderIt) {
 TEST_F(OptionSwitchesTest, EachKeyHasItsDefault) {
   const struct {
     const char* key;
-    CheckBox SwitchBoxes::* box;
+    CheckBox SwitchBoxes::*box;
     bool on;
   } cases[] = {
       {"LINKFLG", &SwitchBoxes::auto_transfer_box, false},
