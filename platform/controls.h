@@ -32,7 +32,10 @@ namespace fesk {
 using Action = std::function<void()>;
 
 enum class MouseButton { kLeft, kRight, kMiddle };
-using MouseAction = std::function<void(MouseButton)>;
+// What a press of a mouse button on a control does (a shape, a picture); not
+// to be confused with the launcher's mouse actions, the movements it starts
+// programs on.
+using MousePressAction = std::function<void(MouseButton)>;
 
 struct Color {
   std::uint8_t r = 0, g = 0, b = 0;
@@ -229,11 +232,11 @@ struct ListBox : Control {
 // A filled rectangle; on_mouse_down hears any button pressed on it.
 struct Shape : Control {
   Color brush = colors::kWhite;
-  MouseAction on_mouse_down;
+  MousePressAction on_mouse_down;
 };
 
 struct Image : Control {
-  MouseAction on_mouse_down;
+  MousePressAction on_mouse_down;
 };
 
 struct Panel : Control {

@@ -2,6 +2,9 @@
 // the Tab key, each with its control id.
 #include "editor/win32/main_window.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include <shellapi.h>
 
 #include "editor/win32/control_ids.h"
@@ -299,6 +302,18 @@ void MainWindow::BindGroupPage() {
            ids::kMode2Frame);
 }
 
+// The stacking order is the Tab order and decides which control lies on top:
+// a control bound but left out of it would keep its place of creation
+// unnoticed, so that stops the editor at creation, like a listed control
+// that was never made (BoundWindowOf).
+void MainWindow::CheckStackingOrder(const std::vector<const Control*>& order) const {
+  for (const Control* bound : BoundControls()) {
+    if (std::find(order.begin(), order.end(), bound) == order.end()) {
+      throw std::logic_error("a control of the editor is missing from its stacking order");
+    }
+  }
+}
+
 void MainWindow::StackControls() {
   auto& f = form_;
   std::vector<const Control*> order = {
@@ -337,10 +352,10 @@ void MainWindow::StackControls() {
   order.insert(order.end(), {&f.mode2_frame, &f.move_source_bevel, &f.start_position_panel, &f.display_group_panel,
                              &f.hint_group, &f.show_state_group, &f.mode_group});
 
+  CheckStackingOrder(order);
   stacking_.clear();
   for (const Control* model : order) {
-    HWND window = WindowOf(*model);
-    if (window == nullptr) continue;
+    HWND window = BoundWindowOf(*model);
     stacking_.push_back(window);
     // The start-position boxes are left out of the Tab key's round.
     if (!form_.TakesTabFocus(*model)) AddStyle(window, 0, WS_TABSTOP);

@@ -136,6 +136,7 @@ class MainWindow : public FormWindow {
   void MakeHotKeyField();
   void MakeIconPreview();
   void StackControls();
+  void CheckStackingOrder(const std::vector<const Control*>& order) const;
   HWND Remember(HWND window, int id, bool focusable = false);
   void StartLabelEdit();
 

@@ -11,6 +11,7 @@
 #include "common/settings_file.h"
 #include "launcher/core/launcher_options.h"
 #include "launcher/core/program_tables.h"
+#include "launcher/services/option_switches.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -40,12 +41,13 @@ class LauncherSettings {
  private:
   void ReadModeAndSensor(const SettingsFile& file, LauncherOptions& o) const;
   void ReadStartArea(const SettingsFile& file, LauncherOptions& o) const;
-  void ReadFlags(const SettingsFile& file, LauncherOptions& o) const;
+  void ReadSwitches(const SettingsFile& file, LauncherOptions& o) const;
   void ReadServicesIconAndHint(const SettingsFile& file, LauncherOptions& o) const;
   bool ReadProgram(const SettingsFile& file, int slot, bool tray_icons);
 
   void WriteStartArea(SettingsFile& file, const LauncherOptions& o) const;
-  void WriteFlags(SettingsFile& file, const LauncherOptions& o) const;
+  // The on/off options whose keys stand at `place`, in their rows' order.
+  void WriteSwitches(SettingsFile& file, const LauncherOptions& o, SwitchPlace place) const;
 
   ProgramTables& tables_;
   InputPort& input_;

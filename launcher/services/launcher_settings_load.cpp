@@ -6,16 +6,24 @@
 #include "launcher/core/launch_texts.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/services/launcher_settings.h"
+#include "launcher/services/option_switches.h"
 #include "launcher/services/system_keys.h"
 
 namespace fesk {
 
 namespace {
 
-constexpr int kDefaultNutral = 5;
+// What a missing key leaves: the options' own defaults.
+const LauncherOptions& Defaults() {
+  static const LauncherOptions defaults;
+  return defaults;
+}
 
-bool ReadFlag(const SettingsFile& file, const std::string& key, int default_value) {
-  return file.ReadInteger(kSystemSection, key, default_value) == 1;
+// A missing key (or one that is no number) takes the option's default; any
+// number but 1 is off.
+bool ReadSwitch(const SettingsFile& file, const OptionSwitch& row) {
+  const bool default_on = Defaults().*row.option;
+  return file.ReadInteger(kSystemSection, row.key, default_on ? 1 : 0) == 1;
 }
 
 }  // namespace
@@ -38,23 +46,24 @@ void LauncherSettings::ReadOptions(LauncherOptions& options) const {
   SettingsFile file(path_);
   ReadModeAndSensor(file, options);
   ReadStartArea(file, options);
-  ReadFlags(file, options);
+  ReadSwitches(file, options);
   ReadServicesIconAndHint(file, options);
 }
 
 // NUTRAL is read as a text: one that is no number is taken as the default,
 // like any other key.
 void LauncherSettings::ReadModeAndSensor(const SettingsFile& file, LauncherOptions& o) const {
-  int mode = file.ReadInteger(kSystemSection, syskey::kMode, 0);
+  int mode = file.ReadInteger(kSystemSection, syskey::kMode, static_cast<int>(Defaults().mode));
   o.mode = static_cast<MouseActionMode>(ChoiceFor(mode, kModeCount));
   int select_key = file.ReadInteger(kSystemSection, syskey::kSelectKey, 1);
   if (select_key >= 0 && select_key < kTriggerCount) o.SetMouseActionTrigger(select_key);
   int win_select_key = file.ReadInteger(kSystemSection, syskey::kWinSelectKey, 6);
   if (win_select_key >= 0 && win_select_key < kTriggerCount) o.SetWindowServiceTrigger(win_select_key);
-  std::string nutral = file.ReadString(kSystemSection, syskey::kNutral, std::to_string(kDefaultNutral));
-  o.neutral_divisor = ParseDecimal(nutral).value_or(kDefaultNutral);
-  o.minimum_move = file.ReadInteger(kSystemSection, syskey::kSenMin, 10);
-  o.interval = file.ReadInteger(kSystemSection, syskey::kInterval, 10);
+  const int nutral_default = Defaults().neutral_divisor;
+  std::string nutral = file.ReadString(kSystemSection, syskey::kNutral, std::to_string(nutral_default));
+  o.neutral_divisor = ParseDecimal(nutral).value_or(nutral_default);
+  o.minimum_move = file.ReadInteger(kSystemSection, syskey::kSenMin, Defaults().minimum_move);
+  o.interval = file.ReadInteger(kSystemSection, syskey::kInterval, Defaults().interval);
 }
 
 void LauncherSettings::ReadStartArea(const SettingsFile& file, LauncherOptions& o) const {
@@ -75,18 +84,10 @@ void LauncherSettings::ReadStartArea(const SettingsFile& file, LauncherOptions& 
   }
 }
 
-void LauncherSettings::ReadFlags(const SettingsFile& file, LauncherOptions& o) const {
-  o.link_mouse_actions = ReadFlag(file, syskey::kLinkFlg, 0);
-  o.report_start_errors = ReadFlag(file, syskey::kPrgErrMsg, 1);
-  o.report_unregistered_actions = ReadFlag(file, syskey::kActErrMsg, 0);
-  o.run_time_option = ReadFlag(file, syskey::kRunOption, 0);
-  o.mouse_actions = ReadFlag(file, syskey::TriggerKey(1), 1);
-  o.shortcut_keys = ReadFlag(file, syskey::TriggerKey(2), 1);
-  o.screen_positions = ReadFlag(file, syskey::TriggerKey(3), 0);
-  o.window_services = ReadFlag(file, syskey::TriggerKey(4), 0);
-  if (tables_.ProgramCount == 0) o.program_tray_icons = ReadFlag(file, syskey::TriggerKey(5), 0);
-  o.quiet_over_full_screen = ReadFlag(file, syskey::kFullScreenQuiet, 1);
-  o.start_with_windows = ReadFlag(file, syskey::kAutoStart, 0);
+void LauncherSettings::ReadSwitches(const SettingsFile& file, LauncherOptions& o) const {
+  for (const OptionSwitch& row : kOptionSwitches) {
+    if (row.read_with_programs || tables_.ProgramCount == 0) o.*row.option = ReadSwitch(file, row);
+  }
 }
 
 // A stored operation that no list item has leaves the direction without a
@@ -98,9 +99,9 @@ void LauncherSettings::ReadServicesIconAndHint(const SettingsFile& file, Launche
     bool listed = service >= 0 && service < kWindowServiceCount;
     o.services[static_cast<std::size_t>(i)] = static_cast<WindowService>(static_cast<unsigned>(listed ? service : -1));
   }
-  int icon = file.ReadInteger(kSystemSection, syskey::kSystemIcon, 0);
+  int icon = file.ReadInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(Defaults().tray_icon));
   o.tray_icon = static_cast<TrayIconChoice>(ChoiceFor(icon, kTrayIconChoiceCount));
-  o.hints = file.ReadString(kSystemSection, syskey::kHint, kOn) == kOn;
+  o.hints = file.ReadString(kSystemSection, syskey::kHint, Defaults().hints ? kOn : kOff) == kOn;
 }
 
 void LauncherSettings::LoadPrograms(bool tray_icons) {

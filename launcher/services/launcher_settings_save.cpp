@@ -1,6 +1,7 @@
 // Writing the options to section SYSTEM, key by key in the file's order.
 #include "common/program_sections.h"
 #include "launcher/services/launcher_settings.h"
+#include "launcher/services/option_switches.h"
 #include "launcher/services/system_keys.h"
 
 namespace fesk {
@@ -27,15 +28,14 @@ void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   file.WriteString(kSystemSection, syskey::kNutral, std::to_string(o.neutral_divisor));
   file.WriteInteger(kSystemSection, syskey::kSenMin, o.minimum_move);
   file.WriteInteger(kSystemSection, syskey::kInterval, o.interval);
-  WriteFlags(file, o);
+  WriteSwitches(file, o, SwitchPlace::kAfterSensor);
   for (int i = 0; i < 8; ++i) {
     file.WriteInteger(kSystemSection, syskey::WinServiceKey(i + 1),
                       StoredService(o.services[static_cast<std::size_t>(i)]));
   }
   file.WriteInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(o.tray_icon));
   file.WriteString(kSystemSection, syskey::kHint, Switch(o.hints));
-  file.WriteInteger(kSystemSection, syskey::kFullScreenQuiet, o.quiet_over_full_screen ? 1 : 0);
-  file.WriteInteger(kSystemSection, syskey::kAutoStart, o.start_with_windows ? 1 : 0);
+  WriteSwitches(file, o, SwitchPlace::kAtEnd);
   file.Flush();
 }
 
@@ -53,19 +53,10 @@ void LauncherSettings::WriteStartArea(SettingsFile& file, const LauncherOptions&
   }
 }
 
-void LauncherSettings::WriteFlags(SettingsFile& file, const LauncherOptions& o) const {
-  const std::pair<std::string, bool> flags[] = {
-      {syskey::kLinkFlg, o.link_mouse_actions},
-      {syskey::kPrgErrMsg, o.report_start_errors},
-      {syskey::kActErrMsg, o.report_unregistered_actions},
-      {syskey::kRunOption, o.run_time_option},
-      {syskey::TriggerKey(1), o.mouse_actions},
-      {syskey::TriggerKey(2), o.shortcut_keys},
-      {syskey::TriggerKey(3), o.screen_positions},
-      {syskey::TriggerKey(4), o.window_services},
-      {syskey::TriggerKey(5), o.program_tray_icons},
-  };
-  for (const auto& [key, on] : flags) file.WriteInteger(kSystemSection, key, on ? 1 : 0);
+void LauncherSettings::WriteSwitches(SettingsFile& file, const LauncherOptions& o, SwitchPlace place) const {
+  for (const OptionSwitch& row : kOptionSwitches) {
+    if (row.place == place) file.WriteInteger(kSystemSection, row.key, o.*row.option ? 1 : 0);
+  }
 }
 
 }  // namespace fesk

@@ -23,47 +23,55 @@ std::string MinimumMoveText(int dots) { return std::to_string(dots) + "ﾄﾞｯ
 std::string IntervalText(int milliseconds) { return std::to_string(milliseconds) + "/1000秒"; }
 
 // Design-time values: those the dialog has before the first load replaces
-// them.  The timer's 30 ms is replaced by INTERVAL at that load.
+// them, a default LauncherOptions.  The timer's 30 ms is replaced by INTERVAL
+// at that load.  The actions are bound last, so that none runs for these.
 OptionControls::OptionControls() {
-  neutral_slider.Init(kNeutralRange.low, kNeutralRange.high, 5);
-  minimum_move_slider.Init(kMinimumMoveRange.low, kMinimumMoveRange.high, 10);
-  interval_slider.Init(kIntervalRange.low, kIntervalRange.high, 10);
+  const LauncherOptions defaults;
+  neutral_slider.Init(kNeutralRange.low, kNeutralRange.high, defaults.neutral_divisor);
+  minimum_move_slider.Init(kMinimumMoveRange.low, kMinimumMoveRange.high, defaults.minimum_move);
+  interval_slider.Init(kIntervalRange.low, kIntervalRange.high, defaults.interval);
   NeutralSliderChange();
   MinimumMoveSliderChange();
   IntervalSliderChange();
   sensing_timer.interval = 30;
   sensing_timer.enabled = false;
   tray_icon_choice.items = {"タスクトレイにアイコン表示", "アイコン非表示"};
-  tray_icon_choice.SetItemIndex(0);
+  tray_icon_choice.SetItemIndex(static_cast<int>(defaults.tray_icon));
   mode_choice.items = {"通常モード", "実行時に確認ダイアログ表示モード",
                        "マウスアクション確認モード（マウスの軌跡を表示）",
                        "アイコンパレット表示モード（ｱｸｼｮﾝに対応したｱｲｺﾝを表示）"};
-  mode_choice.SetItemIndex(0);
-  hints_on.checked = true;
-  start_errors_box.SetChecked(true);
-  mouse_actions_box.SetChecked(true);
-  shortcut_keys_box.SetChecked(true);
-  quiet_over_full_screen_box.SetChecked(true);
+  mode_choice.SetItemIndex(static_cast<int>(defaults.mode));
+  hint_choice.Check(defaults.hints ? hints_on : hints_off);
+  for (const OptionSwitch& row : kOptionSwitches) (this->*row.box).SetChecked(defaults.*row.option);
   PlaceMarkers();
+  BindOptionActions();
+  TakeControls();
+}
 
+// Every control that edits an option takes it into `options` as it changes;
+// a box or field without its action would leave the options stale.
+void OptionControls::BindOptionActions() {
   const Action take = [this] { TakeControls(); };
-  for (CheckBox* box :
-       {&auto_transfer_box, &start_errors_box, &unregistered_actions_box, &mouse_actions_box, &shortcut_keys_box,
-        &screen_positions_box, &window_services_box, &run_time_option_box, &program_tray_icons_box, &run_spot_box,
-        &black_holes_box, &quiet_over_full_screen_box, &start_with_windows_box}) {
-    box->on_click = take;
-  }
-  tray_icon_choice.on_click = take;
+  for (const OptionSwitch& row : kOptionSwitches) (this->*row.box).on_click = take;
+  run_time_option_box.on_click = [this] {
+    TakeControls();
+    RunTimeOptionClick();
+  };
+  tray_icon_choice.on_click = [this] {
+    TakeControls();
+    TrayIconChoiceClick();
+  };
   mode_choice.on_click = take;
+  run_spot_box.on_click = take;
+  black_holes_box.on_click = take;
   for (SpinEdit& field : run_spot_fields) field.on_change = take;
   for (auto& hole : black_hole_fields) {
     for (SpinEdit& field : hole) field.on_change = take;
   }
-  for (int i = 0; i < 8; ++i) service_lists[i].on_change = take;
+  for (ComboBox& list : service_lists) list.on_change = take;
   neutral_slider.on_change = [this] { NeutralSliderChange(); };
   minimum_move_slider.on_change = [this] { MinimumMoveSliderChange(); };
   interval_slider.on_change = [this] { IntervalSliderChange(); };
-  TakeControls();
 }
 
 void OptionControls::NeutralSliderChange() {
@@ -84,17 +92,7 @@ void OptionControls::IntervalSliderChange() {
 
 void OptionControls::TakeControls() {
   LauncherOptions& o = options;
-  o.link_mouse_actions = auto_transfer_box.checked();
-  o.report_start_errors = start_errors_box.checked();
-  o.report_unregistered_actions = unregistered_actions_box.checked();
-  o.mouse_actions = mouse_actions_box.checked();
-  o.shortcut_keys = shortcut_keys_box.checked();
-  o.screen_positions = screen_positions_box.checked();
-  o.window_services = window_services_box.checked();
-  o.run_time_option = run_time_option_box.checked();
-  o.program_tray_icons = program_tray_icons_box.checked();
-  o.quiet_over_full_screen = quiet_over_full_screen_box.checked();
-  o.start_with_windows = start_with_windows_box.checked();
+  for (const OptionSwitch& row : kOptionSwitches) o.*row.option = (this->*row.box).checked();
   o.tray_icon = static_cast<TrayIconChoice>(tray_icon_choice.item_index());
   o.mode = static_cast<MouseActionMode>(mode_choice.item_index());
   o.hints = hints_on.checked;
@@ -122,17 +120,7 @@ void OptionControls::ShowOptions(const LauncherOptions& loaded) {
   interval_slider.SetPosition(loaded.interval);
   ShowRect(run_spot_fields, loaded.start_area.run_spot);
   for (std::size_t hole = 0; hole < 4; ++hole) ShowRect(black_hole_fields[hole], loaded.start_area.black_holes[hole]);
-  auto_transfer_box.SetChecked(loaded.link_mouse_actions);
-  start_errors_box.SetChecked(loaded.report_start_errors);
-  unregistered_actions_box.SetChecked(loaded.report_unregistered_actions);
-  run_time_option_box.SetChecked(loaded.run_time_option);
-  mouse_actions_box.SetChecked(loaded.mouse_actions);
-  shortcut_keys_box.SetChecked(loaded.shortcut_keys);
-  screen_positions_box.SetChecked(loaded.screen_positions);
-  window_services_box.SetChecked(loaded.window_services);
-  program_tray_icons_box.SetChecked(loaded.program_tray_icons);
-  quiet_over_full_screen_box.SetChecked(loaded.quiet_over_full_screen);
-  start_with_windows_box.SetChecked(loaded.start_with_windows);
+  for (const OptionSwitch& row : kOptionSwitches) (this->*row.box).SetChecked(loaded.*row.option);
   for (int i = 0; i < 8; ++i) {
     service_lists[i].Select(static_cast<int>(static_cast<unsigned>(loaded.services[static_cast<std::size_t>(i)])));
   }

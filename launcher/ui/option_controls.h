@@ -10,34 +10,27 @@
 
 #include "common/geometry.h"
 #include "launcher/core/launcher_options.h"
+#include "launcher/services/option_switches.h"
 #include "platform/controls.h"
 
 namespace fesk {
 
-class OptionControls {
+// The on/off options' check boxes (page "動 作" and "ﾏｳｽACT") come from
+// SwitchBoxes, one per row of kOptionSwitches.
+class OptionControls : public SwitchBoxes {
  public:
   OptionControls();
+  virtual ~OptionControls() = default;
   OptionControls(const OptionControls&) = delete;
   OptionControls& operator=(const OptionControls&) = delete;
 
   // What the loop, the dispatcher and the launch decide on.
   LauncherOptions options;
 
-  // Page "動 作": enabled functions and reporting.
-  CheckBox auto_transfer_box;           // LINKFLG: hand each mouse action to the editor
-  CheckBox start_errors_box;            // PRGERRMSG: report start errors
-  CheckBox unregistered_actions_box;    // ACTERRMSG: report unregistered mouse actions
-  CheckBox mouse_actions_box;           // TRIGGER1: mouse actions
-  CheckBox shortcut_keys_box;           // TRIGGER2: shortcut keys
-  CheckBox screen_positions_box;        // TRIGGER3: screen positions
-  CheckBox window_services_box;         // TRIGGER4: Window services
-  CheckBox run_time_option_box;         // RUNOPTION: run-time option
-  CheckBox program_tray_icons_box;      // TRIGGER5: per-program tray icons
-  CheckBox quiet_over_full_screen_box;  // FULLSCREENQUIET: quiet over a full-screen program
-  CheckBox start_with_windows_box;      // AUTOSTART: started at sign-in (the Run key)
-  RadioGroup tray_icon_choice;          // SYSTEMICON: 0 own tray icon shown, 1 hidden
-  RadioGroup mode_choice;               // MODE
-  RadioButton hints_on, hints_off;      // HINT on / off
+  // Page "動 作" and "ﾏｳｽACT": the choices beside the on/off boxes.
+  RadioGroup tray_icon_choice;      // SYSTEMICON: 0 own tray icon shown, 1 hidden
+  RadioGroup mode_choice;           // MODE
+  RadioButton hints_on, hints_off;  // HINT on / off
   RadioSet hint_choice{&hints_on, &hints_off};
 
   // Page "ﾏｳｽACTｾﾝｻｰ".
@@ -76,8 +69,15 @@ class OptionControls {
  protected:
   // Every control into `options`: the change action of each control.
   void TakeControls();
+  // What a click on these two changes beyond the options (the dialog's tray
+  // icon); each runs after TakeControls.
+  virtual void RunTimeOptionClick() {}
+  virtual void TrayIconChoiceClick() {}
   // Moves a marker onto the cell of its trigger.
   void PlaceMarkers();
+
+ private:
+  void BindOptionActions();
 };
 
 // "<n>ﾄﾞｯﾄ" and "<n>/1000秒", the texts beside the sliders.

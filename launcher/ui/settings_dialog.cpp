@@ -27,17 +27,18 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
                dispatcher_,
                SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
                env_.foreground) {
-  LayOutWindow();
   LayOutActionPage();
   LayOutMouseActPage();
   LayOutTriggerPage();
   LayOutSensorPage();
   LayOutServicePage();
   LayOutVersionPage();
+  LayOutWindow();
   BindHandlers();
 }
 
-// What each control's action does.
+// What each control's action does (the options' controls are bound by
+// OptionControls).
 void SettingsDialog::BindHandlers() {
   ok_button.on_click = [this] { Ok(); };
   cancel_button.on_click = [this] { Cancel(); };
@@ -52,14 +53,6 @@ void SettingsDialog::BindHandlers() {
   for (int number = 0; number < kTriggerCount; ++number) {
     trigger_cells[number].on_mouse_down = [this, number](MouseButton) { TriggerCellClick(number); };
   }
-  tray_icon_choice.on_click = [this] {
-    TakeControls();
-    TrayIconChoiceClick();
-  };
-  run_time_option_box.on_click = [this] {
-    TakeControls();
-    RunTimeOptionClick();
-  };
 }
 
 // Everything the loop reads is in place before the gate opens as the very

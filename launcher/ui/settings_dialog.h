@@ -25,6 +25,7 @@
 #include "launcher/ui/option_controls.h"
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -85,6 +86,9 @@ class SettingsDialog : public OptionControls {
   bool accepts_dropped_files = false;
   int hint_hide_pause = 0;  // milliseconds the tooltips stay up
 
+  // Every control the Win32 layer makes a window for, with its page, in
+  // the order it makes them; the layout records each where it places it.
+  FormLayout layout;
   PageControl pages;
   Button ok_button;      // "ＯＫ"
   Button cancel_button;  // "キャンセル" (also Esc)
@@ -154,8 +158,8 @@ class SettingsDialog : public OptionControls {
   // Window-service one.
   void ChooseMouseActionTrigger();
   void ChooseWindowServiceTrigger();
-  void TrayIconChoiceClick();
-  void RunTimeOptionClick();
+  void TrayIconChoiceClick() override;
+  void RunTimeOptionClick() override;
   void PageChange();
   // A cell of the trigger page, by trigger number 0-15.
   void TriggerCellClick(int number);
@@ -175,12 +179,8 @@ class SettingsDialog : public OptionControls {
   void LoadLauncherSettings();
   void SaveLauncherSettings() { settings_.SaveOptions(options); }
   void SetCoordinateLimits() { OptionControls::SetCoordinateLimits(env_.input.ScreenSize()); }
-  void RunProgram(int slot, std::string_view title) { runner_.RunProgram(slot, title); }
-  void DispatchMouseAction() { dispatcher_.DispatchMouseAction(); }
-  void RecognizeStroke(int sample_count) { sensing_.RecognizeStroke(sample_count); }
   void ShowTrail(int sample_count);
   void ShowSensorTest();
-  TrayIcons& tray_icons() { return tray_icons_; }
   const CurrentProgram& current_program() const { return runner_.current_program(); }
 
  private:

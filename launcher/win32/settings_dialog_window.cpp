@@ -208,49 +208,47 @@ void SettingsDialogWindow::Start() {
   AfterEvent();
 }
 
+// The controls are made from the form's layout; what a control needs beyond
+// its kind (a painter, an id the test driver finds it by, hints on parts of
+// it, a width that follows its text, a font) is added here.
 void SettingsDialogWindow::BindWindow() {
   pages_ = PageControlModel{&form_.pages, &form_.pages.pages, &form_.pages.active_page, [this] { form_.PageChange(); }};
   BindPageControl(pages_);
-  BindActionPage();
-  BindMouseActPage();
-  BindTriggerPage();
-  BindSensorPage();
-  BindServicePage();
-  BindVersionPage();
-  BindButton(form_.ok_button);
-  SetWindowLongPtrW(BindButton(form_.cancel_button), GWLP_ID, fesk_dialog::kCancelButton);
-  BindGroupBox(form_.hint_group);
-  BindRadioSet(form_.hint_choice);
+  BindLayout(form_.layout, MakePainters());
+  for (int number = 0; number < kTriggerCount; ++number) {
+    HWND cell = BoundWindowOf(form_.trigger_cells[number]);
+    SetWindowLongPtrW(cell, GWLP_ID, fesk_dialog::kFirstTriggerCell + number);
+    AddAreaHint(cell, kMarkerHint, form_.mouse_action_marker.hint);
+    AddAreaHint(cell, kMarkerHint + 1, form_.window_service_marker.hint);
+  }
+  SetWindowLongPtrW(BoundWindowOf(form_.cancel_button), GWLP_ID, fesk_dialog::kCancelButton);
+  // The values beside the sliders take the width their text needs in the
+  // font the window really has: rounded at some scales, the designed width
+  // is a pixel short and the unit wraps out of sight.
+  for (const Label* text : {&form_.minimum_move_text, &form_.neutral_text, &form_.interval_text}) {
+    BoundWindowOf(*text);
+    SetAutoSize(*text);
+  }
+  MakeProductFont();
   FinishLayout();
 }
 
-void SettingsDialogWindow::BindActionPage() {
-  const int page = kActionPage;
-  BindGroupBox(form_.function_group, page);
-  for (CheckBox* box : {&form_.mouse_actions_box, &form_.shortcut_keys_box, &form_.screen_positions_box,
-                        &form_.window_services_box, &form_.program_tray_icons_box}) {
-    BindCheckBox(*box, page);
-  }
-  BindRadioGroup(form_.tray_icon_choice, page);
-  BindGroupBox(form_.register_group, page);
+// The pictures the dialog draws itself: the program's icons, the trigger
+// cells with their markers and the directions of the Window services.
+FormWindow::Painters SettingsDialogWindow::MakePainters() {
   HINSTANCE instance = this->instance();
-  BindImage(form_.register_picture1, IconPainter(instance, IDI_FRAME5), page);
-  BindImage(form_.register_picture2, IconPainter(instance, IDI_FESK), page);
-  BindButton(form_.transfer_button, page);
-  BindButton(form_.editor_button, page);
-  BindButton(form_.reload_button, page);
-  BindCheckBox(form_.start_errors_box, page);
-  BindCheckBox(form_.run_time_option_box, page);
-  BindCheckBox(form_.quiet_over_full_screen_box, page);
-  BindCheckBox(form_.start_with_windows_box, page);
-}
-
-void SettingsDialogWindow::BindMouseActPage() {
-  const int page = kMouseActPage;
-  BindRadioGroup(form_.mode_choice, page);
-  BindCheckBox(form_.unregistered_actions_box, page);
-  BindCheckBox(form_.auto_transfer_box, page);
-  BindLabel(form_.transfer_note, page);
+  FormWindow::Painters painters{
+      {&form_.register_picture1, IconPainter(instance, IDI_FRAME5)},
+      {&form_.register_picture2, IconPainter(instance, IDI_FESK)},
+      {&form_.program_icon, IconPainter(instance, IDI_FESK)},
+      {&form_.service_picture, [this](HDC dc, const RECT& area) { PaintServicePicture(dc, area); }},
+  };
+  for (int number = 0; number < kTriggerCount; ++number) {
+    painters[&form_.trigger_cells[number]] = [this, number](HDC dc, const RECT& area) {
+      PaintTriggerCell(number, dc, area);
+    };
+  }
+  return painters;
 }
 
 void SettingsDialogWindow::PaintTriggerCell(int number, HDC dc, const RECT& area) {
@@ -305,89 +303,28 @@ void SettingsDialogWindow::SyncMarkers() {
   RepaintPictures();
 }
 
-void SettingsDialogWindow::BindTriggerPage() {
-  const int page = kTriggerPage;
-  for (int number = 0; number < kTriggerCount; ++number) {
-    HWND cell = BindShape(form_.trigger_cells[number], page,
-                          [this, number](HDC dc, const RECT& area) { PaintTriggerCell(number, dc, area); });
-    SetWindowLongPtrW(cell, GWLP_ID, fesk_dialog::kFirstTriggerCell + number);
-    AddAreaHint(cell, kMarkerHint, form_.mouse_action_marker.hint);
-    AddAreaHint(cell, kMarkerHint + 1, form_.window_service_marker.hint);
+// The directions as arrows around the centre of the block.
+void SettingsDialogWindow::PaintServicePicture(HDC dc, const RECT& area) {
+  FillBackground(dc, area);
+  int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
+  HPEN pen = CreatePen(PS_SOLID, Scale(2), RGB(0, 0, 128));
+  HGDIOBJ old = SelectObject(dc, pen);
+  for (int dx = -1; dx <= 1; ++dx) {
+    for (int dy = -1; dy <= 1; ++dy) {
+      if (dx == 0 && dy == 0) continue;
+      MoveToEx(dc, cx + dx * Scale(6), cy + dy * Scale(6), nullptr);
+      LineTo(dc, cx + dx * Scale(26), cy + dy * Scale(24));
+    }
   }
-  for (Label& caption : form_.row_captions) BindLabel(caption, page);
-  for (Label& caption : form_.column_captions) BindLabel(caption, page);
-  for (Shape& shape : form_.legend_shapes) BindShape(shape, page);
-  for (Label& label : form_.legend_labels) BindLabel(label, page);
-  BindGroupBox(form_.trigger_choice_group, page);
-  BindRadioSet(form_.trigger_choice, page);
-}
-
-void SettingsDialogWindow::BindSensorPage() {
-  const int page = kSensorPage;
-  BindCheckBox(form_.run_spot_box, page);
-  for (SpinEdit& field : form_.run_spot_fields) BindSpinEdit(field, page);
-  BindCheckBox(form_.black_holes_box, page);
-  for (int hole = 1; hole <= 4; ++hole) {
-    for (SpinEdit& field : form_.black_hole_fields[hole - 1]) BindSpinEdit(field, page);
-  }
-  BindLabel(form_.minimum_move_caption, page);
-  BindScrollBar(form_.minimum_move_slider, page);
-  BindLabel(form_.minimum_move_text, page);
-  BindButton(form_.sensor_test_button, page);
-  BindLabel(form_.neutral_caption, page);
-  BindScrollBar(form_.neutral_slider, page);
-  BindLabel(form_.neutral_text, page);
-  BindLabel(form_.interval_caption, page);
-  BindScrollBar(form_.interval_slider, page);
-  BindLabel(form_.interval_text, page);
-  // The values beside the sliders take the width their text needs in the
-  // font the window really has: rounded at some scales, the designed width
-  // is a pixel short and the unit wraps out of sight.
-  for (const Label* text : {&form_.minimum_move_text, &form_.neutral_text, &form_.interval_text}) SetAutoSize(*text);
-}
-
-void SettingsDialogWindow::BindServicePage() {
-  const int page = kServicePage;
-  for (int i = 0; i < 8; ++i) {
-    BindLabel(form_.direction_labels[static_cast<std::size_t>(i)], page);
-    BindComboBox(form_.service_lists[i], page);
-  }
-  // The directions as arrows around the centre of the block.
-  BindImage(
-      form_.service_picture,
-      [this](HDC dc, const RECT& area) {
-        FillBackground(dc, area);
-        int cx = (area.right - area.left) / 2, cy = (area.bottom - area.top) / 2;
-        HPEN pen = CreatePen(PS_SOLID, Scale(2), RGB(0, 0, 128));
-        HGDIOBJ old = SelectObject(dc, pen);
-        for (int dx = -1; dx <= 1; ++dx) {
-          for (int dy = -1; dy <= 1; ++dy) {
-            if (dx == 0 && dy == 0) continue;
-            MoveToEx(dc, cx + dx * Scale(6), cy + dy * Scale(6), nullptr);
-            LineTo(dc, cx + dx * Scale(26), cy + dy * Scale(24));
-          }
-        }
-        SelectObject(dc, old);
-        DeleteObject(pen);
-      },
-      page);
-}
-
-void SettingsDialogWindow::BindVersionPage() {
-  const int page = kVersionPage;
-  BindPanel(form_.version_frame, page);
-  HINSTANCE instance = this->instance();
-  BindImage(form_.program_icon, IconPainter(instance, IDI_FESK), page);
-  BindLabel(form_.product_name, page);
-  MakeProductFont();
-  BindLabel(form_.product_suffix, page);
+  SelectObject(dc, old);
+  DeleteObject(pen);
 }
 
 // The product name's own large font, for the window's DPI.
 void SettingsDialogWindow::MakeProductFont() {
   HFONT old = product_font_;
   product_font_ = CreateFontW(-Scale(22), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
-  SendMessageW(WindowOf(form_.product_name), WM_SETFONT, reinterpret_cast<WPARAM>(product_font_), FALSE);
+  SendMessageW(BoundWindowOf(form_.product_name), WM_SETFONT, reinterpret_cast<WPARAM>(product_font_), FALSE);
   if (old) DeleteObject(old);
 }
 

@@ -47,12 +47,8 @@ class SettingsDialogWindow : public FormWindow {
  private:
   void MakeProductFont();
   void BindWindow();
-  void BindActionPage();
-  void BindMouseActPage();
-  void BindTriggerPage();
-  void BindSensorPage();
-  void BindServicePage();
-  void BindVersionPage();
+  FormWindow::Painters MakePainters();
+  void PaintServicePicture(HDC dc, const RECT& area);
   void SyncTimers();
   void SyncWindowState();
   void PaintTriggerCell(int number, HDC dc, const RECT& area);

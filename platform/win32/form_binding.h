@@ -43,7 +43,7 @@ struct Picture {
   Shape* shape = nullptr;
   Image* image = nullptr;
   FormWindow::Painter paint;
-  MouseAction mouse_down;
+  MousePressAction mouse_down;
 };
 // A control the program made and fills itself.
 struct Custom {

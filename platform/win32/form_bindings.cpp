@@ -209,7 +209,7 @@ HWND FormWindow::BindImage(Image& model, Painter paint, int page) {
   return BindPictureWindow(model, Picture{nullptr, &model, std::move(paint), nullptr}, page);
 }
 
-HWND FormWindow::BindPicture(Control& model, Painter paint, MouseAction mouse_down, int page) {
+HWND FormWindow::BindPicture(Control& model, Painter paint, MousePressAction mouse_down, int page) {
   return BindPictureWindow(model, Picture{nullptr, nullptr, std::move(paint), std::move(mouse_down)}, page);
 }
 
@@ -510,7 +510,17 @@ bool FormWindow::OnInput(Binding& b, int code) {
                           ReadSpinEdit(b, *model, code);
                           return true;
                         },
-                        [&](auto&&) { return false; },
+                        // No command: labels, frames and pictures take no input
+                        // here, a scroll bar's comes through OnScroll, a picture's
+                        // presses through RunMouseDown, and a custom control's
+                        // through its program.
+                        [](Label*) { return false; },
+                        [](RadioFrame) { return false; },
+                        [](GroupBox*) { return false; },
+                        [](ScrollBar*) { return false; },
+                        [](Panel*) { return false; },
+                        [](const Picture&) { return false; },
+                        [](const Custom&) { return false; },
                     },
                     b.model);
 }
@@ -551,9 +561,9 @@ void FormWindow::OnScroll(HWND control, int code) {
 bool FormWindow::RunMouseDown(Binding& binding, MouseButton button) {
   const Picture* picture = std::get_if<Picture>(&binding.model);
   if (picture == nullptr) return false;
-  const MouseAction& action = picture->shape   ? picture->shape->on_mouse_down
-                              : picture->image ? picture->image->on_mouse_down
-                                               : picture->mouse_down;
+  const MousePressAction& action = picture->shape   ? picture->shape->on_mouse_down
+                                   : picture->image ? picture->image->on_mouse_down
+                                                    : picture->mouse_down;
   if (!action) return false;
   RunAction([&action, button] { action(button); });
   AfterEvent();

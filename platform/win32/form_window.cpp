@@ -257,6 +257,14 @@ void FormWindow::FinishLayout() {
   if (tab_) SetWindowPos(tab_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
 }
 
+std::vector<const Control*> FormWindow::BoundControls() const {
+  std::vector<const Control*> controls;
+  for (const auto& binding : bindings_) {
+    if (!binding->Is<RadioItem>()) controls.push_back(&binding->control);
+  }
+  return controls;
+}
+
 HWND FormWindow::WindowOf(const Control& model) const {
   for (const auto& binding : bindings_) {
     if (&binding->control == &model && !binding->Is<RadioItem>()) return binding->hwnd;

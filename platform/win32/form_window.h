@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 #include "platform/win32/windows_api.h"
 
 namespace fesk::win32 {
@@ -81,7 +82,7 @@ class FormWindow {
   HWND BindShape(Shape& model, int page = kNoPage, Painter paint = nullptr);
   HWND BindImage(Image& model, Painter paint, int page = kNoPage);
   // Any other control drawn by `paint` (flat buttons, bevels, markers).
-  HWND BindPicture(Control& model, Painter paint, MouseAction mouse_down = nullptr, int page = kNoPage);
+  HWND BindPicture(Control& model, Painter paint, MousePressAction mouse_down = nullptr, int page = kNoPage);
   // A control the program creates itself (MakeChild) and fills itself: the
   // form places, shows, enables and hints it like its own controls and calls
   // `sync` in every SyncAll (Syncing() is true meanwhile, so notifications
@@ -97,6 +98,14 @@ class FormWindow {
   // its right edge, a centred one its centre.
   void SetAutoSize(const Label& model);
 
+  // One binding per control of `layout`, in its order, each on its page.
+  // Shapes and images take their painter from `painters` (a shape without
+  // one is filled with its colour; every image needs one).  Throws
+  // std::logic_error on an image without painter or a painter for a control
+  // the layout does not hold.
+  using Painters = std::unordered_map<const Control*, Painter>;
+  void BindLayout(const FormLayout& layout, const Painters& painters);
+
   // Stacks the controls once all are bound: the page control at the
   // bottom, group boxes and panels above it, every other control on top, so
   // that frames never cover what lies in them.
@@ -104,6 +113,11 @@ class FormWindow {
 
   // Which models belong to which window, for the program's own messages.
   HWND WindowOf(const Control& model) const;
+  // The same for a control that must have been made: throws
+  // std::logic_error when it has no window.
+  HWND BoundWindowOf(const Control& model) const;
+  // Every control bound so far, in the order bound (a radio group once).
+  std::vector<const Control*> BoundControls() const;
   // The model a window was made for; null for other windows.
   Control* ModelOf(HWND window) const;
   // Page of the control a window belongs to (kNoPage when none or outside
