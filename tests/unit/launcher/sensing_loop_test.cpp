@@ -165,7 +165,21 @@ TEST_F(SensingLoopTest, NonStraightCodeSelectsNoService) {
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-class ShortcutTest : public SensingLoopTest {
+// Ctrl+A starts a.exe, Alt+F5 b.exe; Shift+C is no shortcut (it would fire
+// while the user types).
+class ShortcutTest : public EngineTest {
+ protected:
+  LauncherEngine& CreateWithShortcuts() {
+    SetHotKey(Register("A", "a.exe"), "Ctrl+A");
+    SetHotKey(Register("B", "b.exe"), "Alt+F5");
+    SetHotKey(Register("C", "c.exe"), "Shift+C");
+    return Start();
+  }
+};
+
+// The same programs from the settings file, for the switch on the dialog and
+// the key names of the file.
+class ShortcutFileTest : public SensingLoopTest {
  protected:
   SettingsDialog& CreateWithShortcuts(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
@@ -204,7 +218,7 @@ TEST_F(ShortcutTest, ModifiersMustBeExactlyTheRequiredOnes) {
 
 // The texts the editor stores for the keys the Japanese layout names fire on
 // those keys: "^" is a key after "Ctrl+", and "/" is the main keyboard's.
-TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
+TEST_F(ShortcutFileTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^", "[CMD1]", "DISCRIPTION=Slash",
                  "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
   JapaneseKeyNames layout;
@@ -221,7 +235,7 @@ TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"caret.exe", "slash.exe"}));
 }
 
-TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
+TEST_F(ShortcutFileTest, OffWhileTheFunctionIsOff) {
   SettingsDialog& f = CreateWithShortcuts({"TRIGGER2=0"});
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
@@ -231,36 +245,50 @@ TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
 }
 
 TEST_F(ShortcutTest, PaletteModeStartsTheProgramItself) {
-  CreateWithShortcuts({"MODE=3"});
+  options.mode = MouseActionMode::kPalette;
+  CreateWithShortcuts();
   Tick({C, 'A'}, {500, 500});
   EXPECT_EQ(Opened(), (std::vector<std::string>{"a.exe"}));
 }
 
 TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
-  SettingsDialog& f = CreateWithShortcuts();
+  CreateWithShortcuts();
   shell.results = {2};
   int samples_in_box = -1;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
     std::set<int> outer = input.held;
     Tick(kShiftCtrl, {100, 100});
-    samples_in_box = f.loop.SampleCount;
+    samples_in_box = loop.SampleCount;
     input.held = outer;
   };
   Tick({C, 'A'}, {500, 500});
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(samples_in_box, 0);
   Tick(kShiftCtrl, {100, 100});
-  EXPECT_EQ(f.loop.SampleCount, 1) << "the next tick senses again";
+  EXPECT_EQ(loop.SampleCount, 1) << "the next tick senses again";
 }
 
 TEST_F(ShortcutTest, ClosedGateSensesNothing) {
-  SettingsDialog& f = CreateWithShortcuts();
-  f.loop.MouseActionGate = Gate::kShut;
+  CreateWithShortcuts();
+  loop.MouseActionGate = Gate::kShut;
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
 }
 
-class ScreenPositionTest : public SensingLoopTest {
+// The top edge starts top.exe, the top-right corner corner.exe (claimed
+// first, so other.exe never starts there).
+class ScreenPositionTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    options.screen_positions = true;
+    Register("Top", "top.exe", kNoActionCode, "2");
+    Register("Corner", "corner.exe", kNoActionCode, "3");
+    Register("Other", "other.exe", kNoActionCode, "3");
+    Start();
+  }
+};
+
+class ScreenPositionFileTest : public SensingLoopTest {
  protected:
   void SetUp() override {
     WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Top", "CMDLINE=top.exe", "DISPLAYPOS=2", "[CMD1]",
@@ -291,7 +319,7 @@ TEST_F(ScreenPositionTest, EachTickWithTheRightButtonCostsItsPauses) {
     if (!c.opened.empty() && !shell.opens.empty()) {
       EXPECT_EQ(shell.opens[0].file, c.opened);
     }
-    EXPECT_EQ(form->loop.TriggerSource, LaunchSource::kMouseAction);
+    EXPECT_EQ(loop.TriggerSource, LaunchSource::kMouseAction);
   }
 }
 
@@ -303,16 +331,16 @@ TEST_F(ScreenPositionTest, HeldPositionStartsAgainOnEveryTick) {
 }
 
 TEST_F(ScreenPositionTest, TimerIsStoppedWhileTheBlockWorks) {
-  form->sensing_timer.enabled = true;
+  timer.enabled = true;
   bool stopped_during_start = false;
-  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !form->sensing_timer.enabled; };
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !timer.enabled; };
   shell.results = {2};
   Tick({R}, {1023, 0});
   EXPECT_TRUE(stopped_during_start);
-  EXPECT_TRUE(form->sensing_timer.enabled);
+  EXPECT_TRUE(timer.enabled);
 }
 
-TEST_F(ScreenPositionTest, OffWithoutTheFunction) {
+TEST_F(ScreenPositionFileTest, OffWithoutTheFunction) {
   form->screen_positions_box.SetChecked(false);
   Tick({R}, {1023, 0});
   EXPECT_TRUE(shell.opens.empty());
