@@ -46,8 +46,8 @@ bool Dispatcher::Matches(int slot) {
   return !code.empty() && tables_.ActionCodes[slot] == code && CheckStartPosition(slot);
 }
 
-// The loop stays shut while the box is open: a tick delivered by the box's
-// own message loop must not start another movement.
+// The gate stays shut while the box is open (see the guards at
+// SensingLoop::SensingTick).
 bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
   loop_.MouseActionGate = Gate::kShut;
   Answer answer = dialogs_.MessageBox(ConfirmLaunchText(title), kConfirmCaption, Buttons::kOkCancel);

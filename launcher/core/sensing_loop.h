@@ -33,6 +33,23 @@ class SensingLoop {
         view_(effects.view),
         foreground_(ports.foreground) {}
 
+  // Why no tick runs inside a box, and when the next one comes.  Two guards,
+  // each in one place:
+  //  - The pause of the sensing timer (TimerPause, sensing_loop.cpp): every
+  //    block of a tick that sleeps or starts something (and so may show a
+  //    message or input box, whose own message loop goes on delivering the
+  //    timer's ticks) stops the timer while it works.  A tick that arrives
+  //    while the timer is stopped returns at once, so none starts inside a
+  //    box; the Win32 layer sees the pause as a restart of the timer
+  //    (Timer::restarts) and starts it again after the tick, so the next one
+  //    comes a full interval after the block.  An idle tick pauses nothing,
+  //    and the window leaves its timer alone.
+  //  - The gate (LoopState::MouseActionGate, loop_state.h): shut until
+  //    start-up has finished and while the dispatcher's confirmation box is
+  //    open; a tick needs it open, and hiding the tray icon from the
+  //    dialog waits for it.
+  // The window that delivers the ticks keeps no flag of its own and does not
+  // stop its timer around a tick.
   void SensingTick();
   void RecognizeStroke(int sample_count);
   // The user changed a system setting: the mouse buttons may have been
@@ -69,7 +86,6 @@ class SensingLoop {
   Dispatcher& dispatcher_;
   SensingView view_;
   ForegroundPort* foreground_;
-  bool in_tick_ = false;
 };
 
 }  // namespace fesk

@@ -397,12 +397,18 @@ void SettingsDialogWindow::OnDpiChanged() {
   SyncMarkers();
 }
 
+// The sensing timer is set again only when its period changed or a tick
+// paused it (SetTimer on a running timer starts its interval anew, so the
+// next tick comes one interval after the block); an idle tick leaves it
+// running untouched.
 void SettingsDialogWindow::SyncTimers() {
   const Timer& timer1 = form_.sensing_timer;
-  if (timer1.enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
+  if (timer1.enabled &&
+      (!timer1_running_ || timer1.interval != timer1_interval_ || timer1.restarts != timer1_restarts_)) {
     SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
     timer1_running_ = true;
     timer1_interval_ = timer1.interval;
+    timer1_restarts_ = timer1.restarts;
   } else if (!timer1.enabled && timer1_running_) {
     KillTimer(hwnd(), kTimer1);
     timer1_running_ = false;
@@ -452,14 +458,9 @@ void SettingsDialogWindow::AfterEvent() {
 
 void SettingsDialogWindow::OnTimer(UINT_PTR id) {
   if (id == kTimer1) {
-    // No tick starts while one runs (a box shown by the tick runs its own
-    // message loop), and the next comes one interval after this one ends.
-    if (in_tick_) return;
-    in_tick_ = true;
-    KillTimer(hwnd(), kTimer1);
-    timer1_running_ = false;
+    // A tick delivered by a box's own message loop inside a tick returns at
+    // once: the guards are described at SensingLoop::SensingTick.
     form_.SensingTick();
-    in_tick_ = false;
   } else if (id == kTimer2) {
     form_.TrailTick();
   }

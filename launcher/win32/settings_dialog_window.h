@@ -69,11 +69,11 @@ class SettingsDialogWindow : public FormWindow {
   UINT taskbar_created_ = 0;
   bool timer1_running_ = false;
   int timer1_interval_ = 0;
+  int timer1_restarts_ = 0;
   bool timer2_running_ = false;
   int foreground_requests_ = 0;
   bool shown_ = false;
   bool drops_accepted_ = false;
-  bool in_tick_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
   HFONT product_font_ = nullptr;
 };
