@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 // After windows.h (through the window's header).
 #include <commctrl.h>
 
@@ -402,24 +403,14 @@ void SettingsDialogWindow::OnDpiChanged() {
 // next tick comes one interval after the block); an idle tick leaves it
 // running untouched.
 void SettingsDialogWindow::SyncTimers() {
-  const Timer& timer1 = form_.sensing_timer;
-  if (timer1.enabled &&
-      (!timer1_running_ || timer1.interval != timer1_interval_ || timer1.restarts != timer1_restarts_)) {
-    SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
-    timer1_running_ = true;
-    timer1_interval_ = timer1.interval;
-    timer1_restarts_ = timer1.restarts;
-  } else if (!timer1.enabled && timer1_running_) {
-    KillTimer(hwnd(), kTimer1);
-    timer1_running_ = false;
-  }
-  if (form_.trail_timer.enabled != timer2_running_) {
-    if (form_.trail_timer.enabled) {
-      SetTimer(hwnd(), kTimer2, static_cast<UINT>(form_.trail_timer.interval), nullptr);
-    } else {
-      KillTimer(hwnd(), kTimer2);
+  const std::pair<const Timer*, UINT_PTR> timers[] = {{&form_.sensing_timer, kTimer1}, {&form_.trail_timer, kTimer2}};
+  for (std::size_t i = 0; i < real_timers_.size(); ++i) {
+    const auto [model, id] = timers[i];
+    switch (SyncTimer(*model, real_timers_[i])) {
+      case TimerCall::kSet: SetTimer(hwnd(), id, static_cast<UINT>(model->interval), nullptr); break;
+      case TimerCall::kKill: KillTimer(hwnd(), id); break;
+      case TimerCall::kNone: break;
     }
-    timer2_running_ = form_.trail_timer.enabled;
   }
 }
 
