@@ -18,8 +18,10 @@ namespace fesk {
 
 class LauncherEngine {
  public:
-  LauncherEngine(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, EnginePorts ports,
-                 EngineEffects effects);
+  // The engine keeps references to what the bundles name (and copies of the
+  // folder and the view's callbacks), so the bundles may be temporaries.
+  LauncherEngine(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, const EnginePorts& ports,
+                 const EngineEffects& effects);
   LauncherEngine(const LauncherEngine&) = delete;
   LauncherEngine& operator=(const LauncherEngine&) = delete;
 
@@ -34,9 +36,6 @@ class LauncherEngine {
   const CurrentProgram& current_program() const { return runner_.current_program(); }
 
  private:
-  // Kept here so that the loop's references to them outlive any caller's.
-  EnginePorts ports_;
-  EngineEffects effects_;
   ProgramRunner runner_;
   Dispatcher dispatcher_;
   SensingLoop sensing_;
