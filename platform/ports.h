@@ -74,10 +74,14 @@ struct LocalTime {
 };
 
 // Window-message timer: the Win32 layer starts, stops and re-times the real
-// timer whenever these change and calls the form's tick handler.
+// timer whenever these change and calls the form's tick handler.  A tick
+// that paused the timer counts a restart: the real timer then starts again,
+// its next tick one interval after the pause ended.  A tick that changes
+// none of these leaves the real timer alone.
 struct Timer {
   bool enabled = false;
   int interval = 1000;
+  int restarts = 0;
 };
 
 // Blocking sleep and the time of day.

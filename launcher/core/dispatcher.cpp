@@ -1,8 +1,6 @@
 #include "launcher/core/dispatcher.h"
 
 #include "common/action_code.h"
-#include "common/program_sections.h"
-#include "common/settings_file.h"
 #include "launcher/core/launch_texts.h"
 
 namespace fesk {
@@ -31,8 +29,7 @@ bool Dispatcher::StartMatchingProgram() {
   for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
     if (tables_.ActionCodes[slot] == kNoActionCode) break;
     if (!Matches(slot)) continue;
-    const std::string title =
-        SettingsFile(runner_.paths().settings_path).ReadString(ProgramSection(slot), key::kDiscription, kUntitled);
+    const std::string title = programs_.Title(slot);
     acted = true;
     if (options_.mode != MouseActionMode::kConfirm) {
       runner_.RunProgram(slot, title);
@@ -49,8 +46,8 @@ bool Dispatcher::Matches(int slot) {
   return !code.empty() && tables_.ActionCodes[slot] == code && CheckStartPosition(slot);
 }
 
-// The loop stays shut while the box is open: a tick delivered by the box's
-// own message loop must not start another movement.
+// The gate stays shut while the box is open (see the guards at
+// SensingLoop::SensingTick).
 bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
   loop_.MouseActionGate = Gate::kShut;
   Answer answer = dialogs_.MessageBox(ConfirmLaunchText(title), kConfirmCaption, Buttons::kOkCancel);
@@ -61,8 +58,7 @@ bool Dispatcher::ConfirmAndRun(int slot, const std::string& title) {
 }
 
 bool Dispatcher::CheckStartPosition(int slot) {
-  const SettingsFile file(runner_.paths().settings_path);
-  std::string mask = file.ReadString(ProgramSection(slot), key::kRunPos, kLauncherRunPosDefault);
+  const std::string mask = programs_.RunPos(slot);
   return RunPosAllows(mask, loop_.StartPoint, input_.MonitorAt(loop_.StartPoint).area);
 }
 

@@ -7,6 +7,7 @@
 
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
+#include "launcher/core/program_store.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/core/launcher_options.h"
 #include "launcher/core/program_tables.h"
@@ -17,11 +18,12 @@ namespace fesk {
 class Dispatcher {
  public:
   Dispatcher(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, InputPort& input,
-             DialogPort& dialogs, ProgramRunner& runner, WindowServiceRunner& services)
+             ProgramStore& programs, DialogPort& dialogs, ProgramRunner& runner, WindowServiceRunner& services)
       : options_(options),
         loop_(loop),
         tables_(tables),
         input_(input),
+        programs_(programs),
         dialogs_(dialogs),
         runner_(runner),
         services_(services) {}
@@ -42,6 +44,7 @@ class Dispatcher {
   LoopState& loop_;
   const ProgramTables& tables_;
   InputPort& input_;
+  ProgramStore& programs_;
   DialogPort& dialogs_;
   ProgramRunner& runner_;
   WindowServiceRunner& services_;

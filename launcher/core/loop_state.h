@@ -12,7 +12,8 @@ namespace fesk {
 // MouseActionGate: the loop senses only while it is open.  It is shut until
 // start-up has finished (so that nothing senses, or removes the tray icon,
 // half-way through creation) and while the dispatcher's confirmation box is
-// open.
+// open.  It is one of the loop's two re-entrancy guards, both
+// described at SensingLoop::SensingTick.
 enum class Gate {
   kStarting,  // before the end of start-up
   kOpen,      // "MouseActionOK"

@@ -1,21 +1,11 @@
 #include "launcher/core/program_runner.h"
 
 #include "common/program_files.h"
-#include "common/program_sections.h"
-#include "common/settings_file.h"
 #include "launcher/core/launch_texts.h"
 
 namespace fesk {
 
-void ProgramRunner::ReadProgram(int slot) {
-  const SettingsFile file(paths_.settings_path);
-  const std::string section = ProgramSection(slot);
-  current_.CommandLine = file.ReadString(section, key::kCmdLine, "");
-  current_.ShowCommand = ShowCommandOf(file.ReadString(section, key::kCmdShow, ""));
-  current_.Option = file.ReadString(section, key::kOption, "");
-  current_.WorkDir = file.ReadString(section, key::kWorkDir, "");
-  current_.Title = file.ReadString(section, key::kDiscription, kUntitled);
-}
+void ProgramRunner::ReadProgram(int slot) { current_ = programs_.Program(slot); }
 
 void ProgramRunner::RunProgram(int slot, std::string_view title) {
   ReadProgram(slot);
@@ -30,8 +20,8 @@ void ProgramRunner::RunProgram(int slot, std::string_view title) {
 
 // The palette program shows the icons registered for the code instead.
 void ProgramRunner::OpenPalette(std::string_view title) {
-  int result = shell_.Open(InFolder(paths_.launcher_folder, kPaletteFileName), "A " + loop_.RecognizedCode,
-                           current_.WorkDir, current_.ShowCommand);
+  int result = shell_.Open(InFolder(launcher_folder_, kPaletteFileName), "A " + loop_.RecognizedCode, current_.WorkDir,
+                           current_.ShowCommand);
   ReportLaunchResult(result, title);
 }
 
@@ -59,9 +49,6 @@ void ProgramRunner::ReportLaunchResult(int code, std::string_view title) {
   dialogs_.MessageBox(LaunchFailureText(code, title), kLaunchErrorCaption, Buttons::kOk);
 }
 
-void ProgramRunner::WriteLinkCode() {
-  SettingsFile file(paths_.settings_path);
-  file.WriteString(kSystemSection, kLinkKey, loop_.RecognizedCode);
-}
+void ProgramRunner::WriteLinkCode() { programs_.WriteLink(loop_.RecognizedCode); }
 
 }  // namespace fesk

@@ -6,31 +6,25 @@
 #include <string>
 #include <string_view>
 
-#include "launcher/core/loop_state.h"
+#include "common/file_path.h"
 #include "launcher/core/launcher_options.h"
+#include "launcher/core/loop_state.h"
+#include "launcher/core/program_store.h"
 #include "platform/ports.h"
 
 namespace fesk {
 
-// The program being started, as ReadProgram found it.
-struct CurrentProgram {
-  std::string CommandLine;
-  int ShowCommand = 5;
-  std::string Option;
-  std::string WorkDir;
-  std::string Title;
-};
-
-struct LauncherPaths {
-  FilePath settings_path;    // "Fesk.Ini" in the launcher's folder
-  FilePath launcher_folder;  // ends in a backslash
-};
-
 class ProgramRunner {
  public:
-  ProgramRunner(const LauncherOptions& options, LoopState& loop, ShellPort& shell, DialogPort& dialogs,
-                LauncherPaths paths)
-      : options_(options), loop_(loop), shell_(shell), dialogs_(dialogs), paths_(std::move(paths)) {}
+  // `launcher_folder` ends in a backslash; the palette program is there.
+  ProgramRunner(const LauncherOptions& options, LoopState& loop, ProgramStore& programs, ShellPort& shell,
+                DialogPort& dialogs, FilePath launcher_folder)
+      : options_(options),
+        loop_(loop),
+        programs_(programs),
+        shell_(shell),
+        dialogs_(dialogs),
+        launcher_folder_(std::move(launcher_folder)) {}
 
   void ReadProgram(int slot);
   // Starts the program of the slot (or, for a mouse action in palette mode,
@@ -43,7 +37,6 @@ class ProgramRunner {
   void WriteLinkCode();
 
   const CurrentProgram& current_program() const { return current_; }
-  const LauncherPaths& paths() const { return paths_; }
 
  private:
   void OpenPalette(std::string_view title);
@@ -52,9 +45,10 @@ class ProgramRunner {
 
   const LauncherOptions& options_;
   LoopState& loop_;
+  ProgramStore& programs_;
   ShellPort& shell_;
   DialogPort& dialogs_;
-  LauncherPaths paths_;
+  FilePath launcher_folder_;
   CurrentProgram current_;
 };
 

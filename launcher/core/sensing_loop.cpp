@@ -15,9 +15,10 @@ constexpr int kRunOptionPause = 500;
 constexpr int kScreenPositionStartPause = 500;
 constexpr int kScreenPositionPause = 1500;
 
-// Stops the sensing timer while a block works, so that no tick starts inside
-// it and the next one comes a full interval after it.  A block sleeps or
-// starts a program (with its boxes), so the keys are read afresh after it.
+// Stops the sensing timer while a block works and starts it again after it
+// (one of the two re-entrancy guards: see SensingLoop::SensingTick).  A block
+// sleeps or starts a program (with its boxes), so the keys are read afresh
+// after it.
 class TimerPause {
  public:
   TimerPause(Timer& timer, KeySnapshot& keys) : timer_(timer), keys_(keys), was_enabled_(timer.enabled) {
@@ -25,6 +26,7 @@ class TimerPause {
   }
   ~TimerPause() {
     timer_.enabled = was_enabled_;
+    if (was_enabled_) ++timer_.restarts;
     keys_.Forget();
   }
   TimerPause(const TimerPause&) = delete;
@@ -38,16 +40,11 @@ class TimerPause {
 
 }  // namespace
 
-// A message or input box opened by a start runs its own message loop, which
-// may deliver a tick before the window has seen the timer stop; such a tick
-// returns at once, as it would with the timer really stopped.
+// A tick delivered while the timer is paused (by a box's own message loop)
+// returns at once, as it would with the timer really stopped: see the
+// guards in sensing_loop.h.
 void SensingLoop::SensingTick() {
-  if (!loop_.GateOpen() || in_tick_) return;
-  in_tick_ = true;
-  struct EndOfTick {
-    bool& flag;
-    ~EndOfTick() { flag = false; }
-  } end_of_tick{in_tick_};
+  if (!loop_.GateOpen() || !timer_.enabled) return;
   keys_.Forget();
   if (!Armed()) return;
   if (options_.run_time_option) ToggleRunOptionMode();

@@ -3,47 +3,53 @@
 // a trigger is held and recognises and dispatches it when all keys are up.
 #pragma once
 
-#include <functional>
-
 #include "launcher/core/dispatcher.h"
+#include "launcher/core/engine_ports.h"
 #include "launcher/core/key_snapshot.h"
+#include "launcher/core/launcher_options.h"
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
-#include "launcher/core/tray_icons.h"
-#include "launcher/core/launcher_options.h"
 #include "launcher/core/program_tables.h"
+#include "launcher/core/tray_icons.h"
 #include "platform/ports.h"
 
 namespace fesk {
 
-// What the loop tells the windows: a movement was recognised (the transfer
-// button is enabled from then on), and the trail is to be drawn in the popup.
-struct SensingView {
-  std::function<void()> movement_recognized;
-  std::function<void(int sample_count)> show_trail;
-};
-
 class SensingLoop {
  public:
-  // `timer` is the sensing timer whose ticks call SensingTick; it is stopped
-  // while a tick starts something or waits.
-  SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, Timer& timer,
-              InputPort& input, ClockPort& clock, DialogPort& dialogs, TrayIcons& tray, ProgramRunner& runner,
-              Dispatcher& dispatcher, SensingView view, ForegroundPort* foreground = nullptr)
+  SensingLoop(const LauncherOptions& options, LoopState& loop, const ProgramTables& tables, const EnginePorts& ports,
+              const EngineEffects& effects, ProgramRunner& runner, Dispatcher& dispatcher)
       : options_(options),
         loop_(loop),
-        timer_(timer),
+        timer_(ports.timer),
         tables_(tables),
-        input_(input),
-        keys_(input),
-        clock_(clock),
-        dialogs_(dialogs),
-        tray_(tray),
+        input_(ports.input),
+        keys_(ports.input),
+        clock_(ports.clock),
+        dialogs_(effects.dialogs),
+        tray_(effects.tray),
         runner_(runner),
         dispatcher_(dispatcher),
-        view_(std::move(view)),
-        foreground_(foreground) {}
+        view_(effects.view),
+        foreground_(ports.foreground) {}
 
+  // Why no tick runs inside a box, and when the next one comes.  Two guards,
+  // each in one place:
+  //  - The pause of the sensing timer (TimerPause, sensing_loop.cpp): every
+  //    block of a tick that sleeps or starts something (and so may show a
+  //    message or input box, whose own message loop goes on delivering the
+  //    timer's ticks) stops the timer while it works.  A tick that arrives
+  //    while the timer is stopped returns at once, so none starts inside a
+  //    box; the Win32 layer sees the pause as a restart of the timer
+  //    (Timer::restarts) and starts it again after the tick, so the next one
+  //    comes a full interval after the block.  An idle tick pauses nothing,
+  //    and the window leaves its timer alone.
+  //  - The gate (LoopState::MouseActionGate, loop_state.h): shut until
+  //    start-up has finished and while the dispatcher's confirmation box is
+  //    open; a tick needs it open, and hiding the tray icon from the
+  //    dialog waits for it.
+  // The window that delivers the ticks keeps no flag of its own and does not
+  // stop its timer around a tick.
   void SensingTick();
   void RecognizeStroke(int sample_count);
   // The user changed a system setting: the mouse buttons may have been
@@ -80,7 +86,6 @@ class SensingLoop {
   Dispatcher& dispatcher_;
   SensingView view_;
   ForegroundPort* foreground_;
-  bool in_tick_ = false;
 };
 
 }  // namespace fesk

@@ -21,12 +21,11 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
       env_(std::move(environment)),
       tray_icons_(env_.tray, loop, tables),
       settings_(tables, env_.input, env_.tray, env_.key_names, env_.settings_path),
-      runner_(options, loop, env_.shell, env_.dialogs, {env_.settings_path, env_.launcher_folder}),
-      dispatcher_(options, loop, tables, env_.input, env_.dialogs, runner_, env_.services),
-      sensing_(options, loop, tables, sensing_timer, env_.input, env_.clock, env_.dialogs, tray_icons_, runner_,
-               dispatcher_,
-               SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
-               env_.foreground) {
+      programs_(env_.settings_path),
+      engine_(options, loop, tables, EnginePorts{env_.input, env_.clock, programs_, sensing_timer, env_.foreground},
+              EngineEffects{
+                  env_.shell, env_.dialogs, tray_icons_, env_.services, env_.launcher_folder,
+                  SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }}}) {
   LayOutActionPage();
   LayOutMouseActPage();
   LayOutTriggerPage();

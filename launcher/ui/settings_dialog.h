@@ -13,13 +13,12 @@
 
 #include "common/hotkey_text.h"
 #include "common/program_files.h"
-#include "launcher/core/dispatcher.h"
+#include "launcher/core/launcher_engine.h"
 #include "launcher/core/loop_state.h"
-#include "launcher/core/program_runner.h"
-#include "launcher/core/sensing_loop.h"
 #include "launcher/core/tray_icons.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/services/launcher_settings.h"
+#include "launcher/services/settings_program_store.h"
 #include "launcher/core/program_tables.h"
 #include "launcher/ui/trail_popup.h"
 #include "launcher/ui/option_controls.h"
@@ -142,10 +141,10 @@ class SettingsDialog : public OptionControls {
   void FormCreate();
   // The close box: true when the user confirmed and the program may end.
   bool FormCloseQuery();
-  void SensingTick() { sensing_.SensingTick(); }
+  void SensingTick() { engine_.SensingTick(); }
   // A system setting changed (WM_SETTINGCHANGE): the mouse buttons may have
   // been swapped.
-  void SettingChange() { sensing_.SettingChanged(); }
+  void SettingChange() { engine_.SettingChanged(); }
   void TrailTick();
   void Ok();                   // OK
   void Cancel();               // Cancel
@@ -181,7 +180,7 @@ class SettingsDialog : public OptionControls {
   void SetCoordinateLimits() { OptionControls::SetCoordinateLimits(env_.input.ScreenSize()); }
   void ShowTrail(int sample_count);
   void ShowSensorTest();
-  const CurrentProgram& current_program() const { return runner_.current_program(); }
+  const CurrentProgram& current_program() const { return engine_.current_program(); }
 
  private:
   void BindHandlers();
@@ -211,9 +210,8 @@ class SettingsDialog : public OptionControls {
   LauncherEnvironment env_;
   TrayIcons tray_icons_;
   LauncherSettings settings_;
-  ProgramRunner runner_;
-  Dispatcher dispatcher_;
-  SensingLoop sensing_;
+  SettingsFileProgramStore programs_;
+  LauncherEngine engine_;
 };
 
 }  // namespace fesk

@@ -51,7 +51,7 @@ void SettingsDialog::ProgramIconClicked(int id, bool with_option) {
   bool saved_mode = loop.RunOptionMode;
   if (with_option) loop.RunOptionMode = true;
   loop.TriggerSource = LaunchSource::kNone;
-  runner_.RunProgram(slot, tables.ProgramTitles[static_cast<std::size_t>(slot)]);
+  engine_.RunProgram(slot, tables.ProgramTitles[static_cast<std::size_t>(slot)]);
   loop.RunOptionMode = saved_mode;
 }
 

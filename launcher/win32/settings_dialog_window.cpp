@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <utility>
 // After windows.h (through the window's header).
 #include <commctrl.h>
 
@@ -334,23 +335,19 @@ void SettingsDialogWindow::OnDpiChanged() {
   SyncMarkers();
 }
 
+// The sensing timer is set again only when its period changed or a tick
+// paused it (SetTimer on a running timer starts its interval anew, so the
+// next tick comes one interval after the block); an idle tick leaves it
+// running untouched.
 void SettingsDialogWindow::SyncTimers() {
-  const Timer& timer1 = form_.sensing_timer;
-  if (timer1.enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
-    SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
-    timer1_running_ = true;
-    timer1_interval_ = timer1.interval;
-  } else if (!timer1.enabled && timer1_running_) {
-    KillTimer(hwnd(), kTimer1);
-    timer1_running_ = false;
-  }
-  if (form_.trail_timer.enabled != timer2_running_) {
-    if (form_.trail_timer.enabled) {
-      SetTimer(hwnd(), kTimer2, static_cast<UINT>(form_.trail_timer.interval), nullptr);
-    } else {
-      KillTimer(hwnd(), kTimer2);
+  const std::pair<const Timer*, UINT_PTR> timers[] = {{&form_.sensing_timer, kTimer1}, {&form_.trail_timer, kTimer2}};
+  for (std::size_t i = 0; i < real_timers_.size(); ++i) {
+    const auto [model, id] = timers[i];
+    switch (SyncTimer(*model, real_timers_[i])) {
+      case TimerCall::kSet: SetTimer(hwnd(), id, static_cast<UINT>(model->interval), nullptr); break;
+      case TimerCall::kKill: KillTimer(hwnd(), id); break;
+      case TimerCall::kNone: break;
     }
-    timer2_running_ = form_.trail_timer.enabled;
   }
 }
 
@@ -389,14 +386,9 @@ void SettingsDialogWindow::AfterEvent() {
 
 void SettingsDialogWindow::OnTimer(UINT_PTR id) {
   if (id == kTimer1) {
-    // No tick starts while one runs (a box shown by the tick runs its own
-    // message loop), and the next comes one interval after this one ends.
-    if (in_tick_) return;
-    in_tick_ = true;
-    KillTimer(hwnd(), kTimer1);
-    timer1_running_ = false;
+    // A tick delivered by a box's own message loop inside a tick returns at
+    // once: the guards are described at SensingLoop::SensingTick.
     form_.SensingTick();
-    in_tick_ = false;
   } else if (id == kTimer2) {
     form_.TrailTick();
   }

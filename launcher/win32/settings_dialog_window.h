@@ -8,6 +8,7 @@
 
 #include "launcher/ui/settings_dialog.h"
 #include "launcher/win32/win32_foreground_rights.h"
+#include "platform/timer_sync.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
 
@@ -63,13 +64,11 @@ class SettingsDialogWindow : public FormWindow {
   PageControlModel pages_;
   Win32ForegroundRights foreground_rights_;
   UINT taskbar_created_ = 0;
-  bool timer1_running_ = false;
-  int timer1_interval_ = 0;
-  bool timer2_running_ = false;
+  // The sensing timer (1) and the trail timer (2) as last set.
+  std::array<RealTimer, 2> real_timers_{};
   int foreground_requests_ = 0;
   bool shown_ = false;
   bool drops_accepted_ = false;
-  bool in_tick_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
   HFONT product_font_ = nullptr;
 };

@@ -5,7 +5,37 @@
 namespace fesk::testing {
 namespace {
 
-class DispatchTest : public LauncherTest {
+// A registered program as the dispatcher meets it.
+struct Prog {
+  std::string name, code;
+  std::string run_pos = "111111111";
+  std::string work_dir = "";
+  int show = show::kShow;
+  std::string option = "";
+};
+
+class DispatchTest : public EngineTest {
+ protected:
+  // The programs in slots 0, 1, ...; "<name>.exe" each.
+  LauncherEngine& CreateWith(std::vector<Prog> registered) {
+    tables = ProgramTables{};
+    programs = FakeProgramStore{};
+    for (const Prog& p : registered) {
+      const int slot = Register(p.name, p.name + ".exe", p.code);
+      programs.run_positions[slot] = p.run_pos;
+      CurrentProgram& program = programs.programs[slot];
+      program.WorkDir = p.work_dir;
+      program.ShowCommand = p.show;
+      program.Option = p.option;
+    }
+    return Start();
+  }
+  void StrokeRight(Point from = {100, 100}) { Stroke(kShiftCtrl, Line(from, {from.x + 200, from.y})); }
+};
+
+// What the settings file and the dialog add: the keys read at each start,
+// their defaults and the switches on the dialog.
+class DispatchFileTest : public LauncherTest {
  protected:
   // Sections given as lists of "KEY=value" lines, one per slot.
   SettingsDialog& CreateWith(std::vector<std::string> system, std::vector<std::vector<std::string>> programs) {
@@ -21,27 +51,28 @@ class DispatchTest : public LauncherTest {
   void StrokeRight(Point from = {100, 100}) { Stroke(kShiftCtrl, Line(from, {from.x + 200, from.y})); }
 };
 
-std::vector<std::string> Prog(const std::string& name, const std::string& code,
-                              std::vector<std::string> more = {"RUNPOS=111111111"}) {
+std::vector<std::string> FileProg(const std::string& name, const std::string& code,
+                                  std::vector<std::string> more = {"RUNPOS=111111111"}) {
   std::vector<std::string> lines{"DISCRIPTION=" + name, "CMDLINE=" + name + ".exe", "ACTCODE=" + code};
   lines.insert(lines.end(), more.begin(), more.end());
   return lines;
 }
 
 TEST_F(DispatchTest, LowestMatchingSlotWinsInNormalMode) {
-  CreateWith({}, {Prog("a", "rl"), Prog("b", "lr"), Prog("c", "lr")});
+  CreateWith({{"a", "rl"}, {"b", "lr"}, {"c", "lr"}});
   StrokeRight();
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
 }
 
 TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
-  SettingsDialog& f = CreateWith({"MODE=1"}, {Prog("a", "lr"), Prog("b", "lr"), Prog("c", "lr")});
+  options.mode = MouseActionMode::kConfirm;
+  CreateWith({{"a", "lr"}, {"b", "lr"}, {"c", "lr"}});
   std::vector<Gate> gates;
   std::vector<bool> timer_running;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
-    gates.push_back(f.loop.MouseActionGate);
-    timer_running.push_back(f.sensing_timer.enabled);
-    f.SensingTick();  // a tick delivered by the box's message loop
+    gates.push_back(loop.MouseActionGate);
+    timer_running.push_back(timer.enabled);
+    engine->SensingTick();  // a tick delivered by the box's message loop
   };
   dialogs.answers = {Answer::kCancel, Answer::kOk};
   StrokeRight();
@@ -53,20 +84,22 @@ TEST_F(DispatchTest, ConfirmationModeOffersTheNextSlotAfterCancel) {
   EXPECT_EQ(dialogs.boxes[1].text, "\"b\"\r  を実行します。");
   EXPECT_EQ(gates, (std::vector<Gate>{Gate::kShut, Gate::kShut}));
   EXPECT_EQ(timer_running, (std::vector<bool>{false, false}));
-  EXPECT_EQ(f.loop.MouseActionGate, Gate::kOpen);
-  EXPECT_TRUE(f.sensing_timer.enabled);
+  EXPECT_EQ(loop.MouseActionGate, Gate::kOpen);
+  EXPECT_TRUE(timer.enabled);
 }
 
 TEST_F(DispatchTest, DeclinedEverywhereReportsNothing) {
-  CreateWith({"MODE=1", "ACTERRMSG=1"}, {Prog("a", "lr")});
+  options.mode = MouseActionMode::kConfirm;
+  options.report_unregistered_actions = true;
+  CreateWith({{"a", "lr"}});
   dialogs.answers = {Answer::kCancel};
   StrokeRight();
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_EQ(dialogs.boxes.size(), 1u);
 }
 
-TEST_F(DispatchTest, ConfirmationShowsTheTitleReadNow) {
-  CreateWith({"MODE=1"}, {Prog("a", "lr")});
+TEST_F(DispatchFileTest, ConfirmationShowsTheTitleReadNow) {
+  CreateWith({"MODE=1"}, {FileProg("a", "lr")});
   WriteIni({"[CMD0]", "DISCRIPTION=renamed", "CMDLINE=a.exe", "ACTCODE=rl", "RUNPOS=111111111"});
   StrokeRight();  // the table still has "lr"
   ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -75,7 +108,7 @@ TEST_F(DispatchTest, ConfirmationShowsTheTitleReadNow) {
 
 TEST_F(DispatchTest, ForbiddenStartRegionSkipsToTheNextMatch) {
   // The start (100, 100) lies in the top-left region of 1024 x 768.
-  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  CreateWith({{"a", "lr", "011111111"}, {"b", "lr"}});
   StrokeRight();
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
 }
@@ -85,15 +118,15 @@ TEST_F(DispatchTest, ForbiddenStartRegionSkipsToTheNextMatch) {
 // the primary screen's grid it would lie on no region and be allowed).
 TEST_F(DispatchTest, StartRegionIsJudgedOnTheMonitorOfTheStart) {
   input.monitors = {Monitor{Rect{0, 0, 1024, 768}, 96}, Monitor{Rect{-1280, 0, 0, 1024}, 96}};
-  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  CreateWith({{"a", "lr", "011111111"}, {"b", "lr"}});
   StrokeRight({-1200, 100});
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe"}));
-  CreateWith({}, {Prog("a", "lr", {"RUNPOS=011111111"}), Prog("b", "lr")});
+  CreateWith({{"a", "lr", "011111111"}, {"b", "lr"}});
   StrokeRight({-800, 100});  // the top centre of that monitor
   EXPECT_EQ(Opened(), (std::vector<std::string>{"b.exe", "a.exe"}));
 }
 
-TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
+TEST_F(DispatchFileTest, MissingMaskAllowsOnlyStartsOnGridLines) {
   struct Case {
     Point start;
     bool started;
@@ -102,7 +135,7 @@ TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
   const Case cases[] = {
       {{100, 100}, false}, {{341, 100}, true}, {{100, 512}, true}, {{342, 100}, false}, {{682, 600}, true}};
   for (const Case& c : cases) {
-    CreateWith({}, {Prog("a", "lr", {})});
+    CreateWith({}, {FileProg("a", "lr", {})});
     StrokeRight(c.start);
     EXPECT_EQ(shell.opens.size(), c.started ? 1u : 0u) << c.start.x << "," << c.start.y;
     shell.opens.clear();
@@ -110,7 +143,7 @@ TEST_F(DispatchTest, MissingMaskAllowsOnlyStartsOnGridLines) {
 }
 
 TEST_F(DispatchTest, MaskForbiddingBottomCentreAllowsItsUpperLine) {
-  CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111101"})});
+  CreateWith({{"a", "lr", "111111101"}});
   StrokeRight({400, 600});
   EXPECT_TRUE(shell.opens.empty());
   StrokeRight({400, 512});
@@ -118,7 +151,8 @@ TEST_F(DispatchTest, MaskForbiddingBottomCentreAllowsItsUpperLine) {
 }
 
 TEST_F(DispatchTest, ProgramWithoutCodeEndsTheScan) {
-  CreateWith({"ACTERRMSG=1"}, {Prog("a", "rl"), {"DISCRIPTION=b", "CMDLINE=b.exe"}, Prog("c", "lr")});
+  options.report_unregistered_actions = true;
+  CreateWith({{"a", "rl"}, {"b", kNoActionCode}, {"c", "lr"}});
   StrokeRight();
   EXPECT_TRUE(shell.opens.empty());
   ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -128,43 +162,45 @@ TEST_F(DispatchTest, ProgramWithoutCodeEndsTheScan) {
 }
 
 TEST_F(DispatchTest, EmptyCodeNeverStartsAProgram) {
-  SettingsDialog& f = CreateWith({"ACTERRMSG=1"}, {Prog("a", "")});
+  options.report_unregistered_actions = true;
+  CreateWith({{"a", ""}});
   // Every sample on a centre line of the box (100..150, 100..200).
   Stroke(kShiftCtrl, {{150, 100}, {100, 150}, {150, 200}});
-  EXPECT_EQ(f.loop.RecognizedCode, "");
+  EXPECT_EQ(loop.RecognizedCode, "");
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_EQ(dialogs.boxes.size(), 1u);
 }
 
 TEST_F(DispatchTest, UnmatchedCodeIsSilentWithoutTheSwitch) {
-  CreateWith({}, {Prog("a", "rl")});
+  CreateWith({{"a", "rl"}});
   StrokeRight();
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
 TEST_F(DispatchTest, PaletteModeOpensThePaletteWithTheCode) {
-  SettingsDialog& f =
-      CreateWith({"MODE=3"}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=D:\\w", "CMDSHOW=SW_SHOWMINIMIZED"})});
+  options.mode = MouseActionMode::kPalette;
+  CreateWith({{"a", "lr", "111111111", "D:\\w", show::kMinimized}});
   StrokeRight();
   ASSERT_EQ(shell.opens.size(), 1u);
   EXPECT_EQ(shell.opens[0], (fake::FakeShell::OpenCall{"C:\\Fesk\\FeskPal.exe", "A lr", "D:\\w", 2, "C:\\"}));
-  EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kMouseAction) << "the palette case leaves the source";
+  EXPECT_EQ(loop.TriggerSource, LaunchSource::kMouseAction) << "the palette case leaves the source";
 }
 
 TEST_F(DispatchTest, PaletteFailureIsReportedWithTheProgramsTitle) {
-  CreateWith({"MODE=3"}, {Prog("a", "lr")});
+  options.mode = MouseActionMode::kPalette;
+  CreateWith({{"a", "lr"}});
   shell.results = {2};
   StrokeRight();
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].text, "\"a\" の起動ができません。\r\r原因：ファイルが見つかりませんでした。");
 }
 
-TEST_F(DispatchTest, ShowStatesOfCmdShow) {
+TEST_F(DispatchFileTest, ShowStatesOfCmdShow) {
   const std::pair<std::string, int> cases[] = {
       {"SW_SHOWMAXIMIZED", 3}, {"SW_SHOWMINIMIZED", 2}, {"SW_SHOW", 5}, {"bogus", 5}};
   for (const auto& [text, show] : cases) {
-    CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111111", "CMDSHOW=" + text})});
+    CreateWith({}, {FileProg("a", "lr", {"RUNPOS=111111111", "CMDSHOW=" + text})});
     StrokeRight();
     ASSERT_EQ(shell.opens.size(), 1u);
     EXPECT_EQ(shell.opens[0].show, show) << text;
@@ -172,8 +208,8 @@ TEST_F(DispatchTest, ShowStatesOfCmdShow) {
   }
 }
 
-TEST_F(DispatchTest, LaunchKeysAreReadAtEachStart) {
-  CreateWith({}, {Prog("a", "lr")});
+TEST_F(DispatchFileTest, LaunchKeysAreReadAtEachStart) {
+  CreateWith({}, {FileProg("a", "lr")});
   WriteIni({"[CMD0]", "DISCRIPTION=a", "CMDLINE=new.exe", "OPTION=/n", "ACTCODE=zz", "RUNPOS=111111111"});
   StrokeRight();
   ASSERT_EQ(shell.opens.size(), 1u);
@@ -181,7 +217,7 @@ TEST_F(DispatchTest, LaunchKeysAreReadAtEachStart) {
   EXPECT_EQ(shell.opens[0].parameters, "/n");
 }
 
-TEST_F(DispatchTest, EmptyCommandLineIsStillOpened) {
+TEST_F(DispatchFileTest, EmptyCommandLineIsStillOpened) {
   CreateWith({}, {{"DISCRIPTION=a", "ACTCODE=lr", "RUNPOS=111111111"}});
   shell.results = {2};
   StrokeRight();
@@ -190,8 +226,8 @@ TEST_F(DispatchTest, EmptyCommandLineIsStillOpened) {
   EXPECT_EQ(dialogs.boxes.size(), 1u);
 }
 
-TEST_F(DispatchTest, LaunchErrorsAreReportedOnlyWithTheSwitch) {
-  SettingsDialog& f = CreateWith({}, {Prog("a", "lr")});
+TEST_F(DispatchFileTest, LaunchErrorsAreReportedOnlyWithTheSwitch) {
+  SettingsDialog& f = CreateWith({}, {FileProg("a", "lr")});
   shell.results = {31, 32};
   StrokeRight();
   StrokeRight();
@@ -205,7 +241,7 @@ TEST_F(DispatchTest, LaunchErrorsAreReportedOnlyWithTheSwitch) {
 }
 
 TEST_F(DispatchTest, WrongWorkFolderIsReportedAndTheStartStillTried) {
-  CreateWith({}, {Prog("a", "lr", {"RUNPOS=111111111", "WORKDIR=Q:\\gone"})});
+  CreateWith({{"a", "lr", "111111111", "Q:\\gone"}});
   shell.missing_folders = {"Q:\\gone"};
   StrokeRight();
   ASSERT_EQ(dialogs.boxes.size(), 1u);
@@ -219,7 +255,18 @@ TEST_F(DispatchTest, WrongWorkFolderIsReportedAndTheStartStillTried) {
 class RunTimeOptionTest : public DispatchTest {
  protected:
   void SetUp() override {
-    CreateWith({"RUNOPTION=1"}, {Prog("a", "lr", {"RUNPOS=111111111", "OPTION=-q", "HOTKEY=Ctrl+A"})});
+    options.run_time_option = true;
+    CreateWith({{"a", "lr", "111111111", "", show::kShow, "-q"}});
+    SetHotKey(0, "Ctrl+A");
+    loop.RunOptionMode = true;
+  }
+};
+
+// The switch on the dialog, which also ends the mode.
+class RunTimeOptionSwitchTest : public DispatchFileTest {
+ protected:
+  void SetUp() override {
+    CreateWith({"RUNOPTION=1"}, {FileProg("a", "lr", {"RUNPOS=111111111", "OPTION=-q", "HOTKEY=Ctrl+A"})});
     form->loop.RunOptionMode = true;
   }
 };
@@ -239,7 +286,7 @@ TEST_F(RunTimeOptionTest, CancelEndsTheStart) {
   StrokeRight();
   EXPECT_EQ(dialogs.inputs.size(), 1u);
   EXPECT_TRUE(shell.opens.empty());
-  EXPECT_EQ(form->loop.TriggerSource, LaunchSource::kNone);
+  EXPECT_EQ(loop.TriggerSource, LaunchSource::kNone);
 }
 
 TEST_F(RunTimeOptionTest, AskedForShortcutsToo) {
@@ -247,7 +294,7 @@ TEST_F(RunTimeOptionTest, AskedForShortcutsToo) {
   EXPECT_EQ(dialogs.inputs.size(), 1u);
 }
 
-TEST_F(RunTimeOptionTest, NotAskedWithTheModeOffOrTheSwitchOff) {
+TEST_F(RunTimeOptionSwitchTest, NotAskedWithTheModeOffOrTheSwitchOff) {
   form->loop.RunOptionMode = false;
   StrokeRight();
   form->loop.RunOptionMode = true;

@@ -4,19 +4,20 @@
 // read with every trigger up.
 #include <gtest/gtest.h>
 
-#include "launcher_fixture.h"
+#include "engine_fixture.h"
 
 namespace fesk::testing {
 namespace {
 
 constexpr int R = vk::kRightButton;
 
-class FailedCursorReadTest : public LauncherTest {
+class FailedCursorReadTest : public EngineTest {
  protected:
   void SetUp() override {
-    WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Stroke", "CMDLINE=stroke.exe", "ACTCODE=lr",
-              "RUNPOS=111111111", "[CMD1]", "DISCRIPTION=Corner", "CMDLINE=corner.exe", "DISPLAYPOS=3"});
-    Create();
+    options.screen_positions = true;
+    Register("Stroke", "stroke.exe", "lr");
+    Register("Corner", "corner.exe", kNoActionCode, "3");
+    Start();
   }
   void TickWithoutCursor(std::initializer_list<int> keys) {
     input.cursor_fails = true;
@@ -43,7 +44,7 @@ TEST_F(FailedCursorReadTest, AMovementThatSawAFailedReadStartsNothing) {
     TickWithoutCursor(c.keys_while_failing);
     Stroke(kShiftCtrl, SecondHalf());  // a valid right stroke with the first half
     EXPECT_TRUE(Opened().empty());
-    EXPECT_EQ(form->loop.SampleCount, 0);
+    EXPECT_EQ(loop.SampleCount, 0);
     Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
     EXPECT_EQ(Opened(), (std::vector<std::string>{"stroke.exe"})) << "the next movement starts again";
   }
@@ -75,11 +76,9 @@ TEST_F(FailedCursorReadTest, KeysStillHeldAfterTheFailureKeepTheLoopDisarmed) {
   Tick({vk::kShift}, {100, 100});
   for (Point p : Line({100, 100}, {300, 100})) Tick(kShiftCtrl, p);
   Tick({R}, {1023, 0});
-  EXPECT_EQ(form->loop.SampleCount, 0);
+  EXPECT_EQ(loop.SampleCount, 0);
   EXPECT_TRUE(Opened().empty());
-  EXPECT_TRUE(form->loop.Disarmed);
   Idle();
-  EXPECT_FALSE(form->loop.Disarmed);
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
   EXPECT_EQ(Opened(), (std::vector<std::string>{"stroke.exe"}));
 }
@@ -89,10 +88,12 @@ TEST_F(FailedCursorReadTest, AFailedReadWithEveryKeyUpKeepsTheLoopDisarmedUntilA
   shell.opens.clear();
   TickWithoutCursor({R});
   TickWithoutCursor({});
-  EXPECT_TRUE(form->loop.Disarmed) << "keys read as up on the secure desktop prove nothing";
+  Tick({R}, {1023, 0});
+  EXPECT_TRUE(Opened().empty()) << "keys read as up on the secure desktop prove nothing";
   Idle();
-  EXPECT_FALSE(form->loop.Disarmed);
   EXPECT_TRUE(Opened().empty());
+  Tick({R}, {1023, 0});
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"corner.exe"})) << "a good read with every key up";
 }
 
 }  // namespace

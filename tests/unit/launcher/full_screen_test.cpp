@@ -74,10 +74,23 @@ TEST(FullScreenRule, NoWindowOrNoPortIsNoFullScreenProgram) {
 
 // ---- The loop -----------------------------------------------------------------
 
-class QuietOverFullScreenTest : public LauncherTest {
+// "lr" starts app.exe, Ctrl+A starts key.exe, the top-right corner
+// corner.exe; screen positions are on.
+class QuietOverFullScreenTest : public EngineTest {
  protected:
-  // "lr" starts app.exe, Ctrl+A starts key.exe, the top-right corner
-  // corner.exe; screen positions are on.
+  void SetUp() override {
+    options.screen_positions = true;
+    Register("App", "app.exe", "lr");
+    SetHotKey(Register("Key", "key.exe"), "Ctrl+A");
+    Register("Corner", "corner.exe", kNoActionCode, "3");
+  }
+  void RightStroke() { Stroke(kShiftCtrl, Line({100, 100}, {300, 100})); }
+};
+
+// The same launcher from its settings file, for what the dialog and the
+// file add.
+class QuietOverFullScreenSettingsTest : public LauncherTest {
+ protected:
   SettingsDialog& CreateLauncher(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]", "TRIGGER3=1"};
     lines.insert(lines.end(), system.begin(), system.end());
@@ -93,20 +106,21 @@ class QuietOverFullScreenTest : public LauncherTest {
 };
 
 TEST_F(QuietOverFullScreenTest, StrokeOverAFullScreenProgramStartsNothing) {
-  SettingsDialog& f = CreateLauncher({"ACTERRMSG=1"});
+  options.report_unregistered_actions = true;
+  Start();
   foreground.FullScreen(input.screen);
   RightStroke();
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_TRUE(dialogs.boxes.empty()) << "nor reports it as unregistered";
-  EXPECT_EQ(f.loop.RecognizedCode, "lr") << "the movement is still recognised";
-  EXPECT_EQ(f.loop.SampleCount, 0);
+  EXPECT_EQ(loop.RecognizedCode, "lr") << "the movement is still recognised";
+  EXPECT_EQ(loop.SampleCount, 0);
   foreground.facts.reset();
   RightStroke();
   EXPECT_EQ(Opened(), (std::vector<std::string>{"app.exe"}));
 }
 
 TEST_F(QuietOverFullScreenTest, ShellWindowsAndSmallerWindowsInFrontDoNotQuietIt) {
-  CreateLauncher();
+  Start();
   foreground.FullScreen(input.screen, "Progman");
   RightStroke();
   foreground.facts = Window({0, 0, 1024, 728});
@@ -115,7 +129,7 @@ TEST_F(QuietOverFullScreenTest, ShellWindowsAndSmallerWindowsInFrontDoNotQuietIt
 }
 
 TEST_F(QuietOverFullScreenTest, ShortcutKeysStayActive) {
-  CreateLauncher();
+  Start();
   foreground.FullScreen(input.screen);
   Tick({C, 'A'}, {500, 500});
   Idle();
@@ -123,7 +137,7 @@ TEST_F(QuietOverFullScreenTest, ShortcutKeysStayActive) {
 }
 
 TEST_F(QuietOverFullScreenTest, ScreenPositionStartsNothingAndKeepsItsPause) {
-  CreateLauncher();
+  Start();
   foreground.FullScreen(input.screen);
   Tick({R}, {1023, 0});
   EXPECT_TRUE(shell.opens.empty());
@@ -133,7 +147,7 @@ TEST_F(QuietOverFullScreenTest, ScreenPositionStartsNothingAndKeepsItsPause) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"corner.exe"}));
 }
 
-TEST_F(QuietOverFullScreenTest, WindowServicesTrailAndLinkWaitToo) {
+TEST_F(QuietOverFullScreenSettingsTest, WindowServicesTrailAndLinkWaitToo) {
   SettingsDialog& f = CreateLauncher({"TRIGGER4=1", "MODE=2", "LINKFLG=1"});
   foreground.FullScreen(input.screen);
   Stroke({C, A}, Line({300, 100}, {100, 100}));
@@ -145,7 +159,7 @@ TEST_F(QuietOverFullScreenTest, WindowServicesTrailAndLinkWaitToo) {
   EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "?");
 }
 
-TEST_F(QuietOverFullScreenTest, BoxOffStartsOverAFullScreenProgramAsBefore) {
+TEST_F(QuietOverFullScreenSettingsTest, BoxOffStartsOverAFullScreenProgramAsBefore) {
   SettingsDialog& f = CreateLauncher();
   EXPECT_TRUE(f.quiet_over_full_screen_box.checked()) << "on without the key";
   foreground.FullScreen(input.screen);
@@ -156,7 +170,7 @@ TEST_F(QuietOverFullScreenTest, BoxOffStartsOverAFullScreenProgramAsBefore) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"app.exe", "corner.exe"}));
 }
 
-TEST_F(QuietOverFullScreenTest, FileWithTheKeyOffStartsOverAFullScreenProgram) {
+TEST_F(QuietOverFullScreenSettingsTest, FileWithTheKeyOffStartsOverAFullScreenProgram) {
   CreateLauncher({"FULLSCREENQUIET=0"});
   foreground.FullScreen(input.screen);
   RightStroke();
@@ -165,7 +179,7 @@ TEST_F(QuietOverFullScreenTest, FileWithTheKeyOffStartsOverAFullScreenProgram) {
 
 // The window in front is asked about only when something would start.
 TEST_F(QuietOverFullScreenTest, IdleTicksAndSmallMovementsDoNotAsk) {
-  CreateLauncher();
+  Start();
   foreground.FullScreen(input.screen);
   for (int i = 0; i < 100; ++i) Idle();
   Stroke(kShiftCtrl, {{100, 100}, {105, 100}});  // below the minimum move

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine_fixture.h"
 #include "launcher/core/foreground_grant.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/settings_dialog.h"
@@ -41,13 +42,6 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-class RecordingServices : public WindowServiceRunner {
- public:
-  std::vector<unsigned> calls;
-  void RunWindowService(WindowService operation) override { calls.push_back(static_cast<unsigned>(operation)); }
-};
-
-inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";
 inline constexpr char kLauncherProgram[] = "C:\\Fesk\\Fesk.exe";
 
 class LauncherTest : public ::testing::Test {
@@ -122,16 +116,6 @@ class LauncherTest : public ::testing::Test {
     for (Point p : points) Tick(keys, p);
     Idle();
   }
-  // A straight movement of `steps` moves from one point to another.
-  static std::vector<Point> Line(Point from, Point to, int steps = 10) {
-    std::vector<Point> points;
-    for (int i = 0; i <= steps; ++i) {
-      points.push_back(Point{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
-    }
-    return points;
-  }
 };
-
-inline const std::initializer_list<int> kShiftCtrl = {vk::kShift, vk::kControl};
 
 }  // namespace fesk::testing

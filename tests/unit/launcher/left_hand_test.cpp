@@ -3,7 +3,7 @@
 // physical left button and "ﾏｳｽ右" means it too.
 #include <gtest/gtest.h>
 
-#include "launcher_fixture.h"
+#include "engine_fixture.h"
 
 namespace fesk::testing {
 namespace {
@@ -11,13 +11,16 @@ namespace {
 constexpr int kPhysicalLeft = vk::kLeftButton, kPhysicalRight = vk::kRightButton;
 constexpr int kRightOnlyTrigger = 14;  // "ﾏｳｽ右" alone
 
-class LeftHandTest : public LauncherTest {
+class LeftHandTest : public EngineTest {
  protected:
+  void SetUp() override {
+    options.screen_positions = true;
+    Register("Stroke", "stroke.exe", "lr");
+    Register("Corner", "corner.exe", kNoActionCode, "3");
+  }
   void CreateWithCorner(bool swapped) {
     input.buttons_swapped = swapped;
-    WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Stroke", "CMDLINE=stroke.exe", "ACTCODE=lr",
-              "RUNPOS=111111111", "[CMD1]", "DISCRIPTION=Corner", "CMDLINE=corner.exe", "DISPLAYPOS=3"});
-    Create();
+    Start();
   }
   // What one tick with the physical button held at the top-right corner
   // starts.
@@ -50,9 +53,9 @@ TEST_F(LeftHandTest, TheSecondaryButtonAtACornerStartsItsProgram) {
 }
 
 TEST_F(LeftHandTest, TheRightButtonTriggerAnswersThePhysicalLeftButtonWhenSwapped) {
+  options.screen_positions = false;
+  options.SetMouseActionTrigger(kRightOnlyTrigger);
   CreateWithCorner(true);
-  form->screen_positions_box.SetChecked(false);
-  form->TriggerCellClick(kRightOnlyTrigger);
   Stroke({kPhysicalRight}, Line({100, 100}, {300, 100}));
   EXPECT_TRUE(Opened().empty()) << "the physical right button is the primary one";
   Stroke({kPhysicalLeft}, Line({100, 100}, {300, 100}));
@@ -65,11 +68,11 @@ TEST_F(LeftHandTest, ASwapMadeWhileTheLauncherRunsAppliesAfterTheSettingChange) 
   CreateWithCorner(false);
   input.buttons_swapped = true;
   EXPECT_EQ(HeldAtCorner(kPhysicalRight), (std::vector<std::string>{"corner.exe"})) << "not told yet";
-  form->SettingChange();
+  engine->SettingChanged();
   EXPECT_EQ(HeldAtCorner(kPhysicalRight), (std::vector<std::string>{}));
   EXPECT_EQ(HeldAtCorner(kPhysicalLeft), (std::vector<std::string>{"corner.exe"}));
   input.buttons_swapped = false;
-  form->SettingChange();
+  engine->SettingChanged();
   EXPECT_EQ(HeldAtCorner(kPhysicalRight), (std::vector<std::string>{"corner.exe"}));
 }
 

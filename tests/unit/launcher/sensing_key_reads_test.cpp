@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher_fixture.h"
+#include "engine_fixture.h"
 
 namespace fesk::testing {
 namespace {
@@ -23,23 +23,21 @@ const char* const kModifiers[] = {"Ctrl+Shift+Alt+", "Ctrl+Shift+", "Ctrl+Alt+",
 
 int LetterOf(int slot) { return 'A' + slot / 6; }
 
-class SensingKeyReadsTest : public LauncherTest {
+class SensingKeyReadsTest : public EngineTest {
  protected:
   // 100 programs, the first `shortcuts` of them with a shortcut key, every
   // function of the loop on.
-  SettingsDialog& CreateWithPrograms(int shortcuts, std::vector<std::string> system = {}) {
-    std::vector<std::string> lines{"[SYSTEM]", "TRIGGER1=1", "TRIGGER2=1", "TRIGGER3=1", "TRIGGER4=1", "RUNOPTION=1"};
-    lines.insert(lines.end(), system.begin(), system.end());
+  LauncherEngine& CreateWithPrograms(int shortcuts) {
+    options = LauncherOptions{};
+    options.mouse_actions = options.shortcut_keys = options.screen_positions = options.window_services = true;
+    options.run_time_option = true;
+    tables = ProgramTables{};
     for (int slot = 0; slot < 100; ++slot) {
       const std::string n = std::to_string(slot);
-      lines.insert(lines.end(), {"[CMD" + n + "]", "DISCRIPTION=P" + n, "CMDLINE=p" + n + ".exe", "ACTCODE=lRlRl",
-                                 "RUNPOS=111111111"});
-      if (slot < shortcuts) {
-        lines.push_back(std::string("HOTKEY=") + kModifiers[slot % 6] + static_cast<char>(LetterOf(slot)));
-      }
+      Register("P" + n, "p" + n + ".exe", "lRlRl");
+      if (slot < shortcuts) SetHotKey(slot, std::string(kModifiers[slot % 6]) + static_cast<char>(LetterOf(slot)));
     }
-    WriteIniLines(lines);
-    return Create();
+    return Start();
   }
 
   // The keys one tick with these keys held reads.
@@ -47,7 +45,7 @@ class SensingKeyReadsTest : public LauncherTest {
     input.held = std::set<int>(keys);
     input.reads.clear();
     input.log_reads = true;
-    form->SensingTick();
+    engine->SensingTick();
     input.log_reads = false;
     return input.reads;
   }
@@ -125,7 +123,7 @@ TEST_F(SensingKeyReadsTest, ShortcutsHeldTogetherStartInAscendingSlotOrder) {
   CreateWithPrograms(100);
   Tick({C, A, 'C', 'B', 'A'}, {500, 500});  // slots 14, 8 and 2
   EXPECT_EQ(Opened(), (std::vector<std::string>{"p2.exe", "p8.exe", "p14.exe"}));
-  EXPECT_EQ(form->loop.LastHotKeyIndex, 14);
+  EXPECT_EQ(loop.LastHotKeyIndex, 14);
 }
 
 TEST_F(SensingKeyReadsTest, KeysAreReadAfreshAfterAStartsBox) {
@@ -145,9 +143,9 @@ TEST_F(SensingKeyReadsTest, KeysAreReadAfreshAfterAStartsBox) {
 }
 
 TEST_F(SensingKeyReadsTest, RunOptionToggleAndShortcutsShareTheirReads) {
-  SettingsDialog& f = CreateWithPrograms(100);
+  CreateWithPrograms(100);
   const std::vector<int> reads = ReadsOfTick({C, S, A});  // toggles, pauses, scans
-  EXPECT_TRUE(f.loop.RunOptionMode);
+  EXPECT_TRUE(loop.RunOptionMode);
   EXPECT_EQ(clock.sleeps, (std::vector<int>{500}));
   // Ctrl, Shift and Alt once before the pause; after it every key once more.
   std::vector<int> after(reads.begin() + 3, reads.end());

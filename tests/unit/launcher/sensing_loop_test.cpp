@@ -8,7 +8,7 @@ namespace {
 
 constexpr int S = vk::kShift, C = vk::kControl, A = vk::kAlt, R = vk::kRightButton;
 
-class SensingLoopTest : public LauncherTest {
+class SensingLoopDialogTest : public LauncherTest {
  protected:
   // One program for "lr" allowed everywhere, plus the given SYSTEM lines.
   SettingsDialog& CreateWithRightStroke(std::vector<std::string> system = {}) {
@@ -24,7 +24,22 @@ class SensingLoopTest : public LauncherTest {
   std::vector<Point> RightStroke() { return Line({100, 100}, {300, 100}); }
 };
 
-TEST_F(SensingLoopTest, MouseActionStartsTheProgramRegisteredForItsCode) {
+// The same program registered in code, for what the engine alone decides.
+class SensingLoopTest : public EngineTest {
+ protected:
+  LauncherEngine& CreateWithRightStroke() {
+    tables = ProgramTables{};
+    const int slot = Register("Editor", "C:\\app\\app.exe", "lr");
+    CurrentProgram& program = programs.programs[slot];
+    program.ShowCommand = show::kMaximized;
+    program.Option = "-x";
+    program.WorkDir = "C:\\work";
+    return Start();
+  }
+  std::vector<Point> RightStroke() { return Line({100, 100}, {300, 100}); }
+};
+
+TEST_F(SensingLoopDialogTest, MouseActionStartsTheProgramRegisteredForItsCode) {
   SettingsDialog& f = CreateWithRightStroke();
   Stroke(kShiftCtrl, RightStroke());
   ASSERT_EQ(shell.opens.size(), 1u);
@@ -52,7 +67,8 @@ TEST_F(SensingLoopTest, TrayIconShowsProgressWhileRecording) {
 }
 
 TEST_F(SensingLoopTest, HiddenTrayIconGetsNoFrames) {
-  CreateWithRightStroke({"SYSTEMICON=1"});
+  options.tray_icon = TrayIconChoice::kHidden;
+  CreateWithRightStroke();
   tray.calls.clear();
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(tray.calls.empty());
@@ -60,23 +76,24 @@ TEST_F(SensingLoopTest, HiddenTrayIconGetsNoFrames) {
 }
 
 TEST_F(SensingLoopTest, HoldingWithoutMovingRecordsOneSampleAndStartsNothing) {
-  SettingsDialog& f = CreateWithRightStroke({"SENMIN=0"});
+  options.minimum_move = 0;
+  CreateWithRightStroke();
   for (int i = 0; i < 5; ++i) Tick(kShiftCtrl, {200, 200});
-  EXPECT_EQ(f.loop.SampleCount, 1);
+  EXPECT_EQ(loop.SampleCount, 1);
   Idle();
   EXPECT_TRUE(shell.opens.empty());
-  EXPECT_TRUE(f.transfer_button.enabled) << "the movement was recognised, just too small";
+  EXPECT_EQ(recognized, 1) << "the movement was recognised, just too small";
 }
 
 TEST_F(SensingLoopTest, OnlyTheFirstFiftyMovingTicksAreRecorded) {
-  SettingsDialog& f = CreateWithRightStroke();
+  CreateWithRightStroke();
   std::vector<Point> points = Line({100, 100}, {345, 100}, 49);          // 50 samples to the right
   for (Point p : Line({345, 110}, {345, 600}, 20)) points.push_back(p);  // then far down
   for (Point p : points) Tick(kShiftCtrl, p);
-  EXPECT_EQ(f.loop.SampleCount, 50);
+  EXPECT_EQ(loop.SampleCount, 50);
   Idle();
-  EXPECT_EQ(f.loop.RecognizedCode, "lr");
-  EXPECT_EQ(f.loop.Stroke.height, 0);
+  EXPECT_EQ(loop.RecognizedCode, "lr");
+  EXPECT_EQ(loop.Stroke.height, 0);
   EXPECT_EQ(shell.opens.size(), 1u);
 }
 
@@ -87,8 +104,10 @@ TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
   };
   const Case cases[] = {{{200, 100}, false}, {{201, 100}, true}, {{200, 200}, false}, {{200, 201}, true}};
   // A dispatched movement either starts "lr" or reports that nothing has it.
+  options.minimum_move = 100;
+  options.report_unregistered_actions = true;
   for (const Case& c : cases) {
-    CreateWithRightStroke({"SENMIN=100", "ACTERRMSG=1"});
+    CreateWithRightStroke();
     Stroke(kShiftCtrl, {{100, 100}, c.end});
     EXPECT_EQ(shell.opens.size() + dialogs.boxes.size(), c.started ? 1u : 0u) << c.end.x << "," << c.end.y;
     shell.opens.clear();
@@ -97,18 +116,18 @@ TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
 }
 
 TEST_F(SensingLoopTest, AnotherModifierSuspendsTheMovementUntilAllKeysAreUp) {
-  SettingsDialog& f = CreateWithRightStroke();
+  CreateWithRightStroke();
   for (Point p : RightStroke()) Tick(kShiftCtrl, p);
   for (Point p : Line({300, 110}, {300, 500})) Tick({S, C, A}, p);
-  EXPECT_EQ(f.loop.SampleCount, 11) << "nothing recorded, nothing released";
+  EXPECT_EQ(loop.SampleCount, 11) << "nothing recorded, nothing released";
   Tick({A}, {300, 500});
-  EXPECT_EQ(f.loop.SampleCount, 11);
+  EXPECT_EQ(loop.SampleCount, 11);
   Idle();
-  EXPECT_EQ(f.loop.RecognizedCode, "lr");
+  EXPECT_EQ(loop.RecognizedCode, "lr");
   EXPECT_EQ(shell.opens.size(), 1u);
 }
 
-TEST_F(SensingLoopTest, ChangedTriggerAppliesFromTheNextTick) {
+TEST_F(SensingLoopDialogTest, ChangedTriggerAppliesFromTheNextTick) {
   SettingsDialog& f = CreateWithRightStroke();
   f.TriggerCellClick(9);  // Alt
   Stroke(kShiftCtrl, RightStroke());
@@ -117,7 +136,7 @@ TEST_F(SensingLoopTest, ChangedTriggerAppliesFromTheNextTick) {
   EXPECT_EQ(shell.opens.size(), 1u);
 }
 
-TEST_F(SensingLoopTest, MiddleButtonTriggerIgnoresTheRightButton) {
+TEST_F(SensingLoopDialogTest, MiddleButtonTriggerIgnoresTheRightButton) {
   SettingsDialog& f = CreateWithRightStroke();
   f.TriggerCellClick(15);
   Stroke({vk::kMiddleButton, R}, RightStroke());
@@ -125,16 +144,21 @@ TEST_F(SensingLoopTest, MiddleButtonTriggerIgnoresTheRightButton) {
 }
 
 TEST_F(SensingLoopTest, SameTriggerForBothLetsTheWindowServiceWin) {
-  SettingsDialog& f = CreateWithRightStroke({"TRIGGER4=1", "WINSELECTKEY=1"});
+  options.window_services = true;
+  options.SetWindowServiceTrigger(1);
+  CreateWithRightStroke();
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_TRUE(shell.opens.empty());
   EXPECT_EQ(services.calls, (std::vector<unsigned>{5}));
-  EXPECT_EQ(f.loop.TriggerSource, LaunchSource::kNone);
-  EXPECT_FALSE(f.loop.WinServiceActive);
+  EXPECT_EQ(loop.TriggerSource, LaunchSource::kNone);
+  EXPECT_FALSE(loop.WinServiceActive);
 }
 
 TEST_F(SensingLoopTest, WindowServiceTriggerWorksWithMouseActionsOff) {
-  CreateWithRightStroke({"TRIGGER1=0", "TRIGGER4=1", "WinService4=9"});
+  options.mouse_actions = false;
+  options.window_services = true;
+  options.services[3] = WindowService::kPaletteGroups;  // 9
+  CreateWithRightStroke();
   Stroke({C, A}, Line({300, 100}, {100, 100}));
   EXPECT_EQ(services.calls, (std::vector<unsigned>{9}));
   Stroke(kShiftCtrl, RightStroke());
@@ -143,7 +167,8 @@ TEST_F(SensingLoopTest, WindowServiceTriggerWorksWithMouseActionsOff) {
 }
 
 TEST_F(SensingLoopTest, LastRecordedTickDecidesTheKindOfMovement) {
-  CreateWithRightStroke({"TRIGGER4=1"});
+  options.window_services = true;
+  CreateWithRightStroke();
   std::vector<Point> points = RightStroke();
   for (std::size_t i = 0; i < points.size(); ++i)
     Tick(i < 5 ? std::initializer_list<int>{C, A} : kShiftCtrl, points[i]);
@@ -152,20 +177,36 @@ TEST_F(SensingLoopTest, LastRecordedTickDecidesTheKindOfMovement) {
   EXPECT_EQ(shell.opens.size(), 1u);
 }
 
-TEST_F(SensingLoopTest, UnselectedServiceListPassesAnIgnoredOperation) {
+TEST_F(SensingLoopDialogTest, UnselectedServiceListPassesAnIgnoredOperation) {
   CreateWithRightStroke({"TRIGGER4=1", "WinService5=40"});
   Stroke({C, A}, RightStroke());
   EXPECT_EQ(services.calls, (std::vector<unsigned>{static_cast<unsigned>(-1)}));
 }
 
 TEST_F(SensingLoopTest, NonStraightCodeSelectsNoService) {
-  CreateWithRightStroke({"TRIGGER4=1", "ACTERRMSG=1"});
+  options.window_services = true;
+  options.report_unregistered_actions = true;
+  CreateWithRightStroke();
   Stroke({C, A}, {{100, 100}, {300, 100}, {300, 300}});
   EXPECT_TRUE(services.calls.empty());
   EXPECT_TRUE(dialogs.boxes.empty());
 }
 
-class ShortcutTest : public SensingLoopTest {
+// Ctrl+A starts a.exe, Alt+F5 b.exe; Shift+C is no shortcut (it would fire
+// while the user types).
+class ShortcutTest : public EngineTest {
+ protected:
+  LauncherEngine& CreateWithShortcuts() {
+    SetHotKey(Register("A", "a.exe"), "Ctrl+A");
+    SetHotKey(Register("B", "b.exe"), "Alt+F5");
+    SetHotKey(Register("C", "c.exe"), "Shift+C");
+    return Start();
+  }
+};
+
+// The same programs from the settings file, for the switch on the dialog and
+// the key names of the file.
+class ShortcutFileTest : public SensingLoopDialogTest {
  protected:
   SettingsDialog& CreateWithShortcuts(std::vector<std::string> system = {}) {
     std::vector<std::string> lines{"[SYSTEM]"};
@@ -204,7 +245,7 @@ TEST_F(ShortcutTest, ModifiersMustBeExactlyTheRequiredOnes) {
 
 // The texts the editor stores for the keys the Japanese layout names fire on
 // those keys: "^" is a key after "Ctrl+", and "/" is the main keyboard's.
-TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
+TEST_F(ShortcutFileTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   WriteIniLines({"[CMD0]", "DISCRIPTION=Caret", "CMDLINE=caret.exe", "HOTKEY=Ctrl+^", "[CMD1]", "DISCRIPTION=Slash",
                  "CMDLINE=slash.exe", "HOTKEY=Ctrl+Alt+/"});
   JapaneseKeyNames layout;
@@ -221,7 +262,7 @@ TEST_F(ShortcutTest, LayoutNamedKeysFireTheKeyTheyWereStoredFrom) {
   EXPECT_EQ(Opened(), (std::vector<std::string>{"caret.exe", "slash.exe"}));
 }
 
-TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
+TEST_F(ShortcutFileTest, OffWhileTheFunctionIsOff) {
   SettingsDialog& f = CreateWithShortcuts({"TRIGGER2=0"});
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
@@ -231,36 +272,50 @@ TEST_F(ShortcutTest, OffWhileTheFunctionIsOff) {
 }
 
 TEST_F(ShortcutTest, PaletteModeStartsTheProgramItself) {
-  CreateWithShortcuts({"MODE=3"});
+  options.mode = MouseActionMode::kPalette;
+  CreateWithShortcuts();
   Tick({C, 'A'}, {500, 500});
   EXPECT_EQ(Opened(), (std::vector<std::string>{"a.exe"}));
 }
 
 TEST_F(ShortcutTest, TickDeliveredDuringAStartsBoxDoesNothing) {
-  SettingsDialog& f = CreateWithShortcuts();
+  CreateWithShortcuts();
   shell.results = {2};
   int samples_in_box = -1;
   dialogs.while_open = [&](const fake::FakeDialogs::Box&) {
     std::set<int> outer = input.held;
     Tick(kShiftCtrl, {100, 100});
-    samples_in_box = f.loop.SampleCount;
+    samples_in_box = loop.SampleCount;
     input.held = outer;
   };
   Tick({C, 'A'}, {500, 500});
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(samples_in_box, 0);
   Tick(kShiftCtrl, {100, 100});
-  EXPECT_EQ(f.loop.SampleCount, 1) << "the next tick senses again";
+  EXPECT_EQ(loop.SampleCount, 1) << "the next tick senses again";
 }
 
 TEST_F(ShortcutTest, ClosedGateSensesNothing) {
-  SettingsDialog& f = CreateWithShortcuts();
-  f.loop.MouseActionGate = Gate::kShut;
+  CreateWithShortcuts();
+  loop.MouseActionGate = Gate::kShut;
   Tick({C, 'A'}, {500, 500});
   EXPECT_TRUE(Opened().empty());
 }
 
-class ScreenPositionTest : public SensingLoopTest {
+// The top edge starts top.exe, the top-right corner corner.exe (claimed
+// first, so other.exe never starts there).
+class ScreenPositionTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    options.screen_positions = true;
+    Register("Top", "top.exe", kNoActionCode, "2");
+    Register("Corner", "corner.exe", kNoActionCode, "3");
+    Register("Other", "other.exe", kNoActionCode, "3");
+    Start();
+  }
+};
+
+class ScreenPositionFileTest : public SensingLoopDialogTest {
  protected:
   void SetUp() override {
     WriteIni({"[SYSTEM]", "TRIGGER3=1", "[CMD0]", "DISCRIPTION=Top", "CMDLINE=top.exe", "DISPLAYPOS=2", "[CMD1]",
@@ -291,7 +346,7 @@ TEST_F(ScreenPositionTest, EachTickWithTheRightButtonCostsItsPauses) {
     if (!c.opened.empty() && !shell.opens.empty()) {
       EXPECT_EQ(shell.opens[0].file, c.opened);
     }
-    EXPECT_EQ(form->loop.TriggerSource, LaunchSource::kMouseAction);
+    EXPECT_EQ(loop.TriggerSource, LaunchSource::kMouseAction);
   }
 }
 
@@ -303,16 +358,16 @@ TEST_F(ScreenPositionTest, HeldPositionStartsAgainOnEveryTick) {
 }
 
 TEST_F(ScreenPositionTest, TimerIsStoppedWhileTheBlockWorks) {
-  form->sensing_timer.enabled = true;
+  timer.enabled = true;
   bool stopped_during_start = false;
-  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !form->sensing_timer.enabled; };
+  dialogs.while_open = [&](const fake::FakeDialogs::Box&) { stopped_during_start = !timer.enabled; };
   shell.results = {2};
   Tick({R}, {1023, 0});
   EXPECT_TRUE(stopped_during_start);
-  EXPECT_TRUE(form->sensing_timer.enabled);
+  EXPECT_TRUE(timer.enabled);
 }
 
-TEST_F(ScreenPositionTest, OffWithoutTheFunction) {
+TEST_F(ScreenPositionFileTest, OffWithoutTheFunction) {
   form->screen_positions_box.SetChecked(false);
   Tick({R}, {1023, 0});
   EXPECT_TRUE(shell.opens.empty());
@@ -351,10 +406,11 @@ TEST_F(ScreenPositionTest, OneMonitorJudgesTheScreenAsBefore) {
 }
 
 TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
-  SettingsDialog& f = CreateWithRightStroke({"RUNOPTION=1"});
+  options.run_time_option = true;
+  CreateWithRightStroke();
   tray.calls.clear();
   for (int i = 0; i < 3; ++i) Tick({C, S, A}, {10, 10});
-  EXPECT_TRUE(f.loop.RunOptionMode);
+  EXPECT_TRUE(loop.RunOptionMode);
   EXPECT_EQ(clock.sleeps, (std::vector<int>{500, 500, 500}));
   using K = TrayPicture::Kind;
   std::vector<K> kinds;
@@ -363,44 +419,50 @@ TEST_F(SensingLoopTest, CtrlShiftAltTogglesRunOptionModeOnEveryTick) {
 }
 
 TEST_F(SensingLoopTest, RunOptionToggleNeedsTheSwitch) {
-  SettingsDialog& f = CreateWithRightStroke();
+  CreateWithRightStroke();
   Tick({C, S, A}, {10, 10});
-  EXPECT_FALSE(f.loop.RunOptionMode);
+  EXPECT_FALSE(loop.RunOptionMode);
   EXPECT_TRUE(clock.sleeps.empty());
 }
 
 TEST_F(SensingLoopTest, StartsOutsideTheRunSpotOrInABlackHoleAreRefused) {
   struct Case {
-    std::vector<std::string> system;
+    StartArea area;
     Point start;
     bool started;
   };
+  const Rect spot{50, 50, 150, 150}, hole{90, 90, 110, 110}, none{};
   const Case cases[] = {
-      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {100, 100}, true},
-      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {150, 150}, true},
-      {{"RUN=ON", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {151, 100}, false},
-      {{"RUN=OFF", "RUNX1=50", "RUNY1=50", "RUNX2=150", "RUNY2=150"}, {151, 100}, true},
-      {{"HOOL=ON", "HOOL2X1=90", "HOOL2Y1=90", "HOOL2X2=110", "HOOL2Y2=110"}, {100, 100}, false},
-      {{"HOOL=ON", "HOOL2X1=90", "HOOL2Y1=90", "HOOL2X2=110", "HOOL2Y2=110"}, {111, 100}, true},
-      {{"HOOL=ON"}, {0, 0}, false},
+      {{true, spot}, {100, 100}, true},
+      {{true, spot}, {150, 150}, true},
+      {{true, spot}, {151, 100}, false},
+      {{false, spot}, {151, 100}, true},
+      {{false, {}, true, {none, hole, none, none}}, {100, 100}, false},
+      {{false, {}, true, {none, hole, none, none}}, {111, 100}, true},
+      {{false, {}, true, {}}, {0, 0}, false},
   };
   for (const Case& c : cases) {
-    SettingsDialog& f = CreateWithRightStroke(c.system);
+    options.start_area = c.area;
+    recognized = 0;
+    CreateWithRightStroke();
     Stroke(kShiftCtrl, Line(c.start, {c.start.x + 200, c.start.y}));
     EXPECT_EQ(shell.opens.size(), c.started ? 1u : 0u) << c.start.x << "," << c.start.y;
-    EXPECT_EQ(f.transfer_button.enabled, c.started) << "a refused movement is never recognised";
-    EXPECT_EQ(f.loop.SampleCount, 0);
+    EXPECT_EQ(recognized == 1, c.started) << "a refused movement is never recognised";
+    EXPECT_EQ(loop.SampleCount, 0);
     shell.opens.clear();
   }
 }
 
 TEST_F(SensingLoopTest, StartRulesApplyToWindowServiceMovementsToo) {
-  CreateWithRightStroke({"TRIGGER4=1", "HOOL=ON", "HOOL1X2=200", "HOOL1Y2=200"});
+  options.window_services = true;
+  options.start_area.black_holes_on = true;
+  options.start_area.black_holes[0] = Rect{0, 0, 200, 200};
+  CreateWithRightStroke();
   Stroke({C, A}, RightStroke());
   EXPECT_TRUE(services.calls.empty());
 }
 
-TEST_F(SensingLoopTest, EditedSpotAppliesBeforeItIsSaved) {
+TEST_F(SensingLoopDialogTest, EditedSpotAppliesBeforeItIsSaved) {
   SettingsDialog& f = CreateWithRightStroke();
   f.run_spot_box.SetChecked(true);
   f.run_spot_fields[0].SetValue(500);
@@ -408,7 +470,7 @@ TEST_F(SensingLoopTest, EditedSpotAppliesBeforeItIsSaved) {
   EXPECT_TRUE(shell.opens.empty());
 }
 
-TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
+TEST_F(SensingLoopDialogTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
   SettingsDialog& f = CreateWithRightStroke({"MODE=2"});
   Stroke(kShiftCtrl, RightStroke());
   EXPECT_EQ(shell.opens.size(), 1u);
@@ -419,7 +481,7 @@ TEST_F(SensingLoopTest, TrailModeDrawsTheMovementAfterStartingTheProgram) {
   EXPECT_EQ(f.popup.width, 204);
 }
 
-TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
+TEST_F(SensingLoopDialogTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
   CreateWithRightStroke({"LINKFLG=1"});
   Stroke(kShiftCtrl, Line({100, 100}, {100, 300}));
   EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "lL");
@@ -428,7 +490,7 @@ TEST_F(SensingLoopTest, LinkCodeIsWrittenAfterEveryDispatchedMovement) {
   EXPECT_EQ(SettingsFile(FilePath(IniPath())).ReadString("SYSTEM", "LINK", "?"), "lL");
 }
 
-TEST_F(SensingLoopTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
+TEST_F(SensingLoopDialogTest, LinkWriteFailureIsShownAndTheMovementStillEnds) {
   form = std::make_unique<SettingsDialog>(LauncherEnvironment{input, clock, shell, dialogs, tray, services, nullptr,
                                                               FilePath(folder.File("missing/Fesk.Ini")),
                                                               FilePath(kLauncherFolder)});

@@ -1,0 +1,156 @@
+// The launcher's engine built on its own: fake ports, options and program
+// tables filled in code, no settings dialog and no settings file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/action_code.h"
+#include "common/errors.h"
+#include "common/hotkey_text.h"
+#include "launcher/core/hotkey_entry.h"
+#include "launcher/core/launch_texts.h"
+#include "launcher/core/launcher_engine.h"
+#include "launcher/core/window_service_runner.h"
+#include "platform/fake/fake_ports.h"
+
+namespace fesk::testing {
+
+class RecordingServices : public WindowServiceRunner {
+ public:
+  std::vector<unsigned> calls;
+  void RunWindowService(WindowService operation) override { calls.push_back(static_cast<unsigned>(operation)); }
+};
+
+// The registered programs held in memory, as the settings file would give
+// them: a slot without an entry reads as a program with no keys.
+class FakeProgramStore : public ProgramStore {
+ public:
+  std::map<int, CurrentProgram> programs;
+  std::map<int, std::string> run_positions;
+  std::vector<std::string> links;  // every LINK written, in order
+  bool link_fails = false;
+
+  CurrentProgram Program(int slot) override {
+    auto found = programs.find(slot);
+    if (found != programs.end()) return found->second;
+    CurrentProgram none;
+    none.Title = kUntitled;
+    return none;
+  }
+  std::string Title(int slot) override { return Program(slot).Title; }
+  std::string RunPos(int slot) override {
+    auto found = run_positions.find(slot);
+    return found != run_positions.end() ? found->second : std::string(kLauncherRunPosDefault);
+  }
+  void WriteLink(std::string_view code) override {
+    if (link_fails) throw FeskError("LINK に書き込めません");
+    links.emplace_back(code);
+  }
+};
+
+// A straight movement of `steps` moves from one point to another.
+inline std::vector<Point> Line(Point from, Point to, int steps = 10) {
+  std::vector<Point> points;
+  for (int i = 0; i <= steps; ++i) {
+    points.push_back(Point{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  }
+  return points;
+}
+
+inline const std::initializer_list<int> kShiftCtrl = {vk::kShift, vk::kControl};
+
+inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";
+
+class EngineTest : public ::testing::Test {
+ protected:
+  // The triggers a launcher without settings senses: Shift+Ctrl for mouse
+  // actions, Ctrl+Alt for the Window services.
+  EngineTest() {
+    options.SetMouseActionTrigger(1);
+    options.SetWindowServiceTrigger(6);
+  }
+
+  // A program in the next slot: its title, command line, mouse-action code
+  // (allowed everywhere) and screen position ("" for none).
+  int Register(std::string title, std::string command_line, std::string code = kNoActionCode,
+               std::string displaypos = "") {
+    const int slot = tables.ProgramCount++;
+    CurrentProgram& program = programs.programs[slot];
+    program.Title = title;
+    program.CommandLine = std::move(command_line);
+    tables.ProgramTitles[slot] = std::move(title);
+    tables.ActionCodes[slot] = code;
+    programs.run_positions[slot] = "111111111";
+    if (!displaypos.empty()) tables.ScreenPositionSlots.Claim(displaypos, slot);
+    return slot;
+  }
+
+  // The slot's shortcut key, written as the settings file holds it
+  // ("Ctrl+Alt+A").
+  void SetHotKey(int slot, std::string_view text) {
+    tables.HotKeyTable[slot] = MakeHotKeyEntry(TextToShortCut(text, nullptr));
+  }
+
+  // The engine as the launcher has it once started: the gate open, the
+  // sensing timer running and the own tray icon shown.
+  LauncherEngine& Start() {
+    loop.MouseActionGate = Gate::kOpen;
+    timer.enabled = true;
+    if (options.TrayIconShown()) tray_icons.TrayIconAdd();
+    engine = std::make_unique<LauncherEngine>(
+        options, loop, tables, EnginePorts{input, clock, programs, timer, &foreground},
+        EngineEffects{shell, dialogs, tray_icons, services, FilePath(kLauncherFolder),
+                      SensingView{[this] { ++recognized; }, [this](int count) { trails.push_back(count); }}});
+    return *engine;
+  }
+
+  // The command lines the engine opened, in order.
+  std::vector<std::string> Opened() const {
+    std::vector<std::string> files;
+    for (const auto& call : shell.opens) files.push_back(call.file);
+    return files;
+  }
+
+  // One tick with these keys held and the cursor here.
+  void Tick(std::initializer_list<int> keys, Point cursor) {
+    input.held = std::set<int>(keys);
+    input.cursor = cursor;
+    engine->SensingTick();
+  }
+  void Idle() {
+    input.held.clear();
+    engine->SensingTick();
+  }
+  // A movement through the points with the keys held, then all keys up.
+  void Stroke(std::initializer_list<int> keys, const std::vector<Point>& points) {
+    for (Point p : points) Tick(keys, p);
+    Idle();
+  }
+
+  fake::FakeInput input;
+  fake::FakeClock clock;
+  fake::FakeShell shell;
+  fake::FakeDialogs dialogs;
+  fake::FakeTray tray;
+  RecordingServices services;
+  fake::FakeForeground foreground;
+  FakeProgramStore programs;
+  LauncherOptions options;
+  LoopState loop;
+  ProgramTables tables;
+  Timer timer{false, 10};
+  TrayIcons tray_icons{tray, loop, tables};
+  int recognized = 0;       // movements recognised
+  std::vector<int> trails;  // trails shown, by their sample count
+  std::unique_ptr<LauncherEngine> engine;
+};
+
+}  // namespace fesk::testing
