@@ -194,13 +194,18 @@ class TrayPort {
 inline constexpr int kTrayCallbackMessage = 1125;  // WM_USER + 101
 
 // What the platform tells of the window in front: where its client area
-// lies on the screen, the whole rectangle of the monitor it is on, and its
-// window class.  The launcher decides from these what kind of window it is.
+// lies on the screen, the whole rectangle of the monitor it is on, its
+// window class and the program that owns it.  The launcher decides from
+// these what kind of window it is.
 struct ForegroundFacts {
   bool visible = false;
   Rect client;   // the client area, in screen pixels
   Rect monitor;  // its monitor, task bar included
   std::string class_name;
+  // The file name, without its folder, of the owning process's program;
+  // empty when the process cannot be asked or the name has no code-page-932
+  // spelling.
+  std::string program_file;
   friend bool operator==(const ForegroundFacts&, const ForegroundFacts&) = default;
 };
 

@@ -1,6 +1,7 @@
 #include "launcher/core/dispatcher.h"
 
 #include "common/action_code.h"
+#include "launcher/core/first_matching_slot.h"
 #include "launcher/core/launch_texts.h"
 
 namespace fesk {
@@ -24,26 +25,22 @@ void Dispatcher::RunDirectionService() {
   loop_.TriggerSource = LaunchSource::kNone;
 }
 
+// In the confirmation mode a declined program lets the scan go on with the
+// slots after it.
 bool Dispatcher::StartMatchingProgram() {
+  const StartMaskCheck allows = [this](int slot) { return CheckStartPosition(slot); };
   bool acted = false;
-  for (int slot = 0; slot < tables_.ProgramCount; ++slot) {
-    if (tables_.ActionCodes[slot] == kNoActionCode) break;
-    if (!Matches(slot)) continue;
-    const std::string title = programs_.Title(slot);
+  for (std::optional<int> slot = FirstMatchingSlot(loop_.RecognizedCode, tables_, allows); slot;
+       slot = FirstMatchingSlot(loop_.RecognizedCode, tables_, allows, *slot + 1)) {
+    const std::string title = programs_.Title(*slot);
     acted = true;
     if (options_.mode != MouseActionMode::kConfirm) {
-      runner_.RunProgram(slot, title);
+      runner_.RunProgram(*slot, title);
       break;
     }
-    if (ConfirmAndRun(slot, title)) break;
+    if (ConfirmAndRun(*slot, title)) break;
   }
   return acted;
-}
-
-// The mask is read last: it costs a file read.
-bool Dispatcher::Matches(int slot) {
-  const std::string& code = loop_.RecognizedCode;
-  return !code.empty() && tables_.ActionCodes[slot] == code && CheckStartPosition(slot);
 }
 
 // The gate stays shut while the box is open (see the guards at

@@ -36,7 +36,6 @@ class Dispatcher {
   void RunDirectionService();
   // True when a program was started or offered.
   bool StartMatchingProgram();
-  bool Matches(int slot);
   // Mode 1: false when the user declined, so the scan goes on.
   bool ConfirmAndRun(int slot, const std::string& title);
 

@@ -38,6 +38,25 @@ bool TokenIsElevated(HANDLE process) {
   return read && elevation.TokenIsElevated != 0;
 }
 
+// The file name of the program that owns the window, in code page 932.
+// The most limited query is enough for the image name and is granted even
+// for most processes above us; a process that refuses it, or a name with a
+// character code page 932 cannot spell, gives no name, which no list holds.
+std::string ProgramFileOf(HWND window) {
+  DWORD process_id = 0;
+  if (!GetWindowThreadProcessId(window, &process_id) || process_id == 0) return {};
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
+  if (!process) return {};
+  std::wstring path(32768, L'\0');  // the longest path Windows knows
+  DWORD length = static_cast<DWORD>(path.size());
+  const bool read = QueryFullProcessImageNameW(process, 0, path.data(), &length) != FALSE;
+  CloseHandle(process);
+  if (!read) return {};
+  std::wstring_view full(path.data(), length);
+  const std::size_t slash = full.find_last_of(L"\\/");
+  return NarrowExactly(slash == std::wstring_view::npos ? full : full.substr(slash + 1)).value_or("");
+}
+
 }  // namespace
 
 // An elevated launcher may act on every window of the desktop, so only a
@@ -57,8 +76,9 @@ bool Win32ForegroundWindow::ElevatedAboveUs() {
   return elevated;
 }
 
-// Facts only: which window counts as full-screen is the launcher's rule
-// (launcher/core/full_screen.h).  The monitor is the one that holds most of
+// Facts only: which window counts as full-screen, and which program is to
+// be left alone, are the launcher's rules (launcher/core/full_screen.h,
+// launcher/core/quiet_programs.h).  The monitor is the one that holds most of
 // the window, with its task bar (rcMonitor, not the work area).
 std::optional<ForegroundFacts> Win32ForegroundWindow::Facts() {
   HWND window = GetForegroundWindow();
@@ -80,6 +100,7 @@ std::optional<ForegroundFacts> Win32ForegroundWindow::Facts() {
   wchar_t name[256] = {};
   int length = GetClassNameW(window, name, 256);
   facts.class_name = Narrow(std::wstring_view(name, length > 0 ? static_cast<std::size_t>(length) : 0));
+  facts.program_file = ProgramFileOf(window);
   return facts;
 }
 

@@ -266,7 +266,11 @@ class FakeForeground : public ForegroundPort {
   // A visible window whose client area is the whole screen.
   void FullScreen(Size screen, std::string class_name = "Game") {
     Rect all{0, 0, screen.width, screen.height};
-    facts = ForegroundFacts{true, all, all, std::move(class_name)};
+    facts = ForegroundFacts{true, all, all, std::move(class_name), ""};
+  }
+  // A visible window of the program, not covering its monitor.
+  void OwnedBy(std::string program_file) {
+    facts = ForegroundFacts{true, Rect{10, 10, 400, 300}, Rect{0, 0, 1024, 768}, "Window", std::move(program_file)};
   }
 };
 

@@ -3,11 +3,14 @@
 // key-description text names, a double-byte character reaches a Unicode
 // window as one UTF-16 character and an ANSI window as its two code page
 // 932 bytes, a Ctrl the user holds does not turn the text into shortcuts,
-// the resize operations act on the foreground window, and a window of the
-// launcher's own process does not count as running with more rights.
+// the resize operations act on the foreground window, a window of the
+// launcher's own process does not count as running with more rights, and
+// the window in front is told by its program's file name.
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "common/cp932.h"
 #include "launcher/services/send_keys.h"
 #include "launcher/win32/win32_foreground_window.h"
 #include "launcher/win32/win32_key_sink.h"
@@ -185,6 +188,12 @@ int main() {
 
   fesk::win32::Win32ForegroundWindow foreground;
   fesk::winetest::Check(!foreground.ElevatedAboveUs(), "a window of our own process is not above us");
+  // The program of the window in front, by its file name alone, as the list
+  // of programs to leave alone names it.
+  const std::optional<fesk::ForegroundFacts> facts = foreground.Facts();
+  fesk::winetest::Check(facts && fesk::cp932::EqualsIgnoreAsciiCase(facts->program_file, "key_sink_wine.exe"),
+                        "the window in front belongs to key_sink_wine.exe (" +
+                            (facts ? facts->program_file : std::string("no window")) + ")");
 
   // Resizing the foreground window.
   Focus(wide);

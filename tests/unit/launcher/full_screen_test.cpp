@@ -13,7 +13,7 @@ constexpr int S = vk::kShift, C = vk::kControl, A = vk::kAlt, R = vk::kRightButt
 constexpr Rect kMonitor{0, 0, 1024, 768};
 
 ForegroundFacts Window(Rect client, Rect monitor = kMonitor, std::string class_name = "Game") {
-  return ForegroundFacts{true, client, monitor, std::move(class_name)};
+  return ForegroundFacts{true, client, monitor, std::move(class_name), ""};
 }
 
 // ---- The rule ---------------------------------------------------------------
