@@ -41,14 +41,21 @@ class TimerPause {
 // A message or input box opened by a start runs its own message loop, which
 // may deliver a tick before the window has seen the timer stop; such a tick
 // returns at once, as it would with the timer really stopped.
-void SensingLoop::SensingTick() {
-  if (!loop_.GateOpen() || in_tick_) return;
+TickOutcome SensingLoop::SensingTick() {
+  if (!loop_.GateOpen() || in_tick_) return TickOutcome::kSkipped;
   in_tick_ = true;
   struct EndOfTick {
     bool& flag;
     ~EndOfTick() { flag = false; }
   } end_of_tick{in_tick_};
   keys_.Forget();
+  keys_.WatchHeld();
+  Sense();
+  const bool under_way = loop_.SampleCount != 0 || loop_.Recording;
+  return keys_.HeldSeen() || under_way ? TickOutcome::kBusy : TickOutcome::kQuiet;
+}
+
+void SensingLoop::Sense() {
   if (!Armed()) return;
   if (options_.run_time_option) ToggleRunOptionMode();
   if (options_.shortcut_keys) FireShortcutKeys();

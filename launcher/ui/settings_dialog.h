@@ -138,7 +138,7 @@ class SettingsDialog : public OptionControls {
   void FormCreate();
   // The close box: true when the user confirmed and the program may end.
   bool FormCloseQuery();
-  void SensingTick() { sensing_.SensingTick(); }
+  TickOutcome SensingTick() { return sensing_.SensingTick(); }
   // A system setting changed (WM_SETTINGCHANGE): the mouse buttons may have
   // been swapped.
   void SettingChange() { sensing_.SettingChanged(); }
