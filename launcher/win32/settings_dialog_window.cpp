@@ -201,6 +201,7 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& f
   // anew (Explorer restarted): the tray icons must then be added again.
   taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
   BindWindow();
+  wake_.emplace(hwnd(), [this] { return RunSensingTick(); });
 }
 
 void SettingsDialogWindow::Start() {
@@ -399,11 +400,13 @@ void SettingsDialogWindow::OnDpiChanged() {
 
 void SettingsDialogWindow::SyncTimers() {
   const Timer& timer1 = form_.sensing_timer;
-  if (timer1.enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
+  // Between key and button events the fast timer sleeps (WakeRule).
+  const bool timer1_enabled = timer1.enabled && (!wake_ || wake_->Awake());
+  if (timer1_enabled && (!timer1_running_ || timer1.interval != timer1_interval_)) {
     SetTimer(hwnd(), kTimer1, static_cast<UINT>(timer1.interval), nullptr);
     timer1_running_ = true;
     timer1_interval_ = timer1.interval;
-  } else if (!timer1.enabled && timer1_running_) {
+  } else if (!timer1_enabled && timer1_running_) {
     KillTimer(hwnd(), kTimer1);
     timer1_running_ = false;
   }
@@ -451,19 +454,33 @@ void SettingsDialogWindow::AfterEvent() {
 }
 
 void SettingsDialogWindow::OnTimer(UINT_PTR id) {
+  if (!wake_) return;
   if (id == kTimer1) {
-    // No tick starts while one runs (a box shown by the tick runs its own
-    // message loop), and the next comes one interval after this one ends.
     if (in_tick_) return;
-    in_tick_ = true;
-    KillTimer(hwnd(), kTimer1);
-    timer1_running_ = false;
-    form_.SensingTick();
-    in_tick_ = false;
+    wake_->FastTick();
   } else if (id == kTimer2) {
     form_.TrailTick();
+  } else if (id == Win32InputWake::kSafetyTimer) {
+    // While awake the fast timer does the work, and nothing changed.
+    const long long ticks = wake_->ticks();
+    wake_->SafetyTick();
+    if (wake_->ticks() == ticks) return;
   }
   AfterEvent();
+}
+
+// Every sensing tick, whether the fast timer, the safety timer or a key
+// event runs it.  No tick starts while one runs (a box shown by the tick
+// runs its own message loop), and the next comes one interval after this
+// one ends.
+TickOutcome SettingsDialogWindow::RunSensingTick() {
+  if (in_tick_) return TickOutcome::kSkipped;
+  in_tick_ = true;
+  KillTimer(hwnd(), kTimer1);
+  timer1_running_ = false;
+  const TickOutcome outcome = form_.SensingTick();
+  in_tick_ = false;
+  return outcome;
 }
 
 void SettingsDialogWindow::OnDropFiles(HDROP drop) {
@@ -477,6 +494,10 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
     tray_.AddAllAgain();
     return true;
   }
+  bool wake_changed = false;
+  const bool wake_handled = wake_ && wake_->OnMessage(message, w, l, result, wake_changed);
+  if (wake_changed) AfterEvent();
+  if (wake_handled) return true;
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
     case WM_SETTINGCHANGE:

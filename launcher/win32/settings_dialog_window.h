@@ -8,6 +8,7 @@
 
 #include "launcher/ui/settings_dialog.h"
 #include "launcher/win32/win32_foreground_rights.h"
+#include "launcher/win32/win32_input_wake.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
 
@@ -59,6 +60,7 @@ class SettingsDialogWindow : public FormWindow {
   std::optional<RECT> MarkerArea(const Label& marker, int number) const;
   void SyncMarkers();
   void OnTimer(UINT_PTR id);
+  TickOutcome RunSensingTick();
   void OnDropFiles(HDROP drop);
 
   SettingsDialog& form_;
@@ -76,6 +78,8 @@ class SettingsDialogWindow : public FormWindow {
   bool in_tick_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
   HFONT product_font_ = nullptr;
+  // Made once the window exists.
+  std::optional<Win32InputWake> wake_;
 };
 
 }  // namespace fesk::win32
