@@ -31,8 +31,14 @@ class WakeRule {
   // while a user who stops typing costs only 30 more fast ticks.
   static constexpr int kQuietTime = 300;
   // The safety tick's period: a held trigger or shortcut is found within a
-  // quarter of a second even without an event.
-  static constexpr int kSafetyPeriod = 250;
+  // second even without an event.  It is the idle launcher's whole cost, and
+  // under Wine each tick is a few round trips to the wineserver: at four a
+  // second the idle launcher cost a fifth of the least 10 ms poller, at one
+  // a second a tenth, about what its process costs doing nothing at all.
+  // Where no event comes the keys mostly cannot be read either (a window of
+  // higher rights in front reads as nothing held), and after resume and
+  // unlock the platform wakes the loop itself.
+  static constexpr int kSafetyPeriod = 1000;
 
   // `tick` runs one sensing tick and tells what it saw.
   WakeRule(ElapsedClock& clock, std::function<TickOutcome()> tick) : clock_(clock), tick_(std::move(tick)) {}

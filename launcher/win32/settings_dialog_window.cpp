@@ -461,10 +461,10 @@ void SettingsDialogWindow::OnTimer(UINT_PTR id) {
   } else if (id == kTimer2) {
     form_.TrailTick();
   } else if (id == Win32InputWake::kSafetyTimer) {
-    // While awake the fast timer does the work, and nothing changed.
-    const long long ticks = wake_->ticks();
+    // While awake the fast timer does the work; a look while asleep that
+    // found nothing changed nothing either.
     wake_->SafetyTick();
-    if (wake_->ticks() == ticks) return;
+    if (!wake_->Awake()) return;
   }
   AfterEvent();
 }
@@ -476,7 +476,7 @@ void SettingsDialogWindow::OnTimer(UINT_PTR id) {
 TickOutcome SettingsDialogWindow::RunSensingTick() {
   if (in_tick_) return TickOutcome::kSkipped;
   in_tick_ = true;
-  KillTimer(hwnd(), kTimer1);
+  if (timer1_running_) KillTimer(hwnd(), kTimer1);
   timer1_running_ = false;
   const TickOutcome outcome = form_.SensingTick();
   in_tick_ = false;

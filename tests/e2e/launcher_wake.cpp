@@ -11,7 +11,7 @@
 // here, away from the stroke and the corner.
 //
 // Each press below is short (100 ms) and starts from a sleeping launcher,
-// whose safety tick looks only every 250 ms: one such look could catch a
+// whose safety tick looks only once a second: one such look could catch a
 // press, but not five in a row; the key or button event itself must wake
 // the loop for every press to start its program.  The number of ticks is
 // asked of the launcher's window (registered message "FeskSensingTicks").
