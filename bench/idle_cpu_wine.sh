@@ -8,7 +8,11 @@
 # FESK_EXE names another Fesk.exe to measure (an older build, say),
 # FESK_IDLE_SECONDS the length of one measurement (default 30) and
 # FESK_IDLE_RUNS how many measurements are made one after another (default
-# 3); each run is printed, then the median of each ratio.
+# 3); each run is printed, then the median of each ratio.  With
+# FESK_IDLE_INPUT=1 input flows during the measurement: in each of the four
+# prefixes a helper (bench/input_flow.cpp, through the end-to-end driver)
+# presses F24, a key that starts nothing, every 100 ms, so that each
+# wineserver serves the same input and the launcher stays awake.
 #
 # Four programs run side by side over the same 30 s, each in a Wine prefix
 # of its own, so that each has a wineserver of its own and the server's time
@@ -17,17 +21,21 @@
 # each.  A process's time and its wineserver's are read from /proc (user plus
 # system time, clock ticks); the other processes of each prefix (explorer,
 # services ...) are shown apart.  The prefixes stay beside the build folder
-# for the next run (the first run makes them, about 10 s each).
+# for the next run (the first run makes them, about 10 s each).  Each run
+# also prints how many sensing ticks each Fesk.exe ran during it, asked of
+# the launcher before and after the measurement.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build/win}" && pwd)
 seconds=${FESK_IDLE_SECONDS:-30}
 rounds=${FESK_IDLE_RUNS:-3}
 settle=${FESK_IDLE_SETTLE:-10}
+with_input=${FESK_IDLE_INPUT:-0}
 
-ninja -C "$build" Fesk minimal_poller >/dev/null
+ninja -C "$build" Fesk minimal_poller input_flow >/dev/null
 fesk_exe=${FESK_EXE:-$build/launcher/win32/Fesk.exe}
 poller_exe=$build/bench/minimal_poller.exe
+input_flow_exe=$build/bench/input_flow.exe
 base=$(cd "$build/.." && pwd)/idle-cpu-wine
 mkdir -p "$base"
 
@@ -62,6 +70,7 @@ cp "$fesk_exe" "$base/fesk-100/folder/Fesk.exe"
 hundred_ini >"$base/fesk-100/folder/Fesk.Ini"
 cp "$poller_exe" "$base/poller-a/folder/"
 cp "$poller_exe" "$base/poller-b/folder/"
+for run in "${runs[@]}"; do cp "$input_flow_exe" "$base/$run/folder/"; done
 
 # A display of its own, chosen as the Wine tests choose theirs.
 . "$here/tests/wine/private-display.sh"
@@ -90,7 +99,15 @@ measure_once() {
   for run in "${runs[@]}"; do
     (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" >/dev/null 2>&1) &
   done
+  if [ "$with_input" = 1 ]; then
+    for run in "${runs[@]}"; do
+      (cd "$base/$run/folder" &&
+        WINEPREFIX=$base/$run/prefix exec wine input_flow.exe keys $((settle + seconds + 10)) >/dev/null 2>&1) &
+    done
+  fi
   sleep "$settle"
+  # Sensing ticks the launcher of a prefix has run so far ("none" without one).
+  ticks_in() { (cd "$base/$1/folder" && WINEPREFIX=$base/$1/prefix wine input_flow.exe ticks 2>/dev/null | tr -d "\r") || true; }
 
   # Processes of a prefix: "program", "server" or "other" and the pid.
   processes_of() {
@@ -123,6 +140,9 @@ measure_once() {
       all_pids+=("$pid")
     done <<<"$found"
   done
+  unset sensing_before
+  declare -A sensing_before
+  for run in fesk-demo fesk-100; do sensing_before[$run]=$(ticks_in $run); done
   for pid in "${all_pids[@]}"; do before[$pid]=$(ticks_of "$pid"); done
   start=$(date +%s.%N)
   sleep "$seconds"
@@ -139,7 +159,9 @@ measure_once() {
     ms[$run.$kind]=$((ms[$run.$kind] + (after[$pid] - before[$pid]) * 1000 / hz))
   done
 
-  echo "figure: idle CPU under Wine, side by side over $wall s (program + its wineserver):"
+  local input_note=""
+  [ "$with_input" = 1 ] && input_note=", F24 pressed every 100 ms"
+  echo "figure: idle CPU under Wine, side by side over $wall s$input_note (program + its wineserver):"
   for run in "${runs[@]}"; do
     total=$((ms[$run.program] + ms[$run.server]))
     ms[$run]=$total
@@ -154,6 +176,16 @@ measure_once() {
   echo "figure: idle Fesk.exe, demo settings / minimal poller = ${demo_ratios[-1]}"
   echo "figure: idle Fesk.exe, 100 shortcut keys / minimal poller = ${hundred_ratios[-1]}"
   echo "figure: minimal poller / minimal poller (the noise of one run) = ${noise_ratios[-1]}"
+  for run in fesk-demo fesk-100; do
+    local now_ticks
+    now_ticks=$(ticks_in $run)
+    if [[ ${sensing_before[$run]} =~ ^[0-9]+$ && $now_ticks =~ ^[0-9]+$ ]]; then
+      local ran=$((now_ticks - sensing_before[$run]))
+      echo "figure: sensing ticks of $run over about $wall s: $ran ($(awk -v n=$ran -v w="$wall" 'BEGIN { printf "%.1f", n / w }') a second; the fast timer alone would run 100)"
+    else
+      echo "figure: sensing ticks of $run: not known (this Fesk.exe does not tell them)"
+    fi
+  done
   for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -k >/dev/null 2>&1 || true; done
   for run in "${runs[@]}"; do WINEPREFIX=$base/$run/prefix wineserver -w >/dev/null 2>&1 || true; done
 }

@@ -92,6 +92,15 @@ class ClockPort {
   virtual LocalTime Now() = 0;
 };
 
+// Milliseconds since some fixed moment, never going back and unaffected by
+// changes of the time of day (GetTickCount64): for measuring how long
+// something has lasted.
+class ElapsedClock {
+ public:
+  virtual ~ElapsedClock() = default;
+  virtual long long Milliseconds() = 0;
+};
+
 // Show commands of the shell.
 namespace show {
 inline constexpr int kNormal = 1;  // SW_SHOWNORMAL

@@ -39,6 +39,12 @@ class KeySnapshot final : public InputPort {
     }
   }
 
+  // Whether any key read since WatchHeld was held, across Forget: the
+  // sensing tick tells from it, without reading a key more, whether it saw
+  // anything held.
+  void WatchHeld() { held_seen_ = false; }
+  bool HeldSeen() const { return held_seen_; }
+
   // The button setting afresh, after the user changed it.
   void ReadButtonSetting() {
     swapped_ = live_.ButtonsSwapped();
@@ -51,13 +57,13 @@ class KeySnapshot final : public InputPort {
   bool KeyHeld(int user_key) override {
     const int virtual_key = PhysicalKey(user_key);
     if (virtual_key == 0) return false;
-    if (virtual_key < 0 || virtual_key >= kKeys) return live_.KeyHeld(virtual_key);
+    if (virtual_key < 0 || virtual_key >= kKeys) return Seen(live_.KeyHeld(virtual_key));
     const auto key = static_cast<std::size_t>(virtual_key);
     if (read_in_[key] != reading_) {
       read_in_[key] = reading_;
       held_[key] = live_.KeyHeld(virtual_key);
     }
-    return held_[key];
+    return Seen(held_[key]);
   }
 
   bool ButtonsSwapped() override { return swapped_; }
@@ -67,6 +73,11 @@ class KeySnapshot final : public InputPort {
 
  private:
   static constexpr int kKeys = 256;
+
+  bool Seen(bool held) {
+    held_seen_ = held_seen_ || held;
+    return held;
+  }
 
   int PhysicalKey(int user_key) const {
     if (!swapped_) return user_key;
@@ -81,6 +92,7 @@ class KeySnapshot final : public InputPort {
   std::array<std::uint32_t, kKeys> read_in_{};
   std::array<bool, kKeys> held_{};
   std::uint32_t reading_ = 1;
+  bool held_seen_ = false;
 };
 
 }  // namespace fesk

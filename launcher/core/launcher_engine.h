@@ -26,7 +26,7 @@ class LauncherEngine {
   LauncherEngine& operator=(const LauncherEngine&) = delete;
 
   // One tick of the sensing timer.
-  void SensingTick() { sensing_.SensingTick(); }
+  TickOutcome SensingTick() { return sensing_.SensingTick(); }
   // The user changed a system setting: the mouse buttons may have been
   // swapped or swapped back.
   void SettingChanged() { sensing_.SettingChanged(); }

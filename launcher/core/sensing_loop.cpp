@@ -43,9 +43,16 @@ class TimerPause {
 // A tick delivered while the timer is paused (by a box's own message loop)
 // returns at once, as it would with the timer really stopped: see the
 // guards in sensing_loop.h.
-void SensingLoop::SensingTick() {
-  if (!loop_.GateOpen() || !timer_.enabled) return;
+TickOutcome SensingLoop::SensingTick() {
+  if (!loop_.GateOpen() || !timer_.enabled) return TickOutcome::kSkipped;
   keys_.Forget();
+  keys_.WatchHeld();
+  Sense();
+  const bool under_way = loop_.SampleCount != 0 || loop_.Recording;
+  return keys_.HeldSeen() || under_way ? TickOutcome::kBusy : TickOutcome::kQuiet;
+}
+
+void SensingLoop::Sense() {
   if (!Armed()) return;
   if (options_.run_time_option) ToggleRunOptionMode();
   if (options_.shortcut_keys) FireShortcutKeys();

@@ -9,6 +9,7 @@
 #include "launcher/core/launcher_options.h"
 #include "launcher/core/loop_state.h"
 #include "launcher/core/program_runner.h"
+#include "launcher/core/tick_outcome.h"
 #include "launcher/core/program_tables.h"
 #include "launcher/core/tray_icons.h"
 #include "platform/ports.h"
@@ -50,13 +51,17 @@ class SensingLoop {
   //    dialog waits for it.
   // The window that delivers the ticks keeps no flag of its own and does not
   // stop its timer around a tick.
-  void SensingTick();
+  // Whether the tick saw anything held or under way, for the waking rule;
+  // it reads no key for that beyond those it reads anyway.
+  TickOutcome SensingTick();
   void RecognizeStroke(int sample_count);
   // The user changed a system setting: the mouse buttons may have been
   // swapped or swapped back.
   void SettingChanged() { keys_.ReadButtonSetting(); }
 
  private:
+  // The tick's work, once the gate has let it in.
+  void Sense();
   // False while the loop waits, after a failed cursor read, for a good read
   // with every trigger up.
   bool Armed();

@@ -141,7 +141,7 @@ class SettingsDialog : public OptionControls {
   void FormCreate();
   // The close box: true when the user confirmed and the program may end.
   bool FormCloseQuery();
-  void SensingTick() { engine_.SensingTick(); }
+  TickOutcome SensingTick() { return engine_.SensingTick(); }
   // A system setting changed (WM_SETTINGCHANGE): the mouse buttons may have
   // been swapped.
   void SettingChange() { engine_.SettingChanged(); }

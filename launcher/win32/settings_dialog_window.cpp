@@ -202,6 +202,10 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& f
   // anew (Explorer restarted): the tray icons must then be added again.
   taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
   BindWindow();
+  // Every sensing tick runs through the waking rule, whether the fast timer,
+  // the safety timer or a key event asks for it; a tick asked for inside a
+  // box of a tick returns at once (see SensingLoop::SensingTick).
+  wake_.emplace(hwnd(), [this] { return form_.SensingTick(); });
 }
 
 void SettingsDialogWindow::Start() {
@@ -340,7 +344,10 @@ void SettingsDialogWindow::OnDpiChanged() {
 // next tick comes one interval after the block); an idle tick leaves it
 // running untouched.
 void SettingsDialogWindow::SyncTimers() {
-  const std::pair<const Timer*, UINT_PTR> timers[] = {{&form_.sensing_timer, kTimer1}, {&form_.trail_timer, kTimer2}};
+  // Between key and button events the fast timer sleeps (WakeRule).
+  Timer sensing = form_.sensing_timer;
+  sensing.enabled = sensing.enabled && (!wake_ || wake_->Awake());
+  const std::pair<const Timer*, UINT_PTR> timers[] = {{&sensing, kTimer1}, {&form_.trail_timer, kTimer2}};
   for (std::size_t i = 0; i < real_timers_.size(); ++i) {
     const auto [model, id] = timers[i];
     switch (SyncTimer(*model, real_timers_[i])) {
@@ -385,12 +392,18 @@ void SettingsDialogWindow::AfterEvent() {
 }
 
 void SettingsDialogWindow::OnTimer(UINT_PTR id) {
+  if (!wake_) return;
   if (id == kTimer1) {
     // A tick delivered by a box's own message loop inside a tick returns at
     // once: the guards are described at SensingLoop::SensingTick.
-    form_.SensingTick();
+    wake_->FastTick();
   } else if (id == kTimer2) {
     form_.TrailTick();
+  } else if (id == Win32InputWake::kSafetyTimer) {
+    // While awake the fast timer does the work; a look while asleep that
+    // found nothing changed nothing either.
+    wake_->SafetyTick();
+    if (!wake_->Awake()) return;
   }
   AfterEvent();
 }
@@ -406,6 +419,10 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
     tray_.AddAllAgain();
     return true;
   }
+  bool wake_changed = false;
+  const bool wake_handled = wake_ && wake_->OnMessage(message, w, l, result, wake_changed);
+  if (wake_changed) AfterEvent();
+  if (wake_handled) return true;
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
     case WM_SETTINGCHANGE:

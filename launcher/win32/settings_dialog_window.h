@@ -9,6 +9,7 @@
 #include "launcher/ui/settings_dialog.h"
 #include "launcher/win32/win32_foreground_rights.h"
 #include "platform/timer_sync.h"
+#include "launcher/win32/win32_input_wake.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_ports.h"
 
@@ -71,6 +72,8 @@ class SettingsDialogWindow : public FormWindow {
   bool drops_accepted_ = false;
   std::array<int, 4> marker_places_{-1, -1, -1, -1};  // left and top of both markers, as shown
   HFONT product_font_ = nullptr;
+  // Made once the window exists.
+  std::optional<Win32InputWake> wake_;
 };
 
 }  // namespace fesk::win32

@@ -72,7 +72,7 @@ class FakeInput : public InputPort {
 // Virtual time in milliseconds.  Each call of Now() advances the time by
 // now_step milliseconds and reports it truncated to resolution, so that a
 // busy wait for the next clock tick ends after a few calls.
-class FakeClock : public ClockPort {
+class FakeClock : public ClockPort, public ElapsedClock {
  public:
   long long now_ms = 0;
   int now_step = 1;
@@ -90,6 +90,9 @@ class FakeClock : public ClockPort {
     return LocalTime{static_cast<int>(t / 3600000 % 24), static_cast<int>(t / 60000 % 60),
                      static_cast<int>(t / 1000 % 60), static_cast<int>(t % 1000)};
   }
+  // The same virtual time, as it stands (reading it does not advance it).
+  long long Milliseconds() override { return now_ms; }
+  void Advance(long long milliseconds) { now_ms += milliseconds; }
   long long TotalSlept() const {
     long long total = 0;
     for (int s : sleeps) total += s;

@@ -36,3 +36,6 @@ fesk_e2e_test(launcher_left_hand PROGRAMS Fesk)
 # Quiet over a full-screen program: a stroke and a corner start nothing over
 # it, a shortcut still does; with FULLSCREENQUIET=0 they start again.
 fesk_e2e_test(launcher_full_screen PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)
+# Asleep while idle: the sensing ticks almost stop, and short shortcut
+# presses and corner clicks still start their programs, woken by raw input.
+fesk_e2e_test(launcher_wake PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
