@@ -43,9 +43,12 @@ export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-runs=(fesk-demo poller-a fesk-100 poller-b)
+# "window" is the poller started with no timer: a window that only waits
+# for messages, the floor of any Wine program with a window.
+runs=(fesk-demo poller-a fesk-100 poller-b window)
 declare -A exe_of=([fesk-demo]=Fesk.exe [fesk-100]=Fesk.exe [poller-a]=minimal_poller.exe
-                   [poller-b]=minimal_poller.exe)
+                   [poller-b]=minimal_poller.exe [window]=minimal_poller.exe)
+declare -A args_of=([window]=idle)
 
 # The settings: the demo's, and 100 programs with a shortcut each (the six
 # modifier sets a shortcut can use in turn, a letter per six programs).
@@ -70,6 +73,7 @@ cp "$fesk_exe" "$base/fesk-100/folder/Fesk.exe"
 hundred_ini >"$base/fesk-100/folder/Fesk.Ini"
 cp "$poller_exe" "$base/poller-a/folder/"
 cp "$poller_exe" "$base/poller-b/folder/"
+cp "$poller_exe" "$base/window/folder/"
 for run in "${runs[@]}"; do cp "$input_flow_exe" "$base/$run/folder/"; done
 
 # A display of its own, chosen as the Wine tests choose theirs.
@@ -97,7 +101,7 @@ done
 # by side and ended.
 measure_once() {
   for run in "${runs[@]}"; do
-    (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" >/dev/null 2>&1) &
+    (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" ${args_of[$run]:-} >/dev/null 2>&1) &
   done
   if [ "$with_input" = 1 ]; then
     for run in "${runs[@]}"; do
@@ -173,9 +177,11 @@ measure_once() {
   demo_ratios+=("$(ratio "${ms[fesk-demo]}" "${ms[poller-a]}")")
   hundred_ratios+=("$(ratio "${ms[fesk-100]}" "${ms[poller-b]}")")
   noise_ratios+=("$(ratio "${ms[poller-b]}" "${ms[poller-a]}")")
+  floor_ratios+=("$(ratio "${ms[window]}" "${ms[poller-a]}")")
   echo "figure: idle Fesk.exe, demo settings / minimal poller = ${demo_ratios[-1]}"
   echo "figure: idle Fesk.exe, 100 shortcut keys / minimal poller = ${hundred_ratios[-1]}"
   echo "figure: minimal poller / minimal poller (the noise of one run) = ${noise_ratios[-1]}"
+  echo "figure: a window that only waits / minimal poller (the floor of any Wine program) = ${floor_ratios[-1]}"
   for run in fesk-demo fesk-100; do
     local now_ticks
     now_ticks=$(ticks_in $run)
@@ -191,9 +197,9 @@ measure_once() {
 }
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-demo_ratios=() hundred_ratios=() noise_ratios=()
+demo_ratios=() hundred_ratios=() noise_ratios=() floor_ratios=()
 for ((round = 1; round <= rounds; round++)); do
   echo "figure: run $round of $rounds"
   measure_once
 done
-echo "figure: median of $rounds runs: demo settings / poller = $(median "${demo_ratios[@]}"), 100 shortcut keys / poller = $(median "${hundred_ratios[@]}"), poller / poller = $(median "${noise_ratios[@]}")"
+echo "figure: median of $rounds runs: demo settings / poller = $(median "${demo_ratios[@]}"), 100 shortcut keys / poller = $(median "${hundred_ratios[@]}"), poller / poller = $(median "${noise_ratios[@]}"), waiting window / poller = $(median "${floor_ratios[@]}")"

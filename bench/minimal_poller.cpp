@@ -6,6 +6,10 @@
 // positions), and the six keys of each trigger, Ctrl + Alt (Window
 // services) and Shift + Ctrl (mouse actions), their "no key" places
 // included.  It runs until its window is closed or its process is ended.
+//
+// Started with "idle" it sets no timer: a window that only waits for
+// messages, the least any Wine program with a window costs (the floor
+// under a launcher that sleeps while no input comes).
 #include "platform/win32/windows_api.h"
 
 namespace {
@@ -37,7 +41,7 @@ LRESULT CALLBACK PollerProc(HWND window, UINT message, WPARAM w, LPARAM l) {
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) {
   WNDCLASSEXW kind{};
   kind.cbSize = sizeof kind;
   kind.lpfnWndProc = &PollerProc;
@@ -46,7 +50,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (!RegisterClassExW(&kind)) return 1;
   HWND window = CreateWindowExW(0, L"FeskMinimalPoller", L"minimal poller", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                                 nullptr, nullptr, instance, nullptr);
-  if (!window || !SetTimer(window, kTimer, kInterval, nullptr)) return 2;
+  if (!window) return 2;
+  const bool idle = arguments != nullptr && lstrcmpA(arguments, "idle") == 0;
+  if (!idle && !SetTimer(window, kTimer, kInterval, nullptr)) return 2;
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
