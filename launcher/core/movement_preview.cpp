@@ -30,7 +30,11 @@ void MovementPreview::SampleTaken(Point cursor) {
   const RecognizedStroke stroke =
       RecognizeStroke(std::span<const Point>(loop_.SamplePoints.data(), count), options_.neutral_divisor);
   if (!ExceedsMinimumMove(stroke.geometry, options_.minimum_move) || QuietForThisMovement()) return;
-  if (auto text = tracker_.Track({stroke.code, loop_.StartPoint, loop_.WinServiceActive})) port_->Show(*text, cursor);
+  if (auto text = tracker_.Track({stroke.code, loop_.StartPoint, loop_.WinServiceActive})) {
+    port_->Show(*text, cursor);
+  } else if (tracker_.shown()) {
+    port_->Follow(cursor);
+  }
 }
 
 // Asked at the moment the preview would first show, as the release asks it

@@ -13,6 +13,9 @@ class PreviewPort {
   virtual ~PreviewPort() = default;
   // A new text beside the cursor; called only when the text changed.
   virtual void Show(std::string_view text, Point cursor) = 0;
+  // The cursor moved on with the text unchanged: the window goes along
+  // beside it, without being drawn again.
+  virtual void Follow(Point cursor) = 0;
   // The movement ended or was dropped.
   virtual void Hide() = 0;
 };

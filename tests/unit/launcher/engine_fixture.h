@@ -81,6 +81,9 @@ class RecordingPreview : public PreviewPort {
   std::vector<Call> calls;
   void Show(std::string_view text, Point cursor) override { calls.push_back({std::string(text), cursor, false}); }
   void Hide() override { calls.push_back({"", {}, true}); }
+  // Moves along with the cursor, which draw nothing; kept apart.
+  std::vector<Point> follows;
+  void Follow(Point cursor) override { follows.push_back(cursor); }
 };
 
 class EngineTest : public ::testing::Test {

@@ -52,6 +52,12 @@ TEST_F(PreviewEngineTest, ShownBesideTheCursorOncePastTheMinimumMove) {
   Tick(kShiftCtrl, {120, 100});
   ASSERT_EQ(preview.calls.size(), 1u);
   EXPECT_EQ(preview.calls[0], (RecordingPreview::Call{"Right", {120, 100}, false}));
+  EXPECT_TRUE(preview.follows.empty());
+  Tick(kShiftCtrl, {140, 100});
+  Tick(kShiftCtrl, {140, 100});  // no move, no sample
+  Tick(kShiftCtrl, {160, 100});
+  EXPECT_EQ(preview.calls.size(), 1u) << "the same text is not drawn again";
+  EXPECT_EQ(preview.follows, (std::vector<Point>{{140, 100}, {160, 100}})) << "it goes along with the cursor";
 }
 
 // The start mask and the next slot decide as at the release: the first "lr"
@@ -90,6 +96,7 @@ TEST_F(PreviewEngineTest, NothingWithTheOptionOff) {
   Start();
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
   EXPECT_TRUE(preview.calls.empty());
+  EXPECT_TRUE(preview.follows.empty());
   EXPECT_EQ(Opened(), (std::vector<std::string>{"right.exe"})) << "the release starts as before";
 }
 
@@ -101,6 +108,7 @@ TEST_F(PreviewEngineTest, NothingOnIdleTicks) {
   for (Point p : Line({100, 100}, {300, 100})) Tick({}, p);
   Idle();
   EXPECT_TRUE(preview.calls.empty());
+  EXPECT_TRUE(preview.follows.empty());
   EXPECT_EQ(foreground.asked, 0);
 }
 
