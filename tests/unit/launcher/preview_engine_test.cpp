@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine_fixture.h"
+#include "launcher_fixture.h"
 
 namespace fesk::testing {
 namespace {
@@ -139,6 +140,61 @@ TEST_F(PreviewEngineTest, GoneWhenTheMovementIsDropped) {
   input.cursor_fails = false;
   Idle();
   EXPECT_TRUE(shell.opens.empty());
+}
+
+// ---- The launcher from its settings file --------------------------------------
+
+class PreviewSettingsTest : public LauncherTest {
+ protected:
+  PreviewSettingsTest() { preview_port = &preview; }
+  // The settings file with one program, "lr" from anywhere.
+  void WriteFile(std::vector<std::string> system, const char* title) {
+    std::vector<std::string> lines{"[SYSTEM]"};
+    lines.insert(lines.end(), system.begin(), system.end());
+    for (const std::string& line :
+         {std::string("[CMD0]"), "DISCRIPTION=" + std::string(title), std::string("CMDLINE=app.exe"),
+          std::string("ACTCODE=lr"), std::string("RUNPOS=111111111")}) {
+      lines.push_back(line);
+    }
+    WriteIniLines(lines);
+  }
+  SettingsDialog& CreateLauncher(std::vector<std::string> system, const char* title) {
+    WriteFile(std::move(system), title);
+    return Create();
+  }
+  void RightStroke() { Stroke(kShiftCtrl, Line({100, 100}, {300, 100})); }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& call : preview.calls) texts.push_back(call.hide ? "-" : call.text);
+    return texts;
+  }
+  RecordingPreview preview;
+};
+
+// A file without the key shows the preview; the title is the file's
+// DISCRIPTION as the release reads it, an edit saved by the editor included.
+TEST_F(PreviewSettingsTest, FileWithoutTheKeyShowsTheTitleTheReleaseReads) {
+  SettingsDialog& f = CreateLauncher({}, "App");
+  EXPECT_TRUE(f.preview_box.checked());
+  RightStroke();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"App", "-"}));
+  WriteFile({}, "App edited");  // saved by the editor, not reloaded
+  preview.calls.clear();
+  RightStroke();
+  EXPECT_EQ(Texts(), (std::vector<std::string>{"App edited", "-"}));
+  EXPECT_EQ(shell.opens.size(), 2u);
+}
+
+TEST_F(PreviewSettingsTest, BoxOffAppliesAtOnceAndTheKeyOffShowsNothing) {
+  SettingsDialog& f = CreateLauncher({}, "App");
+  f.preview_box.SetChecked(false);
+  EXPECT_FALSE(f.options.preview);
+  RightStroke();
+  EXPECT_TRUE(preview.calls.empty());
+  CreateLauncher({"PREVIEW=0"}, "App");
+  RightStroke();
+  EXPECT_TRUE(preview.calls.empty());
+  EXPECT_EQ(shell.opens.size(), 2u) << "both releases started the program";
 }
 
 }  // namespace
