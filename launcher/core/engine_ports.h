@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "common/file_path.h"
+#include "launcher/core/preview_port.h"
 #include "launcher/core/program_store.h"
 #include "launcher/core/tray_icons.h"
 #include "launcher/core/window_service_runner.h"
@@ -42,6 +43,9 @@ struct EngineEffects {
   // found there.
   FilePath launcher_folder;
   SensingView view;
+  // What a release would start, shown while the trigger is held; without it
+  // nothing is shown.
+  PreviewPort* preview = nullptr;
 };
 
 }  // namespace fesk

@@ -61,6 +61,9 @@ struct LauncherOptions {
   // AUTOSTART: the launcher starts when the user signs in to Windows.  The
   // registry's Run key decides; this is the choice last saved with OK.
   bool start_with_windows = false;
+  // PREVIEW: while the trigger is held, a small window beside the cursor
+  // tells what a release would start.
+  bool preview = true;
 
   // The two triggers by number 0-15 (SELECTKEY, WINSELECTKEY) and the keys
   // the loop polls for them.

@@ -10,13 +10,12 @@ std::string ReleasePreview::TextFor(const PendingRelease& pending) const {
   return pending.window_service ? ServiceText(pending.code) : ProgramText(pending);
 }
 
-// The title the dispatcher shows and starts with: the program's DISCRIPTION
-// as loaded, "<ﾀｲﾄﾙ未登録>" for one without.
+// The title the dispatcher shows and starts with.
 std::string ReleasePreview::ProgramText(const PendingRelease& pending) const {
   const StartMaskCheck allows = [&](int slot) { return allows_(slot, pending.start); };
   std::optional<int> slot = FirstMatchingSlot(pending.code, tables_, allows);
   if (!slot) return kNothingRegisteredText;
-  return tables_.ProgramTitles[static_cast<std::size_t>(*slot)];
+  return title_(*slot);
 }
 
 // The operation as the direction's list on the settings dialog names it.  A

@@ -31,11 +31,14 @@ struct PendingRelease {
 // Whether the slot's start-position mask allows a movement that began at
 // the point (the dispatcher's own check, which reads the settings file).
 using StartPointCheck = std::function<bool(int slot, Point start)>;
+// The slot's title as the dispatcher shows it at the release (the program
+// store's, read afresh).
+using SlotTitle = std::function<std::string(int slot)>;
 
 class ReleasePreview {
  public:
-  ReleasePreview(const ProgramTables& tables, const LauncherOptions& options, StartPointCheck allows)
-      : tables_(tables), options_(options), allows_(std::move(allows)) {}
+  ReleasePreview(const ProgramTables& tables, const LauncherOptions& options, StartPointCheck allows, SlotTitle title)
+      : tables_(tables), options_(options), allows_(std::move(allows)), title_(std::move(title)) {}
 
   std::string TextFor(const PendingRelease& pending) const;
 
@@ -46,6 +49,7 @@ class ReleasePreview {
   const ProgramTables& tables_;
   const LauncherOptions& options_;
   StartPointCheck allows_;
+  SlotTitle title_;
 };
 
 // Follows one movement tick by tick for the preview window: works out the

@@ -90,6 +90,7 @@ bool SensingLoop::Armed() {
 // progress: what it saw before may be a bogus point, and its release may
 // never be seen, so nothing of it starts.
 void SensingLoop::Disarm() {
+  preview_.End();
   loop_.Disarmed = true;
   loop_.Recording = false;
   loop_.LastCursor = Point{-1, -1};
@@ -185,6 +186,7 @@ void SensingLoop::RecordStep() {
   if (shown && count >= 10 && count <= 40 && count % 10 == 0) tray_.TrayIconFrame(count / 10 + 1);
   loop_.LastCursor = cursor;
   TakeSample(cursor);
+  preview_.SampleTaken(cursor);
 }
 
 // Only the first 50 moving ticks are kept.  A movement whose start the RUN
@@ -210,6 +212,7 @@ void SensingLoop::ReleaseStep() {
       return;
     }
     TimerPause pause(timer_, keys_);
+    preview_.End();  // gone before anything starts or asks
     loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);
     if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move) && !QuietOverFullScreen()) {

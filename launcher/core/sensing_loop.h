@@ -8,6 +8,7 @@
 #include "launcher/core/key_snapshot.h"
 #include "launcher/core/launcher_options.h"
 #include "launcher/core/loop_state.h"
+#include "launcher/core/movement_preview.h"
 #include "launcher/core/program_runner.h"
 #include "launcher/core/tick_outcome.h"
 #include "launcher/core/program_tables.h"
@@ -32,7 +33,9 @@ class SensingLoop {
         runner_(runner),
         dispatcher_(dispatcher),
         view_(effects.view),
-        foreground_(ports.foreground) {}
+        foreground_(ports.foreground),
+        preview_(options, loop, tables, ports.programs, dispatcher, effects.preview,
+                 [this] { return QuietOverFullScreen(); }) {}
 
   // Why no tick runs inside a box, and when the next one comes.  Two guards,
   // each in one place:
@@ -91,6 +94,7 @@ class SensingLoop {
   Dispatcher& dispatcher_;
   SensingView view_;
   ForegroundPort* foreground_;
+  MovementPreview preview_;
 };
 
 }  // namespace fesk

@@ -32,6 +32,7 @@ struct SwitchBoxes {
   CheckBox program_tray_icons_box;      // TRIGGER5: per-program tray icons
   CheckBox quiet_over_full_screen_box;  // FULLSCREENQUIET: quiet over a full-screen program
   CheckBox start_with_windows_box;      // AUTOSTART: started at sign-in (the Run key)
+  CheckBox preview_box;                 // PREVIEW: what a release would start, shown before it
 };
 
 // Where a row's key is written in section SYSTEM: after INTERVAL, or at the
@@ -51,7 +52,7 @@ struct OptionSwitch {
 
 // In the order of the file, which is also the order in which ShowOptions
 // sets the boxes (a box that changes runs its click action).
-inline constexpr std::array<OptionSwitch, 11> kOptionSwitches = {{
+inline constexpr std::array<OptionSwitch, 12> kOptionSwitches = {{
     {&LauncherOptions::link_mouse_actions, &SwitchBoxes::auto_transfer_box, "LINKFLG", SwitchPlace::kAfterSensor},
     {&LauncherOptions::report_start_errors, &SwitchBoxes::start_errors_box, "PRGERRMSG", SwitchPlace::kAfterSensor},
     {&LauncherOptions::report_unregistered_actions, &SwitchBoxes::unregistered_actions_box, "ACTERRMSG",
@@ -66,6 +67,7 @@ inline constexpr std::array<OptionSwitch, 11> kOptionSwitches = {{
     {&LauncherOptions::quiet_over_full_screen, &SwitchBoxes::quiet_over_full_screen_box, "FULLSCREENQUIET",
      SwitchPlace::kAtEnd},
     {&LauncherOptions::start_with_windows, &SwitchBoxes::start_with_windows_box, "AUTOSTART", SwitchPlace::kAtEnd},
+    {&LauncherOptions::preview, &SwitchBoxes::preview_box, "PREVIEW", SwitchPlace::kAtEnd},
 }};
 
 }  // namespace fesk

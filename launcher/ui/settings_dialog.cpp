@@ -25,7 +25,8 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
       engine_(options, loop, tables, EnginePorts{env_.input, env_.clock, programs_, sensing_timer, env_.foreground},
               EngineEffects{
                   env_.shell, env_.dialogs, tray_icons_, env_.services, env_.launcher_folder,
-                  SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }}}) {
+                  SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
+                  env_.preview}) {
   LayOutActionPage();
   LayOutMouseActPage();
   LayOutTriggerPage();

@@ -50,6 +50,9 @@ struct LauncherEnvironment {
   // The short forms of dropped files whose names the settings file cannot
   // hold; without it such a file is refused.
   PathPort* paths = nullptr;
+  // The window that shows what a release would start while the trigger is
+  // held; without it nothing is shown.
+  PreviewPort* preview = nullptr;
 };
 
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN

@@ -118,6 +118,12 @@ void SettingsDialog::LayOutMouseActPage() {
               "ONで登録されていないﾏｳｽ･ｱｸｼｮﾝを検出表示します");
   WithCaption(layout, auto_transfer_box, "マウス・アクションをFESKプログラム登録に自動転送", 8, 150, 393, 17);
   WithCaption(layout, transfer_note, "(ﾊﾟﾌｫｰﾏﾝｽ向上の為にﾌﾟﾛｸﾞﾗﾑ登録時のみﾁｪｯｸする)", 26, 170, 370, 13);
+  // Under the note, the same 26 pixels below it as the transfer box is below
+  // the box above.
+  WithCaption(layout, preview_box, "実行内容を表示", 8, 192, 393, 17,
+              "ONでﾏｳｽ･ｱｸｼｮﾝ中にﾄﾘｶﾞｰを離すと実行される内容をｶｰｿﾙの横に表示します\r"
+              "\r"
+              "(起動するﾌﾟﾛｸﾞﾗﾑのﾀｲﾄﾙ、Windowｻｰﾋﾞｽの名前、未登録)");
 }
 
 void SettingsDialog::LayOutTriggerPage() {

@@ -6,6 +6,7 @@
 #include "launcher/core/foreground_grant.h"
 #include "launcher/services/elevated_window_note.h"
 #include "launcher/services/window_services.h"
+#include "launcher/win32/preview_window.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
 #include "launcher/win32/win32_auto_start.h"
@@ -55,9 +56,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       [&form_pointer] { return form_pointer ? form_pointer->current_program().WorkDir : std::string(); },
       [&elevated_note] { elevated_note.Tell(); });
 
+  PreviewWindow preview(instance);
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
                                           InFolder(folder, kSettingsFileName), folder, &foreground, &auto_start,
-                                          ProgramPath(), &paths});
+                                          ProgramPath(), &paths, &preview});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar

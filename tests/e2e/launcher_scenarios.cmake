@@ -39,3 +39,14 @@ fesk_e2e_test(launcher_full_screen PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_ta
 # Asleep while idle: the sensing ticks almost stop, and short shortcut
 # presses and corner clicks still start their programs, woken by raw input.
 fesk_e2e_test(launcher_wake PROGRAMS Fesk DEPENDS fesk_e2e_service_target)
+# What a release would start, shown during a stroke: the preview window's
+# text is the title of the program the release then starts; it goes at the
+# release; the box on page "ﾏｳｽACT" turns it off.  Also at 144 DPI, in a
+# Wine prefix of its own.
+fesk_e2e_test(launcher_preview PROGRAMS Fesk)
+if(NOT WIN32 AND FESK_WIN_BUILD_DIR)
+  add_test(NAME e2e.launcher_preview_144
+    COMMAND ${fesk_e2e_runner} --timeout 300 ${FESK_WIN_BUILD_DIR}/tests/e2e/launcher_preview.exe 144)
+  set_tests_properties(e2e.launcher_preview_144 PROPERTIES RESOURCE_LOCK wine
+    ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi144;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+endif()

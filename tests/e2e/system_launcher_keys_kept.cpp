@@ -1,8 +1,9 @@
 // The editor keeps what the launcher wrote to its section SYSTEM.  The
 // launcher's OK writes the two keys of page "動 作" that the editor does not
 // know, FULLSCREENQUIET=0 ("全画面表示中は休止" unticked) and AUTOSTART=1
-// ("Windows起動時に自動起動" ticked), beside a key of a later version that
-// neither program knows.  A title typed in FeskINI.exe and saved with 保 存
+// ("Windows起動時に自動起動" ticked), and PREVIEW=0 ("実行内容を表示" on page
+// "ﾏｳｽACT" unticked), beside a key of a later version that neither program
+// knows.  A title typed in FeskINI.exe and saved with 保 存
 // rewrites the file: section SYSTEM comes back line for line.  A launcher
 // started anew on the file shows both boxes as they were saved.  The Run
 // value "Fesk" that the tick registers is removed before and after.
@@ -56,10 +57,11 @@ bool Has(const std::vector<std::wstring>& lines, std::wstring_view line) {
   return false;
 }
 
-// Shows the launcher's dialog on page "動 作" and finds one of its boxes.
-HWND ActionPageBox(HWND main, std::wstring_view caption) {
+// Shows the launcher's dialog on a page ("動 作" unless told) and finds one
+// of its boxes.
+HWND ActionPageBox(HWND main, std::wstring_view caption, int page = 0) {
   HWND tab = FindChild(main, WC_TABCONTROLW);
-  Check(tab && launcher::ChoosePage(tab, 0), L"page \"動 作\" is chosen");
+  Check(tab && launcher::ChoosePage(tab, page), L"page " + std::to_wstring(page) + L" is chosen");
   HWND box = FindChild(main, L"Button", caption);
   Check(box != nullptr, L"the box \"" + std::wstring(caption) + L"\" is there");
   return box;
@@ -82,8 +84,11 @@ int main() {
   Check(launcher::ShowDialog(main), L"the launcher's dialog shows");
   HWND quiet = ActionPageBox(main, L"全画面表示中は休止");
   HWND start = ActionPageBox(main, L"Windows起動時に自動起動");
+  HWND preview = ActionPageBox(main, L"実行内容を表示", 1);
   HWND ok = FindChild(main, L"Button", L"ＯＫ");
-  if (!quiet || !start || !ok) return Finish(kName);
+  if (!quiet || !start || !preview || !ok) return Finish(kName);
+  Check(ClickButton(preview) && WaitUntil([&] { return !launcher::IsChecked(preview); }, 3000),
+        L"\"実行内容を表示\" is unticked");
   Check(ClickButton(quiet) && WaitUntil([&] { return !launcher::IsChecked(quiet); }, 3000),
         L"\"全画面表示中は休止\" is unticked");
   Check(ClickButton(start) && WaitUntil([&] { return launcher::IsChecked(start); }, 3000),
@@ -93,6 +98,7 @@ int main() {
   const std::vector<std::wstring> written = SystemLines(folder);
   Check(Has(written, L"FULLSCREENQUIET=0"), L"the launcher wrote FULLSCREENQUIET=0");
   Check(Has(written, L"AUTOSTART=1"), L"the launcher wrote AUTOSTART=1");
+  Check(Has(written, L"PREVIEW=0"), L"the launcher wrote PREVIEW=0");
   Check(Has(written, L"LATERKEY=後の版"), L"and kept the key it does not know");
   Check(fesk.Kill(), L"the launcher is ended");
   fesk.Wait(10000);
@@ -119,6 +125,8 @@ int main() {
   start = ActionPageBox(main, L"Windows起動時に自動起動");
   Check(quiet && !launcher::IsChecked(quiet), L"\"全画面表示中は休止\" is unticked as saved");
   Check(start && launcher::IsChecked(start), L"\"Windows起動時に自動起動\" is ticked: the Run value is there");
+  preview = ActionPageBox(main, L"実行内容を表示", 1);
+  Check(preview && !launcher::IsChecked(preview), L"\"実行内容を表示\" is unticked as saved");
   Screenshot(L"system_launcher_keys_kept-page");
   return Finish(kName);
 }

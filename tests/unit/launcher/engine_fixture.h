@@ -69,6 +69,23 @@ inline const std::initializer_list<int> kShiftCtrl = {vk::kShift, vk::kControl};
 
 inline constexpr char kLauncherFolder[] = "C:\\Fesk\\";
 
+// The preview window's calls, in order.
+class RecordingPreview : public PreviewPort {
+ public:
+  struct Call {
+    std::string text;  // "" for a Hide
+    Point cursor{};
+    bool hide = false;
+    friend bool operator==(const Call&, const Call&) = default;
+  };
+  std::vector<Call> calls;
+  void Show(std::string_view text, Point cursor) override { calls.push_back({std::string(text), cursor, false}); }
+  void Hide() override { calls.push_back({"", {}, true}); }
+  // Moves along with the cursor, which draw nothing; kept apart.
+  std::vector<Point> follows;
+  void Follow(Point cursor) override { follows.push_back(cursor); }
+};
+
 class EngineTest : public ::testing::Test {
  protected:
   // The triggers a launcher without settings senses: Shift+Ctrl for mouse
@@ -108,7 +125,8 @@ class EngineTest : public ::testing::Test {
     engine = std::make_unique<LauncherEngine>(
         options, loop, tables, EnginePorts{input, clock, programs, timer, &foreground},
         EngineEffects{shell, dialogs, tray_icons, services, FilePath(kLauncherFolder),
-                      SensingView{[this] { ++recognized; }, [this](int count) { trails.push_back(count); }}});
+                      SensingView{[this] { ++recognized; }, [this](int count) { trails.push_back(count); }},
+                      preview_port});
     return *engine;
   }
 
@@ -150,6 +168,8 @@ class EngineTest : public ::testing::Test {
   TrayIcons tray_icons{tray, loop, tables};
   int recognized = 0;       // movements recognised
   std::vector<int> trails;  // trails shown, by their sample count
+  // The preview window, when a test gives the engine one.
+  PreviewPort* preview_port = nullptr;
   std::unique_ptr<LauncherEngine> engine;
 };
 

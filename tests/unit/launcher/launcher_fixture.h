@@ -92,10 +92,13 @@ class LauncherTest : public ::testing::Test {
     for (const std::string& line : lines) out << line << "\r\n";
   }
 
+  // The preview window, when a test gives the launcher one.
+  PreviewPort* preview_port = nullptr;
+
   SettingsDialog& Create() {
-    form = std::make_unique<SettingsDialog>(
-        LauncherEnvironment{input, clock, granting_shell, dialogs, tray, services, nullptr, FilePath(IniPath()),
-                            FilePath(kLauncherFolder), &foreground, &auto_start, FilePath(kLauncherProgram), &paths});
+    form = std::make_unique<SettingsDialog>(LauncherEnvironment{
+        input, clock, granting_shell, dialogs, tray, services, nullptr, FilePath(IniPath()), FilePath(kLauncherFolder),
+        &foreground, &auto_start, FilePath(kLauncherProgram), &paths, preview_port});
     form->FormCreate();
     return *form;
   }

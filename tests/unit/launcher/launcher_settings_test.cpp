@@ -302,6 +302,7 @@ TEST_F(LauncherSettingsTest, SaveWritesSystemKeysInTheirOrder) {
   expected.push_back("HINT");
   expected.push_back("FULLSCREENQUIET");
   expected.push_back("AUTOSTART");
+  expected.push_back("PREVIEW");
   EXPECT_EQ(keys, expected);
   EXPECT_NE(ReadIni().find("[CMD0]\r\nDISCRIPTION=A\r\n"), std::string::npos) << "programs untouched";
   EXPECT_NE(ReadIni().find("RUN=OFF\r\n"), std::string::npos);

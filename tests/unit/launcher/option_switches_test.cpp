@@ -60,6 +60,7 @@ TEST_F(OptionSwitchesTest, EachKeyHasItsDefault) {
       {"TRIGGER5", &SwitchBoxes::program_tray_icons_box, false},
       {"FULLSCREENQUIET", &SwitchBoxes::quiet_over_full_screen_box, true},
       {"AUTOSTART", &SwitchBoxes::start_with_windows_box, false},
+      {"PREVIEW", &SwitchBoxes::preview_box, true},
   };
   ASSERT_EQ(std::size(cases), kOptionSwitches.size());
   const OptionControls design_time;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "launcher/core/first_matching_slot.h"
 #include "launcher/core/launch_texts.h"
@@ -27,6 +29,11 @@ ProgramTables TablesOf(std::initializer_list<Slot> slots) {
     ++tables.ProgramCount;
   }
   return tables;
+}
+
+// The titles as the program store would give them: the tables' copies.
+SlotTitle TitlesOf(const ProgramTables& tables) {
+  return [&tables](int slot) { return tables.ProgramTitles[static_cast<std::size_t>(slot)]; };
 }
 
 // Start masks by slot: the slots in `refused` do not allow the start; every
@@ -111,7 +118,7 @@ TEST(ReleasePreviewText, TitleOfTheProgramOrServiceTheReleaseWouldStart) {
   };
   for (const TextCase& c : cases) {
     Masks masks{{1}, {}};
-    const ReleasePreview preview(kTables, options, masks.PointCheck());
+    const ReleasePreview preview(kTables, options, masks.PointCheck(), TitlesOf(kTables));
     EXPECT_EQ(preview.TextFor({c.code, kStart, c.window_service}), c.text)
         << c.code << (c.window_service ? " (service)" : "");
   }
@@ -120,8 +127,23 @@ TEST(ReleasePreviewText, TitleOfTheProgramOrServiceTheReleaseWouldStart) {
 TEST(ReleasePreviewText, UntitledProgramShowsTheDispatchersTitle) {
   const ProgramTables tables = TablesOf({{"lr", kUntitled}});
   Masks masks;
-  EXPECT_EQ(ReleasePreview(tables, LauncherOptions{}, masks.PointCheck()).TextFor({"lr", kStart, false}),
-            "<ﾀｲﾄﾙ未登録>");
+  EXPECT_EQ(
+      ReleasePreview(tables, LauncherOptions{}, masks.PointCheck(), TitlesOf(tables)).TextFor({"lr", kStart, false}),
+      "<ﾀｲﾄﾙ未登録>");
+}
+
+// The title is read where the dispatcher reads it at the release, for the
+// slot the scan chose, not copied from the tables loaded at the start.
+TEST(ReleasePreviewText, TitleIsReadForTheChosenSlot) {
+  Masks masks{{1}, {}};
+  std::vector<int> read;
+  const ReleasePreview preview(kTables, LauncherOptions{}, masks.PointCheck(), [&read](int slot) {
+    read.push_back(slot);
+    return "Edited " + std::to_string(slot);
+  });
+  EXPECT_EQ(preview.TextFor({"lr", kStart, false}), "Edited 2");
+  EXPECT_EQ(preview.TextFor({"RL", kStart, false}), kNothingRegisteredText);
+  EXPECT_EQ(read, (std::vector<int>{2}));
 }
 
 // ---- Following a stroke ------------------------------------------------------------
@@ -137,7 +159,7 @@ struct Tick {
 TEST(PreviewTracker, FollowsAStrokeCodeByCode) {
   Masks masks{{1}, {}};
   const LauncherOptions options;
-  const ReleasePreview preview(kTables, options, masks.PointCheck());
+  const ReleasePreview preview(kTables, options, masks.PointCheck(), TitlesOf(kTables));
   PreviewTracker tracker(preview);
   const Tick ticks[] = {
       {"", "未登録", {}},       {"", std::nullopt, {}},      {"lr", "Right", {1, 2}},
@@ -156,7 +178,7 @@ TEST(PreviewTracker, FollowsAStrokeCodeByCode) {
 TEST(PreviewTracker, GoneAtTheReleaseAndToldAfreshNextStroke) {
   Masks masks{{1}, {}};
   const LauncherOptions options;
-  const ReleasePreview preview(kTables, options, masks.PointCheck());
+  const ReleasePreview preview(kTables, options, masks.PointCheck(), TitlesOf(kTables));
   PreviewTracker tracker(preview);
   EXPECT_FALSE(tracker.Clear()) << "nothing on show before a stroke";
   EXPECT_EQ(tracker.Track({"lr", kStart, false}), "Right");
@@ -172,7 +194,7 @@ TEST(PreviewTracker, GoneAtTheReleaseAndToldAfreshNextStroke) {
 TEST(PreviewTracker, TriggerOfTheMovementCountsAsAChange) {
   Masks masks{{1}, {}};
   const LauncherOptions options;
-  const ReleasePreview preview(kTables, options, masks.PointCheck());
+  const ReleasePreview preview(kTables, options, masks.PointCheck(), TitlesOf(kTables));
   PreviewTracker tracker(preview);
   EXPECT_EQ(tracker.Track({"lr", kStart, false}), "Right");
   EXPECT_EQ(tracker.Track({"lr", kStart, true}), "FESK設定表示");

@@ -45,6 +45,7 @@ TEST_F(SettingsDialogLayoutTest, ControlsAreListedOnTheirPage) {
       {&f.start_with_windows_box, kActionPage},
       {&f.mode_choice, kMouseActPage},
       {&f.auto_transfer_box, kMouseActPage},
+      {&f.preview_box, kMouseActPage},
       {&f.trigger_cells[15], kTriggerPage},
       {&f.legend_labels[3], kTriggerPage},
       {&f.trigger_choice, kTriggerPage},
