@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "launcher/core/quiet_programs.h"
 #include "launcher/core/screen_rules.h"
 #include "launcher/core/trigger_keys.h"
 #include "launcher/core/window_service_runner.h"
@@ -61,6 +62,9 @@ struct LauncherOptions {
   // AUTOSTART: the launcher starts when the user signs in to Windows.  The
   // registry's Run key decides; this is the choice last saved with OK.
   bool start_with_windows = false;
+  // QUIETPROGRAMS: no start from a mouse action or a screen position while
+  // the window in front belongs to one of these programs.
+  QuietProgramList quiet_programs;
 
   // The two triggers by number 0-15 (SELECTKEY, WINSELECTKEY) and the keys
   // the loop polls for them.

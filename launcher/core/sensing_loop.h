@@ -69,8 +69,10 @@ class SensingLoop {
   void TakeSample(Point cursor);
   void ReleaseStep();
   void ActOnMovement();
-  // Asked only when something would start, never on an idle tick.
-  bool QuietOverFullScreen();
+  // True over a full-screen program (FULLSCREENQUIET) or a listed one
+  // (QUIETPROGRAMS).  Asked only when something would start, never on an
+  // idle tick.
+  bool QuietOverProgramInFront();
 
   const LauncherOptions& options_;
   LoopState& loop_;

@@ -25,6 +25,7 @@
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
 #include "platform/form_layout.h"
+#include "platform/open_programs.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -50,6 +51,9 @@ struct LauncherEnvironment {
   // The short forms of dropped files whose names the settings file cannot
   // hold; without it such a file is refused.
   PathPort* paths = nullptr;
+  // The programs of the open windows, offered for the quiet list; without
+  // it the user types the names.
+  OpenProgramsPort* open_programs = nullptr;
 };
 
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN
@@ -62,8 +66,13 @@ enum Page : int {
   kTriggerPage,     // "ﾏｳｽACTﾄﾘｶﾞｰ"
   kSensorPage,      // "ﾏｳｽACTｾﾝｻｰ"
   kServicePage,     // "Winｻｰﾋﾞｽ"
+  kQuietPage,       // "休止ﾌﾟﾛｸﾞﾗﾑ"
   kVersionPage,     // "ﾊﾞｰｼﾞｮﾝ"
 };
+
+// The help topic of a page: the pages added later have topics of their own,
+// so that the older pages keep theirs.
+int PageHelpContext(int page);
 
 class SettingsDialog : public OptionControls {
  public:
@@ -126,6 +135,10 @@ class SettingsDialog : public OptionControls {
   // ---- Page "Winｻｰﾋﾞｽ" ----------------------------------------------------
   std::array<Label, 8> direction_labels;
   Image service_picture;
+
+  // ---- Page "休止ﾌﾟﾛｸﾞﾗﾑ" -------------------------------------------------
+  GroupBox quiet_group;
+  Label quiet_field_caption, open_programs_caption, quiet_note;
 
   // ---- Page "ﾊﾞｰｼﾞｮﾝ" -----------------------------------------------------
   Panel version_frame;
@@ -190,6 +203,9 @@ class SettingsDialog : public OptionControls {
   void LayOutTriggerPage();
   void LayOutSensorPage();
   void LayOutServicePage();
+  void LayOutQuietPage();
+  // The programs of the open windows into the pick list.
+  void ListOpenPrograms();
   void LayOutVersionPage();
   void FillServiceLists();
   void SetRunTimeHints();
