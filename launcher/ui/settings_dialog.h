@@ -66,7 +66,7 @@ enum Page : int {
   kTriggerPage,     // "ﾏｳｽACTﾄﾘｶﾞｰ"
   kSensorPage,      // "ﾏｳｽACTｾﾝｻｰ"
   kServicePage,     // "Winｻｰﾋﾞｽ"
-  kQuietPage,       // "休止ﾌﾟﾛｸﾞﾗﾑ"
+  kQuietPage,       // "休止ｿﾌﾄ"
   kVersionPage,     // "ﾊﾞｰｼﾞｮﾝ"
 };
 
@@ -136,7 +136,7 @@ class SettingsDialog : public OptionControls {
   std::array<Label, 8> direction_labels;
   Image service_picture;
 
-  // ---- Page "休止ﾌﾟﾛｸﾞﾗﾑ" -------------------------------------------------
+  // ---- Page "休止ｿﾌﾄ" -------------------------------------------------
   GroupBox quiet_group;
   Label quiet_field_caption, open_programs_caption, quiet_note;
 

@@ -36,3 +36,7 @@ fesk_e2e_test(launcher_left_hand PROGRAMS Fesk)
 # Quiet over a full-screen program: a stroke and a corner start nothing over
 # it, a shortcut still does; with FULLSCREENQUIET=0 they start again.
 fesk_e2e_test(launcher_full_screen PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)
+# Quiet over a listed program (QUIETPROGRAMS): a stroke and a corner start
+# nothing over its window, a shortcut still does; taken off the list on the
+# dialog's page, they start again; a name typed and added is saved.
+fesk_e2e_test(launcher_quiet_programs PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)
