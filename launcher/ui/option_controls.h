@@ -50,7 +50,7 @@ class OptionControls : public SwitchBoxes {
   // Page "Winｻｰﾋﾞｽ": the operation for each of the eight directions.
   std::array<ComboBox, 8> service_lists;
 
-  // Page "休止ｿﾌﾄ": QUIETPROGRAMS, one name a line, and what the add
+  // Page "休 止": QUIETPROGRAMS, one name a line, and what the add
   // button takes: a name typed in the field or picked from the programs of
   // the windows open now.
   ListBox quiet_program_list;

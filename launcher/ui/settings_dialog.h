@@ -66,7 +66,7 @@ enum Page : int {
   kTriggerPage,     // "ﾏｳｽACTﾄﾘｶﾞｰ"
   kSensorPage,      // "ﾏｳｽACTｾﾝｻｰ"
   kServicePage,     // "Winｻｰﾋﾞｽ"
-  kQuietPage,       // "休止ｿﾌﾄ"
+  kQuietPage,       // "休 止"
   kVersionPage,     // "ﾊﾞｰｼﾞｮﾝ"
 };
 
@@ -136,7 +136,7 @@ class SettingsDialog : public OptionControls {
   std::array<Label, 8> direction_labels;
   Image service_picture;
 
-  // ---- Page "休止ｿﾌﾄ" -------------------------------------------------
+  // ---- Page "休 止" -------------------------------------------------
   GroupBox quiet_group;
   Label quiet_field_caption, open_programs_caption, quiet_note;
 

@@ -54,7 +54,7 @@ void PlaceCoordinate(FormLayout& layout, SpinEdit& field, int left, int top, std
 void SettingsDialog::LayOutWindow() {
   layout.OnPage(kOffPages);
   pages.SetBounds(16, 20, 417, 245);
-  pages.pages = {"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "休止ｿﾌﾄ", "ﾊﾞｰｼﾞｮﾝ"};
+  pages.pages = {"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "休 止", "ﾊﾞｰｼﾞｮﾝ"};
   pages.active_page = kVersionPage;
   WithCaption(layout, ok_button, "ＯＫ", 16, 276, 89, 29, "設定情報を保存し隠します");
   WithCaption(layout, cancel_button, "キャンセル", 112, 276, 89, 29, "設定情報を保存せずに隠します");

@@ -6,7 +6,7 @@
 //      window in front, a stroke "lr" and the right button at the top right
 //      corner (DISPLAYPOS 3) start nothing; the shortcut Ctrl+Alt+K still
 //      starts hotkey.exe.
-//   2. On the page "休止ｿﾌﾄ" the pick list offers the program of the open
+//   2. On the page "休 止" the pick list offers the program of the open
 //      window; the user clicks full_screen_target.exe in the list, "削除" and
 //      OK: Fesk.Ini lists notepad.exe alone, and with the window in front
 //      again the stroke starts app.exe and the corner corner.exe.
@@ -123,7 +123,7 @@ QuietPage OpenQuietPage(HWND main) {
   QuietPage page;
   Check(ShowDialog(main), L"the dialog shows");
   HWND tab = FindChild(main, WC_TABCONTROLW);
-  Check(tab && ChoosePage(tab, kQuietPage), L"page \"休止ｿﾌﾄ\" is chosen");
+  Check(tab && ChoosePage(tab, kQuietPage), L"page \"休 止\" is chosen");
   page.list = FindChild(main, L"ListBox");
   Pause(300);
   page.field = ShownChild(main, L"Edit");
