@@ -216,7 +216,7 @@ void SettingsDialog::LayOutQuietPage() {
   Place(layout, open_program_list, 204, 86, 189, 21, "開いているｳｨﾝﾄﾞｳのﾌﾟﾛｸﾞﾗﾑを選択します");
   WithCaption(layout, add_quiet_program_button, "追加", 204, 118, 92, 25, "ﾌﾟﾛｸﾞﾗﾑ名を一覧に追加します");
   WithCaption(layout, remove_quiet_program_button, "削除", 301, 118, 92, 25, "一覧で選択したﾌﾟﾛｸﾞﾗﾑを削除します");
-  WithCaption(layout, quiet_note, "Windowｻｰﾋﾞｽも休止します\r\n[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です", 204, 156, 189, 30);
+  WithCaption(layout, quiet_note, "Windowｻｰﾋﾞｽも休止します\r\n[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です", 204, 156, 189, 40);
 }
 
 void SettingsDialog::LayOutVersionPage() {
