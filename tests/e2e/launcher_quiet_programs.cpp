@@ -70,7 +70,10 @@ std::vector<std::wstring> ListItems(HWND list) {
   std::vector<std::wstring> items;
   const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)), L'\0');
+    // LB_ERR while the launcher is still taking a name off the list.
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, i, 0);
+    if (length < 0) continue;
+    std::wstring item(static_cast<std::size_t>(length), L'\0');
     SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
     items.push_back(item);
   }
@@ -107,7 +110,9 @@ std::vector<std::wstring> PickItems(HWND picks) {
   std::vector<std::wstring> items;
   const int count = static_cast<int>(SendMessageW(picks, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    std::wstring item(static_cast<std::size_t>(SendMessageW(picks, CB_GETLBTEXTLEN, i, 0)), L'\0');
+    const LRESULT length = SendMessageW(picks, CB_GETLBTEXTLEN, i, 0);
+    if (length < 0) continue;
+    std::wstring item(static_cast<std::size_t>(length), L'\0');
     SendMessageW(picks, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
     items.push_back(item);
   }
