@@ -347,8 +347,8 @@ TEST_F(SettingsDialogTest, CaptionsAndHintsOfTheDialog) {
             "が順次切り変わります");
   for (int i = 0; i < 8; ++i) EXPECT_EQ(f.service_lists[i].items.size(), 18u);
   EXPECT_EQ(f.service_lists[5].items[7], "Windowsｽﾀｰﾄ表示");
-  EXPECT_EQ(f.pages.pages, (std::vector<std::string>{"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ",
-                                                     "休 止", "ﾊﾞｰｼﾞｮﾝ"}));
+  EXPECT_EQ(f.pages.pages,
+            (std::vector<std::string>{"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "休 止", "ﾊﾞｰｼﾞｮﾝ"}));
 }
 
 }  // namespace
