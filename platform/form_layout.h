@@ -18,7 +18,7 @@ inline constexpr int kOffPages = -1;
 // The model's kind picks the window the Win32 layer makes for it.  A radio
 // set stands for all its buttons (they are made together, as one group).
 using LaidOutModel = std::variant<Label*, Button*, CheckBox*, RadioSet*, RadioGroup*, ScrollBar*, SpinEdit*, ComboBox*,
-                                  GroupBox*, Panel*, Shape*, Image*>;
+                                  Edit*, ListBox*, GroupBox*, Panel*, Shape*, Image*>;
 
 struct LaidOutControl {
   LaidOutModel model;

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "launcher/core/quiet_programs.h"
 #include "launcher/core/screen_rules.h"
 #include "launcher/core/trigger_keys.h"
 #include "launcher/core/window_service_runner.h"
@@ -64,6 +65,9 @@ struct LauncherOptions {
   // PREVIEW: while the trigger is held, a small window beside the cursor
   // tells what a release would start.
   bool preview = true;
+  // QUIETPROGRAMS: no start from a mouse action or a screen position while
+  // the window in front belongs to one of these programs.
+  QuietProgramList quiet_programs;
 
   // The two triggers by number 0-15 (SELECTKEY, WINSELECTKEY) and the keys
   // the loop polls for them.

@@ -150,7 +150,7 @@ void SensingLoop::FireScreenPosition() {
   }
   const Point cursor = *read;
   int slot = ScreenPositionProgram(tables_.ScreenPositionSlots, cursor, input_.MonitorAt(cursor).area);
-  if (slot != kNoSlot && !QuietOverFullScreen()) {
+  if (slot != kNoSlot && !QuietOverProgramInFront()) {
     loop_.TriggerSource = LaunchSource::kScreenPosition;
     runner_.RunProgram(slot, tables_.ProgramTitles[slot]);
     clock_.Sleep(kScreenPositionStartPause);
@@ -215,7 +215,7 @@ void SensingLoop::ReleaseStep() {
     preview_.End();  // gone before anything starts or asks
     loop_.Recording = false;
     RecognizeStroke(loop_.SampleCount);
-    if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move) && !QuietOverFullScreen()) {
+    if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move) && !QuietOverProgramInFront()) {
       ActOnMovement();
     }
   }
@@ -234,12 +234,19 @@ void SensingLoop::ActOnMovement() {
   if (options_.link_mouse_actions) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
 }
 
-// Over a full-screen program a movement is recognised (the transfer button
-// may hand it to the editor) but neither dispatched, drawn nor written to
-// LINK, and a screen position starts nothing: the program in front is not
-// disturbed by a stroke or a corner reached by accident.
-bool SensingLoop::QuietOverFullScreen() {
-  return options_.quiet_over_full_screen && FullScreenProgramInFront(foreground_);
+// Over a full-screen program, or one the user listed, a movement is
+// recognised (the transfer button may hand it to the editor) but neither
+// dispatched, drawn nor written to LINK, and a screen position starts
+// nothing: the program in front is not disturbed by a stroke or a corner
+// reached by accident.  Both rules look at the same window, so the platform
+// is asked once, and not at all while neither rule can apply.
+bool SensingLoop::QuietOverProgramInFront() {
+  const bool full_screen_rule = options_.quiet_over_full_screen;
+  const QuietProgramList& listed = options_.quiet_programs;
+  if ((!full_screen_rule && listed.empty()) || foreground_ == nullptr) return false;
+  const std::optional<ForegroundFacts> facts = foreground_->Facts();
+  if (!facts) return false;
+  return (full_screen_rule && CoversItsMonitor(*facts)) || listed.Lists(facts->program_file);
 }
 
 void SensingLoop::RecognizeStroke(int sample_count) {

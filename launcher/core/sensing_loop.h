@@ -35,7 +35,7 @@ class SensingLoop {
         view_(effects.view),
         foreground_(ports.foreground),
         preview_(options, loop, tables, ports.programs, dispatcher, effects.preview,
-                 [this] { return QuietOverFullScreen(); }) {}
+                 [this] { return QuietOverProgramInFront(); }) {}
 
   // Why no tick runs inside a box, and when the next one comes.  Two guards,
   // each in one place:
@@ -77,8 +77,10 @@ class SensingLoop {
   void TakeSample(Point cursor);
   void ReleaseStep();
   void ActOnMovement();
-  // Asked only when something would start, never on an idle tick.
-  bool QuietOverFullScreen();
+  // True over a full-screen program (FULLSCREENQUIET) or a listed one
+  // (QUIETPROGRAMS).  Asked only when something would start, never on an
+  // idle tick.
+  bool QuietOverProgramInFront();
 
   const LauncherOptions& options_;
   LoopState& loop_;

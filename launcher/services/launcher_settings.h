@@ -48,6 +48,8 @@ class LauncherSettings {
   void WriteStartArea(SettingsFile& file, const LauncherOptions& o) const;
   // The on/off options whose keys stand at `place`, in their rows' order.
   void WriteSwitches(SettingsFile& file, const LauncherOptions& o, SwitchPlace place) const;
+  // QUIETPROGRAMS, after every other key.
+  void WriteQuietPrograms(SettingsFile& file, const QuietProgramList& list) const;
 
   ProgramTables& tables_;
   InputPort& input_;

@@ -48,6 +48,7 @@ void LauncherSettings::ReadOptions(LauncherOptions& options) const {
   ReadStartArea(file, options);
   ReadSwitches(file, options);
   ReadServicesIconAndHint(file, options);
+  options.quiet_programs = QuietProgramList::Parse(file.ReadString(kSystemSection, syskey::kQuietPrograms, ""));
 }
 
 // NUTRAL is read as a text: one that is no number is taken as the default,

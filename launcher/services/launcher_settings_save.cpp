@@ -13,6 +13,13 @@ const char* Switch(bool on) { return on ? kOn : kOff; }
 // A direction without a selection is written as -1.
 int StoredService(WindowService service) { return static_cast<int>(static_cast<unsigned>(service)); }
 
+// "|" alone lists no program either, so taking it for a missing key changes
+// nothing the launcher does.
+bool HoldsKey(const SettingsFile& file, const char* key) {
+  const std::string absent(1, kQuietProgramSeparator);
+  return file.ReadString(kSystemSection, key, absent) != absent;
+}
+
 }  // namespace
 
 // The keys go to the file in one replacement at the end: the section is
@@ -36,6 +43,7 @@ void LauncherSettings::SaveOptions(const LauncherOptions& o) const {
   file.WriteInteger(kSystemSection, syskey::kSystemIcon, static_cast<int>(o.tray_icon));
   file.WriteString(kSystemSection, syskey::kHint, Switch(o.hints));
   WriteSwitches(file, o, SwitchPlace::kAtEnd);
+  WriteQuietPrograms(file, o.quiet_programs);
   file.Flush();
 }
 
@@ -51,6 +59,14 @@ void LauncherSettings::WriteStartArea(SettingsFile& file, const LauncherOptions&
     write_rect([hole](int part) { return syskey::BlackHoleKey(hole, part); },
                o.start_area.black_holes[static_cast<std::size_t>(hole - 1)]);
   }
+}
+
+// An empty list is written only over a key the file holds (the user took
+// the last name off): a file that never listed a program keeps its lines as
+// they were, and a missing key reads as the empty list all the same.
+void LauncherSettings::WriteQuietPrograms(SettingsFile& file, const QuietProgramList& list) const {
+  if (list.empty() && !HoldsKey(file, syskey::kQuietPrograms)) return;
+  file.WriteString(kSystemSection, syskey::kQuietPrograms, list.ToValue());
 }
 
 void LauncherSettings::WriteSwitches(SettingsFile& file, const LauncherOptions& o, SwitchPlace place) const {

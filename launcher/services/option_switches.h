@@ -9,7 +9,8 @@
 // sliders (their texts and the timer follow them), the RUN spot and black
 // holes (one switch and four fields each, written as ON/OFF), the eight
 // service lists, the mode and tray icon choices (a list index), the hint
-// (ON/OFF, a radio pair) and the two triggers (cells, not a box).
+// (ON/OFF, a radio pair), the two triggers (cells, not a box) and the quiet
+// programs (a list of names).
 #pragma once
 
 #include <array>

@@ -16,6 +16,7 @@ inline constexpr char kRun[] = "RUN";
 inline constexpr char kHool[] = "HOOL";
 inline constexpr char kSystemIcon[] = "SYSTEMICON";
 inline constexpr char kHint[] = "HINT";
+inline constexpr char kQuietPrograms[] = "QUIETPROGRAMS";
 // The keys of the on/off options are in their rows (option_switches.h).
 
 // Corner coordinates in the order X1, Y1, X2, Y2.

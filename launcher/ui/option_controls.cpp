@@ -72,6 +72,38 @@ void OptionControls::BindOptionActions() {
   neutral_slider.on_change = [this] { NeutralSliderChange(); };
   minimum_move_slider.on_change = [this] { MinimumMoveSliderChange(); };
   interval_slider.on_change = [this] { IntervalSliderChange(); };
+  add_quiet_program_button.on_click = [this] { AddQuietProgram(); };
+  quiet_program_field.on_enter_key = [this] { AddQuietProgram(); };
+  remove_quiet_program_button.on_click = [this] { RemoveQuietProgram(); };
+  open_program_list.on_change = [this] {
+    const int picked = open_program_list.item_index;
+    if (picked >= 0 && picked < static_cast<int>(open_program_list.items.size())) {
+      quiet_program_field.text = open_program_list.items[static_cast<std::size_t>(picked)];
+    }
+  };
+}
+
+void OptionControls::AddQuietProgram() {
+  if (!options.quiet_programs.Add(quiet_program_field.text)) return;
+  quiet_program_field.text.clear();
+  open_program_list.item_index = -1;
+  ShowQuietPrograms();
+  quiet_program_list.item_index = static_cast<int>(quiet_program_list.items.size()) - 1;
+}
+
+void OptionControls::RemoveQuietProgram() {
+  const int selected = quiet_program_list.item_index;
+  if (selected < 0 || selected >= static_cast<int>(quiet_program_list.items.size())) return;
+  options.quiet_programs.Remove(quiet_program_list.items[static_cast<std::size_t>(selected)]);
+  ShowQuietPrograms();
+  const int remaining = static_cast<int>(quiet_program_list.items.size());
+  quiet_program_list.item_index = remaining == 0 ? -1 : (selected < remaining ? selected : remaining - 1);
+}
+
+void OptionControls::ShowQuietPrograms() {
+  const std::vector<std::string>& names = options.quiet_programs.names();
+  quiet_program_list.items = names;
+  if (quiet_program_list.item_index >= static_cast<int>(names.size())) quiet_program_list.item_index = -1;
 }
 
 void OptionControls::NeutralSliderChange() {
@@ -137,6 +169,9 @@ void OptionControls::ShowOptions(const LauncherOptions& loaded) {
   run_spot_box.SetChecked(loaded.start_area.run_spot_on);
   black_holes_box.SetChecked(loaded.start_area.black_holes_on);
   TakeControls();
+  options.quiet_programs = loaded.quiet_programs;
+  quiet_program_list.item_index = -1;
+  ShowQuietPrograms();
 }
 
 void OptionControls::SetCoordinateLimits(Size screen) {

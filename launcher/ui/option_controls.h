@@ -50,6 +50,15 @@ class OptionControls : public SwitchBoxes {
   // Page "Winｻｰﾋﾞｽ": the operation for each of the eight directions.
   std::array<ComboBox, 8> service_lists;
 
+  // Page "休 止": QUIETPROGRAMS, one name a line, and what the add
+  // button takes: a name typed in the field or picked from the programs of
+  // the windows open now.
+  ListBox quiet_program_list;
+  Edit quiet_program_field;
+  ComboBox open_program_list;
+  Button add_quiet_program_button;     // "追加"
+  Button remove_quiet_program_button;  // "削除"
+
   // The sensing timer; its period is the INTERVAL option.
   Timer sensing_timer;
 
@@ -57,6 +66,11 @@ class OptionControls : public SwitchBoxes {
   void NeutralSliderChange();
   void MinimumMoveSliderChange();
   void IntervalSliderChange();
+  // The field's name onto the list (a path keeps its file name); the field
+  // is emptied once the name is listed.
+  void AddQuietProgram();
+  // The selected name off the list.
+  void RemoveQuietProgram();
 
   // Loaded options into the controls, in the order the settings file lists
   // them; a check box or choice that changes runs its click action, as a
@@ -78,6 +92,9 @@ class OptionControls : public SwitchBoxes {
 
  private:
   void BindOptionActions();
+  // The list box after `options.quiet_programs`, the same name selected
+  // where it is still listed.
+  void ShowQuietPrograms();
 };
 
 // "<n>ﾄﾞｯﾄ" and "<n>/1000秒", the texts beside the sliders.

@@ -12,9 +12,18 @@ namespace {
 
 constexpr int kFormHelpContext = 23;
 constexpr int kFirstPageHelpContext = 24;
+constexpr int kQuietPageHelpContext = 41;
 constexpr int kHintHidePause = 10000;
 
 }  // namespace
+
+// The pages before the quiet page keep their topics 24-28 and "ﾊﾞｰｼﾞｮﾝ" its
+// 29, as the help file and users' links know them.
+int PageHelpContext(int page) {
+  if (page == kQuietPage) return kQuietPageHelpContext;
+  if (page == kVersionPage) return kFirstPageHelpContext + kQuietPage;
+  return kFirstPageHelpContext + page;
+}
 
 SettingsDialog::SettingsDialog(LauncherEnvironment environment)
     : popup(loop.TrailShown),
@@ -32,6 +41,7 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
   LayOutTriggerPage();
   LayOutSensorPage();
   LayOutServicePage();
+  LayOutQuietPage();
   LayOutVersionPage();
   LayOutWindow();
   BindHandlers();
@@ -59,7 +69,7 @@ void SettingsDialog::BindHandlers() {
 // last step.
 void SettingsDialog::FormCreate() {
   help_context = kFormHelpContext;
-  pages.help_context = kFirstPageHelpContext + kVersionPage;
+  pages.help_context = PageHelpContext(kVersionPage);
   taskbar_button_hidden = true;
   accepts_dropped_files = true;
   hint_hide_pause = kHintHidePause;

@@ -25,6 +25,7 @@
 #include "launcher/ui/page_control.h"
 #include "platform/controls.h"
 #include "platform/form_layout.h"
+#include "platform/open_programs.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -53,6 +54,9 @@ struct LauncherEnvironment {
   // The window that shows what a release would start while the trigger is
   // held; without it nothing is shown.
   PreviewPort* preview = nullptr;
+  // The programs of the open windows, offered for the quiet list; without
+  // it the user types the names.
+  OpenProgramsPort* open_programs = nullptr;
 };
 
 inline constexpr int kMouseLeftDown = 0x201;   // WM_LBUTTONDOWN
@@ -65,8 +69,13 @@ enum Page : int {
   kTriggerPage,     // "ﾏｳｽACTﾄﾘｶﾞｰ"
   kSensorPage,      // "ﾏｳｽACTｾﾝｻｰ"
   kServicePage,     // "Winｻｰﾋﾞｽ"
+  kQuietPage,       // "休 止"
   kVersionPage,     // "ﾊﾞｰｼﾞｮﾝ"
 };
+
+// The help topic of a page: the pages added later have topics of their own,
+// so that the older pages keep theirs.
+int PageHelpContext(int page);
 
 class SettingsDialog : public OptionControls {
  public:
@@ -129,6 +138,10 @@ class SettingsDialog : public OptionControls {
   // ---- Page "Winｻｰﾋﾞｽ" ----------------------------------------------------
   std::array<Label, 8> direction_labels;
   Image service_picture;
+
+  // ---- Page "休 止" -------------------------------------------------
+  GroupBox quiet_group;
+  Label quiet_field_caption, open_programs_caption, quiet_note;
 
   // ---- Page "ﾊﾞｰｼﾞｮﾝ" -----------------------------------------------------
   Panel version_frame;
@@ -193,6 +206,9 @@ class SettingsDialog : public OptionControls {
   void LayOutTriggerPage();
   void LayOutSensorPage();
   void LayOutServicePage();
+  void LayOutQuietPage();
+  // The programs of the open windows into the pick list.
+  void ListOpenPrograms();
   void LayOutVersionPage();
   void FillServiceLists();
   void SetRunTimeHints();

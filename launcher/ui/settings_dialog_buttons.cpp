@@ -10,8 +10,6 @@ namespace fesk {
 
 namespace {
 
-constexpr int kFirstPageHelpContext = 24;
-
 constexpr char kGuardText[] =
     "注意！\r"
     "\r"
@@ -97,7 +95,18 @@ void SettingsDialog::RunTimeOptionClick() {
   if (options.TrayIconShown()) tray_icons_.TrayIconRestore();
 }
 
-void SettingsDialog::PageChange() { pages.help_context = kFirstPageHelpContext + pages.active_page; }
+// The pick list is filled as the page is shown: the windows open change
+// while the dialog is hidden.
+void SettingsDialog::PageChange() {
+  pages.help_context = PageHelpContext(pages.active_page);
+  if (pages.active_page == kQuietPage) ListOpenPrograms();
+}
+
+void SettingsDialog::ListOpenPrograms() {
+  if (env_.open_programs == nullptr) return;
+  open_program_list.items = env_.open_programs->ProgramFiles();
+  open_program_list.item_index = -1;
+}
 
 void SettingsDialog::TriggerCellClick(int number) {
   if (number < 0 || number >= kTriggerCount) return;

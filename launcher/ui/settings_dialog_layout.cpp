@@ -54,7 +54,7 @@ void PlaceCoordinate(FormLayout& layout, SpinEdit& field, int left, int top, std
 void SettingsDialog::LayOutWindow() {
   layout.OnPage(kOffPages);
   pages.SetBounds(16, 20, 417, 245);
-  pages.pages = {"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "ﾊﾞｰｼﾞｮﾝ"};
+  pages.pages = {"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "休 止", "ﾊﾞｰｼﾞｮﾝ"};
   pages.active_page = kVersionPage;
   WithCaption(layout, ok_button, "ＯＫ", 16, 276, 89, 29, "設定情報を保存し隠します");
   WithCaption(layout, cancel_button, "キャンセル", 112, 276, 89, 29, "設定情報を保存せずに隠します");
@@ -206,6 +206,23 @@ void SettingsDialog::LayOutServicePage() {
     Place(layout, service_lists[i], left, top + 16, 128, 21, hint);
   }
   Place(layout, service_picture, 140, 78, 128, 62);
+}
+
+// The list on the left, on the right what fills it: a name typed or picked
+// from the programs of the open windows, and the two buttons.
+void SettingsDialog::LayOutQuietPage() {
+  layout.OnPage(kQuietPage);
+  WithCaption(layout, quiet_group, "ﾏｳｽACTと画面ﾎﾟｼﾞｼｮﾝを休止するﾌﾟﾛｸﾞﾗﾑ", 8, 4, 393, 204);
+  Place(layout, quiet_program_list, 16, 24, 180, 176,
+        "このﾌﾟﾛｸﾞﾗﾑのｳｨﾝﾄﾞｳが前面にある間は\r"
+        "[ﾏｳｽ･ｱｸｼｮﾝ]と[画面ﾎﾟｼﾞｼｮﾝ]でﾌﾟﾛｸﾞﾗﾑを起動しません");
+  WithCaption(layout, quiet_field_caption, "ﾌﾟﾛｸﾞﾗﾑ名", 204, 24, 189, 13);
+  Place(layout, quiet_program_field, 204, 40, 189, 22, "休止するﾌﾟﾛｸﾞﾗﾑのﾌｧｲﾙ名(例 mspaint.exe)");
+  WithCaption(layout, open_programs_caption, "開いているｳｨﾝﾄﾞｳから選択", 204, 70, 189, 13);
+  Place(layout, open_program_list, 204, 86, 189, 21, "開いているｳｨﾝﾄﾞｳのﾌﾟﾛｸﾞﾗﾑを選択します");
+  WithCaption(layout, add_quiet_program_button, "追加", 204, 118, 92, 25, "ﾌﾟﾛｸﾞﾗﾑ名を一覧に追加します");
+  WithCaption(layout, remove_quiet_program_button, "削除", 301, 118, 92, 25, "一覧で選択したﾌﾟﾛｸﾞﾗﾑを削除します");
+  WithCaption(layout, quiet_note, "Windowｻｰﾋﾞｽも休止します\r\n[ｼｮｰﾄｶｯﾄ･ｷｰ]はいつでも有効です", 204, 156, 189, 40);
 }
 
 void SettingsDialog::LayOutVersionPage() {

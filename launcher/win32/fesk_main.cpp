@@ -12,6 +12,7 @@
 #include "launcher/win32/win32_auto_start.h"
 #include "launcher/win32/win32_foreground_rights.h"
 #include "launcher/win32/win32_foreground_window.h"
+#include "launcher/win32/win32_open_programs.h"
 #include "launcher/win32/win32_key_sink.h"
 #include "common/settings_file.h"
 #include "platform/win32/win32_key_names.h"
@@ -45,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32AutoStart auto_start;
   Win32KeyNames key_names;
   Win32Paths paths;
+  Win32OpenPrograms open_programs;
   SettingsDialog* form_pointer = nullptr;
   ElevatedWindowNote elevated_note(tray,
                                    [&form_pointer] { return form_pointer && form_pointer->options.TrayIconShown(); });
@@ -59,7 +61,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   PreviewWindow preview(instance);
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
                                           InFolder(folder, kSettingsFileName), folder, &foreground, &auto_start,
-                                          ProgramPath(), &paths, &preview});
+                                          ProgramPath(), &paths, &preview, &open_programs});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar

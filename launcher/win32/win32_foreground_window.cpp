@@ -38,6 +38,8 @@ bool TokenIsElevated(HANDLE process) {
   return read && elevation.TokenIsElevated != 0;
 }
 
+}  // namespace
+
 // The file name of the program that owns the window, in code page 932.
 // The most limited query is enough for the image name and is granted even
 // for most processes above us; a process that refuses it, or a name with a
@@ -56,8 +58,6 @@ std::string ProgramFileOf(HWND window) {
   const std::size_t slash = full.find_last_of(L"\\/");
   return NarrowExactly(slash == std::wstring_view::npos ? full : full.substr(slash + 1)).value_or("");
 }
-
-}  // namespace
 
 // An elevated launcher may act on every window of the desktop, so only a
 // launcher that is not elevated asks about the window.  A process that

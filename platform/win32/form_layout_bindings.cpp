@@ -41,6 +41,10 @@ void FormWindow::BindLayout(const FormLayout& layout, const Painters& painters) 
             BindSpinEdit(*model, page);
           else if constexpr (std::is_same_v<Model, ComboBox>)
             BindComboBox(*model, page);
+          else if constexpr (std::is_same_v<Model, Edit>)
+            BindEdit(*model, page);
+          else if constexpr (std::is_same_v<Model, ListBox>)
+            BindListBox(*model, page);
           else if constexpr (std::is_same_v<Model, GroupBox>)
             BindGroupBox(*model, page);
           else if constexpr (std::is_same_v<Model, Panel>)

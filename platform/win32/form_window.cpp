@@ -213,7 +213,23 @@ void FormWindow::BindPageControl(PageControlModel& pages) {
     item.pszText = name.data();
     SendMessageW(tab_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
   }
+  KeepTabsOnOneRow();
   AddHint(tab_, model.hint);
+}
+
+// A single-row tab control whose tabs are wider than itself hides the
+// first ones behind scroll arrows.  Where the default padding beside each
+// name makes the row too wide, a narrower padding lets every tab show; a
+// row that fits keeps its look.
+void FormWindow::KeepTabsOnOneRow() {
+  const int count = static_cast<int>(SendMessageW(tab_, TCM_GETITEMCOUNT, 0, 0));
+  RECT client{}, last{};
+  if (count == 0 || !GetClientRect(tab_, &client)) return;
+  if (!SendMessageW(tab_, TCM_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last))) return;
+  if (last.right <= client.right - 2) return;
+  const int padding = MulDiv(3, dpi_, 96);
+  SendMessageW(tab_, TCM_SETPADDING, 0, MAKELPARAM(padding, padding));
+  SendMessageW(tab_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
 
 int FormWindow::PageOfWindow(HWND window) const {

@@ -189,6 +189,7 @@ class FormWindow {
   RECT WantedBounds(const Binding& binding, const Control& model);
   // A model's place {left, top, right, bottom} at the window's DPI.
   RECT ScaledPlace(const Control& model) const;
+  void KeepTabsOnOneRow();
   // Height of a line of the font (measured once per font).
   int LineHeight(HFONT font);
   void MakeFormFont();

@@ -10,7 +10,8 @@
 // in its Wine prefix (and puts the old registration back at the end), and
 // reads the address from its command line after each F1:
 //
-//   launcher's dialog   the tabs of "動 作", "ﾏｳｽACTｾﾝｻｰ", "ﾊﾞｰｼﾞｮﾝ"   24, 27, 29
+//   launcher's dialog   the tabs of "動 作", "ﾏｳｽACTｾﾝｻｰ", "休 止",
+//                       "ﾊﾞｰｼﾞｮﾝ"                                       24, 27, 41, 29
 //                       a check box on "ﾏｳｽACT"                          25
 //                       the hint switch, outside the pages                23
 //   editor              the program list                                30
@@ -149,8 +150,8 @@ int main() {
     int context;
     const wchar_t* name;
   };
-  for (const PageTopic& page :
-       {PageTopic{0, 24, L"動 作"}, PageTopic{3, 27, L"ﾏｳｽACTｾﾝｻｰ"}, PageTopic{5, 29, L"ﾊﾞｰｼﾞｮﾝ"}}) {
+  for (const PageTopic& page : {PageTopic{0, 24, L"動 作"}, PageTopic{3, 27, L"ﾏｳｽACTｾﾝｻｰ"}, PageTopic{5, 41, L"休 止"},
+                                PageTopic{6, 29, L"ﾊﾞｰｼﾞｮﾝ"}}) {
     Check(ed::ClickTab(tab, page.page), std::wstring(L"the tab \"") + page.name + L"\" is clicked");
     help.PressF1AndExpect(page.context, std::wstring(L"on the tab \"") + page.name + L"\" of the launcher");
   }

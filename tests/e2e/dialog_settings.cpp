@@ -1,5 +1,5 @@
 // The launcher's settings dialog as a user meets it.  A left click on the
-// tray icon brings it up; each of its six pages is chosen through the tab
+// tray icon brings it up; each of its seven pages is chosen through the tab
 // control and photographed (dialog_settings-page<N>.png).  The check box
 // "マウス・アクション" (TRIGGER1) then goes through the dialog's three ways
 // of ending an edit:
@@ -21,7 +21,9 @@ using namespace fesk::e2e::launcher;
 
 namespace {
 
-constexpr wchar_t kPageNames[6][16] = {L"動 作", L"ﾏｳｽACT", L"ﾏｳｽACTﾄﾘｶﾞｰ", L"ﾏｳｽACTｾﾝｻｰ", L"Winｻｰﾋﾞｽ", L"ﾊﾞｰｼﾞｮﾝ"};
+constexpr int kPages = 7;
+constexpr wchar_t kPageNames[kPages][16] = {L"動 作",    L"ﾏｳｽACT", L"ﾏｳｽACTﾄﾘｶﾞｰ", L"ﾏｳｽACTｾﾝｻｰ",
+                                            L"Winｻｰﾋﾞｽ", L"休 止",  L"ﾊﾞｰｼﾞｮﾝ"};
 
 // A stroke from left to right across the top of the screen: code "lr".
 void StrokeLeftToRight() { Gesture({VK_SHIFT, VK_CONTROL}, {{250, 110}, {650, 110}}); }
@@ -67,21 +69,22 @@ int main() {
   HWND tab = FindChild(main, WC_TABCONTROLW);
   Check(tab != nullptr, L"the dialog has a tab control");
   if (!tab) return Finish("dialog_settings");
-  CheckEqual(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), 6, L"six pages");
-  CheckEqual(SendMessageW(tab, TCM_GETCURSEL, 0, 0), 5, L"the version page is chosen at start");
+  CheckEqual(SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0), kPages, L"seven pages");
+  CheckEqual(SendMessageW(tab, TCM_GETCURSEL, 0, 0), kPages - 1, L"the version page is chosen at start");
 
   // A caption of each page that shows only while its page is chosen.
   struct PageMark {
     const wchar_t* cls;
     const wchar_t* text;
   };
-  const PageMark marks[6] = {{L"Button", L"マウス・アクション"}, {L"Button", L"未定義マウス・アクション検出"},
-                             {L"Button", L"ﾏｳｽACT[★]"},          {L"Button", L"ﾃｽﾄ表示"},
-                             {L"Static", L"左上に移動"},         {L"Static", L" for Win32"}};
-  for (int page = 0; page < 6; ++page) {
+  const PageMark marks[kPages] = {{L"Button", L"マウス・アクション"}, {L"Button", L"未定義マウス・アクション検出"},
+                                  {L"Button", L"ﾏｳｽACT[★]"},          {L"Button", L"ﾃｽﾄ表示"},
+                                  {L"Static", L"左上に移動"},         {L"Button", L"追加"},
+                                  {L"Static", L" for Win32"}};
+  for (int page = 0; page < kPages; ++page) {
     std::wstring name = kPageNames[page];
     Check(ChoosePage(tab, page), L"page \"" + name + L"\" is chosen");
-    for (int other = 0; other < 6; ++other) {
+    for (int other = 0; other < kPages; ++other) {
       bool shown = ShowsText(main, marks[other].cls, marks[other].text);
       Check(shown == (other == page), L"on page \"" + name + L"\", \"" + std::wstring(marks[other].text) +
                                           (other == page ? L"\" shows" : L"\" is hidden"));

@@ -50,3 +50,7 @@ if(NOT WIN32 AND FESK_WIN_BUILD_DIR)
   set_tests_properties(e2e.launcher_preview_144 PROPERTIES RESOURCE_LOCK wine
     ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix-dpi144;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 endif()
+# Quiet over a listed program (QUIETPROGRAMS): a stroke and a corner start
+# nothing over its window, a shortcut still does; taken off the list on the
+# dialog's page, they start again; a name typed and added is saved.
+fesk_e2e_test(launcher_quiet_programs PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)

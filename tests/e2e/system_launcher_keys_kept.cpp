@@ -3,7 +3,9 @@
 // know, FULLSCREENQUIET=0 ("全画面表示中は休止" unticked) and AUTOSTART=1
 // ("Windows起動時に自動起動" ticked), and PREVIEW=0 ("実行内容を表示" on page
 // "ﾏｳｽACT" unticked), beside a key of a later version that neither program
-// knows.  A title typed in FeskINI.exe and saved with 保 存
+// knows, and writes back the programs it leaves alone (QUIETPROGRAMS, one
+// name with a double-byte character whose trail byte is the separator "|").
+// A title typed in FeskINI.exe and saved with 保 存
 // rewrites the file: section SYSTEM comes back line for line.  A launcher
 // started anew on the file shows both boxes as they were saved.  The Run
 // value "Fesk" that the tick registers is removed before and after.
@@ -16,6 +18,7 @@ namespace launcher = fesk::e2e::launcher;
 namespace {
 
 const char* const kName = "system_launcher_keys_kept";
+constexpr wchar_t kQuietPrograms[] = L"mspaint.exe|ポスター.exe";
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 void RemoveRunValue() {
@@ -74,7 +77,8 @@ int main() {
   RemoveRunValue();
   const std::wstring folder = MakeTestFolder(L"system_launcher_keys_kept");
   ProgramKeys program{L"メモ帳", L"C:\\windows\\notepad.exe"};
-  FillEditorFolder(folder, L"[SYSTEM]\r\nLATERKEY=後の版\r\n" + ProgramSectionText(0, program));
+  FillEditorFolder(folder, std::wstring(L"[SYSTEM]\r\nLATERKEY=後の版\r\nQUIETPROGRAMS=") + kQuietPrograms + L"\r\n" +
+                               ProgramSectionText(0, program));
   Check(!CopyInto(LauncherExe(), folder).empty(), L"Fesk.exe is in the test folder");
 
   // ---- The launcher writes the two keys ----------------------------------------
@@ -100,6 +104,7 @@ int main() {
   Check(Has(written, L"AUTOSTART=1"), L"the launcher wrote AUTOSTART=1");
   Check(Has(written, L"PREVIEW=0"), L"the launcher wrote PREVIEW=0");
   Check(Has(written, L"LATERKEY=後の版"), L"and kept the key it does not know");
+  Check(Has(written, std::wstring(L"QUIETPROGRAMS=") + kQuietPrograms), L"and wrote QUIETPROGRAMS back");
   Check(fesk.Kill(), L"the launcher is ended");
   fesk.Wait(10000);
 

@@ -4,8 +4,9 @@
 // window as one UTF-16 character and an ANSI window as its two code page
 // 932 bytes, a Ctrl the user holds does not turn the text into shortcuts,
 // the resize operations act on the foreground window, a window of the
-// launcher's own process does not count as running with more rights, and
-// the window in front is told by its program's file name.
+// launcher's own process does not count as running with more rights, the
+// window in front is told by its program's file name, and the programs of
+// the open windows name this one once.
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "launcher/services/send_keys.h"
 #include "launcher/win32/win32_foreground_window.h"
 #include "launcher/win32/win32_key_sink.h"
+#include "launcher/win32/win32_open_programs.h"
 #include "platform/win32/windows_api.h"
 #include "tests/wine/wine_check.h"
 
@@ -194,6 +196,13 @@ int main() {
   fesk::winetest::Check(facts && fesk::cp932::EqualsIgnoreAsciiCase(facts->program_file, "key_sink_wine.exe"),
                         "the window in front belongs to key_sink_wine.exe (" +
                             (facts ? facts->program_file : std::string("no window")) + ")");
+  // The programs of the open windows, offered for that list: this program
+  // once, however many windows it shows.
+  const std::vector<std::string> open = fesk::win32::Win32OpenPrograms().ProgramFiles();
+  int listed = 0;
+  for (const std::string& file : open) listed += fesk::cp932::EqualsIgnoreAsciiCase(file, "key_sink_wine.exe") ? 1 : 0;
+  fesk::winetest::Check(listed == 1, "the open windows' programs name key_sink_wine.exe once (" +
+                                         std::to_string(listed) + " of " + std::to_string(open.size()) + ")");
 
   // Resizing the foreground window.
   Focus(wide);

@@ -18,6 +18,7 @@
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/settings_dialog.h"
 #include "platform/fake/fake_foreground_rights.h"
+#include "platform/fake/fake_open_programs.h"
 #include "platform/fake/fake_ports.h"
 
 namespace fesk::testing {
@@ -63,6 +64,7 @@ class LauncherTest : public ::testing::Test {
   fake::FakeForeground foreground;
   fake::FakeAutoStart auto_start;
   fake::FakePaths paths;
+  fake::FakeOpenPrograms open_programs;
   // The launcher's starts go through the shell that first hands on the
   // right to the foreground, as the program builds it.
   fake::FakeForegroundRights foreground_rights;
@@ -98,7 +100,7 @@ class LauncherTest : public ::testing::Test {
   SettingsDialog& Create() {
     form = std::make_unique<SettingsDialog>(LauncherEnvironment{
         input, clock, granting_shell, dialogs, tray, services, nullptr, FilePath(IniPath()), FilePath(kLauncherFolder),
-        &foreground, &auto_start, FilePath(kLauncherProgram), &paths, preview_port});
+        &foreground, &auto_start, FilePath(kLauncherProgram), &paths, preview_port, &open_programs});
     form->FormCreate();
     return *form;
   }

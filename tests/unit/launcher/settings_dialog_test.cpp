@@ -264,8 +264,9 @@ TEST_F(SettingsDialogTest, PageChangeSetsTheHelpContext) {
   EXPECT_EQ(f.help_context, 23);
   EXPECT_EQ(f.pages.help_context, 29);
   EXPECT_EQ(f.pages.active_page, kVersionPage);
-  const int contexts[] = {24, 25, 26, 27, 28, 29};
-  for (int page = 0; page < 6; ++page) {
+  // The quiet page, added before "ﾊﾞｰｼﾞｮﾝ", has a topic of its own.
+  const int contexts[] = {24, 25, 26, 27, 28, 41, 29};
+  for (int page = 0; page < 7; ++page) {
     f.pages.active_page = page;
     f.PageChange();
     EXPECT_EQ(f.pages.help_context, contexts[page]);
@@ -347,7 +348,7 @@ TEST_F(SettingsDialogTest, CaptionsAndHintsOfTheDialog) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(f.service_lists[i].items.size(), 18u);
   EXPECT_EQ(f.service_lists[5].items[7], "Windowsｽﾀｰﾄ表示");
   EXPECT_EQ(f.pages.pages,
-            (std::vector<std::string>{"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "ﾊﾞｰｼﾞｮﾝ"}));
+            (std::vector<std::string>{"動 作", "ﾏｳｽACT", "ﾏｳｽACTﾄﾘｶﾞｰ", "ﾏｳｽACTｾﾝｻｰ", "Winｻｰﾋﾞｽ", "休 止", "ﾊﾞｰｼﾞｮﾝ"}));
 }
 
 }  // namespace
