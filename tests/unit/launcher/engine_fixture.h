@@ -86,7 +86,34 @@ class RecordingPreview : public PreviewPort {
   void Follow(Point cursor) override { follows.push_back(cursor); }
 };
 
-class EngineTest : public ::testing::Test {
+// The steps of a test that drives the sensing loop through its fake input,
+// for a fixture with a FakeInput `input` and a RunTick() that runs one tick
+// of the loop it owns (the engine, or the dialog that holds one).
+template <class Fixture>
+class TickSteps {
+ protected:
+  // One tick with these keys held and the cursor here.
+  void Tick(std::initializer_list<int> keys, Point cursor) {
+    Fixture& f = static_cast<Fixture&>(*this);
+    f.input.held = std::set<int>(keys);
+    f.input.cursor = cursor;
+    f.RunTick();
+  }
+  void Idle() {
+    Fixture& f = static_cast<Fixture&>(*this);
+    f.input.held.clear();
+    f.RunTick();
+  }
+  // A movement through the points with the keys held, then all keys up.
+  void Stroke(std::initializer_list<int> keys, const std::vector<Point>& points) {
+    for (Point p : points) Tick(keys, p);
+    Idle();
+  }
+};
+
+class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
+  friend TickSteps<EngineTest>;
+
  protected:
   // The triggers a launcher without settings senses: Shift+Ctrl for mouse
   // actions, Ctrl+Alt for the Window services.
@@ -137,21 +164,8 @@ class EngineTest : public ::testing::Test {
     return files;
   }
 
-  // One tick with these keys held and the cursor here.
-  void Tick(std::initializer_list<int> keys, Point cursor) {
-    input.held = std::set<int>(keys);
-    input.cursor = cursor;
-    engine->SensingTick();
-  }
-  void Idle() {
-    input.held.clear();
-    engine->SensingTick();
-  }
-  // A movement through the points with the keys held, then all keys up.
-  void Stroke(std::initializer_list<int> keys, const std::vector<Point>& points) {
-    for (Point p : points) Tick(keys, p);
-    Idle();
-  }
+  // What the tick steps of TickSteps run.
+  void RunTick() { engine->SensingTick(); }
 
   fake::FakeInput input;
   fake::FakeClock clock;

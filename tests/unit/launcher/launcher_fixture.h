@@ -45,7 +45,9 @@ class ScratchFolder {
 
 inline constexpr char kLauncherProgram[] = "C:\\Fesk\\Fesk.exe";
 
-class LauncherTest : public ::testing::Test {
+class LauncherTest : public ::testing::Test, public TickSteps<LauncherTest> {
+  friend TickSteps<LauncherTest>;
+
  protected:
   // The files the launcher opened, in order.
   std::vector<std::string> Opened() const {
@@ -105,22 +107,8 @@ class LauncherTest : public ::testing::Test {
     return *form;
   }
 
-  // One tick with these keys held and the cursor here.
-  void Tick(std::initializer_list<int> keys, Point cursor) {
-    input.held = std::set<int>(keys);
-    input.cursor = cursor;
-    form->SensingTick();
-  }
-  void Idle() {
-    input.held.clear();
-    form->SensingTick();
-  }
-
-  // A movement through the points with the keys held, then all keys up.
-  void Stroke(std::initializer_list<int> keys, const std::vector<Point>& points) {
-    for (Point p : points) Tick(keys, p);
-    Idle();
-  }
+  // What the tick steps of TickSteps run.
+  void RunTick() { form->SensingTick(); }
 };
 
 }  // namespace fesk::testing
