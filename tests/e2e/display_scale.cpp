@@ -138,19 +138,6 @@ void CheckClientSize(HWND window, int design_width, int design_height, const std
   CheckEqual(client.bottom, Scale(design_height), what + L": client height at " + std::to_wstring(g_dpi) + L" DPI");
 }
 
-bool SetDisplayDpi(int dpi) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const DWORD value = static_cast<DWORD>(dpi);
-  const bool ok = RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                 sizeof value) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return ok;
-}
-
 void Launcher() {
   std::wstring folder = MakeTestFolder(L"display_scale_launcher");
   FillFolder(folder, {}, Section(L"SYSTEM", {}));

@@ -24,19 +24,6 @@ constexpr wchar_t kTitle[] = L"どこからでも 右へ";
 constexpr POINT kStart{60, 150};
 constexpr POINT kEnd{320, 150};
 
-bool SetDisplayDpi(int dpi) {
-  HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  const DWORD value = static_cast<DWORD>(dpi);
-  const bool ok = RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                 sizeof value) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return ok;
-}
-
 HWND VisiblePreview(DWORD process) {
   WindowQuery query{kPreviewClass, L"", process};
   query.visible_only = true;

@@ -345,6 +345,9 @@ std::optional<std::wstring> RegistryString(HKEY root, const std::wstring& key, c
 // Creates the key where needed.
 bool SetRegistryString(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value);
 void DeleteRegistryValue(HKEY root, const std::wstring& key, const wchar_t* name);
+// The DPI the programs started from now on lay themselves out for (the
+// prefix's LogPixels).
+bool SetDisplayDpi(int dpi);
 
 // Sets a string value for the programs started from now on and, when it
 // goes, puts the old value back or removes the value it added.

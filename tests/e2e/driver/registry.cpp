@@ -1,4 +1,5 @@
-// String values of the test prefix's registry, read, written and put back.
+// String values of the test prefix's registry, read, written and put back;
+// the display's DPI.
 #include "tests/e2e/driver/driver.h"
 
 namespace fesk::e2e {
@@ -37,6 +38,12 @@ RegistryStringOverride::~RegistryStringOverride() {
   } else {
     DeleteRegistryValue(root_, key_, name_);
   }
+}
+
+bool SetDisplayDpi(int dpi) {
+  const DWORD value = static_cast<DWORD>(dpi);
+  return RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value, sizeof value) ==
+         ERROR_SUCCESS;
 }
 
 }  // namespace fesk::e2e
