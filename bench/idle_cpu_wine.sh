@@ -9,10 +9,11 @@
 # FESK_IDLE_SECONDS the length of one measurement (default 30) and
 # FESK_IDLE_RUNS how many measurements are made one after another (default
 # 3); each run is printed, then the median of each ratio.  With
-# FESK_IDLE_INPUT=1 input flows during the measurement: in each of the four
-# prefixes a helper (bench/input_flow.cpp, through the end-to-end driver)
-# presses F24, a key that starts nothing, every 100 ms, so that each
-# wineserver serves the same input and the launcher stays awake.
+# FESK_IDLE_INPUT=1 input flows during the measurement: in each prefix a
+# helper (bench/input_flow.cpp, through the end-to-end driver) presses F24,
+# a key that starts nothing, every 100 ms, so that each wineserver serves
+# the same input and the launcher stays awake.  Without it the helper only
+# keeps a window in front, as a user's desktop always has one.
 #
 # Four programs run side by side over the same 30 s, each in a Wine prefix
 # of its own, so that each has a wineserver of its own and the server's time
@@ -103,12 +104,15 @@ measure_once() {
   for run in "${runs[@]}"; do
     (cd "$base/$run/folder" && WINEPREFIX=$base/$run/prefix exec wine "${exe_of[$run]}" ${args_of[$run]:-} >/dev/null 2>&1) &
   done
-  if [ "$with_input" = 1 ]; then
-    for run in "${runs[@]}"; do
-      (cd "$base/$run/folder" &&
-        WINEPREFIX=$base/$run/prefix exec wine input_flow.exe keys $((settle + seconds + 10)) >/dev/null 2>&1) &
-    done
-  fi
+  # A window in front of each prefix, as a user's desktop always has one
+  # (Wine hands raw input to the launcher only then), pressing F24 with
+  # input flowing.
+  local flow=front
+  [ "$with_input" = 1 ] && flow=keys
+  for run in "${runs[@]}"; do
+    (cd "$base/$run/folder" &&
+      WINEPREFIX=$base/$run/prefix exec wine input_flow.exe $flow $((settle + seconds + 10)) >/dev/null 2>&1) &
+  done
   sleep "$settle"
   # Sensing ticks the launcher of a prefix has run so far ("none" without one).
   ticks_in() { (cd "$base/$1/folder" && WINEPREFIX=$base/$1/prefix wine input_flow.exe ticks 2>/dev/null | tr -d "\r") || true; }

@@ -6,12 +6,14 @@
 //                              the registered message "FeskSensingTicks"),
 //                              or "none" when there is no launcher
 //   input_flow.exe keys N      presses F24 every 100 ms for N seconds
+//   input_flow.exe front N     only keeps its window in front for N seconds
 //
 // F24 is a key event like any other for raw input, but no keyboard has it
 // and the launcher's loop never reads it: it wakes the launcher and starts
 // nothing, the least input a user's typing can be.  The keys go to a small
 // window of this helper in front: Wine hands raw input to other processes
-// only while some window is in front, as a user's desktop always has.
+// only while some window is in front, as a user's desktop always has; the
+// idle measurement keeps the same window in front, with no keys.
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -40,14 +42,16 @@ void PumpMessages() {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
-int PressKeys(int seconds) {
+// Keeps a small window of this helper in front for `seconds`, pressing F24
+// every 100 ms meanwhile when `press_keys`.
+int HoldFront(int seconds, bool press_keys) {
   HWND front = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"input flow", WS_POPUP | WS_VISIBLE, 0, 700, 60, 40,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetForegroundWindow(front);
   const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000;
   ULONGLONG next = GetTickCount64();
   while (next < end) {
-    fesk::e2e::PressKey(VK_F24, kKeyHold);
+    if (press_keys) fesk::e2e::PressKey(VK_F24, kKeyHold);
     PumpMessages();
     next += kKeyPeriod;
     const ULONGLONG now = GetTickCount64();
@@ -61,7 +65,8 @@ int PressKeys(int seconds) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc >= 2 && std::wcscmp(argv[1], L"ticks") == 0) return PrintTicks();
-  if (argc >= 3 && std::wcscmp(argv[1], L"keys") == 0) return PressKeys(std::wcstol(argv[2], nullptr, 10));
-  std::fputs("usage: input_flow.exe ticks | keys SECONDS\n", stderr);
+  if (argc >= 3 && std::wcscmp(argv[1], L"keys") == 0) return HoldFront(std::wcstol(argv[2], nullptr, 10), true);
+  if (argc >= 3 && std::wcscmp(argv[1], L"front") == 0) return HoldFront(std::wcstol(argv[2], nullptr, 10), false);
+  std::fputs("usage: input_flow.exe ticks | keys SECONDS | front SECONDS\n", stderr);
   return 2;
 }

@@ -20,10 +20,13 @@ void WakeRule::Run() {
   Take(outcome);
 }
 
-// A tick that saw anything held keeps the loop awake however it was woken;
-// quiet ticks put it to sleep once they have lasted the quiet time.
+// A tick that saw anything held keeps the loop awake however it was woken,
+// and so does one made while no event could wake it again; quiet ticks put
+// it to sleep once they have lasted the quiet time.  The platform is asked
+// only after a quiet tick: on the safety ticks while asleep, and on the
+// fast ticks of the quiet time.
 void WakeRule::Take(TickOutcome outcome) {
-  if (outcome == TickOutcome::kBusy) {
+  if (outcome == TickOutcome::kBusy || !events_arrive_()) {
     awake_ = true;
     quiet_since_.reset();
     return;

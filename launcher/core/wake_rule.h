@@ -40,8 +40,13 @@ class WakeRule {
   // unlock the platform wakes the loop itself.
   static constexpr int kSafetyPeriod = 1000;
 
-  // `tick` runs one sensing tick and tells what it saw.
-  WakeRule(ElapsedClock& clock, std::function<TickOutcome()> tick) : clock_(clock), tick_(std::move(tick)) {}
+  // `tick` runs one sensing tick and tells what it saw; `events_arrive`
+  // tells whether the platform can tell of key and button events now
+  // (under Wine raw input reaches no program while no window, or only a
+  // minimised one, is in front): while it cannot,
+  // the fast timer runs as if nothing were quiet.
+  WakeRule(ElapsedClock& clock, std::function<TickOutcome()> tick, std::function<bool()> events_arrive)
+      : clock_(clock), tick_(std::move(tick)), events_arrive_(std::move(events_arrive)) {}
 
   // The fast timer runs (as far as the loop itself has not stopped it).
   bool Awake() const { return awake_; }
@@ -64,6 +69,7 @@ class WakeRule {
 
   ElapsedClock& clock_;
   std::function<TickOutcome()> tick_;
+  std::function<bool()> events_arrive_;
   bool awake_ = true;
   // Since when every tick has seen everything up.
   std::optional<long long> quiet_since_;

@@ -35,12 +35,21 @@ bool KeyOrButtonEvent(LPARAM l) {
   return false;
 }
 
+// Windows delivers raw input to a sink whatever is in front.  Wine delivers
+// it only while a window that is not minimised is in front: with nothing in
+// front (the last window closed or minimised) the loop must not sleep, or a
+// stroke would be seen only from the next safety tick on.
+bool EventsArrive() {
+  HWND front = GetForegroundWindow();
+  return front != nullptr && !IsIconic(front);
+}
+
 using SetCoalescableTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
 
 }  // namespace
 
 Win32InputWake::Win32InputWake(HWND window, std::function<TickOutcome()> tick)
-    : window_(window), rule_(clock_, std::move(tick)) {
+    : window_(window), rule_(clock_, std::move(tick), [] { return EventsArrive(); }) {
   tick_count_message_ = RegisterWindowMessageW(kTickCountMessageName);
   RegisterRawInput();
   StartSafetyTimer();

@@ -201,6 +201,11 @@ int main() {
     ShowStateStroke(target, kUp, L"up", L"restored", false, false);
     target.process().Kill();
   }
+  // With the target gone nothing is in front, and Wine delivers no raw input
+  // then: the launcher, asleep since the last stroke, notices at its next
+  // safety tick (at most a second) and senses without sleeping from then on.
+  // On Windows raw input comes whatever is in front.
+  Pause(1500);
 
   // Op 6, left: the editor from the launcher's folder, without parameters.
   ServiceStroke(kLeft);
