@@ -18,7 +18,7 @@ namespace fesk {
 // button is enabled from then on), and the trail is to be drawn in the popup.
 struct SensingView {
   std::function<void()> movement_recognized;
-  std::function<void(int sample_count)> show_trail;
+  std::function<void()> show_trail;
 };
 
 struct EnginePorts {

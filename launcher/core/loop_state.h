@@ -1,10 +1,10 @@
 // State the sensing loop keeps between ticks.
 #pragma once
 
-#include <array>
 #include <string>
 
 #include "common/geometry.h"
+#include "launcher/core/movement_samples.h"
 #include "launcher/core/stroke_recognizer.h"
 
 namespace fesk {
@@ -29,7 +29,6 @@ enum class LaunchSource {
   kWindowService = 4,
 };
 
-inline constexpr int kMaxSamples = 50;
 inline constexpr int kNoHotKey = -1;
 
 struct LoopState {
@@ -40,8 +39,11 @@ struct LoopState {
   LaunchSource TriggerSource = LaunchSource::kNone;
   // The movement being recorded is made with the Window-service trigger.
   bool WinServiceActive = false;
-  // One spare entry, as the movement never stores more than 50.
-  std::array<Point, kMaxSamples + 1> SamplePoints{};
+  // The samples kept of the movement (only while Recording), spread over
+  // the whole of it.
+  MovementSamples SamplePoints;
+  // The movement's moving ticks so far, kept or not (the tray icon's frames
+  // count them); 0 while no movement is under way.
   int SampleCount = 0;
   // The movement's samples are stored: its start was allowed.
   bool Recording = false;
@@ -66,6 +68,7 @@ struct LoopState {
     LastHotKeyIndex = kNoHotKey;
     TrailShown = false;
     SampleCount = 0;
+    SamplePoints.Clear();
     Recording = false;
     TriggerSource = LaunchSource::kNone;
     WinServiceActive = false;

@@ -1,8 +1,5 @@
 #include "launcher/core/movement_preview.h"
 
-#include <algorithm>
-#include <span>
-
 #include "launcher/core/stroke_recognizer.h"
 
 namespace fesk {
@@ -26,9 +23,7 @@ MovementPreview::MovementPreview(const LauncherOptions& options, const LoopState
 // enable the transfer button and overwrite the code of the last movement.
 void MovementPreview::SampleTaken(Point cursor) {
   if (port_ == nullptr || !options_.preview || !loop_.Recording) return;
-  const auto count = static_cast<std::size_t>(std::min(loop_.SampleCount, kMaxSamples));
-  const RecognizedStroke stroke =
-      RecognizeStroke(std::span<const Point>(loop_.SamplePoints.data(), count), options_.neutral_divisor);
+  const RecognizedStroke stroke = RecognizeStroke(loop_.SamplePoints.View(), options_.neutral_divisor);
   if (!ExceedsMinimumMove(stroke.geometry, options_.minimum_move) || QuietForThisMovement()) return;
   if (auto text = tracker_.Track({stroke.code, loop_.StartPoint, loop_.WinServiceActive})) {
     port_->Show(*text, cursor);

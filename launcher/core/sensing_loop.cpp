@@ -1,5 +1,6 @@
 #include "launcher/core/sensing_loop.h"
 
+#include <limits>
 #include <optional>
 #include <span>
 
@@ -189,16 +190,18 @@ void SensingLoop::RecordStep() {
   preview_.SampleTaken(cursor);
 }
 
-// Only the first 50 moving ticks are kept.  A movement whose start the RUN
-// spot or a black hole refuses is counted but not stored.
+// The whole movement is kept, as at most kMaxSamples samples spread over it
+// (MovementSamples), so a slowly drawn stroke is recognised from all of it.
+// The first sample alone decides whether the start is allowed; a movement
+// whose start the RUN spot or a black hole refuses is counted but not stored.
 void SensingLoop::TakeSample(Point cursor) {
   if (loop_.SampleCount == 0) {
     loop_.StartPoint = cursor;
     loop_.Recording = StartAllowed(options_.start_area, cursor);
+    loop_.SamplePoints.Clear();
   }
-  if (loop_.SampleCount >= kMaxSamples) return;
-  if (loop_.Recording) loop_.SamplePoints[static_cast<std::size_t>(loop_.SampleCount)] = cursor;
-  ++loop_.SampleCount;
+  if (loop_.Recording) loop_.SamplePoints.Add(cursor);
+  if (loop_.SampleCount < std::numeric_limits<int>::max()) ++loop_.SampleCount;
 }
 
 // Also runs on every idle tick, where it changes nothing.  A movement ends
@@ -214,7 +217,7 @@ void SensingLoop::ReleaseStep() {
     TimerPause pause(timer_, keys_);
     preview_.End();  // gone before anything starts or asks
     loop_.Recording = false;
-    RecognizeStroke(loop_.SampleCount);
+    RecognizeStroke();
     if (ExceedsMinimumMove(loop_.Stroke, options_.minimum_move) && !QuietOverProgramInFront()) {
       ActOnMovement();
     }
@@ -228,7 +231,7 @@ void SensingLoop::ReleaseStep() {
 void SensingLoop::ActOnMovement() {
   dispatcher_.DispatchMouseAction();
   if (options_.mode == MouseActionMode::kTrail) {
-    if (view_.show_trail) view_.show_trail(loop_.SampleCount);
+    if (view_.show_trail) view_.show_trail();
     loop_.TrailShown = true;
   }
   if (options_.link_mouse_actions) RunGuarded(dialogs_, [this] { runner_.WriteLinkCode(); });
@@ -249,10 +252,9 @@ bool SensingLoop::QuietOverProgramInFront() {
   return (full_screen_rule && CoversItsMonitor(*facts)) || listed.Lists(facts->program_file);
 }
 
-void SensingLoop::RecognizeStroke(int sample_count) {
+void SensingLoop::RecognizeStroke() {
   if (view_.movement_recognized) view_.movement_recognized();
-  std::span<const Point> samples(loop_.SamplePoints.data(), static_cast<std::size_t>(sample_count));
-  RecognizedStroke stroke = fesk::RecognizeStroke(samples, options_.neutral_divisor);
+  RecognizedStroke stroke = fesk::RecognizeStroke(loop_.SamplePoints.View(), options_.neutral_divisor);
   loop_.Stroke = stroke.geometry;
   loop_.RecognizedCode = std::move(stroke.code);
 }

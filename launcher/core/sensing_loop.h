@@ -57,7 +57,8 @@ class SensingLoop {
   // Whether the tick saw anything held or under way, for the waking rule;
   // it reads no key for that beyond those it reads anyway.
   TickOutcome SensingTick();
-  void RecognizeStroke(int sample_count);
+  // Recognises the samples kept of the movement just released.
+  void RecognizeStroke();
   // The user changed a system setting: the mouse buttons may have been
   // swapped or swapped back.
   void SettingChanged() { keys_.ReadButtonSetting(); }

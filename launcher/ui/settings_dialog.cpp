@@ -32,10 +32,9 @@ SettingsDialog::SettingsDialog(LauncherEnvironment environment)
       settings_(tables, env_.input, env_.tray, env_.key_names, env_.settings_path),
       programs_(env_.settings_path),
       engine_(options, loop, tables, EnginePorts{env_.input, env_.clock, programs_, sensing_timer, env_.foreground},
-              EngineEffects{
-                  env_.shell, env_.dialogs, tray_icons_, env_.services, env_.launcher_folder,
-                  SensingView{[this] { transfer_button.enabled = true; }, [this](int count) { ShowTrail(count); }},
-                  env_.preview}) {
+              EngineEffects{env_.shell, env_.dialogs, tray_icons_, env_.services, env_.launcher_folder,
+                            SensingView{[this] { transfer_button.enabled = true; }, [this] { ShowTrail(); }},
+                            env_.preview}) {
   LayOutActionPage();
   LayOutMouseActPage();
   LayOutTriggerPage();
@@ -135,10 +134,9 @@ void SettingsDialog::TrailTick() {
   if (loop.TrailShown) popup.Show();
 }
 
-void SettingsDialog::ShowTrail(int sample_count) {
-  std::span<const Point> samples(loop.SamplePoints.data(), static_cast<std::size_t>(sample_count));
-  // On the monitor the movement was made on.
-  fesk::ShowTrail(popup, loop.Stroke, samples, env_.input.MonitorAt(loop.StartPoint));
+// The samples kept of the movement, on the monitor it was made on.
+void SettingsDialog::ShowTrail() {
+  fesk::ShowTrail(popup, loop.Stroke, loop.SamplePoints.View(), env_.input.MonitorAt(loop.StartPoint));
 }
 
 // On the monitor where the cursor is, that is where the button was pressed

@@ -194,7 +194,7 @@ class SettingsDialog : public OptionControls {
   void LoadLauncherSettings();
   void SaveLauncherSettings() { settings_.SaveOptions(options); }
   void SetCoordinateLimits() { OptionControls::SetCoordinateLimits(env_.input.ScreenSize()); }
-  void ShowTrail(int sample_count);
+  void ShowTrail();
   void ShowSensorTest();
   const CurrentProgram& current_program() const { return engine_.current_program(); }
 

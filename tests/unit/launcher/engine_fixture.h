@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/action_code.h"
@@ -61,6 +62,19 @@ inline std::vector<Point> Line(Point from, Point to, int steps = 10) {
   std::vector<Point> points;
   for (int i = 0; i <= steps; ++i) {
     points.push_back(Point{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  }
+  return points;
+}
+
+// A square of side 200 from (100, 100), clockwise, back to where it began,
+// in moving_ticks + 1 points (each a move while moving_ticks <= 800).
+inline std::vector<Point> Square(int moving_ticks) {
+  const int side = moving_ticks / 4;
+  std::vector<Point> points = Line({100, 100}, {300, 100}, side);
+  for (auto [from, to] :
+       {std::pair<Point, Point>{{300, 100}, {300, 300}}, {{300, 300}, {100, 300}}, {{100, 300}, {100, 100}}}) {
+    std::vector<Point> edge = Line(from, to, side);
+    points.insert(points.end(), edge.begin() + 1, edge.end());
   }
   return points;
 }
@@ -151,9 +165,10 @@ class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
     if (options.TrayIconShown()) tray_icons.TrayIconAdd();
     engine = std::make_unique<LauncherEngine>(
         options, loop, tables, EnginePorts{input, clock, programs, timer, &foreground},
-        EngineEffects{shell, dialogs, tray_icons, services, FilePath(kLauncherFolder),
-                      SensingView{[this] { ++recognized; }, [this](int count) { trails.push_back(count); }},
-                      preview_port});
+        EngineEffects{
+            shell, dialogs, tray_icons, services, FilePath(kLauncherFolder),
+            SensingView{[this] { ++recognized; }, [this] { trails.push_back(loop.SamplePoints.View().size()); }},
+            preview_port});
     return *engine;
   }
 
@@ -180,8 +195,8 @@ class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
   ProgramTables tables;
   Timer timer{false, 10};
   TrayIcons tray_icons{tray, loop, tables};
-  int recognized = 0;       // movements recognised
-  std::vector<int> trails;  // trails shown, by their sample count
+  int recognized = 0;               // movements recognised
+  std::vector<std::size_t> trails;  // trails shown, by the samples they draw
   // The preview window, when a test gives the engine one.
   PreviewPort* preview_port = nullptr;
   std::unique_ptr<LauncherEngine> engine;

@@ -61,6 +61,20 @@ TEST_F(PreviewEngineTest, ShownBesideTheCursorOncePastTheMinimumMove) {
   EXPECT_EQ(preview.follows, (std::vector<Point>{{140, 100}, {160, 100}})) << "it goes along with the cursor";
 }
 
+// A slowly drawn square tells, at its end, the program of the whole square:
+// the preview reads the samples kept of the whole movement, as the release.
+TEST_F(PreviewEngineTest, FollowsTheWholeOfASlowMovement) {
+  Register("Right", "right.exe", "lr");
+  Register("Square", "square.exe", "lrRLl");
+  Start();
+  for (Point p : Square(160)) Tick(kShiftCtrl, p);
+  ASSERT_FALSE(preview.calls.empty());
+  EXPECT_EQ(preview.calls.back().text, "Square");
+  EXPECT_EQ(Shown().front(), "Right");
+  Idle();
+  EXPECT_EQ(Opened(), std::vector<std::string>{"square.exe"});
+}
+
 // The start mask and the next slot decide as at the release: the first "lr"
 // refuses a start at (100, 100), the second starts.
 TEST_F(PreviewEngineTest, StartMaskAndNextSlotAsTheReleaseDecides) {

@@ -85,16 +85,29 @@ TEST_F(SensingLoopTest, HoldingWithoutMovingRecordsOneSampleAndStartsNothing) {
   EXPECT_EQ(recognized, 1) << "the movement was recognised, just too small";
 }
 
-TEST_F(SensingLoopTest, OnlyTheFirstFiftyMovingTicksAreRecorded) {
-  CreateWithRightStroke();
-  std::vector<Point> points = Line({100, 100}, {345, 100}, 49);          // 50 samples to the right
-  for (Point p : Line({345, 110}, {345, 600}, 20)) points.push_back(p);  // then far down
-  for (Point p : points) Tick(kShiftCtrl, p);
-  EXPECT_EQ(loop.SampleCount, 50);
-  Idle();
-  EXPECT_EQ(loop.RecognizedCode, "lr");
-  EXPECT_EQ(loop.Stroke.height, 0);
-  EXPECT_EQ(shell.opens.size(), 1u);
+// However slowly a movement is drawn, the whole of it is recognised: a
+// square of 160 moving ticks reads as the square, not as its first 50 ticks
+// (the top edge: "lr").  A short one keeps every sample, as before.
+TEST_F(SensingLoopTest, TheWholeMovementIsRecognisedHoweverSlowlyDrawn) {
+  struct Case {
+    int moving_ticks;
+    std::size_t kept;
+  };
+  options.mode = MouseActionMode::kTrail;
+  for (const Case c : {Case{40, 41}, Case{160, 41}, Case{800, 26}}) {
+    tables = ProgramTables{};
+    Register("Right", "right.exe", "lr");
+    Register("Square", "square.exe", "lrRLl");
+    Start();
+    shell.opens.clear();
+    trails.clear();
+    Stroke(kShiftCtrl, Square(c.moving_ticks));
+    EXPECT_EQ(loop.RecognizedCode, "lrRLl") << c.moving_ticks;
+    EXPECT_EQ(Opened(), std::vector<std::string>{"square.exe"}) << c.moving_ticks;
+    EXPECT_EQ(loop.Stroke.width, 200);
+    EXPECT_EQ(loop.Stroke.height, 200);
+    EXPECT_EQ(trails, std::vector<std::size_t>{c.kept}) << "the trail draws the samples kept";
+  }
 }
 
 TEST_F(SensingLoopTest, MovementMustExceedTheMinimumMove) {
