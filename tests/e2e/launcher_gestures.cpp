@@ -8,6 +8,7 @@
 //   CMD1 "lr", from anywhere                 -> second.exe /second
 //   CMD2 shortcut Ctrl+Alt+K                  -> hotkey.exe /hotkey
 //   CMD3 top-right corner (DISPLAYPOS 3)      -> corner.exe /corner
+//   CMD4 a square "lrRLl", from anywhere      -> square.exe /square
 #include "tests/e2e/launcher_scenario_support.h"
 
 using namespace fesk::e2e;
@@ -47,8 +48,13 @@ int main() {
                                                   {L"CMDLINE", folder + L"\\corner.exe"},
                                                   {L"OPTION", L"/corner"},
                                                   {L"ACTCODE", L""},
-                                                  {L"DISPLAYPOS", L"3"}});
-  FillFolder(folder, {L"app.exe", L"second.exe", L"hotkey.exe", L"corner.exe"}, settings);
+                                                  {L"DISPLAYPOS", L"3"}}) +
+                                Section(L"CMD4", {{L"DISCRIPTION", L"四角"},
+                                                  {L"CMDLINE", folder + L"\\square.exe"},
+                                                  {L"OPTION", L"/square"},
+                                                  {L"ACTCODE", L"lrRLl"},
+                                                  {L"RUNPOS", L"111111111"}});
+  FillFolder(folder, {L"app.exe", L"second.exe", L"hotkey.exe", L"corner.exe", L"square.exe"}, settings);
 
   Process fesk;
   HWND main = StartLauncher(folder, fesk);
@@ -115,6 +121,18 @@ int main() {
   CheckEqual(Count(RecordsAfterQuiet(folder, 3000)), static_cast<long long>(before_corner) + 1,
              L"once, and nothing else");
   MoveCursorTo({512, 384});
+
+  // 6. A square drawn slowly, a point every 10 ms for about 1.6 s: far more
+  //    moving ticks than the 50 samples kept.  The whole square is
+  //    recognised, so its program starts, not CMD0 listed first for "lr",
+  //    the code of its first half second.
+  const std::size_t before_square = ReadRecords(folder).size();
+  Gesture({VK_SHIFT, VK_CONTROL}, {{60, 150}, {300, 150}, {300, 390}, {60, 390}, {60, 150}}, 40, 10);
+  std::vector<LaunchRecord> squares = WaitForRecords(folder, 1, 15000, L"square.exe");
+  CheckEqual(Count(squares), 1, L"the slow square started square.exe");
+  if (!squares.empty()) CheckEqual(squares[0].Arguments(), L"/square", L"with its OPTION");
+  CheckEqual(Count(RecordsAfterQuiet(folder, kQuietMs)), static_cast<long long>(before_square) + 1,
+             L"and nothing else (not app.exe for \"lr\")");
 
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");
   return Finish("launcher_gestures");
