@@ -1,7 +1,7 @@
 // Figures of the launcher's hot paths: the recogniser, an idle sensing tick
 // with 100 programs of which none or all have a shortcut key, a whole mouse
-// action from first sample to start, and the load of the options and the
-// program tables.  bench/idle_tick_callgrind.sh counts the idle tick's
+// action from first sample to start, a tick of a long movement, and the
+// load of the options and the program tables.  bench/idle_tick_callgrind.sh counts the idle tick's
 // instructions.
 #include <benchmark/benchmark.h>
 
@@ -44,6 +44,26 @@ void BM_MouseActionToStart(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MouseActionToStart)->Unit(benchmark::kMicrosecond);
+
+// The argument is the movement's moving ticks: up to 50 every one is kept,
+// beyond that the samples are thinned now and then.  Per tick, release
+// included.
+void BM_MovingTick(benchmark::State& state) {
+  Launcher launcher(100);
+  const auto ticks = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    launcher.input.held = {vk::kShift, vk::kControl};
+    for (int i = 0; i < ticks; ++i) {
+      launcher.input.cursor = Point{100 + i % 400, 300 + i / 400};
+      launcher.form.SensingTick();
+    }
+    launcher.input.held.clear();
+    launcher.form.SensingTick();
+    launcher.shell.opens.clear();
+  }
+  state.SetItemsProcessed(state.iterations() * ticks);
+}
+BENCHMARK(BM_MovingTick)->Arg(50)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadLauncherSettings(benchmark::State& state) {
   Launcher launcher(100);
