@@ -28,8 +28,19 @@ class MovementSamples {
   static constexpr int kMaxSamples = fesk::kMaxSamples;
 
   void Clear();
-  // One moving tick of the movement, at the cursor.
-  void Add(Point cursor);
+  // One moving tick of the movement, at the cursor.  The kept ticks are 0,
+  // step, 2 step, ...  The store is full at tick kMaxSamples × step, a
+  // multiple of twice the step, so that tick is kept after halving and the
+  // spacing stays even.  Inline: the loop calls it on every moving tick.
+  void Add(Point cursor) {
+    if (skip_ > 0) {
+      --skip_;
+      return;
+    }
+    if (count_ == points_.size()) Halve();
+    points_[count_++] = cursor;
+    skip_ = step_ - 1;
+  }
   std::span<const Point> View() const { return {points_.data(), count_}; }
 
  private:
@@ -37,9 +48,10 @@ class MovementSamples {
 
   std::array<Point, kMaxSamples> points_{};
   std::size_t count_ = 0;
-  // A moving tick is kept when its number is a multiple of the step.
+  // Moving ticks between two kept ones, and how many are still to pass
+  // before the next is kept.
   std::uint64_t step_ = 1;
-  std::uint64_t ticks_ = 0;
+  std::uint64_t skip_ = 0;
 };
 
 }  // namespace fesk
