@@ -34,11 +34,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Input input;
   Win32Clock clock;
   Win32Shell platform_shell;
+  // The launcher works in its own folder: the folder it was started in
+  // would otherwise stay in use, unremovable, for as long as it runs (and
+  // the starts with a work folder come back here).
+  platform_shell.SetCurrentDirectory(folder);
   // Every start of the launcher goes through this shell, which first lets
   // the program come to the front.
   Win32ForegroundRights foreground_rights;
   ForegroundGrantingShell shell(platform_shell, foreground_rights);
-  Win32Dialogs dialogs("FESK");
+  // Every box it shows is granted the foreground as it opens.
+  Win32Dialogs platform_dialogs("FESK");
+  ForegroundGrantingDialogs dialogs(platform_dialogs, foreground_rights);
   Win32Tray tray(instance, TrayIconResources{
                                IDI_FESK, IDI_RUN_OPTION, {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
   Win32KeySink key_sink;
@@ -71,7 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   SettingsDialogWindow window(instance, form, tray, owner);
   // Boxes belong to the dialog: no task-bar button of their own, and the
   // dialog waits while one is open.
-  dialogs.SetOwner(window.hwnd());
+  platform_dialogs.SetOwner(window.hwnd());
   window.Start();
 
   int code = RunMessageLoop([&window] { return window.hwnd(); });

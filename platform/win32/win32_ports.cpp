@@ -61,6 +61,8 @@ bool Win32Shell::SetCurrentDirectory(std::string_view folder) {
   return SetCurrentDirectoryW(Wide(folder).c_str()) != 0;
 }
 
+bool Win32Shell::SetCurrentDirectory(const FilePath& folder) { return SetCurrentDirectoryW(Wide(folder).c_str()) != 0; }
+
 void Win32Shell::Exec(const FilePath& program, std::string_view arguments, int show_command) {
   std::wstring command = L"\"" + Wide(program) + L"\"" + Wide(arguments);
   STARTUPINFOW startup{};

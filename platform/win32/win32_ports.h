@@ -32,6 +32,7 @@ class Win32Shell : public ShellPort {
   int Open(const FilePath& program, std::string_view parameters, std::string_view directory, int show_command) override;
   int Open(const FilePath& program, std::string_view parameters, const FilePath& directory, int show_command) override;
   bool SetCurrentDirectory(std::string_view folder) override;
+  bool SetCurrentDirectory(const FilePath& folder) override;
   // WinExec takes ANSI text in the system's code page; CreateProcessW with
   // the same command line and show state does what it does on a Windows of
   // any language.
