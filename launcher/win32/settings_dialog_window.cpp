@@ -425,6 +425,10 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
   if (wake_handled) return true;
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
+    case WM_DESTROY:
+      // Lock and unlock notices are taken back while the window still is.
+      if (wake_) wake_->WindowClosing();
+      return false;
     case WM_SETTINGCHANGE:
       // The user may have swapped the mouse buttons.
       form_.SettingChange();
