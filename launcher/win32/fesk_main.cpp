@@ -6,6 +6,7 @@
 #include "launcher/core/foreground_grant.h"
 #include "launcher/services/elevated_window_note.h"
 #include "launcher/services/window_services.h"
+#include "launcher/win32/desktop_notices_window.h"
 #include "launcher/win32/preview_window.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
@@ -71,17 +72,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar
-  // button even while the dialog is shown.
-  HWND owner =
-      CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  SettingsDialogWindow window(instance, form, tray, owner);
+  // button even while the dialog is shown; that window hears the desktop's
+  // broadcasts for it.
+  DesktopNoticesWindow notices(instance);
+  SettingsDialogWindow window(instance, form, tray, notices);
   // Boxes belong to the dialog: no task-bar button of their own, and the
   // dialog waits while one is open.
   platform_dialogs.SetOwner(window.hwnd());
   window.Start();
 
   int code = RunMessageLoop([&window] { return window.hwnd(); });
-  DestroyWindow(owner);
+  notices.SetHandler(nullptr);
   ReleaseMutex(mutex);
   CloseHandle(mutex);
   return code;
