@@ -95,6 +95,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     }
   }
   // Without such a program, the document at its beginning.
+  EnterComApartment();
   ShellExecuteW(owner, L"open", Wide(InFolder(folder, kHelpDocumentName)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

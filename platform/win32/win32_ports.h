@@ -106,6 +106,11 @@ class Win32Tray : public TrayPort {
   std::map<int, HICON> file_icons_;  // icons taken from program files, freed on removal
 };
 
+// Gives the calling thread a single-threaded COM apartment, once, for as
+// long as the thread runs; called before every request to the shell, whose
+// extensions may need one.
+void EnterComApartment();
+
 // Converts lone CRs (the programs' line breaks) into CR LF for display.
 std::wstring DisplayText(std::string_view cp932);
 // The same for a text that names a file: the path joined in as Windows
