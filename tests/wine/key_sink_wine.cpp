@@ -4,10 +4,10 @@
 // window as one UTF-16 character and an ANSI window as its two code page
 // 932 bytes, a Ctrl the user holds does not turn the text into shortcuts,
 // the resize operations act on the foreground window without waiting for a
-// program that does not answer, a window of the
-// launcher's own process does not count as running with more rights, the
-// window in front is told by its program's file name, and the programs of
-// the open windows name this one once.
+// program that does not answer, a window of the launcher's own process does
+// not count as running with more rights, the window in front is told by its
+// program's file name, and the programs of the open windows name this one
+// once.
 #include <optional>
 #include <string>
 #include <vector>
