@@ -19,16 +19,6 @@ namespace {
 constexpr UINT kHangMessage = WM_APP + 1;  // launcher_service_target.exe
 constexpr int kHangMs = 30000;
 
-// The sensing ticks the launcher has run (registered message
-// "FeskSensingTicks"); they go on as long as its message loop runs, at least
-// one a second.
-std::optional<long long> SensingTicks(HWND main) {
-  static const UINT message = RegisterWindowMessageW(L"FeskSensingTicks");
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(main, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return std::nullopt;
-  return static_cast<long long>(answer);
-}
-
 bool LogHas(const std::wstring& log, std::wstring_view event) {
   for (const std::wstring& line : ReadLines(log)) {
     if (line.find(event) != std::wstring::npos) return true;

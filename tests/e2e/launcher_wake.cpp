@@ -30,13 +30,6 @@ namespace {
 constexpr int kPresses = 5;
 constexpr int kPressMs = 100;
 
-std::optional<long long> SensingTicks(HWND main) {
-  static const UINT message = RegisterWindowMessageW(L"FeskSensingTicks");
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(main, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return std::nullopt;
-  return static_cast<long long>(answer);
-}
-
 // Ticks over one second: a hundred while the fast timer runs, a few while
 // asleep.
 std::optional<long long> TicksInASecond(HWND main) {
