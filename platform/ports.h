@@ -126,7 +126,10 @@ class ShellPort {
   virtual int Open(const FilePath& program, std::string_view parameters, const FilePath& directory,
                    int show_command) = 0;
   // Makes the folder the process's current directory; false on failure.
+  // A registered work folder as the settings file holds it, or one of the
+  // programs' own folders.
   virtual bool SetCurrentDirectory(std::string_view folder) = 0;
+  virtual bool SetCurrentDirectory(const FilePath& folder) = 0;
   // WinExec of the command line "\"<program>\"<arguments>": the sibling's
   // path in quotes, so that a folder with a blank is not read up to the
   // blank, then the arguments as they are; nothing is reported back.

@@ -28,7 +28,33 @@ std::wstring DialogFilter(std::string_view filter) {
   return out;
 }
 
+namespace {
+
+// The dialog makes the folder the user browses to the current folder (the
+// flag that should keep it is ignored by the open dialog), and a current
+// folder cannot be removed or renamed while the program runs: the editor's
+// own is put back as soon as the dialog closes.
+class CurrentFolderKept {
+ public:
+  CurrentFolderKept() {
+    const DWORD length = GetCurrentDirectoryW(0, nullptr);
+    folder_.assign(length, L'\0');
+    folder_.resize(length > 0 ? GetCurrentDirectoryW(length, folder_.data()) : 0);
+  }
+  ~CurrentFolderKept() {
+    if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());
+  }
+  CurrentFolderKept(const CurrentFolderKept&) = delete;
+  CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
+
+ private:
+  std::wstring folder_;
+};
+
+}  // namespace
+
 std::optional<FilePath> Win32FileOpenDialog::Execute(const editor::FileOpenRequest& request) {
+  const CurrentFolderKept current_folder;
   std::wstring filter = DialogFilter(request.filter);
   std::wstring title = Wide(request.title);
   std::wstring initial = Wide(request.file_name);
@@ -44,7 +70,7 @@ std::optional<FilePath> Win32FileOpenDialog::Execute(const editor::FileOpenReque
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = title.c_str();
-    dialog.Flags = OFN_EXPLORER | (request.hide_read_only ? OFN_HIDEREADONLY : 0);
+    dialog.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | (request.hide_read_only ? OFN_HIDEREADONLY : 0);
     if (GetOpenFileNameW(&dialog)) {
       file.resize(wcslen(file.c_str()));
       return PathOf(file);

@@ -34,13 +34,20 @@ bool ProgramRunner::AskRunTimeOption(std::string_view title, std::string& option
   return true;
 }
 
-// A wrong work folder is reported and the start still tried.
+// A wrong work folder is reported and the start still tried.  The program
+// starts in its work folder; the launcher is in it only while the shell
+// looks for a command given without a folder (it looks in the current
+// one), and is back in its own folder before anything else happens: a
+// process's current folder is in use, and could be neither removed nor
+// renamed, nor its stick ejected, while the launcher runs.
 void ProgramRunner::Launch(std::string_view title, const std::string& option) {
   const std::string& folder = current_.WorkDir;
-  if (!folder.empty() && !shell_.SetCurrentDirectory(folder) && options_.report_start_errors) {
+  const bool entered = !folder.empty() && shell_.SetCurrentDirectory(folder);
+  if (!folder.empty() && !entered && options_.report_start_errors) {
     dialogs_.MessageBox(WorkFolderErrorText(title, folder), kLaunchErrorCaption, Buttons::kOk);
   }
   int result = shell_.Open(current_.CommandLine, option, folder, current_.ShowCommand);
+  if (entered) shell_.SetCurrentDirectory(launcher_folder_);
   ReportLaunchResult(result, title);
 }
 

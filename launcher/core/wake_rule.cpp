@@ -26,7 +26,7 @@ void WakeRule::Run() {
 // only after a quiet tick: on the safety ticks while asleep, and on the
 // fast ticks of the quiet time.
 void WakeRule::Take(TickOutcome outcome) {
-  if (outcome == TickOutcome::kBusy || !events_arrive_()) {
+  if (outcome == TickOutcome::kBusy || !EventsArrive()) {
     awake_ = true;
     quiet_since_.reset();
     return;

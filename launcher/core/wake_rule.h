@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "launcher/core/tick_outcome.h"
+#include "platform/input_events.h"
 #include "platform/ports.h"
 
 namespace fesk {
@@ -40,13 +41,17 @@ class WakeRule {
   // unlock the platform wakes the loop itself.
   static constexpr int kSafetyPeriod = 1000;
 
-  // `tick` runs one sensing tick and tells what it saw; `events_arrive`
-  // tells whether the platform can tell of key and button events now
-  // (under Wine raw input reaches no program while no window, or only a
-  // minimised one, is in front): while it cannot,
-  // the fast timer runs as if nothing were quiet.
-  WakeRule(ElapsedClock& clock, std::function<TickOutcome()> tick, std::function<bool()> events_arrive)
-      : clock_(clock), tick_(std::move(tick)), events_arrive_(std::move(events_arrive)) {}
+  // `tick` runs one sensing tick and tells what it saw; `events` tells
+  // whether the platform can tell of key and button events now.  Where they
+  // come only while a usable window is in front (Wine), the fast timer runs
+  // as if nothing were quiet while none is; on Windows they come whatever
+  // is in front, and a locked session has nothing to sense, so the loop
+  // sleeps however the desktop looks.
+  WakeRule(ElapsedClock& clock, std::function<TickOutcome()> tick, InputEventsPort& events)
+      : clock_(clock),
+        tick_(std::move(tick)),
+        events_(events),
+        events_whatever_in_front_(events.ComeWhateverIsInFront()) {}
 
   // The fast timer runs (as far as the loop itself has not stopped it).
   bool Awake() const { return awake_; }
@@ -66,10 +71,12 @@ class WakeRule {
  private:
   void Run();
   void Take(TickOutcome outcome);
+  bool EventsArrive() { return events_whatever_in_front_ || events_.UsableWindowInFront(); }
 
   ElapsedClock& clock_;
   std::function<TickOutcome()> tick_;
-  std::function<bool()> events_arrive_;
+  InputEventsPort& events_;
+  const bool events_whatever_in_front_;
   bool awake_ = true;
   // Since when every tick has seen everything up.
   std::optional<long long> quiet_since_;

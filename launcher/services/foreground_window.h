@@ -10,7 +10,9 @@ class ForegroundWindow {
   virtual ~ForegroundWindow() = default;
   virtual bool IsIconic() = 0;  // minimised
   virtual bool IsZoomed() = 0;  // maximised
-  // ShowWindow with a show command (show::kRestore, kMaximized, kMinimized).
+  // Asks the window to take a show command (show::kRestore, kMaximized,
+  // kMinimized) without waiting for it: a program that hangs must not hang
+  // the launcher.
   virtual void Show(int show_command) = 0;
   // Whether the window runs with more rights than the launcher: elevated (run
   // as administrator) while the launcher is not, or otherwise at a higher

@@ -18,8 +18,9 @@ class KeySink {
  public:
   virtual ~KeySink() = default;
 
-  // One synthetic key event: down, or up with the key-up flag (scan code 0,
-  // no extra information).  Goes to whatever window has the keyboard focus.
+  // One synthetic key event: down, or up with the key-up flag, with the
+  // key's scan code and extended flag (key_scan_codes.h) and no extra
+  // information.  Goes to whatever window has the keyboard focus.
   virtual void KeyDown(int virtual_key) = 0;
   virtual void KeyUp(int virtual_key) = 0;
 

@@ -6,6 +6,7 @@
 #include "launcher/core/foreground_grant.h"
 #include "launcher/services/elevated_window_note.h"
 #include "launcher/services/window_services.h"
+#include "launcher/win32/desktop_notices_window.h"
 #include "launcher/win32/preview_window.h"
 #include "launcher/win32/resource_ids.h"
 #include "launcher/win32/settings_dialog_window.h"
@@ -34,11 +35,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Input input;
   Win32Clock clock;
   Win32Shell platform_shell;
+  // The launcher works in its own folder: the folder it was started in
+  // would otherwise stay in use, unremovable, for as long as it runs (and
+  // the starts with a work folder come back here).
+  platform_shell.SetCurrentDirectory(folder);
   // Every start of the launcher goes through this shell, which first lets
   // the program come to the front.
   Win32ForegroundRights foreground_rights;
   ForegroundGrantingShell shell(platform_shell, foreground_rights);
-  Win32Dialogs dialogs("FESK");
+  // Every box it shows is granted the foreground as it opens.
+  Win32Dialogs platform_dialogs("FESK");
+  ForegroundGrantingDialogs dialogs(platform_dialogs, foreground_rights);
   Win32Tray tray(instance, TrayIconResources{
                                IDI_FESK, IDI_RUN_OPTION, {IDI_FRAME1, IDI_FRAME2, IDI_FRAME3, IDI_FRAME4, IDI_FRAME5}});
   Win32KeySink key_sink;
@@ -65,17 +72,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar
-  // button even while the dialog is shown.
-  HWND owner =
-      CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"FESK", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-  SettingsDialogWindow window(instance, form, tray, owner);
+  // button even while the dialog is shown; that window hears the desktop's
+  // broadcasts for it.
+  DesktopNoticesWindow notices(instance);
+  SettingsDialogWindow window(instance, form, tray, notices);
   // Boxes belong to the dialog: no task-bar button of their own, and the
   // dialog waits while one is open.
-  dialogs.SetOwner(window.hwnd());
+  platform_dialogs.SetOwner(window.hwnd());
   window.Start();
 
   int code = RunMessageLoop([&window] { return window.hwnd(); });
-  DestroyWindow(owner);
+  notices.SetHandler(nullptr);
   ReleaseMutex(mutex);
   CloseHandle(mutex);
   return code;

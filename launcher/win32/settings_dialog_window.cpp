@@ -186,8 +186,13 @@ void PopupWindow::Sync() {
 
 // ---- Settings dialog -------------------------------------------------------
 
-SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray, HWND owner)
-    : FormWindow(instance), form_(form), tray_(tray), popup_(instance, form.popup, [this] { AfterEvent(); }) {
+SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray,
+                                           DesktopNoticesWindow& notices)
+    : FormWindow(instance),
+      form_(form),
+      tray_(tray),
+      popup_(instance, form.popup, [this] { AfterEvent(); }),
+      notices_(notices) {
   FormStyle style;
   style.class_name = L"TFFesk1";
   style.caption = form.caption;
@@ -196,11 +201,10 @@ SettingsDialogWindow::SettingsDialogWindow(HINSTANCE instance, SettingsDialog& f
   style.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
   style.font_name = Wide(form.font_name);
   style.icon_resource = IDI_FESK;
-  Create(style, owner);
+  Create(style, notices.hwnd());
   tray_.SetOwner(hwnd());
-  // Sent to every top-level window when the shell's task bar is created
-  // anew (Explorer restarted): the tray icons must then be added again.
-  taskbar_created_ = RegisterWindowMessageW(L"TaskbarCreated");
+  notices_.SetHandler(
+      [this](UINT message, WPARAM w, LPARAM l, LRESULT& result) { return OnDesktopNotice(message, w, l, result); });
   BindWindow();
   // Every sensing tick runs through the waking rule, whether the fast timer,
   // the safety timer or a key event asks for it; a tick asked for inside a
@@ -368,10 +372,7 @@ void SettingsDialogWindow::SyncWindowState() {
     foreground_requests_ = form_.foreground_requests;
     if (form_.visible) BringToFront(foreground_rights_, IdOf(hwnd()));
   }
-  if (form_.accepts_dropped_files != drops_accepted_) {
-    DragAcceptFiles(hwnd(), form_.accepts_dropped_files);
-    drops_accepted_ = form_.accepts_dropped_files;
-  }
+  if (form_.accepts_dropped_files != drops_accepted_) AcceptDrops(form_.accepts_dropped_files);
   SetHintsActive(form_.options.hints);
   SetHintPause(form_.hint_hide_pause);
 }
@@ -408,6 +409,43 @@ void SettingsDialogWindow::OnTimer(UINT_PTR id) {
   AfterEvent();
 }
 
+// A drop from Explorer comes as WM_DROPFILES, with WM_COPYDATA and
+// WM_COPYGLOBALDATA carrying its data; run as administrator, the launcher
+// takes them from the user's normal-rights Explorer only when its window
+// lets exactly these through.
+void SettingsDialogWindow::AcceptDrops(bool accept) {
+  constexpr UINT kCopyGlobalData = 0x0049;  // WM_COPYGLOBALDATA, not in the headers
+  DragAcceptFiles(hwnd(), accept);
+  for (UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kCopyGlobalData}) {
+    ChangeWindowMessageFilterEx(hwnd(), message, accept ? MSGFLT_ALLOW : MSGFLT_RESET, nullptr);
+  }
+  drops_accepted_ = accept;
+}
+
+// Each notice as the dialog handled it when it heard it itself: a new task
+// bar gets the tray icons again, a changed setting may have swapped the
+// mouse buttons, resume wakes the sensing loop; a changed display needs
+// nothing (the screen is measured at every tick) beyond the default
+// handling.
+bool SettingsDialogWindow::OnDesktopNotice(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
+  result = 0;
+  if (message == notices_.taskbar_created()) {
+    tray_.AddAllAgain();
+    return true;
+  }
+  if (message == WM_SETTINGCHANGE) {
+    form_.SettingChange();
+    return false;
+  }
+  if (message == WM_POWERBROADCAST && wake_) {
+    bool wake_changed = false;
+    const bool handled = wake_->OnMessage(message, w, l, result, wake_changed);
+    if (wake_changed) AfterEvent();
+    return handled;
+  }
+  return false;
+}
+
 void SettingsDialogWindow::OnDropFiles(HDROP drop) {
   form_.FormDropFiles(TakeDroppedPaths(drop));
   AfterEvent();
@@ -415,19 +453,18 @@ void SettingsDialogWindow::OnDropFiles(HDROP drop) {
 
 bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
   result = 0;
-  if (message == taskbar_created_ && taskbar_created_ != 0) {
-    tray_.AddAllAgain();
-    return true;
-  }
+  // The notices window hands these over; heard here as well (Wine
+  // broadcasts to owned windows too), they would be handled twice.
+  if (notices_.IsNotice(message)) return false;
   bool wake_changed = false;
   const bool wake_handled = wake_ && wake_->OnMessage(message, w, l, result, wake_changed);
   if (wake_changed) AfterEvent();
   if (wake_handled) return true;
   switch (message) {
     case WM_TIMER: OnTimer(w); return true;
-    case WM_SETTINGCHANGE:
-      // The user may have swapped the mouse buttons.
-      form_.SettingChange();
+    case WM_DESTROY:
+      // Lock and unlock notices are taken back while the window still is.
+      if (wake_) wake_->WindowClosing();
       return false;
     case kTrayCallbackMessage:
       form_.TrayIconMessage(static_cast<int>(w), static_cast<int>(l));

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "launcher/ui/settings_dialog.h"
+#include "launcher/win32/desktop_notices_window.h"
 #include "launcher/win32/win32_foreground_rights.h"
 #include "platform/timer_sync.h"
 #include "launcher/win32/win32_input_wake.h"
@@ -38,7 +39,9 @@ class PopupWindow {
 
 class SettingsDialogWindow : public FormWindow {
  public:
-  SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray, HWND owner);
+  // The dialog is owned by the window that hears the desktop's notices for
+  // it.
+  SettingsDialogWindow(HINSTANCE instance, SettingsDialog& form, Win32Tray& tray, DesktopNoticesWindow& notices);
   void Start();  // runs FormCreate and shows the state it leaves
 
  protected:
@@ -58,13 +61,16 @@ class SettingsDialogWindow : public FormWindow {
   void SyncMarkers();
   void OnTimer(UINT_PTR id);
   void OnDropFiles(HDROP drop);
+  // What the desktop told every program, heard by the notices window.
+  bool OnDesktopNotice(UINT message, WPARAM w, LPARAM l, LRESULT& result);
+  void AcceptDrops(bool accept);
 
   SettingsDialog& form_;
   Win32Tray& tray_;
   PopupWindow popup_;
   PageControlModel pages_;
   Win32ForegroundRights foreground_rights_;
-  UINT taskbar_created_ = 0;
+  DesktopNoticesWindow& notices_;
   // The sensing timer (1) and the trail timer (2) as last set.
   std::array<RealTimer, 2> real_timers_{};
   int foreground_requests_ = 0;

@@ -20,8 +20,12 @@ bool Win32ForegroundWindow::IsZoomed() {
   return window && ::IsZoomed(window);
 }
 
+// The window belongs to another program, which may have stopped answering:
+// ShowWindow would wait for it, and the launcher would hang with it.  The
+// show command is posted to the window instead, and done when the program
+// answers again.
 void Win32ForegroundWindow::Show(int show_command) {
-  if (HWND window = GetForegroundWindow()) ::ShowWindow(window, show_command);
+  if (HWND window = GetForegroundWindow()) ShowWindowAsync(window, show_command);
 }
 
 namespace {

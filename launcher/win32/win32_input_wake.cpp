@@ -35,29 +35,36 @@ bool KeyOrButtonEvent(LPARAM l) {
   return false;
 }
 
-// Windows delivers raw input to a sink whatever is in front.  Wine delivers
-// it only while a window that is not minimised is in front: with nothing in
-// front (the last window closed or minimised) the loop must not sleep, or a
-// stroke would be seen only from the next safety tick on.
-bool EventsArrive() {
-  HWND front = GetForegroundWindow();
-  return front != nullptr && !IsIconic(front);
-}
-
 using SetCoalescableTimerFunction = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
 
 }  // namespace
 
+// Windows delivers raw input to a sink whatever is in front.  Wine, which
+// exports wine_get_version from ntdll, delivers it only while a window that
+// is not minimised is in front: with nothing in front (the last window
+// closed or minimised) the loop must not sleep there, or a stroke would be
+// seen only from the next safety tick on.
+bool Win32RawInputDelivery::ComeWhateverIsInFront() {
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  return ntdll == nullptr || GetProcAddress(ntdll, "wine_get_version") == nullptr;
+}
+
+bool Win32RawInputDelivery::UsableWindowInFront() {
+  HWND front = GetForegroundWindow();
+  return front != nullptr && !IsIconic(front);
+}
+
+bool Win32InputWake::SessionChanges::Register() {
+  return WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
+}
+
+void Win32InputWake::SessionChanges::Unregister() { WTSUnRegisterSessionNotification(window_); }
+
 Win32InputWake::Win32InputWake(HWND window, std::function<TickOutcome()> tick)
-    : window_(window), rule_(clock_, std::move(tick), [] { return EventsArrive(); }) {
+    : window_(window), rule_(clock_, std::move(tick), delivery_), session_changes_(window), session_(session_changes_) {
   tick_count_message_ = RegisterWindowMessageW(kTickCountMessageName);
   RegisterRawInput();
   StartSafetyTimer();
-  session_notification_ = WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
-}
-
-Win32InputWake::~Win32InputWake() {
-  if (session_notification_ && IsWindow(window_)) WTSUnRegisterSessionNotification(window_);
 }
 
 // Keyboards (usage 6) and mice (usage 2) of the generic desktop page,

@@ -1,6 +1,7 @@
 #include "launcher/win32/win32_key_sink.h"
 
 #include "common/cp932.h"
+#include "launcher/services/key_scan_codes.h"
 #include "platform/win32/windows_api.h"
 
 namespace fesk::win32 {
@@ -11,20 +12,26 @@ constexpr UINT kCodePage = 932;
 constexpr DWORD kIdleWaitMs = 10000;
 constexpr LPARAM kCharKeyData = 0x10001;  // repeat count 1, scan code 1
 
-// The right Ctrl and Alt and both Win keys sit on the extended part of the
-// keyboard (their scan codes come after the prefix 0xE0); the flag says so,
-// as the keyboard's own events do, so that programs that look at it see the
-// key that is meant.
-bool IsExtendedKey(int virtual_key) {
-  return virtual_key == VK_RCONTROL || virtual_key == VK_RMENU || virtual_key == VK_LWIN || virtual_key == VK_RWIN;
-}
+// The scan codes of the launcher's own keyboard layout.
+class LayoutScanCodes : public ScanCodePort {
+ public:
+  unsigned ScanCode(int virtual_key) override {
+    return MapVirtualKeyW(static_cast<UINT>(virtual_key), MAPVK_VK_TO_VSC_EX);
+  }
+};
 
+// Each key event as the keyboard would send it: with the key's scan code
+// and, for an extended key, the extended flag, so that programs that read
+// the scan code (remote desktops, virtual machines, games) see the key that
+// is meant.
 void SendKeyEvent(int virtual_key, DWORD flags) {
+  LayoutScanCodes layout;
+  const KeyEventCodes codes = KeyEventCodesOf(virtual_key, layout);
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = static_cast<WORD>(virtual_key);
-  input.ki.wScan = 0;
-  input.ki.dwFlags = flags | (IsExtendedKey(virtual_key) ? KEYEVENTF_EXTENDEDKEY : 0);
+  input.ki.wScan = codes.scan;
+  input.ki.dwFlags = flags | (codes.extended ? KEYEVENTF_EXTENDEDKEY : 0);
   input.ki.time = 0;
   input.ki.dwExtraInfo = 0;
   SendInput(1, &input, sizeof input);

@@ -147,6 +147,7 @@ class FakeShell : public ShellPort {
     current_directory = std::string(folder);
     return true;
   }
+  bool SetCurrentDirectory(const FilePath& folder) override { return SetCurrentDirectory(folder.utf8); }
   void Exec(const FilePath& program, std::string_view arguments, int show_command) override {
     execs.push_back(ExecCall{"\"" + program.utf8 + "\"" + std::string(arguments), show_command});
   }

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 #include <shlwapi.h>
+#include <versionhelpers.h>
 
+#include "platform/help_viewer.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_ports.h"
 
@@ -13,7 +15,8 @@ static bool FileExists(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// WinHelp files need winhlp32.exe, which Windows no longer ships.
+// WinHelp files need winhlp32.exe, which Windows no longer ships (from 6.0
+// on, the one in the Windows folder is a stub).
 static bool WinHelpAvailable() {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
@@ -76,7 +79,8 @@ static std::wstring HtmlOpenCommand(const std::wstring& address) {
 void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
   const FilePath folder = ProgramFolder();
   std::wstring winhelp_file = Wide(folder) + Wide(help_file_name);
-  if (FileExists(winhelp_file) && WinHelpAvailable()) {
+  const HelpFacts facts{IsWindowsVistaOrGreater() ? 6 : 5, FileExists(winhelp_file), WinHelpAvailable()};
+  if (ChooseHelpViewer(facts) == HelpViewer::kWinHelp) {
     WinHelpW(owner, winhelp_file.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
     return;
   }
@@ -95,6 +99,7 @@ void ShowHelp(HWND owner, const std::string& help_file_name, int context) {
     }
   }
   // Without such a program, the document at its beginning.
+  EnterComApartment();
   ShellExecuteW(owner, L"open", Wide(InFolder(folder, kHelpDocumentName)).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

@@ -1,7 +1,7 @@
 // Help for F1.  Both programs name the WinHelp file "Fesk.hlp" beside them;
-// current Windows has no WinHelp viewer, so where the system cannot show
-// that file the HTML help "Fesk.html" beside the programs is opened in the
-// browser at the section of the help context ("Fesk.html#context-24").
+// Windows since 6.0 has no WinHelp viewer, so there (platform/help_viewer.h)
+// the HTML help "Fesk.html" beside the programs is opened in the browser at
+// the section of the help context ("Fesk.html#context-24").
 #pragma once
 
 #include "common/file_path.h"

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_ports.h"
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include "common/cp932.h"
@@ -34,13 +35,60 @@ LocalTime Win32Clock::Now() {
   return LocalTime{time.wHour, time.wMinute, time.wSecond, time.wMilliseconds};
 }
 
+namespace {
+
+// The shell may hand a start to extensions that run only in a
+// single-threaded COM apartment, so every thread that starts programs has
+// one, from its first start to its end.
+class ComApartment {
+ public:
+  ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+  ~ComApartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
+
+}  // namespace
+
+void EnterComApartment() { thread_local ComApartment apartment; }
+
+namespace {
+
+// The shell's code of a failed start: the SE_ERR_ value it gives, or the
+// nearest one for the error it reports.
+int FailureCode(const SHELLEXECUTEINFOW& info) {
+  const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
+  if (code > 0 && code <= 32) return static_cast<int>(code);
+  const DWORD error = GetLastError();
+  if (error == ERROR_NO_ASSOCIATION) return SE_ERR_NOASSOC;
+  return error > 0 && error < 32 ? static_cast<int>(error) : 1;
+}
+
+}  // namespace
+
 // The programs' own paths go to the shell as Windows spells them; only the
-// parts from the files cross from code page 932.
+// parts from the files cross from code page 932.  The call returns when the
+// start is made, so the current folder may change right afterwards; errors
+// are the caller's to report.
 static int ShellOpen(const std::wstring& file, const std::wstring& parameters, const std::wstring& directory,
                      int show_command) {
-  HINSTANCE result = ShellExecuteW(nullptr, L"open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                                   directory.empty() ? nullptr : directory.c_str(), show_command);
-  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+  EnterComApartment();
+  SHELLEXECUTEINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = L"open";
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+  info.nShow = show_command;
+  if (!ShellExecuteExW(&info)) return FailureCode(info);
+  const auto code = reinterpret_cast<INT_PTR>(info.hInstApp);
+  return code > 32 ? static_cast<int>(code) : 33;
 }
 
 int Win32Shell::Open(std::string_view file, std::string_view parameters, std::string_view directory, int show_command) {
@@ -60,6 +108,8 @@ int Win32Shell::Open(const FilePath& program, std::string_view parameters, const
 bool Win32Shell::SetCurrentDirectory(std::string_view folder) {
   return SetCurrentDirectoryW(Wide(folder).c_str()) != 0;
 }
+
+bool Win32Shell::SetCurrentDirectory(const FilePath& folder) { return SetCurrentDirectoryW(Wide(folder).c_str()) != 0; }
 
 void Win32Shell::Exec(const FilePath& program, std::string_view arguments, int show_command) {
   std::wstring command = L"\"" + Wide(program) + L"\"" + Wide(arguments);

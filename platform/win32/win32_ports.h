@@ -32,6 +32,7 @@ class Win32Shell : public ShellPort {
   int Open(const FilePath& program, std::string_view parameters, std::string_view directory, int show_command) override;
   int Open(const FilePath& program, std::string_view parameters, const FilePath& directory, int show_command) override;
   bool SetCurrentDirectory(std::string_view folder) override;
+  bool SetCurrentDirectory(const FilePath& folder) override;
   // WinExec takes ANSI text in the system's code page; CreateProcessW with
   // the same command line and show state does what it does on a Windows of
   // any language.
@@ -104,6 +105,11 @@ class Win32Tray : public TrayPort {
   std::map<int, Shown> shown_;
   std::map<int, HICON> file_icons_;  // icons taken from program files, freed on removal
 };
+
+// Gives the calling thread a single-threaded COM apartment, once, for as
+// long as the thread runs; called before every request to the shell, whose
+// extensions may need one.
+void EnterComApartment();
 
 // Converts lone CRs (the programs' line breaks) into CR LF for display.
 std::wstring DisplayText(std::string_view cp932);

@@ -1,6 +1,7 @@
-// F1 in both programs.  Neither has a WinHelp file beside it, so F1 opens
-// the help document Fesk.html beside the program at the topic of the
-// focused control or page: "file:///<folder>/Fesk.html#context-<N>".
+// F1 in both programs.  A WinHelp file beside them is of no use on Windows
+// 6.0 and later (its viewer is a stub there), so F1 opens the help document
+// Fesk.html beside the program at the topic of the focused control or page:
+// "file:///<folder>/Fesk.html#context-<N>".
 //
 // The shell itself cannot be asked to open such an address (it opens the
 // file a "file:" address names and loses the part after "#"; Wine even
@@ -56,6 +57,28 @@ class HtmlAssociation {
  private:
   RegistryStringOverride html_class_{HKEY_CLASSES_ROOT, L".html", nullptr, kBrowserClass};
   bool ok_ = false;
+};
+
+// A winhlp32.exe in the Windows folder for as long as it lives (Wine keeps
+// its own in system32).
+class WinHelpStub {
+ public:
+  WinHelpStub() {
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    path_ = std::wstring(windows) + L"\\winhlp32.exe";
+    added_ = !FileExists(path_) && !CopyInto(RecorderExe(), windows, L"winhlp32.exe").empty();
+  }
+  ~WinHelpStub() {
+    if (added_) DeleteFileW(path_.c_str());
+  }
+  WinHelpStub(const WinHelpStub&) = delete;
+  WinHelpStub& operator=(const WinHelpStub&) = delete;
+  bool ok() const { return FileExists(path_); }
+
+ private:
+  std::wstring path_;
+  bool added_ = false;
 };
 
 std::wstring RegisteredHtmlCommand() {
@@ -127,6 +150,13 @@ int main() {
   Check(WriteFileBytes(folder + L"\\FESK.TBL", ""), L"an empty FESK.TBL is in the test folder");
   // The build puts the help document beside the scenario.
   Check(!CopyInto(OwnFolder() + L"\\Fesk.html", folder).empty(), L"Fesk.html is in the test folder");
+  // An old WinHelp file lies beside the programs as well, and the Windows
+  // folder has a winhlp32.exe, as Windows 6.0 and later have: there it is a
+  // stub that shows nothing (the prefix is a Windows 7), so F1 opens the
+  // HTML help all the same.
+  Check(WriteFileBytes(folder + L"\\Fesk.hlp", std::string("?_\x03\x00", 4)), L"an old Fesk.hlp is in the test folder");
+  const WinHelpStub winhelp_stub;
+  Check(winhelp_stub.ok(), L"the Windows folder has a winhlp32.exe");
 
   HtmlAssociation association(L"\"" + folder + L"\\browser.exe\" \"%1\"");
   Check(association.ok(), L"browser.exe opens .html documents");
@@ -223,5 +253,7 @@ int main() {
 
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");
   CheckEqual(CountProcesses(L"FeskINI.exe"), 1, L"the editor still runs");
+  CheckEqual(CountProcesses(L"winhlp32.exe"), 0, L"no F1 started the WinHelp viewer");
+  KillProcesses(L"winhlp32.exe");
   return Finish("dialog_help");
 }

@@ -1,5 +1,6 @@
 // The program list and the right column through the real window: the
-// duplicate check's boxes, the browse dialog (a path typed into it), a test
+// duplicate check's boxes, the browse dialog (a folder and a name typed
+// into it; the editor does not keep the folder as its current one), a test
 // start by a double click on the icon preview, moving up, deleting with
 // "登録プログラムの削除" and the freed number coming back, "ﾏｳｽACT読込" taking
 // the launcher's LINK, the animation, hints off (a save without its
@@ -76,16 +77,29 @@ int main() {
     CheckEqual(WindowText(GetDlgItem(browse, 1136)), L"Exe Files (*.EXE)", L"the first filter is chosen");
     Check(!IsWindowVisible(GetDlgItem(browse, 1040)), L"the read-only box is hidden");
     Screenshot(L"editor_list-1-browse");
+    // The user goes into app.exe's folder first, then chooses the file.
     ClickControl(name);
     SelectAllText(name);
-    TypeText(app);
-    Check(WaitUntil([&] { return WindowText(name) == app; }, 5000), L"the path of app.exe is typed");
+    TypeText(bin);
+    Check(WaitUntil([&] { return WindowText(name) == bin; }, 5000), L"the folder of app.exe is typed");
+    PressKey(VK_RETURN);
+    Check(WaitUntil([&] { return WindowText(GetDlgItem(browse, 1137)) == L"bin"; }, 10000),
+          L"Enter goes into the folder (" + WindowText(GetDlgItem(browse, 1137)) + L")");
+    ClickControl(name);
+    SelectAllText(name);
+    TypeText(L"app.exe");
+    Check(WaitUntil([&] { return WindowText(name) == L"app.exe"; }, 5000), L"the name of app.exe is typed");
     PressKey(VK_RETURN);
     Check(WaitTopWindowGone(browse, 15000), L"Enter chooses it");
   }
   CheckText(main, ids::kCommandField, app, L"the command field holds the chosen file");
   CheckText(main, ids::kTitleField, L"三", L"a title already given stays");
   CheckText(main, ids::kWorkFolderField, bin + L"\\", L"the empty work folder becomes the file's folder");
+  // The dialog has not left the editor in that folder: a process's current
+  // folder could be neither removed nor renamed.
+  const std::wstring moved = bin + L"-moved";
+  Check(MoveFileW(bin.c_str(), moved.c_str()) && MoveFileW(moved.c_str(), bin.c_str()),
+        L"the chosen file's folder can be renamed while the editor runs");
   Check(TypeInto(main, ids::kOptionField, L"/テスト 1"), L"an option is typed (leaving the command stores it)");
   PressKey(VK_TAB);
 

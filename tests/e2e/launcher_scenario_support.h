@@ -4,6 +4,7 @@
 // that prove that nothing more happened.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,17 @@ inline std::vector<LaunchRecord> RecordsAfterQuiet(const std::wstring& folder, i
                                                    std::wstring_view exe = {}) {
   Pause(quiet_ms);
   return ReadRecords(folder, exe);
+}
+
+// The sensing ticks the launcher has run, asked of its window (registered
+// message "FeskSensingTicks"); nothing when it does not answer.  While its
+// message loop runs they go on: a hundred a second while the fast timer
+// runs, at least one a second while it sleeps.
+inline std::optional<long long> SensingTicks(HWND main) {
+  static const UINT message = RegisterWindowMessageW(L"FeskSensingTicks");
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(main, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return std::nullopt;
+  return static_cast<long long>(answer);
 }
 
 // Left click on the launcher's tray icon: its dialog comes up.

@@ -54,3 +54,10 @@ endif()
 # nothing over its window, a shortcut still does; taken off the list on the
 # dialog's page, they start again; a name typed and added is saved.
 fesk_e2e_test(launcher_quiet_programs PROGRAMS Fesk DEPENDS fesk_e2e_full_screen_target)
+# A program started in its work folder: another process can then remove
+# the folder (the launcher is back in its own), and a command without a
+# folder is found in its work folder.
+fesk_e2e_test(launcher_work_folder PROGRAMS Fesk)
+# A window in front that stops answering, the maximise service over it: the
+# launcher still answers within 2 s and a shortcut still starts its program.
+fesk_e2e_test(launcher_hung_window PROGRAMS Fesk DEPENDS fesk_e2e_service_target)

@@ -6,12 +6,19 @@
 //
 // Lines (UTF-8, CRLF), each "<tick> <event> ...":
 //   ready                       the window is shown and in front
-//   keydown|keyup|syskeydown|syskeyup vk=<hex> scan=<n>
+//   keydown|keyup|syskeydown|syskeyup vk=<hex> scan=<hex>[ ext][ driver]
+//                               ext: the extended flag; driver: sent by the
+//                               test driver (kDriverInputMark)
 //   char|syschar code=<hex>
 //   syscommand sc=<hex>         WM_SYSCOMMAND, the low four bits cleared
 //   menuloop enter|exit         the window menu opened or closed
 //   size restored|minimized|maximized
 //   close                       WM_CLOSE (the window is then destroyed)
+//   hang ms=<n>                 the window stops answering for n ms ...
+//   answers                     ... and answers again
+//
+// A message kHangMessage (WM_APP + 1) posted to the window with wParam n
+// makes it stop answering for n milliseconds, as a hung program does.
 //
 // Maximised, the window keeps to a small area beside its normal place
 // (WM_GETMINMAXINFO), so that strokes drawn elsewhere never cross it: under
@@ -24,7 +31,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/windows_api.h"
+#include "tests/e2e/driver/driver.h"
 
 namespace {
 
@@ -66,9 +73,14 @@ const char* KeyMessageName(UINT message) {
   }
 }
 
+constexpr UINT kHangMessage = WM_APP + 1;
+
 LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (const char* name = KeyMessageName(message)) {
-    Write(std::string(name) + " vk=" + Hex(w) + " scan=" + std::to_string((l >> 16) & 0xFF));
+    const bool extended = ((l >> 24) & 1) != 0;
+    const bool by_driver = static_cast<ULONG_PTR>(GetMessageExtraInfo()) == fesk::e2e::kDriverInputMark;
+    Write(std::string(name) + " vk=" + Hex(w) + " scan=" + Hex((l >> 16) & 0xFF) + (extended ? " ext" : "") +
+          (by_driver ? " driver" : ""));
   }
   switch (message) {
     case WM_CHAR: Write("char code=" + Hex(w)); break;
@@ -88,6 +100,11 @@ LRESULT CALLBACK TargetProc(HWND window, UINT message, WPARAM w, LPARAM l) {
       return 0;
     }
     case WM_CLOSE: Write("close"); break;
+    case kHangMessage:
+      Write("hang ms=" + std::to_string(w));
+      Sleep(static_cast<DWORD>(w));
+      Write("answers");
+      return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return DefWindowProcW(window, message, w, l);

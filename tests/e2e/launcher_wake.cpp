@@ -13,7 +13,8 @@
 // Each press below is short (100 ms) and starts from a sleeping launcher,
 // whose safety tick looks only once a second: one such look could catch a
 // press, but not five in a row; the key or button event itself must wake
-// the loop for every press to start its program.  The number of ticks is
+// the loop for every press to start its program.  Last, resume from sleep,
+// broadcast as Windows sends it, wakes the loop too.  The number of ticks is
 // asked of the launcher's window (registered message "FeskSensingTicks").
 #include <optional>
 #include <string>
@@ -28,13 +29,6 @@ namespace {
 
 constexpr int kPresses = 5;
 constexpr int kPressMs = 100;
-
-std::optional<long long> SensingTicks(HWND main) {
-  static const UINT message = RegisterWindowMessageW(L"FeskSensingTicks");
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(main, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) return std::nullopt;
-  return static_cast<long long>(answer);
-}
 
 // Ticks over one second: a hundred while the fast timer runs, a few while
 // asleep.
@@ -143,6 +137,23 @@ int main() {
   Check(WaitAsleep(main), L"asleep before the stroke");
   Gesture({VK_SHIFT, VK_CONTROL}, {{300, 400}, {600, 400}});
   CheckEqual(Count(WaitForRecords(folder, 1, 15000, L"app.exe")), 1, L"the stroke started app.exe");
+
+  // 5. Resume from sleep, broadcast to the top-level windows as Windows
+  //    sends it, wakes the sleeping loop at once: for the quiet time the
+  //    fast timer runs again.
+  Check(WaitAsleep(main), L"asleep before the resume");
+  const std::optional<long long> before_resume = SensingTicks(main);
+  DWORD_PTR answer = 0;
+  Check(SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0, SMTO_ABORTIFHUNG, 5000,
+                            &answer) != 0,
+        L"the resume is broadcast");
+  Pause(200);
+  const std::optional<long long> after_resume = SensingTicks(main);
+  if (before_resume && after_resume) {
+    Check(*after_resume - *before_resume >= 5, L"the broadcast resume woke the loop (" +
+                                                   std::to_wstring(*after_resume - *before_resume) +
+                                                   L" ticks in 200 ms)");
+  }
 
   CheckEqual(Count(RecordsAfterQuiet(folder, 1000, L"hotkey.exe")), kPresses, L"no shortcut started twice");
   CheckEqual(CountProcesses(L"Fesk.exe"), 1, L"the launcher still runs");

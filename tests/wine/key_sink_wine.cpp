@@ -3,10 +3,11 @@
 // key-description text names, a double-byte character reaches a Unicode
 // window as one UTF-16 character and an ANSI window as its two code page
 // 932 bytes, a Ctrl the user holds does not turn the text into shortcuts,
-// the resize operations act on the foreground window, a window of the
-// launcher's own process does not count as running with more rights, the
-// window in front is told by its program's file name, and the programs of
-// the open windows name this one once.
+// the resize operations act on the foreground window without waiting for a
+// program that does not answer, a window of the launcher's own process does
+// not count as running with more rights, the window in front is told by its
+// program's file name, and the programs of the open windows name this one
+// once.
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,12 @@
 namespace {
 
 constexpr UINT kFocusRequest = WM_APP + 1;
+// The target's thread stops answering until `g_release` is set (at most
+// 30 s), as a hung program does.
+constexpr UINT kHangRequest = WM_APP + 2;
+HANDLE g_hanging = nullptr;
+HANDLE g_release = nullptr;
+volatile LONG g_hang_over = 0;
 
 // Characters received by the target windows, as their window procedures saw
 // them: WM_CHAR wParam values.
@@ -84,6 +91,12 @@ DWORD WINAPI TargetThread(void* parameter) {
     if (message.message == kFocusRequest) {
       SetForegroundWindow(target.window);
       SetFocus(target.window);
+      continue;
+    }
+    if (message.message == kHangRequest) {
+      SetEvent(g_hanging);
+      WaitForSingleObject(g_release, 30000);
+      InterlockedExchange(&g_hang_over, 1);
       continue;
     }
     TranslateMessage(&message);
@@ -212,6 +225,25 @@ int main() {
   foreground.Show(SW_RESTORE);
   Sleep(300);
   fesk::winetest::Check(!IsZoomed(wide.window) && !IsIconic(wide.window), "Show(9) restores");
+
+  // The program in front stops answering: the resize is asked for without
+  // waiting for it, and done once the program answers again.
+  g_hanging = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  PostThreadMessageW(wide.thread, kHangRequest, 0, 0);
+  fesk::winetest::Check(WaitForSingleObject(g_hanging, 10000) == WAIT_OBJECT_0, "the window in front stops answering");
+  foreground.Show(SW_SHOWMAXIMIZED);
+  fesk::winetest::Check(InterlockedCompareExchange(&g_hang_over, 0, 0) == 0,
+                        "Show(3) returns while the window in front does not answer");
+  SetEvent(g_release);
+  bool zoomed = false;
+  for (int i = 0; i < 100 && !zoomed; ++i) {
+    Sleep(50);
+    zoomed = IsZoomed(wide.window) != 0;
+  }
+  fesk::winetest::Check(zoomed, "and the window is maximised once it answers again");
+  foreground.Show(SW_RESTORE);
+  Sleep(300);
   foreground.Show(SW_SHOWMINIMIZED);
   Sleep(300);
   fesk::winetest::Check(IsIconic(wide.window) != 0, "Show(2) minimises");

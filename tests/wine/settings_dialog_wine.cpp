@@ -55,12 +55,29 @@ int main() {
   SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray_port, services, nullptr,
                                           FilePath(folder + "Fesk.Ini"), FilePath(folder)});
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  HWND owner =
-      CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+  win32::DesktopNoticesWindow notices(instance);
   win32::Win32Tray tray(instance, win32::TrayIconResources{});
-  win32::SettingsDialogWindow window(instance, form, tray, owner);
+  win32::SettingsDialogWindow window(instance, form, tray, notices);
   window.Start();
   const HWND dialog = window.hwnd();
+
+  // What the desktop broadcasts is heard by a hidden top-level window with
+  // no owner that is no message-only window (those hear no broadcast), the
+  // dialog's owner, and handled once: a changed setting makes the loop read
+  // the mouse buttons' setting again.
+  const HWND heard_by = notices.hwnd();
+  Check(heard_by != nullptr && GetAncestor(heard_by, GA_PARENT) == GetDesktopWindow(),
+        "the notices window is a top-level window of the desktop");
+  Check(GetWindow(heard_by, GW_OWNER) == nullptr && !IsWindowVisible(heard_by), "it is hidden and has no owner");
+  Check(GetWindow(dialog, GW_OWNER) == heard_by, "it owns the dialog");
+  const int reads = input.swap_reads;
+  SendMessageW(heard_by, WM_SETTINGCHANGE, 0, 0);
+  Check(input.swap_reads == reads + 1, "a changed setting told to the notices window reaches the loop");
+  SendMessageW(dialog, WM_SETTINGCHANGE, 0, 0);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  Check(input.swap_reads == reads + 2, "a broadcast reaches the loop once, through the notices window (" +
+                                           std::to_string(input.swap_reads - reads) + " reads)");
   const HWND button2 = window.WindowOf(form.transfer_button);
   Check(dialog != nullptr && button2 != nullptr, "the dialog and its transfer_button exist");
   Check(!IsWindowVisible(dialog), "the dialog starts hidden");
@@ -92,6 +109,5 @@ int main() {
       "tick of the sensing loop ending in the window's after-event step: "
       "hidden %.1f us, shown %.1f us\n",
       hidden_tick, shown_tick);
-  DestroyWindow(owner);
   return winetest::Finish("settings_dialog_wine");
 }

@@ -276,7 +276,10 @@ std::optional<MessageBoxInfo> AnswerMessageBox(std::wstring_view caption, int id
 // ---------------------------------------------------------------- input
 
 // Injected with SendInput, so that GetAsyncKeyState in other processes sees
-// it; keys and buttons are held until released.
+// it; keys and buttons are held until released.  The driver's key events
+// carry kDriverInputMark as their extra information, so that a window can
+// tell them from the keys a program under test types (GetMessageExtraInfo).
+constexpr ULONG_PTR kDriverInputMark = 0x0FE5CD71;
 bool KeyDown(WORD vk);
 bool KeyUp(WORD vk);
 // Down, `hold_ms`, up: long enough for a 10 ms poller to see it.

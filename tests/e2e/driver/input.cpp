@@ -39,6 +39,7 @@ bool SendKey(WORD vk, bool up) {
   input.ki.wVk = vk;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+  input.ki.dwExtraInfo = kDriverInputMark;
   return SendInput(1, &input, sizeof input) == 1;
 }
 

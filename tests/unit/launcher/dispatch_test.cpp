@@ -252,6 +252,36 @@ TEST_F(DispatchTest, WrongWorkFolderIsReportedAndTheStartStillTried) {
   EXPECT_EQ(shell.opens[0].current_directory, "C:\\");
 }
 
+// A process's current folder is in use while the process runs: it cannot be
+// removed or renamed, and the stick that holds it cannot be ejected.  The
+// launcher is in the work folder only while the shell resolves the command
+// (a command without a folder is looked for there) and is back in its own
+// folder before anything else happens: before the start error's box, and
+// for good.
+TEST_F(DispatchTest, TheWorkFolderIsLetGoRightAfterTheStart) {
+  struct Case {
+    std::string name;
+    int result;
+    std::size_t boxes;
+  };
+  const Case cases[] = {{"started", 42, 0}, {"start error", 2, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    shell.opens.clear();
+    shell.results = {c.result};
+    shell.current_directory = kLauncherFolder;
+    CreateWith({{"a", "lr", "111111111", "D:\\work"}});
+    std::vector<std::string> folders_while_open;
+    dialogs.while_open = [&](const fake::FakeDialogs::Box&) { folders_while_open.push_back(shell.current_directory); };
+    StrokeRight();
+    ASSERT_EQ(shell.opens.size(), 1u);
+    EXPECT_EQ(shell.opens[0].directory, "D:\\work");
+    EXPECT_EQ(shell.opens[0].current_directory, "D:\\work");
+    EXPECT_EQ(shell.current_directory, kLauncherFolder);
+    EXPECT_EQ(folders_while_open, std::vector<std::string>(c.boxes, kLauncherFolder));
+  }
+}
+
 class RunTimeOptionTest : public DispatchTest {
  protected:
   void SetUp() override {

@@ -1,8 +1,10 @@
 // The right to the foreground: every start of the launcher hands it on
-// before the shell is asked, and the launcher's own dialog reaches the front
-// through the foreground lock.
+// before the shell is asked, every box the launcher shows is granted it just
+// before it opens, and the launcher's own dialog reaches the front through
+// the foreground lock.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "launcher_fixture.h"
@@ -73,6 +75,75 @@ TEST_F(ForegroundGrantTest, IdleTicksAndAMovementThatStartsNothingTouchNoForegro
   Stroke(kShiftCtrl, Line({100, 100}, {300, 100}));
   EXPECT_EQ(Starts(), 0u);
   EXPECT_TRUE(foreground_rights.calls.empty());
+}
+
+// Each box the launcher may show while the user works in another program,
+// from the user's action to the box.  The step taken last before a box opens
+// must be the grant: the box asks to come to the front as it opens.
+TEST_F(ForegroundGrantTest, EveryBoxIsGrantedTheForegroundJustBeforeItOpens) {
+  struct Case {
+    std::string name;
+    std::vector<std::string> system;
+    std::vector<std::string> program;
+    std::function<void()> act;
+  };
+  const std::vector<std::string> program{"[CMD0]",     "DISCRIPTION=App",  "CMDLINE=app.exe",
+                                         "ACTCODE=lr", "RUNPOS=111111111", "HOTKEY=Ctrl+A"};
+  auto stroke = [this] { Stroke(kShiftCtrl, Line({100, 100}, {300, 100})); };
+  auto unregistered_stroke = [this] { Stroke(kShiftCtrl, Line({300, 100}, {100, 100})); };
+  const Case cases[] = {
+      {"confirmation in mode 1", {"MODE=1"}, program, stroke},
+      {"unregistered movement", {"ACTERRMSG=1"}, program, unregistered_stroke},
+      {"wrong work folder",
+       {},
+       {"[CMD0]", "DISCRIPTION=App", "CMDLINE=app.exe", "ACTCODE=lr", "RUNPOS=111111111", "WORKDIR=Q:\\gone"},
+       [this, stroke] {
+         shell.missing_folders = {"Q:\\gone"};
+         stroke();
+       }},
+      {"LINK that cannot be written",
+       {"LINKFLG=1"},
+       program,
+       [this, unregistered_stroke] {
+         std::filesystem::remove_all(folder.path());
+         unregistered_stroke();
+       }},
+      {"start error",
+       {},
+       program,
+       [this, stroke] {
+         shell.results = {2};
+         stroke();
+       }},
+      {"run-time option box",
+       {"RUNOPTION=1"},
+       program,
+       [this] {
+         form->loop.RunOptionMode = true;
+         Tick({C, 'A'}, {500, 500});
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::create_directories(folder.path());
+    std::vector<std::string> lines{"[SYSTEM]"};
+    lines.insert(lines.end(), c.system.begin(), c.system.end());
+    lines.insert(lines.end(), c.program.begin(), c.program.end());
+    WriteIniLines(lines);
+    Create();
+    dialogs = fake::FakeDialogs{};
+    shell.missing_folders.clear();
+    foreground_rights.calls.clear();
+    auto shown = [this] { return dialogs.boxes.size() + dialogs.inputs.size() + dialogs.errors.size(); };
+    foreground_rights.stamp = [shown] { return shown() == 0 ? " before the box" : " after the box"; };
+    c.act();
+    ASSERT_EQ(shown(), 1u);
+    std::string last_before;
+    for (const std::string& call : foreground_rights.calls) {
+      if (call.ends_with(" before the box")) last_before = call;
+    }
+    EXPECT_EQ(last_before, "neutral input before the box");
+  }
 }
 
 constexpr WindowId kDialog = 42, kActive = 7;

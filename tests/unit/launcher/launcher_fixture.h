@@ -71,6 +71,8 @@ class LauncherTest : public ::testing::Test, public TickSteps<LauncherTest> {
   // right to the foreground, as the program builds it.
   fake::FakeForegroundRights foreground_rights;
   ForegroundGrantingShell granting_shell{shell, foreground_rights};
+  // And every box it shows comes with the grant as well.
+  ForegroundGrantingDialogs granting_dialogs{dialogs, foreground_rights};
   std::unique_ptr<SettingsDialog> form;
 
   std::string IniPath() const { return folder.File("Fesk.Ini"); }
@@ -100,9 +102,10 @@ class LauncherTest : public ::testing::Test, public TickSteps<LauncherTest> {
   PreviewPort* preview_port = nullptr;
 
   SettingsDialog& Create() {
-    form = std::make_unique<SettingsDialog>(LauncherEnvironment{
-        input, clock, granting_shell, dialogs, tray, services, nullptr, FilePath(IniPath()), FilePath(kLauncherFolder),
-        &foreground, &auto_start, FilePath(kLauncherProgram), &paths, preview_port, &open_programs});
+    form = std::make_unique<SettingsDialog>(
+        LauncherEnvironment{input, clock, granting_shell, granting_dialogs, tray, services, nullptr,
+                            FilePath(IniPath()), FilePath(kLauncherFolder), &foreground, &auto_start,
+                            FilePath(kLauncherProgram), &paths, preview_port, &open_programs});
     form->FormCreate();
     return *form;
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "launcher_fixture.h"
+#include "platform/fake/fake_input_events.h"
 
 namespace fesk::testing {
 namespace {
@@ -21,6 +22,15 @@ constexpr int kInterval = 10;
 
 class WakeRuleTest : public LauncherTest {
  protected:
+  // The platform delivers key and button events as Windows does (whatever
+  // is in front), or as Wine does (only while a usable window is).
+  explicit WakeRuleTest(bool events_whatever_in_front = true) : events(Delivery(events_whatever_in_front)) {}
+  static fake::FakeInputEvents Delivery(bool whatever_in_front) {
+    fake::FakeInputEvents delivery;
+    delivery.whatever_in_front = whatever_in_front;
+    return delivery;
+  }
+
   // Every function of the loop on, the mouse-action trigger Shift+Ctrl and
   // the Window-service trigger Ctrl+Alt; a stroke "lr" (first: the search
   // for a stroke's program ends at the first program without one), a
@@ -68,9 +78,13 @@ class WakeRuleTest : public LauncherTest {
     return clock.now_ms - start;
   }
 
-  // Whether key and button events reach the launcher now.
-  bool events_arrive = true;
-  WakeRule rule{clock, [this] { return form->SensingTick(); }, [this] { return events_arrive; }};
+  fake::FakeInputEvents events;
+  WakeRule rule{clock, [this] { return form->SensingTick(); }, events};
+};
+
+class WineWakeRuleTest : public WakeRuleTest {
+ protected:
+  WineWakeRuleTest() : WakeRuleTest(false) {}
 };
 
 TEST_F(WakeRuleTest, AsleepOnceEverythingHasBeenUpForTheQuietTime) {
@@ -153,15 +167,15 @@ TEST_F(WakeRuleTest, TheSafetyTickWhileAsleepWithNothingHeldKeepsItAsleep) {
 // Under Wine no raw input comes while no window is in front (the last one
 // was minimised): a stroke begun then would be seen only from the next
 // safety tick on, so the fast timer keeps running until events come again.
-TEST_F(WakeRuleTest, WhileNoEventCanComeTheFastTimerKeepsRunning) {
-  events_arrive = false;
+TEST_F(WineWakeRuleTest, WhileNoEventCanComeTheFastTimerKeepsRunning) {
+  events.usable_window_in_front = false;
   input.held.clear();
   RunFast(10 * WakeRule::kQuietTime);
   EXPECT_TRUE(rule.Awake());
-  events_arrive = true;
+  events.usable_window_in_front = true;
   EXPECT_GE(FallAsleep(), WakeRule::kQuietTime - kInterval);
   EXPECT_FALSE(rule.Awake());
-  events_arrive = false;
+  events.usable_window_in_front = false;
   rule.SafetyTick();
   EXPECT_TRUE(rule.Awake()) << "the safety tick wakes the fast timer once events stop coming";
   // A stroke begun now is seen whole by the fast ticks.
@@ -173,6 +187,33 @@ TEST_F(WakeRuleTest, WhileNoEventCanComeTheFastTimerKeepsRunning) {
   input.held.clear();
   rule.FastTick();
   EXPECT_EQ(Opened(), (std::vector<std::string>{"stroke.exe"}));
+}
+
+// On Windows raw input comes whatever is in front, and with the session
+// locked nothing can be sensed at all: with nothing (or only a minimised
+// window) in front the loop sleeps as it does over any window, and wakes
+// at the next event.  The platform is asked once, at start.
+TEST_F(WakeRuleTest, OnWindowsTheLoopSleepsWhateverIsInFront) {
+  events.usable_window_in_front = false;
+  EXPECT_LE(FallAsleep(), WakeRule::kQuietTime + kInterval);
+  EXPECT_FALSE(rule.Awake());
+  for (int i = 0; i < 8; ++i) {
+    clock.Advance(WakeRule::kSafetyPeriod);
+    rule.SafetyTick();
+  }
+  EXPECT_FALSE(rule.Awake()) << "a locked laptop is not woken a hundred times a second";
+  input.held = {C, 'A'};
+  rule.InputEvent();
+  EXPECT_EQ(Opened(), (std::vector<std::string>{"key.exe"}));
+  EXPECT_EQ(events.platform_asked, 1);
+  EXPECT_EQ(events.front_asked, 0);
+}
+
+TEST_F(WineWakeRuleTest, ThePlatformIsAskedOnceAndTheWindowInFrontAfterQuietTicks) {
+  FallAsleep();
+  rule.SafetyTick();
+  EXPECT_EQ(events.platform_asked, 1);
+  EXPECT_GT(events.front_asked, 0);
 }
 
 TEST_F(WakeRuleTest, TheSafetyTickWhileAwakeAddsNoTick) {
