@@ -18,6 +18,14 @@
 
 namespace fesk::win32 {
 
+// One lambda per kind of bound model, for std::visit.
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
 inline constexpr wchar_t kPictureClass[] = L"FeskPicture";
 inline constexpr UINT_PTR kEnterSubclass = 1;
 inline constexpr UINT_PTR kHitSubclass = 2;
