@@ -76,13 +76,16 @@ std::vector<int> AfterArrows(HWND window, int from, std::initializer_list<WORD> 
 }  // namespace
 
 int main() {
+  // Two programs in the group 道具, so that choosing it leaves them listed.
+  const wchar_t* const titles[] = {L"メモ帳", L"電卓"};
+  std::wstring settings;
+  for (int slot = 0; slot < 2; ++slot) {
+    ProgramKeys program{titles[slot], L"C:\\windows\\notepad.exe"};
+    program.group = L"道具";
+    settings += ProgramSectionText(slot, program);
+  }
   const std::wstring folder = MakeTestFolder(L"editor_tab_order");
-  // Both programs in the group, so that choosing it leaves them listed.
-  ProgramKeys first{L"メモ帳", L"C:\\windows\\notepad.exe"};
-  first.group = L"道具";
-  ProgramKeys second{L"電卓", L"C:\\windows\\calc.exe"};
-  second.group = L"道具";
-  FillEditorFolder(folder, ProgramSectionText(0, first) + ProgramSectionText(1, second));
+  FillEditorFolder(folder, settings);
   Check(WriteCp932File(folder + L"\\FESK.TBL", L"道具\r\n"), L"FESK.TBL holds a group");
   Process editor;
   HWND main = StartEditor(folder + L"\\FeskINI.exe", L"", folder, editor);
