@@ -43,15 +43,14 @@ struct RadioItem {
 struct RadioFrame {
   RadioGroup* group;
 };
-// A control the form draws itself: a shape (its colour followed), an image
-// or any other control.
-// A press runs the shape's or image's own mouse action, or else
-// `mouse_down`.
+// A control the form draws itself: a shape (its colour followed), an image,
+// a flat button or any other control.  A press runs the shape's or image's
+// own mouse action; a press of the left button the flat button's click.
 struct Picture {
   Shape* shape = nullptr;
   Image* image = nullptr;
+  SpeedButton* button = nullptr;
   FormWindow::Painter paint;
-  MousePressAction mouse_down;
 };
 // A control the program made and fills itself.
 struct Custom {

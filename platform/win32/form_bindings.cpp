@@ -1,6 +1,6 @@
 // The bindings of a FormWindow: making the window for each kind of model.
-// What the window shows is kept in step in form_sync.cpp, what the user does
-// there reaches the model in form_input.cpp.
+// What the window shows is in form_sync.cpp, what the user does there in
+// form_input.cpp.
 #include "platform/win32/form_window.h"
 
 #include <commctrl.h>
@@ -15,6 +15,10 @@ static std::unique_ptr<FormWindow::Binding> NewBinding(Control& control, BoundMo
   return std::make_unique<FormWindow::Binding>(control, std::move(model), page);
 }
 
+// The Tab key stops at a control that takes the focus unless its model says
+// otherwise.
+static DWORD TabStop(const Control& model) { return model.tab_stop ? WS_TABSTOP : 0; }
+
 // A group box lets the mouse through to what lies below it, so its tooltip
 // would never show: one with a hint takes the mouse where no control of its
 // own lies (they are stacked above it).
@@ -27,24 +31,31 @@ static void LetFrameTakeMouse(HWND frame, const std::string& hint) {
   if (!hint.empty()) SetWindowSubclass(frame, FrameHitProc, kHitSubclass, 0);
 }
 
-HWND FormWindow::BindLabel(Label& model, int page, DWORD extra_style) {
+// A static control without SS_NOTIFY lets the mouse through to what lies
+// below it: a label with a hint or a click of its own takes the mouse, as
+// it does in the designer's forms.
+HWND FormWindow::BindLabel(Label& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  if (!model.hint.empty()) extra_style |= SS_NOTIFY;
-  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), SS_LEFT | SS_NOPREFIX | extra_style, 0, model, page);
+  DWORD style = model.alignment == Alignment::kRight    ? SS_RIGHT
+                : model.alignment == Alignment::kCenter ? SS_CENTER
+                                                        : SS_LEFT;
+  if (model.end_ellipsis) style |= SS_ENDELLIPSIS;
+  if (!model.hint.empty() || model.on_click) style |= SS_NOTIFY;
+  binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption), style | SS_NOPREFIX, 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
 
 HWND FormWindow::BindButton(Button& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_PUSHBUTTON | WS_TABSTOP, 0, model, page);
+  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_PUSHBUTTON | TabStop(model), 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
 
 HWND FormWindow::BindCheckBox(CheckBox& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_CHECKBOX | BS_NOTIFY | WS_TABSTOP, 0, model, page);
+  binding->hwnd = MakeChild(L"BUTTON", Wide(model.caption), BS_CHECKBOX | BS_NOTIFY | TabStop(model), 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
@@ -55,7 +66,7 @@ std::vector<HWND> FormWindow::BindRadioSet(RadioSet& set, int page) {
   for (RadioButton* button : set.buttons()) {
     auto binding = NewBinding(*button, RadioChoice{button, &set}, page);
     binding->hwnd = MakeChild(L"BUTTON", Wide(button->caption),
-                              BS_RADIOBUTTON | BS_NOTIFY | WS_TABSTOP | (first ? WS_GROUP : 0), 0, *button, page);
+                              BS_RADIOBUTTON | BS_NOTIFY | TabStop(*button) | (first ? WS_GROUP : 0), 0, *button, page);
     AddHint(binding->hwnd, button->hint);
     windows.push_back(Add(std::move(binding)).hwnd);
     first = false;
@@ -80,7 +91,7 @@ void FormWindow::BindRadioGroup(RadioGroup& model, int page) {
     auto item = NewBinding(model, RadioItem{&model, i}, page);
     item->item_place = place;
     item->hwnd = MakeChild(L"BUTTON", Wide(model.items[static_cast<std::size_t>(i)]),
-                           BS_RADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0), 0, place, page);
+                           BS_RADIOBUTTON | TabStop(model) | (i == 0 ? WS_GROUP : 0), 0, place, page);
     AddHint(item->hwnd, model.hint);
     Add(std::move(item));
   }
@@ -88,14 +99,14 @@ void FormWindow::BindRadioGroup(RadioGroup& model, int page) {
 
 HWND FormWindow::BindScrollBar(ScrollBar& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"SCROLLBAR", L"", SBS_HORZ | WS_TABSTOP, 0, model, page);
+  binding->hwnd = MakeChild(L"SCROLLBAR", L"", SBS_HORZ | TabStop(model), 0, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
 
 HWND FormWindow::BindSpinEdit(SpinEdit& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"EDIT", std::to_wstring(model.value), ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP,
+  binding->hwnd = MakeChild(L"EDIT", std::to_wstring(model.value), ES_NUMBER | ES_AUTOHSCROLL | TabStop(model),
                             WS_EX_CLIENTEDGE, model, page);
   if (model.max_length > 0) SendMessageW(binding->hwnd, EM_SETLIMITTEXT, model.max_length, 0);
   binding->updown = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
@@ -109,7 +120,7 @@ HWND FormWindow::BindComboBox(ComboBox& model, int page, int dropped_height) {
   auto binding = NewBinding(model, &model, page);
   Control place = model;
   place.height = dropped_height;
-  binding->hwnd = MakeChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, place, page);
+  binding->hwnd = MakeChild(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | TabStop(model), 0, place, page);
   // The list shows every item without scrolling where it fits.
   SendMessageW(binding->hwnd, CB_SETMINVISIBLE, 20, 0);
   AddHint(binding->hwnd, model.hint);
@@ -118,7 +129,7 @@ HWND FormWindow::BindComboBox(ComboBox& model, int page, int dropped_height) {
 
 HWND FormWindow::BindEdit(Edit& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"EDIT", Wide(model.text), ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, model, page);
+  binding->hwnd = MakeChild(L"EDIT", Wide(model.text), ES_AUTOHSCROLL | TabStop(model), WS_EX_CLIENTEDGE, model, page);
   if (model.max_length > 0) SendMessageW(binding->hwnd, EM_SETLIMITTEXT, model.max_length, 0);
   binding->shown.text = model.text;
   AddHint(binding->hwnd, model.hint);
@@ -129,7 +140,7 @@ HWND FormWindow::BindEdit(Edit& model, int page) {
 
 HWND FormWindow::BindListBox(ListBox& model, int page) {
   auto binding = NewBinding(model, &model, page);
-  binding->hwnd = MakeChild(L"LISTBOX", L"", LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT,
+  binding->hwnd = MakeChild(L"LISTBOX", L"", LBS_NOTIFY | WS_VSCROLL | TabStop(model) | LBS_NOINTEGRALHEIGHT,
                             WS_EX_CLIENTEDGE, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
@@ -143,11 +154,11 @@ HWND FormWindow::BindGroupBox(GroupBox& model, int page) {
   return Add(std::move(binding)).hwnd;
 }
 
-HWND FormWindow::BindPanel(Panel& model, int page, bool raised) {
+HWND FormWindow::BindPanel(Panel& model, int page) {
   auto binding = NewBinding(model, &model, page);
   binding->hwnd = MakeChild(L"STATIC", DisplayText(model.caption),
-                            SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | (raised ? 0 : SS_SUNKEN),
-                            raised ? WS_EX_DLGMODALFRAME : 0, model, page);
+                            SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | (model.lowered ? SS_SUNKEN : 0),
+                            model.lowered ? 0 : WS_EX_DLGMODALFRAME, model, page);
   AddHint(binding->hwnd, model.hint);
   return Add(std::move(binding)).hwnd;
 }
@@ -164,15 +175,19 @@ HWND FormWindow::BindPictureWindow(Control& model, Picture picture, int page) {
 }
 
 HWND FormWindow::BindShape(Shape& model, int page, Painter paint) {
-  return BindPictureWindow(model, Picture{&model, nullptr, std::move(paint), nullptr}, page);
+  return BindPictureWindow(model, Picture{&model, nullptr, nullptr, std::move(paint)}, page);
 }
 
 HWND FormWindow::BindImage(Image& model, Painter paint, int page) {
-  return BindPictureWindow(model, Picture{nullptr, &model, std::move(paint), nullptr}, page);
+  return BindPictureWindow(model, Picture{nullptr, &model, nullptr, std::move(paint)}, page);
 }
 
-HWND FormWindow::BindPicture(Control& model, Painter paint, MousePressAction mouse_down, int page) {
-  return BindPictureWindow(model, Picture{nullptr, nullptr, std::move(paint), std::move(mouse_down)}, page);
+HWND FormWindow::BindSpeedButton(SpeedButton& model, Painter paint, int page) {
+  return BindPictureWindow(model, Picture{nullptr, nullptr, &model, std::move(paint)}, page);
+}
+
+HWND FormWindow::BindPicture(Control& model, Painter paint, int page) {
+  return BindPictureWindow(model, Picture{nullptr, nullptr, nullptr, std::move(paint)}, page);
 }
 
 HWND FormWindow::BindCustom(Control& model, HWND window, std::function<void()> sync, int page) {

@@ -6,7 +6,6 @@
 
 #include "platform/win32/form_binding.h"
 #include "platform/win32/text.h"
-#include "platform/win32/win32_ports.h"
 
 namespace fesk::win32 {
 
@@ -55,6 +54,14 @@ void FormWindow::ReadSpinEdit(Binding& b, SpinEdit& model, int code) {
       b.shown.position = model.value;
     }
   }
+}
+
+// A click on a label or panel, single or double, runs its click action;
+// false when it has none.
+bool FormWindow::RunClick(const Action& on_click, int code) {
+  if ((code != STN_CLICKED && code != STN_DBLCLK) || !on_click) return false;
+  RunAction(on_click);
+  return true;
 }
 
 // Controls send many notifications (focus, edit updates, list changes made
@@ -107,15 +114,15 @@ bool FormWindow::OnInput(Binding& b, int code) {
                           ReadSpinEdit(b, *model, code);
                           return true;
                         },
-                        // No command: labels, frames and pictures take no input
-                        // here, a scroll bar's comes through OnScroll, a picture's
+                        [&](Label* model) { return RunClick(model->on_click, code); },
+                        [&](Panel* model) { return RunClick(model->on_click, code); },
+                        // No command: frames and pictures take no input here,
+                        // a scroll bar's comes through OnScroll, a picture's
                         // presses through RunMouseDown, and a custom control's
                         // through its program.
-                        [](Label*) { return false; },
                         [](RadioFrame) { return false; },
                         [](GroupBox*) { return false; },
                         [](ScrollBar*) { return false; },
-                        [](Panel*) { return false; },
                         [](const Picture&) { return false; },
                         [](const Custom&) { return false; },
                     },
@@ -155,14 +162,20 @@ void FormWindow::OnScroll(HWND control, int code) {
 }
 
 // A press on a drawn control runs its mouse action; false when it has none.
+// A flat button takes every press, and a press of the left button clicks it.
 bool FormWindow::RunMouseDown(Binding& binding, MouseButton button) {
   const Picture* picture = std::get_if<Picture>(&binding.model);
   if (picture == nullptr) return false;
-  const MousePressAction& action = picture->shape   ? picture->shape->on_mouse_down
-                                   : picture->image ? picture->image->on_mouse_down
-                                                    : picture->mouse_down;
-  if (!action) return false;
-  RunAction([&action, button] { action(button); });
+  if (picture->button) {
+    if (button == MouseButton::kLeft) RunAction(picture->button->on_click);
+    AfterEvent();
+    return true;
+  }
+  const MousePressAction* action = picture->shape   ? &picture->shape->on_mouse_down
+                                   : picture->image ? &picture->image->on_mouse_down
+                                                    : nullptr;
+  if (action == nullptr || !*action) return false;
+  RunAction([action, button] { (*action)(button); });
   AfterEvent();
   return true;
 }

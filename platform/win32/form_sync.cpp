@@ -12,8 +12,8 @@
 namespace fesk::win32 {
 
 // A static control without SS_NOTIFY lets the mouse through to what lies
-// below it, so its tooltip would never show: a label with a hint takes the
-// mouse, as it does in the designer's forms.
+// below it, so its tooltip would never show: a label that gets a hint takes
+// the mouse, as it does in the designer's forms.
 static void LetLabelTakeMouse(HWND label) {
   LONG style = GetWindowLongW(label, GWL_STYLE);
   if (!(style & SS_NOTIFY)) SetWindowLongW(label, GWL_STYLE, style | SS_NOTIFY);
@@ -132,7 +132,7 @@ RECT FormWindow::WantedBounds(const Binding& binding, const Control& model) {
     const int line = LineHeight(reinterpret_cast<HFONT>(SendMessageW(binding.hwnd, WM_GETFONT, 0, 0)));
     if (wanted.bottom > 0 && wanted.bottom < line) wanted.bottom = line;
   }
-  if (binding.Is<Label*>() && auto_sized_.count(&model)) {
+  if (binding.Is<Label*>() && std::get<Label*>(binding.model)->auto_size) {
     const std::wstring text = DisplayText(std::get<Label*>(binding.model)->caption);
     HDC dc = GetDC(binding.hwnd);
     HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(binding.hwnd, WM_GETFONT, 0, 0)));
