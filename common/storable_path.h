@@ -8,22 +8,27 @@
 // would name another file.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "common/errors.h"
 #include "common/file_path.h"
-#include "platform/ports.h"
 
 namespace fesk {
 
 inline constexpr char kUnstorablePathCaption[] = "FESK パスの登録";
 inline constexpr char kUnstorablePathText[] = "このパスにはシフトJISで表せない文字が含まれているため登録できません。";
 
-// The code page 932 text to store for the path; nothing when it has none.
-// `paths` may be null (no short forms are known then).
-std::optional<std::string> StorableForm(const FilePath& path, PathPort* paths);
+// The short 8.3 form the platform knows for a path; nothing when the file or
+// folder has none.
+using ShortFormLookup = std::function<std::optional<FilePath>(const FilePath&)>;
 
-// StorableForm, or the box "<path>\r<why>" and nothing.
-std::optional<std::string> StorablePathOrRefuse(const FilePath& path, PathPort* paths, DialogPort& dialogs);
+// The code page 932 text to store for the path; nothing when it has none.
+// Without `short_form` no short forms are known.
+std::optional<std::string> StorableForm(const FilePath& path, const ShortFormLookup& short_form);
+
+// The text of the box that refuses the path: "<path>\r<why>".
+PathMessage UnstorablePathText(const FilePath& path);
 
 }  // namespace fesk

@@ -4,17 +4,17 @@
 
 namespace fesk::editor {
 
+// The icon and the texts lie in the lowered frame.
 AboutBox::AboutBox() {
-  frame.SetBounds(8, 8, 281, 129);
-  program_icon.SetBounds(16, 16, 32, 32);
-  product_name.caption = "FeskIni";
-  product_name.SetBounds(88, 16, 120, 13);
-  comments.caption = "for Win32";
-  comments.SetBounds(88, 40, 120, 13);
-  version.caption = "Version " FESK_VERSION_TEXT;
-  version.SetBounds(88, 64, 120, 13);
-  ok_button.caption = "ＯＫ";
-  ok_button.SetBounds(111, 148, 75, 25);
+  frame.lowered = true;
+  Place(layout, frame, 8, 8, 281, 129);
+  layout.Within(&frame);
+  Place(layout, program_icon, 16, 16, 32, 32);
+  FittedLabel(layout, product_name, "FeskIni", 88, 16, 120, 13);
+  FittedLabel(layout, comments, "for Win32", 88, 40, 120, 13);
+  FittedLabel(layout, version, "Version " FESK_VERSION_TEXT, 88, 64, 120, 13);
+  layout.Within(nullptr);
+  WithCaption(layout, ok_button, "ＯＫ", 111, 148, 75, 25);
   ok_button.on_click = [this] { Ok(); };
 }
 

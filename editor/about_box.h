@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 
 namespace fesk::editor {
 
@@ -20,6 +21,8 @@ class AboutBox {
   bool centred_on_screen = true;
   bool visible = false;
 
+  // Its controls, numbered from 3001, in the order made.
+  FormLayout layout{3001};
   Panel frame;
   Image program_icon;
   Label product_name;  // "FeskIni"

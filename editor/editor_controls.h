@@ -56,12 +56,6 @@ struct IconPreview : Control {
 
 struct BitBtn : Button {};
 
-// Flat button without caption or picture.
-struct SpeedButton : Control {
-  bool flat = true;
-  Action on_click;  // the left button
-};
-
 // Sunken frame drawn behind other controls.
 struct Bevel : Control {};
 

@@ -50,6 +50,10 @@ void MainForm::BindHandlers() {
   duplicate_check_button.on_click = [this] { CheckDuplicateShortCuts(); };
   save_button.on_click = [this] { SaveClick(); };
   end_button.on_click = [this] { EndEditor(); };
+  // The display group's panel and both group labels take a click.
+  display_group_panel.on_click = [this] { DisplayGroupClick(); };
+  display_group_label.on_click = [this] { DisplayGroupClick(); };
+  entry_group_label.on_click = [this] { DisplayGroupClick(); };
 
   // "プログラム": Enter moves on to the next field.
   title_field.on_enter_key = [this] { TitleKeyPress('\r'); };
@@ -151,13 +155,6 @@ void MainForm::MoveFocusTo(Control* target) {
   focus_ = target;
   auto enter = enter_handlers_.find(target);
   if (enter != enter_handlers_.end()) enter->second();
-}
-
-bool MainForm::TakesTabFocus(const Control& control) {
-  for (const CheckBox& box : start_positions) {
-    if (&box == &control) return false;
-  }
-  return true;
 }
 
 ProgramEntry* MainForm::SelectedEntry() {

@@ -41,6 +41,7 @@
 #include "editor/palette_dialog.h"
 #include "editor/program_entry.h"
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 #include "platform/ports.h"
 
 namespace fesk::editor {
@@ -91,6 +92,11 @@ class MainForm {
   int hint_hide_pause = 2500;  // ms a hint stays visible
   bool accepts_dropped_files = false;
   bool terminated = false;  // end the process now, exit code 0
+
+  // Every control the Win32 layer makes a window for, with its page, in the
+  // order it makes them (the Tab order); the layout records each where it
+  // places it (main_form_layout.cpp) and numbers their windows from 1001.
+  FormLayout layout{1001};
 
   // ---- Upper area -------------------------------------------------------
   ListBox program_list;
@@ -145,8 +151,8 @@ class MainForm {
 
   // "画面ﾎﾟｼﾞｼｮﾝ": screen positions 1 to 8
   std::array<Shape, 8> position_cells;
-  std::array<SpeedButton, 8> position_buttons;
-  Button position_cancel_button;  // "ｷｬﾝｾﾙ"
+  std::array<SpeedButton, 8> position_buttons;  // flat buttons over the cells
+  Button position_cancel_button;                // "ｷｬﾝｾﾙ"
   Label position_text;
 
   // "グループ"
@@ -198,8 +204,6 @@ class MainForm {
   // Stores what the focused control holds, as leaving it would, while the
   // focus stays (before the editor ends, nothing typed is to be lost).
   void StoreFocusedControl();
-  // False for the controls the Tab key skips (the start-position boxes).
-  bool TakesTabFocus(const Control& control);
 
   // ---- Start-up and loading ---------------------------------------------------
   // The parameters of the command line (see CommandLineParameters).
@@ -330,6 +334,13 @@ class MainForm {
 
  private:
   void BuildLayout();
+  void LayOutUpperArea();
+  void LayOutProgramPage();
+  void LayOutShortCutPage();
+  void LayOutMouseActionPage();
+  void LayOutScreenPositionPage();
+  void LayOutGroupPage();
+  void LayOutRightColumn();
   void BindHandlers();
   // Runs the focused control's exit handler; returns where the focus is to
   // go: `wanted`, unless the handler sent it elsewhere.

@@ -4,19 +4,23 @@
 
 namespace fesk::editor {
 
+// The choices and the heading lie in the lowered frame; the numbers of the
+// choices start at 2011.
 PaletteCommandDialog::PaletteCommandDialog(MainForm& owner) : owner_(owner) {
-  frame.SetBounds(16, 8, 329, 185);
-  heading_frame.SetBounds(40, 10, 249, 27);
-  heading.caption = "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）";
-  heading.SetBounds(48, 16, 233, 15);
+  frame.lowered = true;
+  Place(layout, frame, 16, 8, 329, 185);
+  layout.Within(&frame);
+  Place(layout, heading_frame, 40, 10, 249, 27);
+  heading.alignment = Alignment::kCenter;
+  WithCaption(layout, heading, "FESKPAL（ｱｲｺﾝﾊﾟﾚｯﾄ表示）", 48, 16, 233, 15);
   for (std::size_t i = 0; i < choices.size(); ++i) {
-    RadioButton& choice = choices[i];
-    choice.caption = kPaletteCommands[i].caption;
     // Two columns of five, 24 pixels apart.
-    choice.SetBounds(i < 5 ? 16 : 192, 48 + 24 * static_cast<int>(i % 5), 172, 17);
+    PlaceRadio(choices[i], kPaletteCommands[i].caption, i < 5 ? 16 : 192, 48 + 24 * static_cast<int>(i % 5), 172, 17);
   }
-  ok_button.caption = "ＯＫ";
-  ok_button.SetBounds(136, 200, 89, 25);
+  layout.NumberFrom(2011);
+  layout.Add(choice_set);
+  layout.Within(nullptr);
+  WithCaption(layout, ok_button, "ＯＫ", 136, 200, 89, 25);
   ok_button.on_click = [this] { Ok(); };
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/controls.h"
+#include "platform/form_layout.h"
 
 namespace fesk::editor {
 
@@ -50,6 +51,8 @@ class PaletteCommandDialog {
   bool centred_on_screen = true;
   bool visible = false;
 
+  // Its controls, numbered from 2001, in the order made.
+  FormLayout layout{2001};
   Panel frame;          // lowered frame around the heading and the choices
   Panel heading_frame;  // raised frame of the heading
   Label heading;        // 15-pixel font

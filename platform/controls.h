@@ -60,6 +60,9 @@ struct Control {
   int left = 0, top = 0, width = 0, height = 0;
   bool visible = true;
   bool enabled = true;
+  // The Tab key stops at it (a control that takes the focus; one that
+  // does not stop still takes the focus from a click).
+  bool tab_stop = true;
   std::string hint;
   int help_context = 0;
 
@@ -71,9 +74,21 @@ struct Control {
   }
 };
 
+enum class Alignment { kLeft, kRight, kCenter };
+
 struct Label : Control {
   std::string caption;
   Color font_color = colors::kBlack;
+  Alignment alignment = Alignment::kLeft;
+  // As wide (and at least as high) as its caption in the font the window
+  // really gets: the place is where it was designed.  A right-aligned label
+  // keeps its right edge, a centred one its centre.
+  bool auto_size = false;
+  // A caption too long for the label ends in "...".
+  bool end_ellipsis = false;
+  // A click on it (single or double); a label with an action takes the
+  // mouse.
+  Action on_click;
 };
 
 struct Button : Control {
@@ -239,8 +254,18 @@ struct Image : Control {
   MousePressAction on_mouse_down;
 };
 
+// A panel with a raised frame, or a lowered one; a click on it runs
+// on_click.
 struct Panel : Control {
   std::string caption;
+  bool lowered = false;
+  Action on_click;
+};
+
+// A flat button without caption, drawn by the program: a press of the left
+// button runs on_click.
+struct SpeedButton : Control {
+  Action on_click;
 };
 
 struct GroupBox : Control {

@@ -12,6 +12,7 @@
 #include "common/errors.h"
 #include "common/file_path.h"
 #include "common/geometry.h"
+#include "common/storable_path.h"
 
 namespace fesk {
 
@@ -178,6 +179,17 @@ bool RunGuarded(DialogPort& dialogs, Handler&& handler) {
       dialogs.ShowError(error.what());
     return false;
   }
+}
+
+// The text to store for a path the user hands over (StorableForm, with the
+// short forms `paths` knows; null: none are known), or the box that refuses
+// it and nothing.
+inline std::optional<std::string> StorablePathOrRefuse(const FilePath& path, PathPort* paths, DialogPort& dialogs) {
+  ShortFormLookup short_form;
+  if (paths != nullptr) short_form = [paths](const FilePath& long_form) { return paths->ShortForm(long_form); };
+  std::optional<std::string> storable = StorableForm(path, short_form);
+  if (!storable) dialogs.MessageBox(UnstorablePathText(path), kUnstorablePathCaption, Buttons::kOk);
+  return storable;
 }
 
 // Pictures of task-tray icons.

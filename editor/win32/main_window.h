@@ -14,9 +14,9 @@
 // - Notifications that a control sends while this layer changes it (the
 //   tree view's selection, the hot-key field's value) are not input and run
 //   no handler.
-// - Controls are stacked so that the Tab key visits them in the order of the
-//   form (each page's fields in order, then the right column), radio buttons
-//   of one group follow each other, and frames lie under what they hold.
+// - The controls are made from the form's layout, in its order, which is
+//   the order of the Tab key (the upper area, each page's fields, then the
+//   right column); frames lie under what they hold (FormWindow::FinishLayout).
 #pragma once
 
 #include <map>
@@ -125,19 +125,16 @@ class MainWindow : public FormWindow {
 
  private:
   // ---- Building the window ----
-  void BindUpperArea();
-  void BindRightColumn();
-  void BindProgramPage();
-  void BindShortCutPage();
-  void BindMouseActionPage();
-  void BindScreenPositionPage();
-  void BindGroupPage();
-  void MakeTreeView();
-  void MakeHotKeyField();
-  void MakeIconPreview();
-  void StackControls();
-  void CheckStackingOrder(const std::vector<const Control*>& order) const;
-  HWND Remember(HWND window, int id, bool focusable = false);
+  Painters MakePainters();
+  // The controls the window makes itself: the group tree, the hot-key field
+  // and the icon preview, each on the page it is given.
+  Makers MakeOwnControls();
+  HWND MakeTreeView(int page);
+  HWND MakeHotKeyField(int page);
+  HWND MakeIconPreview(int page);
+  void MakeArrowGlyphs();
+  // The form hears when the window gets the focus.
+  void ReportFocus(HWND window);
   void StartLabelEdit();
 
   // ---- Model to window ----
@@ -181,10 +178,7 @@ class MainWindow : public FormWindow {
   HWND tree_ = nullptr;
   HWND hotkey_ = nullptr;
   HWND preview_ = nullptr;
-  std::vector<HWND> stacking_;  // tab order, top of the stack first
-  std::map<HWND, bool> focusable_;
   HBITMAP arrow_up_ = nullptr, arrow_down_ = nullptr;
-  void MakeArrowGlyphs();
 
   // What the custom controls show now.
   std::vector<std::pair<GroupNodeId, GroupNodeId>> tree_shape_;  // (node, parent), pre-order

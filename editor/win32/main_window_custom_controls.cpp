@@ -4,18 +4,9 @@
 
 #include <shellapi.h>
 
-#include "editor/win32/control_ids.h"
-#include "editor/win32/pictures.h"
-#include "editor/win32/resource_ids.h"
-#include "platform/win32/dropped_files.h"
-#include "platform/win32/help.h"
 #include "platform/win32/text.h"
 
 namespace fesk::win32 {
-
-using editor::AnimationRepaint;
-using editor::Page;
-namespace ids = feskini;
 
 namespace {
 
@@ -55,40 +46,34 @@ ShortCut FromHotKeyWord(WORD word) {
 
 }  // namespace
 
-void MainWindow::MakeTreeView() {
-  const int page = static_cast<int>(Page::kGroup);
+HWND MainWindow::MakeTreeView(int page) {
   tree_ = MakeChild(WC_TREEVIEWW, L"",
                     WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_EDITLABELS,
                     WS_EX_CLIENTEDGE, form_.group_tree, page);
   SendMessageW(tree_, TVM_SETINDENT, static_cast<WPARAM>(form_.group_tree.indent), 0);
-  BindCustom(
+  return BindCustom(
       form_.group_tree, tree_, [this] { SyncTree(); }, page);
-  Remember(tree_, ids::kGroupTree, true);
 }
 
-void MainWindow::MakeHotKeyField() {
-  const int page = static_cast<int>(Page::kShortCut);
+HWND MainWindow::MakeHotKeyField(int page) {
   const editor::HotKeyField& model = form_.shortcut_field;
   hotkey_ = MakeChild(HOTKEY_CLASSW, L"", WS_TABSTOP, WS_EX_CLIENTEDGE, model, page);
   WPARAM refused = (model.refuses_plain_key ? HKCOMB_NONE : 0) | (model.refuses_shift_only ? HKCOMB_S : 0);
   SendMessageW(hotkey_, HKM_SETRULES, refused, MAKELPARAM(HotKeyModifiers(model.default_modifiers), 0));
-  BindCustom(
+  return BindCustom(
       form_.shortcut_field, hotkey_, [this] { SyncHotKey(); }, page);
-  Remember(hotkey_, ids::kShortcutField, true);
 }
 
-void MainWindow::MakeIconPreview() {
+HWND MainWindow::MakeIconPreview(int page) {
   preview_ = MakeChild(WC_LISTVIEWW, L"", WS_TABSTOP | LVS_ICON | LVS_SINGLESEL | LVS_NOSCROLL, WS_EX_CLIENTEDGE,
-                       form_.icon_preview, kNoPage);
+                       form_.icon_preview, page);
   SetWindowSubclass(preview_, &MainWindow::PreviewProc, kPreviewSubclass, reinterpret_cast<DWORD_PTR>(this));
-  BindCustom(form_.icon_preview, preview_, [this] { SyncIconPreview(); });
-  Remember(preview_, ids::kIconPreview, true);
+  return BindCustom(
+      form_.icon_preview, preview_, [this] { SyncIconPreview(); }, page);
 }
 
-// The stack from top to bottom: the controls the user works with in the
-// order of the Tab key, radio groups together and each followed by a control
-// that starts a new group; then captions and pictures; then the shapes,
-// frames and panels they lie on; the page control at the very bottom.
+// The tree shows the model's groups, names, open groups and selection; it
+// is built anew only when its shape changed.
 void MainWindow::SyncTree() {
   const editor::TreeViewModel& model = form_.group_tree;
   const GroupTree& tree = model.tree;
@@ -202,9 +187,7 @@ void MainWindow::PaintIconPreview(HDC dc) {
   DrawIconEx(dc, at.x, at.y, icon_, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
 }
 
-// The real focus follows the form's.  While another of the program's
-// windows is active, only a move that a handler asked for brings the main
-// window forward; another program's window is never robbed of the focus.
+// rename_group_button asks for the selected group's name to be edited in place.
 void MainWindow::StartLabelEdit() {
   const GroupNodeId node = form_.group_tree.editing;
   if (node == kNoGroupNode || label_editing_ || !IsWindowVisible(tree_)) return;
@@ -225,7 +208,8 @@ void MainWindow::StartLabelEdit() {
   }
 }
 
-// The animation repaints its controls at once, from inside its handler.
+// The icon preview: an empty list view with the program's icon drawn on it;
+// a double click starts the program for a test.
 LRESULT CALLBACK MainWindow::PreviewProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<MainWindow*>(data);
   switch (message) {

@@ -1,10 +1,9 @@
 // Window to model: the focus the user moves, the messages the main window
-// handles itself (drops, help, activation, closing, clicks on labels).
+// handles itself (drops, help, activation, closing).
 #include "editor/win32/main_window.h"
 
 #include <shellapi.h>
 
-#include "editor/win32/control_ids.h"
 #include "editor/win32/pictures.h"
 #include "editor/win32/resource_ids.h"
 #include "platform/win32/dropped_files.h"
@@ -15,7 +14,6 @@ namespace fesk::win32 {
 
 using editor::AnimationRepaint;
 using editor::Page;
-namespace ids = feskini;
 
 void MainWindow::ControlFocused(HWND window) {
   if (!started_ || busy_ || moving_focus_) return;
@@ -39,8 +37,6 @@ LRESULT CALLBACK MainWindow::FocusProc(HWND window, UINT message, WPARAM w, LPAR
   return DefSubclassProc(window, message, w, l);
 }
 
-// The icon preview: an empty list view with the program's icon drawn on it;
-// a double click starts the program for a test.
 void MainWindow::OnDropFiles(HDROP drop) {
   std::vector<FilePath> paths = TakeDroppedPaths(drop);
   RunAction([this, &paths] { form_.FilesDropped(paths); });
@@ -133,17 +129,6 @@ bool MainWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& result) {
       if (control == hotkey_) {
         if (code == EN_CHANGE && !custom_syncing_ && !Syncing()) ReadHotKey();
         return true;
-      }
-      if (code == STN_CLICKED || code == STN_DBLCLK) {
-        // The display group's panel and both group labels take a click.
-        const bool display_group = control == WindowOf(form_.display_group_panel) ||
-                                   control == WindowOf(form_.display_group_label) ||
-                                   control == WindowOf(form_.entry_group_label);
-        if (display_group) {
-          RunAction([this] { form_.DisplayGroupClick(); });
-          AfterEvent();
-          return true;
-        }
       }
       return false;
     }

@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include "editor/win32/control_ids.h"
 #include "editor/win32/pictures.h"
 #include "editor/win32/resource_ids.h"
 #include "platform/win32/dropped_files.h"
@@ -15,7 +14,6 @@ namespace fesk::win32 {
 
 using editor::AnimationRepaint;
 using editor::Page;
-namespace ids = feskini;
 
 // ---- Model to window ------------------------------------------------------------
 
@@ -57,6 +55,9 @@ void MainWindow::SyncApplication() {
   }
 }
 
+// The real focus follows the form's.  While another of the program's
+// windows is active, only a move that a handler asked for brings the main
+// window forward; another program's window is never robbed of the focus.
 void MainWindow::ApplyFocus() {
   if (!started_ || !visible_ || IsIconic(hwnd())) return;
   HWND active = GetActiveWindow();
@@ -67,10 +68,9 @@ void MainWindow::ApplyFocus() {
     if (!main_active || busy_) return;
     // Nothing has had the focus yet: the first control of the Tab key's
     // round takes it, as in a dialog.
-    for (HWND window : stacking_) {
-      if (focusable_.count(window) && IsWindowVisible(window) && IsWindowEnabled(window) &&
-          (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP)) {
-        Control* first = window == tab_ ? &form_.pages : ModelOf(window);
+    for (HWND window : FocusTakingWindows()) {
+      if (IsWindowVisible(window) && IsWindowEnabled(window) && (GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP)) {
+        Control* first = ModelOf(window);
         if (first == nullptr) continue;
         RunAction([this, first] { form_.FocusControl(*first); });
         SyncModels();
@@ -91,7 +91,7 @@ void MainWindow::ApplyFocus() {
   moving_focus_ = false;
 }
 
-// rename_group_button asks for the selected group's name to be edited in place.
+// The animation repaints its controls at once, from inside its handler.
 void MainWindow::RepaintNow(AnimationRepaint what) {
   SyncModels();
   auto invalidate = [this](const Control& model) {

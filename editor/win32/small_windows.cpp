@@ -1,31 +1,16 @@
 // The palette command dialog (window class "TForm1") and the about box
-// ("TForm3").  Both are
-// shown without being modal; what they change is the main window's, so every
-// event in them ends with the main window showing its models again.
+// ("TForm3"), made from their forms' layouts.  Both are shown without being
+// modal; what they change is the main window's, so every event in them ends
+// with the main window showing its models again.
 #include <algorithm>
 
-#include "editor/win32/control_ids.h"
 #include "editor/win32/main_window.h"
 #include "editor/win32/resource_ids.h"
 #include "platform/win32/text.h"
 
 namespace fesk::win32 {
 
-namespace ids = feskini;
-
 namespace {
-
-void Stack(const std::vector<HWND>& top_first) {
-  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  for (auto it = top_first.rbegin(); it != top_first.rend(); ++it) {
-    if (*it) SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, kFlags);
-  }
-}
-
-HWND WithId(HWND window, int id) {
-  SetWindowLongPtrW(window, GWLP_ID, id);
-  return window;
-}
 
 HFONT MakeFont(const std::string& name, int height, int weight = FW_NORMAL) {
   return CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
@@ -86,24 +71,9 @@ PaletteWindow::PaletteWindow(HINSTANCE instance, MainWindow& main, editor::Palet
   style.font_name = Wide(form.font_name);
   style.font_height = form.font_height;
   Create(style, owner);
-
-  std::vector<HWND> stack;
-  std::vector<HWND> choices = BindRadioSet(form_.choice_set);
-  for (std::size_t i = 0; i < choices.size(); ++i) {
-    stack.push_back(WithId(choices[i], ids::kFirstPaletteChoice + static_cast<int>(i)));
-    SetContainer(form_.choices[i], form_.frame);
-  }
-  HWND ok = WithId(BindButton(form_.ok_button), ids::kPaletteOk);
-  SetWindowLongPtrW(ok, GWL_STYLE, GetWindowLongPtrW(ok, GWL_STYLE) | WS_GROUP);
-  stack.push_back(ok);
-  HWND heading = WithId(BindLabel(form_.heading, kNoPage, SS_CENTER), ids::kPaletteHeading);
-  SetContainer(form_.heading, form_.frame);
+  BindLayout(form_.layout, {});
+  FinishLayout();
   OnDpiChanged();  // makes the heading's font
-  stack.push_back(heading);
-  stack.push_back(WithId(BindPanel(form_.heading_frame, kNoPage, true), ids::kPaletteHeadingFrame));
-  SetContainer(form_.heading_frame, form_.frame);
-  stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kPaletteFrame));
-  Stack(stack);
   SyncAll();
 }
 
@@ -124,33 +94,18 @@ AboutWindow::AboutWindow(HINSTANCE instance, MainWindow& main, editor::AboutBox&
     : SmallDialogWindow(instance, main), form_(form) {
   Create(SmallDialogStyle(L"TForm3", form.caption, form.client_width, form.client_height, form.centred_on_screen, 0),
          owner);
-
-  std::vector<HWND> stack;
-  stack.push_back(WithId(BindButton(form_.ok_button), ids::kAboutOk));
   HINSTANCE module = instance;
-  stack.push_back(WithId(BindImage(form_.program_icon,
-                                   [module](HDC dc, const RECT& area) {
-                                     FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-                                     // Loaded at the size it is shown at, so that it stays sharp.
-                                     const int size = std::min(area.right - area.left, area.bottom - area.top);
-                                     HICON icon = static_cast<HICON>(
-                                         LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI), IMAGE_ICON, size, size, 0));
-                                     DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
-                                     if (icon) DestroyIcon(icon);
-                                   }),
-                         ids::kAboutIcon));
-  HWND name = WithId(BindLabel(form_.product_name), ids::kAboutProductName);
-  stack.push_back(name);
+  BindLayout(form_.layout, {{&form_.program_icon, [module](HDC dc, const RECT& area) {
+                               FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+                               // Loaded at the size it is shown at, so that it stays sharp.
+                               const int size = std::min(area.right - area.left, area.bottom - area.top);
+                               HICON icon = static_cast<HICON>(
+                                   LoadImageW(module, MAKEINTRESOURCEW(IDI_FESKINI), IMAGE_ICON, size, size, 0));
+                               DrawIconEx(dc, area.left, area.top, icon, size, size, 0, nullptr, DI_NORMAL);
+                               if (icon) DestroyIcon(icon);
+                             }}});
+  FinishLayout();
   OnDpiChanged();  // makes the product name's font
-  stack.push_back(WithId(BindLabel(form_.comments), ids::kAboutComments));
-  stack.push_back(WithId(BindLabel(form_.version), ids::kAboutVersion));
-  for (const Label* label : {&form_.product_name, &form_.comments, &form_.version}) SetAutoSize(*label);
-  for (Control* inside : {static_cast<Control*>(&form_.program_icon), static_cast<Control*>(&form_.product_name),
-                          static_cast<Control*>(&form_.comments), static_cast<Control*>(&form_.version)}) {
-    SetContainer(*inside, form_.frame);
-  }
-  stack.push_back(WithId(BindPanel(form_.frame, kNoPage, false), ids::kAboutFrame));
-  Stack(stack);
   SyncAll();
 }
 

@@ -12,32 +12,6 @@ namespace fesk {
 
 namespace {
 
-void SetPlace(Control& c, int left, int top, int width, int height, std::string hint = {}) {
-  c.SetBounds(left, top, width, height);
-  if (!hint.empty()) c.hint = std::move(hint);
-}
-
-// Placed and recorded, so the window makes it.
-template <typename Model>
-void Place(FormLayout& layout, Model& c, int left, int top, int width, int height, std::string hint = {}) {
-  SetPlace(c, left, top, width, height, std::move(hint));
-  layout.Add(c);
-}
-
-template <typename Model>
-void WithCaption(FormLayout& layout, Model& c, std::string caption, int left, int top, int width, int height,
-                 std::string hint = {}) {
-  c.caption = std::move(caption);
-  Place(layout, c, left, top, width, height, std::move(hint));
-}
-
-// A radio button is made with its set, which the layout records once all
-// of its buttons are placed.
-void PlaceRadio(RadioButton& c, std::string caption, int left, int top, int width, int height) {
-  c.caption = std::move(caption);
-  SetPlace(c, left, top, width, height);
-}
-
 // Full-width digits of the black-hole hints ("１" to "４").
 constexpr const char* kWideDigits[] = {"１", "２", "３", "４"};
 constexpr const char* kAxisNames[] = {"左上横軸", "左上縦軸", "右下横軸", "右下縦軸"};
@@ -180,6 +154,10 @@ void SettingsDialog::LayOutSensorPage() {
                           kAxisNames[part] + "の位置)");
     }
   }
+  // The values beside the sliders take the width their text needs in the
+  // font the window really has: rounded at some scales, the designed width
+  // is a pixel short and the unit wraps out of sight.
+  for (Label* text : {&minimum_move_text, &neutral_text, &interval_text}) text->auto_size = true;
   WithCaption(layout, minimum_move_caption, "最小実行値", 216, 4, 80, 13);
   Place(layout, minimum_move_slider, 216, 20, 130, 16, "この値以上ﾏｳｽを移動するとｱｸｼｮﾝ判定を開始");
   Place(layout, minimum_move_text, 350, 22, 56, 13);

@@ -19,9 +19,6 @@ namespace fesk::win32 {
 namespace {
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
-// Posted when the user has chosen another page: the page is drawn anew once
-// its controls are shown.
-constexpr UINT kRepaintPage = WM_APP + 1;
 // Ids of the markers' hints on each trigger cell (the mouse-action marker's,
 // then the Window-service marker's).
 constexpr UINT_PTR kMarkerHint = 1;
@@ -219,7 +216,7 @@ void SettingsDialogWindow::Start() {
 
 // The controls are made from the form's layout; what a control needs beyond
 // its kind (a painter, an id the test driver finds it by, hints on parts of
-// it, a width that follows its text, a font) is added here.
+// it, a font) is added here.
 void SettingsDialogWindow::BindWindow() {
   pages_ = PageControlModel{&form_.pages, &form_.pages.pages, &form_.pages.active_page, [this] { form_.PageChange(); }};
   BindPageControl(pages_);
@@ -231,13 +228,6 @@ void SettingsDialogWindow::BindWindow() {
     AddAreaHint(cell, kMarkerHint + 1, form_.window_service_marker.hint);
   }
   SetWindowLongPtrW(BoundWindowOf(form_.cancel_button), GWLP_ID, fesk_dialog::kCancelButton);
-  // The values beside the sliders take the width their text needs in the
-  // font the window really has: rounded at some scales, the designed width
-  // is a pixel short and the unit wraps out of sight.
-  for (const Label* text : {&form_.minimum_move_text, &form_.neutral_text, &form_.interval_text}) {
-    BoundWindowOf(*text);
-    SetAutoSize(*text);
-  }
   MakeProductFont();
   FinishLayout();
 }
@@ -471,16 +461,6 @@ bool SettingsDialogWindow::OnMessage(UINT message, WPARAM w, LPARAM l, LRESULT& 
       AfterEvent();
       return true;
     case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(w)); return true;
-    case WM_NOTIFY:
-      // The page control handles the change itself; the group boxes draw no
-      // inside of their own, so where the last page's controls were hidden
-      // inside a group box nothing paints over them unless the whole page
-      // is drawn again.
-      if (reinterpret_cast<NMHDR*>(l)->code == TCN_SELCHANGE) PostMessageW(hwnd(), kRepaintPage, 0, 0);
-      return false;
-    case kRepaintPage:
-      RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-      return true;
     case WM_ERASEBKGND: {
       EraseBackground(reinterpret_cast<HDC>(w));
       result = 1;

@@ -18,6 +18,14 @@
 
 namespace fesk::win32 {
 
+// One lambda per kind of bound model, for std::visit.
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
 inline constexpr wchar_t kPictureClass[] = L"FeskPicture";
 inline constexpr UINT_PTR kEnterSubclass = 1;
 inline constexpr UINT_PTR kHitSubclass = 2;
@@ -35,15 +43,14 @@ struct RadioItem {
 struct RadioFrame {
   RadioGroup* group;
 };
-// A control the form draws itself: a shape (its colour followed), an image
-// or any other control.
-// A press runs the shape's or image's own mouse action, or else
-// `mouse_down`.
+// A control the form draws itself: a shape (its colour followed), an image,
+// a flat button or any other control.  A press runs the shape's or image's
+// own mouse action; a press of the left button the flat button's click.
 struct Picture {
   Shape* shape = nullptr;
   Image* image = nullptr;
+  SpeedButton* button = nullptr;
   FormWindow::Painter paint;
-  MousePressAction mouse_down;
 };
 // A control the program made and fills itself.
 struct Custom {

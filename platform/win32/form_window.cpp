@@ -242,8 +242,6 @@ int FormWindow::PageOfWindow(HWND window) const {
 
 void FormWindow::SetContainer(const Control& model, const Control& container) { containers_[&model] = &container; }
 
-void FormWindow::SetAutoSize(const Label& model) { auto_sized_[&model] = true; }
-
 Control* FormWindow::ModelOf(HWND window) const {
   Binding* binding = window ? Find(window) : nullptr;
   return binding ? &binding->control : nullptr;
@@ -254,31 +252,6 @@ int FormWindow::BackgroundOf(const Control& model) const {
     if (&binding->control == &model) return PageBackground(binding.get());
   }
   return COLOR_BTNFACE;
-}
-
-void FormWindow::FinishLayout() {
-  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  // Last bound first, so that the first bound ends on top: the stacking
-  // order is also the Tab order and the order radio groups are read in.
-  for (auto it = bindings_.rbegin(); it != bindings_.rend(); ++it) {
-    const Binding& binding = **it;
-    if (!binding.IsFrame()) {
-      if (binding.updown) SetWindowPos(binding.updown, HWND_TOP, 0, 0, 0, 0, kFlags);
-      SetWindowPos(binding.hwnd, HWND_TOP, 0, 0, 0, 0, kFlags);
-    }
-  }
-  for (const auto& binding : bindings_) {
-    if (binding->IsFrame()) SetWindowPos(binding->hwnd, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
-  }
-  if (tab_) SetWindowPos(tab_, HWND_BOTTOM, 0, 0, 0, 0, kFlags);
-}
-
-std::vector<const Control*> FormWindow::BoundControls() const {
-  std::vector<const Control*> controls;
-  for (const auto& binding : bindings_) {
-    if (!binding->Is<RadioItem>()) controls.push_back(&binding->control);
-  }
-  return controls;
 }
 
 HWND FormWindow::WindowOf(const Control& model) const {
@@ -379,6 +352,13 @@ void FormWindow::SyncAll() {
   }
   for (const auto& binding : bindings_) SyncBinding(*binding);
   syncing_ = false;
+  // The controls of the page shown before are hidden now.  Group boxes draw
+  // no inside of their own, so what those controls left inside a group box
+  // of the page shown now would stay there unless the page is drawn again.
+  if (pages_ && tab_ && controls_page_ != *pages_->active_page) {
+    if (controls_page_) RedrawWindow(hwnd_, &sync_page_area_, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    controls_page_ = *pages_->active_page;
+  }
 }
 
 void FormWindow::OnNotify(NMHDR* header) {

@@ -60,7 +60,7 @@ class FormWindow {
   // Each binding creates the control's window; what the user does there runs
   // the model's own action (on_click, on_change ...), through RunAction.
   void BindPageControl(struct PageControlModel& pages);
-  HWND BindLabel(Label& model, int page = kNoPage, DWORD extra_style = 0);
+  HWND BindLabel(Label& model, int page = kNoPage);
   HWND BindButton(Button& model, int page = kNoPage);
   HWND BindCheckBox(CheckBox& model, int page = kNoPage);
   // One radio button per member of the set, in its order; the first starts
@@ -74,15 +74,17 @@ class FormWindow {
   HWND BindEdit(Edit& model, int page = kNoPage);
   HWND BindListBox(ListBox& model, int page = kNoPage);
   HWND BindGroupBox(GroupBox& model, int page = kNoPage);
-  HWND BindPanel(Panel& model, int page = kNoPage, bool raised = true);
-  // A coloured rectangle (Shape) or a picture (Image), drawn by `paint`
-  // (a shape without painter is filled with its colour); mouse presses run
-  // the model's on_mouse_down.
+  HWND BindPanel(Panel& model, int page = kNoPage);
+  // A coloured rectangle (Shape), a picture (Image) or a flat button
+  // (SpeedButton), drawn by `paint` (a shape without painter is filled with
+  // its colour); mouse presses run the model's on_mouse_down (a flat
+  // button's left one its on_click).
   using Painter = std::function<void(HDC dc, const RECT& area)>;
   HWND BindShape(Shape& model, int page = kNoPage, Painter paint = nullptr);
   HWND BindImage(Image& model, Painter paint, int page = kNoPage);
-  // Any other control drawn by `paint` (flat buttons, bevels, markers).
-  HWND BindPicture(Control& model, Painter paint, MousePressAction mouse_down = nullptr, int page = kNoPage);
+  HWND BindSpeedButton(SpeedButton& model, Painter paint, int page = kNoPage);
+  // Any other control drawn by `paint` (markers, bevels); it takes no input.
+  HWND BindPicture(Control& model, Painter paint, int page = kNoPage);
   // A control the program creates itself (MakeChild) and fills itself: the
   // form places, shows, enables and hints it like its own controls and calls
   // `sync` in every SyncAll (Syncing() is true meanwhile, so notifications
@@ -92,23 +94,28 @@ class FormWindow {
   // control lies in); the window is kept inside the container's frame, as a
   // child window would be.  Containers may lie in containers.
   void SetContainer(const Control& model, const Control& container);
-  // The label is as wide (and at least as high) as its caption in its font,
-  // as a label with AutoSize is: the model's width is where it was designed,
-  // the window follows the font it really gets.  A right-aligned label keeps
-  // its right edge, a centred one its centre.
-  void SetAutoSize(const Label& model);
 
-  // One binding per control of `layout`, in its order, each on its page.
-  // Shapes and images take their painter from `painters` (a shape without
-  // one is filled with its colour; every image needs one).  Throws
-  // std::logic_error on an image without painter or a painter for a control
-  // the layout does not hold.
+  // One binding per control of `layout`, in its order, each on its page and
+  // in its container, its window numbered as the layout numbers it.  Shapes,
+  // images, flat buttons and drawn controls take their painter from
+  // `painters` (a shape without one is filled with its colour; every other
+  // needs one); the program's own controls are made by their maker in
+  // `makers`, which makes the window on the page it is given and binds it
+  // (BindCustom).  Throws std::logic_error on a control without the painter
+  // or maker it needs, or a painter or maker for a control the layout does
+  // not hold.
   using Painters = std::unordered_map<const Control*, Painter>;
-  void BindLayout(const FormLayout& layout, const Painters& painters);
+  using Maker = std::function<HWND(int page)>;
+  using Makers = std::unordered_map<const Control*, Maker>;
+  void BindLayout(const FormLayout& layout, const Painters& painters, const Makers& makers = {});
 
-  // Stacks the controls once all are bound: the page control at the
-  // bottom, group boxes and panels above it, every other control on top, so
-  // that frames never cover what lies in them.
+  // Stacks the controls once all are bound, which also gives the Tab order:
+  // the controls in the order bound on top, the shapes under them (pictures
+  // lie on them), then the frames, group boxes and panels, each above the
+  // container it lies in, and the page control at the bottom, so that
+  // frames never cover what lies in them.  The first control that takes
+  // the focus after a set of radio buttons starts a group of its own, so
+  // that the arrow keys stay with the set.
   void FinishLayout();
 
   // Which models belong to which window, for the program's own messages.
@@ -116,8 +123,9 @@ class FormWindow {
   // The same for a control that must have been made: throws
   // std::logic_error when it has no window.
   HWND BoundWindowOf(const Control& model) const;
-  // Every control bound so far, in the order bound (a radio group once).
-  std::vector<const Control*> BoundControls() const;
+  // The windows of the controls that take the focus (buttons, boxes,
+  // fields, lists and the program's own controls), in the order bound.
+  std::vector<HWND> FocusTakingWindows() const;
   // The model a window was made for; null for other windows.
   Control* ModelOf(HWND window) const;
   // Page of the control a window belongs to (kNoPage when none or outside
@@ -172,6 +180,7 @@ class FormWindow {
   static LRESULT CALLBACK PictureProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK EnterKeyProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   bool RunEnterKey(HWND field);
+  bool RunClick(const Action& on_click, int code);
   bool RunMouseDown(Binding& binding, MouseButton button);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
   Binding* Find(HWND window) const;
@@ -190,6 +199,11 @@ class FormWindow {
   // A model's place {left, top, right, bottom} at the window's DPI.
   RECT ScaledPlace(const Control& model) const;
   void KeepTabsOnOneRow();
+  // True for a control the user can give the focus to.
+  static bool TakesFocus(const Binding& binding);
+  // How many containers the control lies in.
+  int ContainerDepth(const Control& model) const;
+  void EndRadioGroups(const std::vector<const Binding*>& stacked);
   // Height of a line of the font (measured once per font).
   int LineHeight(HFONT font);
   void MakeFormFont();
@@ -205,12 +219,12 @@ class FormWindow {
   FormStyle style_;
   struct PageControlModel* pages_ = nullptr;
   HWND tab_ = nullptr;
-  std::optional<int> shown_page_;
+  std::optional<int> shown_page_;     // the tab the tab control shows
+  std::optional<int> controls_page_;  // the page whose controls were shown last
   bool syncing_ = false;
   RECT sync_page_area_{};
   std::vector<std::unique_ptr<Binding>> bindings_;
   std::unordered_map<const Control*, const Control*> containers_;
-  std::unordered_map<const Control*, bool> auto_sized_;
   std::unordered_map<HFONT, int> line_heights_;
 };
 

@@ -1,6 +1,6 @@
 // What the editor scenarios (tests/e2e/editor_*.cpp, system_*.cpp) share:
 // FeskINI.exe in a test folder, its controls found by their fixed ids
-// (editor/win32/control_ids.h), real clicks at absolute screen points, and
+// (editor_control_ids.h), real clicks at absolute screen points, and
 // the common controls read from another process (tab rectangles, tree items,
 // list items).
 //
@@ -17,15 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/control_ids.h"
+#include "tests/e2e/editor_control_ids.h"
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/launcher_scenario_support.h"
 // After driver.h, which brings <windows.h>.
 #include <commctrl.h>
 
 namespace fesk::e2e::editor {
-
-namespace ids = fesk::win32::feskini;
 
 inline constexpr wchar_t kEditorClass[] = L"TFFeskINI";
 inline constexpr wchar_t kEditorCaption[] = L"FESK プログラム登録";

@@ -35,6 +35,8 @@ fesk_e2e_test(editor_save_errors PROGRAMS FeskINI)
 fesk_e2e_test(editor_desktop_import PROGRAMS FeskINI)
 # Hints of labels (also those lying on a panel with a hint of its own).
 fesk_e2e_test(editor_hints PROGRAMS FeskINI)
+# The Tab key's round on every page, and the arrow keys in the radio groups.
+fesk_e2e_test(editor_tab_order PROGRAMS FeskINI)
 # Every way of ending asks before an edit is lost: a handed-over code,
 # ﾏｳｽACT読込, text typed and not yet stored; the end of the session.
 fesk_e2e_test(editor_ending PROGRAMS FeskINI)

@@ -180,9 +180,9 @@ TEST_F(MouseActionTest, StartPositionBoxIsStoredWhenLeft) {
 
 TEST_F(MouseActionTest, StartPositionBoxesAreSkippedByTab) {
   MainForm& f = StartWithCode("lr");
-  for (const CheckBox& box : f.start_positions) EXPECT_FALSE(f.TakesTabFocus(box));
-  EXPECT_TRUE(f.TakesTabFocus(f.title_field));
-  EXPECT_TRUE(f.TakesTabFocus(f.tray_box));
+  for (const CheckBox& box : f.start_positions) EXPECT_FALSE(box.tab_stop);
+  EXPECT_TRUE(f.title_field.tab_stop);
+  EXPECT_TRUE(f.tray_box.tab_stop);
 }
 
 TEST_F(MouseActionTest, ShortMaskIsFilledUpToTheBoxLeft) {

@@ -125,7 +125,28 @@ class TickSteps {
   }
 };
 
-class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
+// The fake ports of a launcher, whole (LauncherTest) or its engine alone
+// (EngineTest), and what they recorded.
+struct LauncherFakes {
+  // The command lines the launcher opened, in order.
+  std::vector<std::string> Opened() const {
+    std::vector<std::string> files;
+    for (const auto& call : shell.opens) files.push_back(call.file);
+    return files;
+  }
+
+  fake::FakeInput input;
+  fake::FakeClock clock;
+  fake::FakeShell shell;
+  fake::FakeDialogs dialogs;
+  fake::FakeTray tray;
+  RecordingServices services;
+  fake::FakeForeground foreground;
+  // The preview window, when a test gives the launcher one.
+  PreviewPort* preview_port = nullptr;
+};
+
+class EngineTest : public ::testing::Test, public LauncherFakes, public TickSteps<EngineTest> {
   friend TickSteps<EngineTest>;
 
  protected:
@@ -172,23 +193,9 @@ class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
     return *engine;
   }
 
-  // The command lines the engine opened, in order.
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
-
   // What the tick steps of TickSteps run.
   void RunTick() { engine->SensingTick(); }
 
-  fake::FakeInput input;
-  fake::FakeClock clock;
-  fake::FakeShell shell;
-  fake::FakeDialogs dialogs;
-  fake::FakeTray tray;
-  RecordingServices services;
-  fake::FakeForeground foreground;
   FakeProgramStore programs;
   LauncherOptions options;
   LoopState loop;
@@ -197,8 +204,6 @@ class EngineTest : public ::testing::Test, public TickSteps<EngineTest> {
   TrayIcons tray_icons{tray, loop, tables};
   int recognized = 0;               // movements recognised
   std::vector<std::size_t> trails;  // trails shown, by the samples they draw
-  // The preview window, when a test gives the engine one.
-  PreviewPort* preview_port = nullptr;
   std::unique_ptr<LauncherEngine> engine;
 };
 

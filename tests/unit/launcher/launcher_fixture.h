@@ -45,25 +45,11 @@ class ScratchFolder {
 
 inline constexpr char kLauncherProgram[] = "C:\\Fesk\\Fesk.exe";
 
-class LauncherTest : public ::testing::Test, public TickSteps<LauncherTest> {
+class LauncherTest : public ::testing::Test, public LauncherFakes, public TickSteps<LauncherTest> {
   friend TickSteps<LauncherTest>;
 
  protected:
-  // The files the launcher opened, in order.
-  std::vector<std::string> Opened() const {
-    std::vector<std::string> files;
-    for (const auto& call : shell.opens) files.push_back(call.file);
-    return files;
-  }
-
   ScratchFolder folder;
-  fake::FakeInput input;
-  fake::FakeClock clock;
-  fake::FakeShell shell;
-  fake::FakeDialogs dialogs;
-  fake::FakeTray tray;
-  RecordingServices services;
-  fake::FakeForeground foreground;
   fake::FakeAutoStart auto_start;
   fake::FakePaths paths;
   fake::FakeOpenPrograms open_programs;
@@ -97,9 +83,6 @@ class LauncherTest : public ::testing::Test, public TickSteps<LauncherTest> {
     std::ofstream out(IniPath(), std::ios::binary);
     for (const std::string& line : lines) out << line << "\r\n";
   }
-
-  // The preview window, when a test gives the launcher one.
-  PreviewPort* preview_port = nullptr;
 
   SettingsDialog& Create() {
     form = std::make_unique<SettingsDialog>(

@@ -1,24 +1,20 @@
 // The settings dialog's layout: the list the window makes its controls from.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
-#include <variant>
 
 #include "launcher_fixture.h"
+#include "tests/support/form_layout_records.h"
 
 namespace fesk::testing {
 namespace {
 
 class SettingsDialogLayoutTest : public LauncherTest {
  protected:
-  static const void* ModelOf(const LaidOutControl& placed) {
-    return std::visit([](const auto* model) -> const void* { return model; }, placed.model);
-  }
   // The page the layout gave a model; nothing when it is not listed.
   std::optional<int> PageOf(const void* model) const {
     for (const LaidOutControl& placed : form->layout.controls()) {
-      if (ModelOf(placed) == model) return placed.page;
+      if (RecordedModel(placed) == model) return placed.page;
     }
     return std::nullopt;
   }
@@ -28,7 +24,7 @@ TEST_F(SettingsDialogLayoutTest, EachControlIsListedOnce) {
   SettingsDialog& f = Create();
   std::set<const void*> seen;
   for (const LaidOutControl& placed : f.layout.controls()) {
-    EXPECT_TRUE(seen.insert(ModelOf(placed)).second) << "listed twice, page " << placed.page;
+    EXPECT_TRUE(seen.insert(RecordedModel(placed)).second) << "listed twice, page " << placed.page;
   }
 }
 
@@ -80,21 +76,16 @@ TEST_F(SettingsDialogLayoutTest, PicturesOnlyHeldAndPaintedMarkersAreNotListed) 
 TEST_F(SettingsDialogLayoutTest, PageControlsLieOnTheirPageAndTheOthersBelowIt) {
   SettingsDialog& f = Create();
   for (const LaidOutControl& placed : f.layout.controls()) {
-    std::visit(
-        [&](const auto* model) {
-          if constexpr (std::is_base_of_v<Control, std::remove_cv_t<std::remove_pointer_t<decltype(model)>>>) {
-            const Control& c = *model;
-            if (placed.page == kOffPages) {
-              EXPECT_GE(c.top, f.pages.top + f.pages.height) << c.hint;
-            } else {
-              EXPECT_GE(c.left, 0);
-              EXPECT_GE(c.top, 0);
-              EXPECT_LE(c.left + c.width, f.pages.width) << c.hint;
-              EXPECT_LE(c.top + c.height, f.pages.height) << c.hint;
-            }
-          }
-        },
-        placed.model);
+    const Control* c = RecordedControl(placed);
+    if (c == nullptr) continue;  // a radio set: its buttons are placed each
+    if (placed.page == kOffPages) {
+      EXPECT_GE(c->top, f.pages.top + f.pages.height) << c->hint;
+    } else {
+      EXPECT_GE(c->left, 0);
+      EXPECT_GE(c->top, 0);
+      EXPECT_LE(c->left + c->width, f.pages.width) << c->hint;
+      EXPECT_LE(c->top + c->height, f.pages.height) << c->hint;
+    }
   }
 }
 

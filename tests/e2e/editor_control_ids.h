@@ -1,11 +1,14 @@
-// Control ids of FeskINI.exe's windows.  Every control of the main window
-// "TFFeskINI", of the palette command dialog "TForm1" and of the about box
-// "TForm3" carries one, so that another process (the end-to-end driver) can
-// find a control with GetDlgItem(window, id) whatever its class or caption.
-// The ids stay clear of IDOK and IDCANCEL, which the dialog keys send.
+// The control ids of FeskINI.exe's windows, by the names the scenarios use.
+// Every control of the main window "TFFeskINI", of the palette command
+// dialog "TForm1" and of the about box "TForm3" carries one, so that another
+// process can find a control with GetDlgItem(window, id) whatever its class
+// or caption.  The editor's layouts number the windows (main_form_layout.cpp,
+// palette_dialog.cpp, about_box.cpp); tests/unit/editor/layout_test.cpp
+// checks that they still give these numbers.  The ids stay clear of IDOK and
+// IDCANCEL, which the dialog keys send.
 #pragma once
 
-namespace fesk::win32::feskini {
+namespace fesk::e2e::editor::ids {
 
 enum ControlId : int {
   // Main window, upper area.
@@ -121,4 +124,4 @@ enum AboutControlId : int {
   kAboutOk,  // "ＯＫ"
 };
 
-}  // namespace fesk::win32::feskini
+}  // namespace fesk::e2e::editor::ids
