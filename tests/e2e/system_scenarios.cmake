@@ -43,3 +43,19 @@ fesk_e2e_test(system_launcher_keys_kept)
 if(WIN32)
   target_link_libraries(system_launcher_keys_kept PRIVATE advapi32)
 endif()
+
+# Both programs in a folder nobody can write (chattr +i between the two steps
+# of tests/wine/run-in-locked-folder.sh): the settings live in
+# "%APPDATA%\Fesk", where both programs read and save them.
+if(WIN32)
+  add_executable(system_settings_elsewhere ${CMAKE_CURRENT_SOURCE_DIR}/system_settings_elsewhere.cpp)
+  target_link_libraries(system_settings_elsewhere PRIVATE fesk_e2e_driver)
+  target_compile_options(system_settings_elsewhere PRIVATE -Wno-missing-field-initializers)
+  add_dependencies(system_settings_elsewhere fesk_e2e_recorder Fesk FeskINI)
+elseif(FESK_WIN_BUILD_DIR)
+  add_test(NAME e2e.system_settings_elsewhere
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/run-in-locked-folder.sh --timeout 300
+            ${FESK_WIN_BUILD_DIR}/tests/e2e/system_settings_elsewhere.exe)
+  set_tests_properties(e2e.system_settings_elsewhere PROPERTIES RESOURCE_LOCK wine TIMEOUT 900
+    ENVIRONMENT "FESK_WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;FESK_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+endif()
