@@ -56,7 +56,7 @@ ShowUninstDetails show
 !insertmacro MUI_LANGUAGE "Japanese"
 
 LangString Welcome ${LANG_JAPANESE} "Fesk ${VERSION} (マウス・アクション ランチャー) を、このユーザーのためにインストールします。管理者の権限は要りません。$\r$\n$\r$\nFesk が動作中の時は、インストールの前に終了の確認があります。設定 (Fesk.Ini, FESK.TBL) はそのまま残ります。$\r$\n$\r$\n続けるには [次へ] をクリックしてください。"
-LangString StartFeskNow ${LANG_JAPANESE} "Fesk を起動する"
+LangString StartFeskNow ${LANG_JAPANESE} "Fesk を起動する(&R)"
 LangString Ending ${LANG_JAPANESE} "動作中の $0 を終了しています..."
 LangString StillRunning ${LANG_JAPANESE} "$0 が動作中です。$\r$\n$\r$\n$0 を終了してから「再試行」を押してください。"
 LangString LauncherShortcut ${LANG_JAPANESE} "マウス・アクションでプログラムを起動します"

@@ -16,7 +16,10 @@
 //   stay, and Fesk runs again;
 // - the uninstaller's "/S" ends Fesk the same way and leaves no program
 //   file, no shortcut, no uninstall entry and no Run value "Fesk", and keeps
-//   Fesk.Ini and FESK.TBL.
+//   Fesk.Ini and FESK.TBL;
+// - before all that, the wizard's first page is Japanese and キャンセル
+//   installs nothing; after it, installed page by page, the last page
+//   offers to start Fesk (ticked) and 完了 starts the installed Fesk.
 // Run by tests/release/check_setup.sh under Wine; the exit code is the
 // number of failed checks.
 #include <string>
@@ -132,6 +135,18 @@ std::wstring ProgramOf(DWORD process_id) {
   if (QueryFullProcessImageNameW(process, 0, buffer, &size)) path.assign(buffer, size);
   CloseHandle(process);
   return path;
+}
+
+// The wizard's button 1 (次へ, インストール), posted as a click is; true once
+// the next page shows a button with this caption.
+bool ClickNext(HWND wizard, std::wstring_view next_page_button) {
+  PostToWindow(wizard, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(wizard, 1)));
+  return WaitUntil(
+      [&] {
+        HWND button = FindChild(wizard, L"Button", next_page_button);
+        return button != nullptr && IsWindowVisible(button);
+      },
+      60000, 100);
 }
 
 // The launcher that runs now, whoever started it.
@@ -257,6 +272,27 @@ int main() {
   Check(ReadFileBytes(folder + L"\\Fesk.Ini") == settings_before, L"the user's Fesk.Ini stays");
   Check(ReadFileBytes(folder + L"\\FESK.TBL") == user_table, L"the user's FESK.TBL stays");
   CheckEqual(CountProcesses(L"Fesk.exe"), 0, L"no Fesk runs");
+
+  // ---- Installed page by page; the last page starts Fesk ------------------------------------
+  Process wizard_run = Start(setup);
+  WindowQuery pages_query(L"#32770", L"Fesk 2.3 セットアップ", wizard_run.id());
+  pages_query.visible_only = true;
+  HWND pages = WaitForTopWindow(pages_query, 30000);
+  Check(pages != nullptr, L"the setup's wizard shows");
+  if (!pages) return Finish(kName);
+  Check(ClickNext(pages, L"参照(&R)..."), L"次へ: the folder page");
+  CheckEqual(WindowText(FindChild(pages, L"Edit")), folder, L"it offers the install folder");
+  Check(ClickNext(pages, L"Fesk を起動する(&R)"), L"インストール: the last page offers to start Fesk");
+  HWND start_now = FindChild(pages, L"Button", L"Fesk を起動する(&R)");
+  Check(start_now && launcher::IsChecked(start_now), L"ticked");
+  Screenshot(L"setup-finish");
+  Check(PostToWindow(pages, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(pages, 1))),
+        L"完了 is pressed");
+  Check(wizard_run.Wait(30000), L"the setup ends");
+  main = RunningLauncher(30000);
+  Check(main != nullptr && SamePath(ProgramOf(WindowProcess(main)), folder + L"\\Fesk.exe"),
+        L"and the installed Fesk runs");
+  Check(ReadFileBytes(folder + L"\\Fesk.Ini") == settings_before, L"on the user's Fesk.Ini");
   launcher::RemoveRunValue();
   return Finish(kName);
 }
