@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher_fixture.h"
+#include "tests/support/utf8_path.h"
 
 namespace fesk::testing {
 namespace {
@@ -27,7 +28,7 @@ TEST_P(SettingsFileCaptionTable, ShowsThePathOnItsOwnLine) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SettingsFileCaptionTable,
     ::testing::Values(CaptionCase{"Beside", "C:\\Tools\\Fesk\\Fesk.Ini", "", "C:\\Tools\\Fesk\\Fesk.Ini"},
-                      CaptionCase{"UsersFolder", "C:\\Users\\山田\\AppData\\Roaming\\Fesk\\Fesk.Ini", "",
+                      CaptionCase{"UsersFolder", Utf8(u8"C:\\Users\\山田\\AppData\\Roaming\\Fesk\\Fesk.Ini"), "",
                                   "C:\\Users\\山田\\AppData\\Roaming\\Fesk\\Fesk.Ini"},
                       CaptionCase{"ShortForm", "C:\\Users\\Jos\xC3\xA9\\AppData\\Roaming\\Fesk\\Fesk.Ini",
                                   "C:\\Users\\JOSE~1\\AppData\\Roaming\\Fesk\\Fesk.Ini",
