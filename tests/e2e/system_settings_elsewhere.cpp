@@ -14,8 +14,6 @@
 //       the tray shows the same program and saves there.  FOLDER itself is
 //       never changed.
 #include "tests/e2e/editor_scenario_support.h"
-// After driver.h, which brings <windows.h>.
-#include <shellapi.h>
 
 using namespace fesk::e2e;
 using namespace fesk::e2e::editor;
@@ -165,16 +163,14 @@ int Use(const std::wstring& folder) {
 }  // namespace
 
 int main() {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (arguments == nullptr || count != 3) {
+  const std::vector<std::wstring> arguments = OwnArguments();
+  if (arguments.size() != 2) {
     Log(L"usage: system_settings_elsewhere.exe fill|use FOLDER");
     return 1;
   }
-  const std::wstring step = arguments[1], folder = WindowsFolder(arguments[2]);
-  LocalFree(arguments);
-  if (step == L"fill") return Fill(folder);
-  if (step == L"use") return Use(folder);
-  Log(L"unknown step " + step);
+  const std::wstring folder = WindowsFolder(arguments[1]);
+  if (arguments[0] == L"fill") return Fill(folder);
+  if (arguments[0] == L"use") return Use(folder);
+  Log(L"unknown step " + arguments[0]);
   return 1;
 }

@@ -29,7 +29,6 @@
 // After driver.h, which brings <windows.h>.
 #include <objbase.h>
 #include <shlobj.h>
-#include <shellapi.h>
 
 using namespace fesk::e2e;
 namespace launcher = fesk::e2e::launcher;
@@ -155,14 +154,12 @@ HWND RunningLauncher(int timeout_ms) { return WaitForTopWindow({L"TFFesk1", L"FE
 }  // namespace
 
 int main() {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (arguments == nullptr || count != 2) {
+  const std::vector<std::wstring> arguments = OwnArguments();
+  if (arguments.size() != 1) {
     Log(L"usage: setup_scenario.exe SETUP.exe");
     return 1;
   }
-  const std::wstring setup = arguments[1];
-  LocalFree(arguments);
+  const std::wstring setup = arguments[0];
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::wstring folder = InstallFolder();
   Check(!FileExists(folder) && !UninstallEntryExists(), L"Fesk was never installed in this prefix");
