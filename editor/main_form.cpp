@@ -10,7 +10,8 @@
 
 namespace fesk::editor {
 
-MainForm::MainForm(const EditorPorts& ports, const FilePath& executable_path, GroupNameCompare compare_names)
+MainForm::MainForm(const EditorPorts& ports, const FilePath& executable_path, const FilePath& settings_folder,
+                   GroupNameCompare compare_names)
     : palette_dialog(*this),
       dialogs_(ports.dialogs),
       shell_(ports.shell),
@@ -20,14 +21,15 @@ MainForm::MainForm(const EditorPorts& ports, const FilePath& executable_path, Gr
       key_names_(ports.key_names),
       paths_(ports.paths),
       folder_(FolderOf(executable_path)),
+      settings_folder_(settings_folder),
       compare_names_(std::move(compare_names)) {
   ListSlotMap.fill(kNoListSlot);
   BuildLayout();
   BindHandlers();
 }
 
-FilePath MainForm::SettingsPath() const { return InFolder(folder_, kSettingsFileName); }
-FilePath MainForm::GroupTablePath() const { return InFolder(folder_, kGroupTableFileName); }
+FilePath MainForm::SettingsPath() const { return InFolder(settings_folder_, kSettingsFileName); }
+FilePath MainForm::GroupTablePath() const { return InFolder(settings_folder_, kGroupTableFileName); }
 
 // The folder's short form is asked for, not the palette program's: the
 // program need not be there yet.

@@ -70,9 +70,10 @@ struct EditorPorts {
 
 class MainForm {
  public:
-  // executable_path: the editor's own file name; its folder holds "Fesk.Ini",
-  // "FESK.TBL" and the palette program.
-  MainForm(const EditorPorts& ports, const FilePath& executable_path,
+  // executable_path: the editor's own file name; its folder holds the
+  // palette program.  settings_folder holds "Fesk.Ini" and "FESK.TBL"
+  // (common/settings_place.h).
+  MainForm(const EditorPorts& ports, const FilePath& executable_path, const FilePath& settings_folder,
            GroupNameCompare compare_names = ApproximateLstrcmp);
   MainForm(const MainForm&) = delete;
   MainForm& operator=(const MainForm&) = delete;
@@ -382,6 +383,7 @@ class MainForm {
   const KeyNameSource* key_names_;
   PathPort* paths_;
   FilePath folder_;
+  FilePath settings_folder_;
   GroupNameCompare compare_names_;
 
   Control* focus_ = nullptr;

@@ -7,7 +7,10 @@
 # (build/release if not given) receives Fesk-<version>.zip (the project's version, 2.3) with Fesk.exe and
 # FeskINI.exe (stripped), the help document Fesk.html, the sample settings
 # Fesk.Ini and FESK.TBL and a read-me in Japanese, お読みください.txt (code
-# page 932, CR LF).  scripts/release.sh builds the programs and calls this.
+# page 932, CR LF), and beside it Fesk-<version>-setup.exe, the setup
+# program that installs the same files for the current user (setup/Fesk.nsi,
+# built with NSIS's makensis).  scripts/release.sh builds the programs and
+# calls this.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 win_build=$(cd "${1:-$root/build/win}" && pwd)
@@ -38,3 +41,11 @@ files=(Fesk.exe FeskINI.exe Fesk.html Fesk.Ini FESK.TBL お読みください.tx
 (cd "$stage" && python3 -m zipfile -c "$zip_file" "${files[@]}")
 echo "$zip_file:"
 unzip -l "$zip_file"
+
+# The setup program: the same files, installed for the current user.
+setup_file="$out/Fesk-$version-setup.exe"
+rm -f "$setup_file"
+command -v makensis >/dev/null || { echo "the setup needs makensis (scripts/setup.sh installs NSIS)" >&2; exit 1; }
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DSTAGE="$stage" \
+  -DICON="$root/launcher/win32/icons/fesk.ico" -DOUTFILE="$setup_file" "$root/setup/Fesk.nsi"
+echo "$setup_file: $(stat -c %s "$setup_file") bytes"

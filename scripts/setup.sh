@@ -2,12 +2,12 @@
 # Installs what building and testing Fesk needs on a Debian machine, only
 # what is missing: the MinGW-w64 cross compiler, Wine and Xvfb to run the
 # Windows programs, a Japanese font and locale, GoogleTest, Google
-# Benchmark, clang's libFuzzer runtime, ImageMagick for screenshots and
-# Python for packing the release.
+# Benchmark, clang's libFuzzer runtime, ImageMagick for screenshots,
+# Python for packing the release and NSIS (makensis) for its setup program.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
-          g++-mingw-w64-x86-64 wine wine64 xvfb fonts-ipafont-gothic locales imagemagick zip unzip python3)
+          g++-mingw-w64-x86-64 wine wine64 xvfb fonts-ipafont-gothic locales imagemagick zip unzip python3 nsis)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

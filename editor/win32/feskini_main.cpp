@@ -11,6 +11,7 @@
 #include "platform/win32/text.h"
 #include "platform/win32/win32_key_names.h"
 #include "platform/win32/win32_ports.h"
+#include "platform/win32/win32_settings_folders.h"
 
 using namespace fesk;
 using namespace fesk::win32;
@@ -55,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   Win32Paths paths;
   editor::MainForm form(
       editor::EditorPorts{showing_dialogs, shell, clock, showing_open_dialog, desktop, &key_names, &paths},
-      ProgramPath(), JapaneseLstrcmp);
+      ProgramPath(), SettingsPlaceFor(ProgramFolder()).folder, JapaneseLstrcmp);
 
   MainWindow window(instance, form, Wide(kHelpFileName));
   dialogs.SetOwner(window.hwnd());

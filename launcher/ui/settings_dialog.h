@@ -39,7 +39,7 @@ struct LauncherEnvironment {
   TrayPort& tray;
   WindowServiceRunner& services;
   const KeyNameSource* key_names;
-  FilePath settings_path;    // "Fesk.Ini" beside the launcher's program file
+  FilePath settings_path;    // "Fesk.Ini" where both programs keep it (common/settings_place.h)
   FilePath launcher_folder;  // that folder, ending in a backslash
   // The window in front, for the quiet over full-screen programs; without
   // it no program counts as full-screen.
@@ -147,6 +147,7 @@ class SettingsDialog : public OptionControls {
   Panel version_frame;
   Image program_icon;
   Label product_name, product_suffix;
+  Label settings_file_label;  // the settings file in use
 
   // ---- State -------------------------------------------------------------
   LoopState loop;

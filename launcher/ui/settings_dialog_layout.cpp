@@ -7,6 +7,7 @@
 #include "launcher/ui/trigger_cells.h"
 #include "launcher/core/window_service_runner.h"
 #include "launcher/ui/settings_dialog.h"
+#include "launcher/ui/settings_file_caption.h"
 
 namespace fesk {
 
@@ -209,6 +210,8 @@ void SettingsDialog::LayOutVersionPage() {
   Place(layout, program_icon, 48, 48, 32, 32);
   WithCaption(layout, product_name, "FESK", 96, 48, 80, 24);
   WithCaption(layout, product_suffix, " for Win32", 96, 76, 120, 16);
+  WithCaption(layout, settings_file_label, SettingsFileCaption(env_.settings_path, env_.paths), 24, 136, 360, 54,
+              "FESKとFESKﾌﾟﾛｸﾞﾗﾑ登録が使う設定ﾌｧｲﾙ\r(ﾌﾟﾛｸﾞﾗﾑのﾌｫﾙﾀﾞに書き込めない時は%APPDATA%\\Fesk)");
 }
 
 }  // namespace fesk

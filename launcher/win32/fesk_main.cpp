@@ -18,6 +18,7 @@
 #include "common/settings_file.h"
 #include "platform/win32/win32_key_names.h"
 #include "platform/win32/win32_ports.h"
+#include "platform/win32/win32_settings_folders.h"
 
 using namespace fesk;
 using namespace fesk::win32;
@@ -32,6 +33,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   }
 
   const FilePath folder = ProgramFolder();
+  // Decided once, as the editor decides it at its start.
+  const FilePath settings_path = SettingsPlaceFor(folder).SettingsFile();
   Win32Input input;
   Win32Clock clock;
   Win32Shell platform_shell;
@@ -66,9 +69,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       [&elevated_note] { elevated_note.Tell(); });
 
   PreviewWindow preview(instance);
-  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names,
-                                          InFolder(folder, kSettingsFileName), folder, &foreground, &auto_start,
-                                          ProgramPath(), &paths, &preview, &open_programs});
+  SettingsDialog form(LauncherEnvironment{input, clock, shell, dialogs, tray, services, &key_names, settings_path,
+                                          folder, &foreground, &auto_start, ProgramPath(), &paths, &preview,
+                                          &open_programs});
   form_pointer = &form;
 
   // The dialog is owned by a hidden window, so the program has no task-bar

@@ -28,8 +28,9 @@ struct Editor {
   std::unique_ptr<editor::MainForm> form;
 
   Editor(const std::string& executable, const std::vector<std::string>& parameters) {
-    form = std::make_unique<editor::MainForm>(
-        editor::EditorPorts{dialogs, shell, clock, open_dialog, desktop, &key_names}, FilePath(executable));
+    form =
+        std::make_unique<editor::MainForm>(editor::EditorPorts{dialogs, shell, clock, open_dialog, desktop, &key_names},
+                                           FilePath(executable), FolderOf(FilePath(executable)));
     form->FormCreate(parameters);
   }
 };

@@ -4,6 +4,8 @@
 #
 #   tests/release/check_release.sh WIN_BUILD_DIR [WORK_DIR]
 #
+# - beside the zip the setup program Fesk-2.3-setup.exe (tried out by
+#   tests/release/check_setup.sh);
 # - the zip holds exactly Fesk.exe, FeskINI.exe, Fesk.html, Fesk.Ini,
 #   FESK.TBL and お読みください.txt, the read-me's name stored in UTF-8 with
 #   the zip's UTF-8 flag;
@@ -42,6 +44,8 @@ if ! "$root/scripts/pack-release.sh" "$win_build" "$work" >"$work/pack.log" 2>&1
 fi
 zip_file="$work/Fesk-2.3.zip"
 check "the release is $zip_file" test -f "$zip_file"
+setup_file="$work/Fesk-2.3-setup.exe"
+check "beside it the setup $setup_file" grep -q '^MZ' <(head -c 2 "$setup_file" 2>/dev/null; echo)
 
 # ---- The zip ------------------------------------------------------------------
 listing=$(python3 - "$zip_file" <<'PY'

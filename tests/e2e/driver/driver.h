@@ -184,6 +184,9 @@ std::vector<DWORD> ProcessIds(std::wstring_view exe_name);
 int KillProcesses(std::wstring_view exe_name);
 // The command line without the program: what follows the first token.
 std::wstring CommandLineArguments(std::wstring_view command_line);
+// The arguments the running program was started with, its own name left
+// out, as CommandLineToArgvW splits them.
+std::vector<std::wstring> OwnArguments();
 
 // ---------------------------------------------------------------- windows
 

@@ -2,7 +2,8 @@
 #include "tests/e2e/driver/driver.h"
 #include "tests/e2e/driver/internal.h"
 
-#include <tlhelp32.h>  // after <windows.h>
+#include <shellapi.h>  // after <windows.h>
+#include <tlhelp32.h>
 
 namespace fesk::e2e {
 
@@ -136,6 +137,16 @@ std::wstring CommandLineArguments(std::wstring_view command_line) {
   }
   while (i < command_line.size() && (command_line[i] == L' ' || command_line[i] == L'\t')) ++i;
   return std::wstring(command_line.substr(i));
+}
+
+std::vector<std::wstring> OwnArguments() {
+  std::vector<std::wstring> result;
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (arguments == nullptr) return result;
+  for (int i = 1; i < count; ++i) result.emplace_back(arguments[i]);
+  LocalFree(arguments);
+  return result;
 }
 
 }  // namespace fesk::e2e

@@ -66,8 +66,16 @@ class EditorTest : public ::testing::Test {
 
   std::string Folder() const { return dir_.string() + "/\\"; }
   std::string ExePath() const { return Folder() + "FeskINI.exe"; }
-  std::string IniPath() const { return Folder() + "Fesk.Ini"; }
-  std::string TablePath() const { return Folder() + "FESK.TBL"; }
+  // Where the editor keeps its two files: beside it, unless a test chose a
+  // folder apart (as the user's own folder is when the program folder
+  // cannot be written).
+  std::string SettingsFolder() const { return settings_folder_.empty() ? Folder() : settings_folder_; }
+  void KeepSettingsApart() {
+    std::filesystem::create_directory(dir_ / "user");
+    settings_folder_ = (dir_ / "user").string() + "/\\";
+  }
+  std::string IniPath() const { return SettingsFolder() + "Fesk.Ini"; }
+  std::string TablePath() const { return SettingsFolder() + "FESK.TBL"; }
 
   static void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -99,8 +107,9 @@ class EditorTest : public ::testing::Test {
   // table unless the test wrote one or removed it.
   MainForm& Start(const std::vector<std::string>& parameters = {}, bool with_table = true) {
     if (with_table && !FileExists(TablePath())) WriteTable("");
-    form_ = std::make_unique<MainForm>(
-        EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_, &paths_}, FilePath(ExePath()));
+    form_ =
+        std::make_unique<MainForm>(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_, &paths_},
+                                   FilePath(ExePath()), FilePath(SettingsFolder()));
     form_->FormCreate(parameters);
     return *form_;
   }
@@ -136,6 +145,7 @@ class EditorTest : public ::testing::Test {
   fake::FakePaths paths_;
   FakeKeyNames key_names_;
   std::unique_ptr<MainForm> form_;
+  std::string settings_folder_;
 };
 
 }  // namespace fesk::editor::testing

@@ -300,7 +300,7 @@ TEST_F(GroupPageTest, SortOrdersEveryLevelWithoutSettingModified) {
 TEST_F(GroupPageTest, SortUsesTheComparatorGiven) {
   WriteTable("a\r\nc\r\nb\r\n");
   MainForm f(EditorPorts{dialogs_, shell_, clock_, open_dialog_, desktop_, &key_names_}, FilePath(ExePath()),
-             [](const std::string& x, const std::string& y) { return y.compare(x); });
+             FilePath(SettingsFolder()), [](const std::string& x, const std::string& y) { return y.compare(x); });
   f.FormCreate({});
   f.SortGroups();
   const GroupTree& tree = f.group_tree.tree;
