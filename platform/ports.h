@@ -181,13 +181,17 @@ bool RunGuarded(DialogPort& dialogs, Handler&& handler) {
   }
 }
 
+// The short forms `paths` knows, for StorableForm; null: none are known.
+inline ShortFormLookup ShortFormsOf(PathPort* paths) {
+  if (paths == nullptr) return {};
+  return [paths](const FilePath& long_form) { return paths->ShortForm(long_form); };
+}
+
 // The text to store for a path the user hands over (StorableForm, with the
 // short forms `paths` knows; null: none are known), or the box that refuses
 // it and nothing.
 inline std::optional<std::string> StorablePathOrRefuse(const FilePath& path, PathPort* paths, DialogPort& dialogs) {
-  ShortFormLookup short_form;
-  if (paths != nullptr) short_form = [paths](const FilePath& long_form) { return paths->ShortForm(long_form); };
-  std::optional<std::string> storable = StorableForm(path, short_form);
+  std::optional<std::string> storable = StorableForm(path, ShortFormsOf(paths));
   if (!storable) dialogs.MessageBox(UnstorablePathText(path), kUnstorablePathCaption, Buttons::kOk);
   return storable;
 }

@@ -36,7 +36,7 @@ std::string ShownWithMarks(const std::string& utf8) {
 }  // namespace
 
 std::string SettingsFileCaption(const FilePath& settings_path, PathPort* paths) {
-  const std::optional<std::string> exact = StorableForm(settings_path, paths);
+  const std::optional<std::string> exact = StorableForm(settings_path, ShortFormsOf(paths));
   return "設定ファイル:\r\n" + exact.value_or(ShownWithMarks(settings_path.utf8));
 }
 
