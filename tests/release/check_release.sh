@@ -19,13 +19,7 @@
 # WORK_DIR (a new temporary folder if not given) is emptied first.  The exit
 # code is the number of failed checks.
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
-[ $# -ge 1 ] || { echo "usage: $0 WIN_BUILD_DIR [WORK_DIR]" >&2; exit 2; }
-win_build=$(cd "$1" && pwd) || exit 2
-work=${2:-$(mktemp -d)}
-rm -rf "$work"
-mkdir -p "$work"
-work=$(cd "$work" && pwd)
+. "$(dirname "$0")/work-folder.sh"
 
 failures=0
 ok() { echo "ok   $*"; }

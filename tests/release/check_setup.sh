@@ -11,13 +11,7 @@
 # folder, an upgrade over the running Fesk, a silent uninstall.  The exit
 # code is the number of failed checks.
 set -u
-root=$(cd "$(dirname "$0")/../.." && pwd)
-[ $# -ge 1 ] || { echo "usage: $0 WIN_BUILD_DIR [WORK_DIR]" >&2; exit 2; }
-win_build=$(cd "$1" && pwd) || exit 2
-work=${2:-$(mktemp -d)}
-rm -rf "$work"
-mkdir -p "$work"
-work=$(cd "$work" && pwd)
+. "$(dirname "$0")/work-folder.sh"
 
 if ! "$root/scripts/pack-release.sh" "$win_build" "$work" >"$work/pack.log" 2>&1; then
   cat "$work/pack.log"
